@@ -1,0 +1,40 @@
+// main.cpp -- duskhaven-tool: the data set, save files and rules on the command line.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "tools/tool/commands.h"
+
+namespace {
+
+const char* const Usage =
+    "usage: duskhaven-tool COMMAND [options]\n"
+    "  cards  [--data DIR]              every card: id level icons price name\n"
+    "  info   [--data DIR] --id N       the information text of card N\n"
+    "  roster [--data DIR]              the 45 opponents\n"
+    "  save   [--data DIR] FILE         decode a character save file\n"
+    "  duel   [--data DIR] --seed S [--count N] [--red C:T] [--blue C:T] [--quiet]\n"
+    "                                   computer-against-computer duels\n"
+    "  bench  [--data DIR]              the computer opponent's speed\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs(Usage, stderr);
+    return 2;
+  }
+  std::string command = argv[1];
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::fputs(Usage, stdout);
+    return 0;
+  }
+  Arguments args(argc, argv, 2);
+  if (command == "cards") return RunCardsCommand(args);
+  if (command == "info") return RunInfoCommand(args);
+  if (command == "roster") return RunRosterCommand(args);
+  if (command == "save") return RunSaveCommand(args);
+  if (command == "duel") return RunDuelCommand(args);
+  if (command == "bench") return RunBenchCommand(args);
+  return ToolFailure("unknown command '" + command + "' (try --help)");
+}
