@@ -30,7 +30,8 @@ class ForgeOutput {
 // The writers, one per part of the data set. Each returns false after
 // printing one line on stderr naming what failed.
 bool ForgeCardData(ForgeOutput& out);    // DATA\CARDS\SET 1\*, DATA\OPPONENTS.DAT
-bool ForgeShellArt(ForgeOutput& out);    // font sheet, maker logo, loading pictures, message box, buttons
+bool ForgeFont(ForgeOutput& out);        // GFX\GENERAL\NEW FONT.QXB
+bool ForgeShellArt(ForgeOutput& out);    // maker logo, loading pictures and the other shell pictures
 bool ForgeMatchArt(ForgeOutput& out);    // board frame, cards, icons, coin token, banners
 bool ForgeSounds(ForgeOutput& out);      // SOUNDS\*: modules and effects
 
