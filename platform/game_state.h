@@ -1,0 +1,19 @@
+// game_state.h -- process-wide shell state every layer may read: the key flags, sound off, the install directory.
+#pragma once
+
+#include <string>
+
+// The eight game keys, in the order of KeyFlags.
+enum GameKey : int { KeyUp = 0, KeyDown, KeyLeft, KeyRight, KeyStart, KeyA, KeyB, KeyC };
+constexpr int GameKeyCount = 8;
+
+// Set on key-down and cleared on key-up by the window procedure; screens read
+// them and may clear them.
+extern bool KeyFlags[GameKeyCount];
+
+// True when the "Volume" setting is 0: no loop calls SoundTick then.
+extern bool SoundOff;
+
+// The install directory with a trailing backslash; every data path is
+// InstallDir + a relative path ("GFX\GENERAL\NEW FONT.QXB").
+extern std::wstring InstallDir;

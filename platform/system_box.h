@@ -1,0 +1,12 @@
+// system_box.h -- the system message box of fatal errors (stop icon), and its line on stderr.
+#pragma once
+
+#include <string_view>
+
+namespace platform {
+
+// Always writes "caption: text" on one line of stderr; shows an SDL message
+// box too when a display is available.
+void SystemMessageBox(std::wstring_view text, std::wstring_view caption);
+
+}  // namespace platform

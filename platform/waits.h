@@ -1,0 +1,18 @@
+// waits.h -- the modal waits every screen uses, and the sound tick they keep running.
+#pragma once
+
+#include <cstdint>
+
+// The game sets this to SoundTick; SoundTickIfOn calls it while sound is on.
+void SetSoundTickHook(void (*hook)());
+void SoundTickIfOn();
+
+// Waits up to ms milliseconds (at most 32767), removing stylus messages;
+// true at the first stylus-down, false when the time is over.
+bool WaitOrTap(int ms);
+// Removes stylus messages until a stylus-down arrives; its position.
+void WaitForTap(std::int16_t& x, std::int16_t& y);
+// The same until a stylus-up arrives.
+void WaitForRelease(std::int16_t& x, std::int16_t& y);
+// Removes every pending key and stylus message without acting on them.
+void FlushInput();
