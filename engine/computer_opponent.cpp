@@ -1,0 +1,143 @@
+// computer_opponent.cpp -- the one-move search of the computer opponent on compact boards.
+#include "engine/computer_opponent.h"
+
+#include "engine/evaluation.h"
+#include "engine/random.h"
+#include "engine/search_board.h"
+
+namespace {
+
+int CurrentLevel() { return AiLevel < 0 ? 0 : (AiLevel > 2 ? 2 : AiLevel); }
+
+struct Search {
+  SearchLayout layout;
+  int level;
+
+  // The best attack from cell a; `first` marks a turn's first attack, where a
+  // lost fight hands a chain to the other side and a Guest does not search chains.
+  Score Attack(const SearchOwners& owners, Side side, int a, bool first, int& target) {
+    Score best = StartingScore;
+    bool found = false;
+    const SearchLayout& l = layout;
+    for (int d = 0; d < 8; ++d) {
+      int t = Neighbours.cell[a][d];
+      if (t < 0) continue;
+      int f = l.icon[a][d];
+      if (l.free[t] || f == 0 || owners.owner[t] != (owners.owner[a] ^ 1)) continue;
+      SearchOwners work = owners;
+      int h = l.icon[t][OppositeDirection[d]];
+      Side w;
+      if (h < f) {
+        work.owner[t] = work.owner[a];
+        w = work.owner[a];
+      } else if (h == f) {
+        w = NoSide;
+      } else {
+        work.owner[a] = work.owner[t];
+        w = work.owner[t];
+      }
+      Score score;
+      int ignored;
+      if (w == side) {
+        // A capture chains on when the two cards pointed at each other.
+        if ((!first || level != 0) && h != 0 && SearchCountTargets(l, work, t) >= 1)
+          score = Attack(work, side, t, false, ignored);
+        else
+          score = ToScore(SearchEvaluate(l, work, side, level));
+      } else if (w != NoSide && first && SearchCountTargets(l, work, a) >= 1) {
+        // A lost first attack: the other side chains from the lost card.
+        score = NegateScore(Attack(work, Opponent(side), a, false, ignored));
+      } else {
+        score = ToScore(SearchEvaluate(l, work, side, level));
+      }
+      if (score > best) {
+        best = score;
+        target = t;
+        found = true;
+      } else if (!found) {
+        target = t;
+        found = true;
+      }
+    }
+    return best;
+  }
+};
+
+bool SearchAttack(const Board& board, Side side, int ax, int ay, bool first, AttackChoice& attack) {
+  if (!InBounds(ax, ay)) return false;
+  Search s;
+  SearchOwners owners;
+  s.level = CurrentLevel();
+  LoadLayout(board, s.layout, owners);
+  PrepareLayout(s.layout, s.level);
+  int target = -1;
+  Score score = s.Attack(owners, side, CellIndex(ax, ay), first, target);
+  if (target < 0) return false;
+  attack.x = target / BoardRows;
+  attack.y = target % BoardRows;
+  attack.score = score;
+  return true;
+}
+
+}  // namespace
+
+bool WantsToTakeCard(const Board& board, const Hand& hand, int pileCount) {
+  if (pileCount <= 0) return false;
+  int n = hand.Count();
+  if (n == HandSize) return false;
+  if (n == 0) return true;
+  if (n > CountFree(board) / 2) return false;
+  return Random(n) == 0;
+}
+
+bool ChooseMove(const Board& board, const Hand& hand, int pileCount, Side side, MoveChoice& move) {
+  if (WantsToTakeCard(board, hand, pileCount)) {
+    move.slot = TakeCardSlot;
+    move.x = 0;
+    move.y = 0;
+    move.score = -1;
+    return true;
+  }
+  Search s;
+  SearchOwners owners;
+  s.level = CurrentLevel();
+  LoadLayout(board, s.layout, owners);
+  Score best = StartingScore;
+  bool found = false;
+  for (int slot = 0; slot < HandSize; ++slot) {
+    if (!hand.Occupied(slot)) continue;
+    const Card& card = hand.Get(slot);
+    for (int i = 0; i < BoardCells; ++i) {
+      if (s.layout.free[i] != 1) continue;
+      SetLayoutCard(s.layout, i, card.icons, 0);
+      PrepareLayout(s.layout, s.level);
+      SearchOwners work = owners;
+      work.owner[i] = side;
+      Score score;
+      if (SearchCountTargets(s.layout, work, i) < 1) {
+        score = ToScore(SearchEvaluate(s.layout, work, side, s.level));
+      } else {
+        int ignored;
+        score = s.Attack(work, side, i, true, ignored);
+      }
+      SetLayoutCard(s.layout, i, board.cells[i].card.icons, 1);
+      if (score > best || !found) {
+        if (score > best) best = score;
+        move.slot = slot;
+        move.x = i / BoardRows;
+        move.y = i % BoardRows;
+        found = true;
+      }
+    }
+  }
+  move.score = best;
+  return found;
+}
+
+bool ChooseAttack(const Board& board, Side side, int ax, int ay, AttackChoice& attack) {
+  return SearchAttack(board, side, ax, ay, true, attack);
+}
+
+bool ChooseChainAttack(const Board& board, Side side, int ax, int ay, AttackChoice& attack) {
+  return SearchAttack(board, side, ax, ay, false, attack);
+}

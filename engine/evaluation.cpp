@@ -1,0 +1,189 @@
+// evaluation.cpp -- the static board score of the three computer levels, on full boards.
+#include "engine/evaluation.h"
+
+#include "engine/fight.h"
+#include "engine/random.h"
+
+std::int8_t AiLevel = 0;
+std::uint8_t SettledMap[BoardCells];
+std::uint8_t SecureMap[BoardCells];
+
+int NoiseSpan() {
+  int level = AiLevel < 0 ? 0 : (AiLevel > 2 ? 2 : AiLevel);
+  return NoiseTable[level];
+}
+
+int CellScore(const Board& board, int x, int y) {
+  const Card& c = board.At(x, y).card;
+  int sum = 0;
+  for (int d = 0; d < 8; ++d) {
+    int nx = x + DirectionDx[d], ny = y + DirectionDy[d];
+    int e = c.Icon(d);
+    if (!InBounds(nx, ny)) {
+      sum -= e;
+      continue;
+    }
+    const Cell& n = board.At(nx, ny);
+    if (n.free) {
+      int f = n.card.Icon(OppositeDirection[d]);
+      sum += e == f ? 10 : (e > f ? 30 : -30);
+    } else {
+      sum -= e;
+    }
+  }
+  return sum;
+}
+
+void BuildSettledMap(const Board& board) {
+  for (auto& m : SettledMap) m = 0;
+  bool changed = true;
+  while (changed) {
+    changed = false;
+    for (int x = 0; x < BoardColumns; ++x) {
+      for (int y = 0; y < BoardRows; ++y) {
+        int i = CellIndex(x, y);
+        const Cell& cell = board.cells[i];
+        if (SettledMap[i] || cell.free) continue;
+        bool settled = true;
+        for (int d = 0; d < 8 && settled; ++d) {
+          int nx = x + DirectionDx[d], ny = y + DirectionDy[d];
+          if (!InBounds(nx, ny) || SettledMap[CellIndex(nx, ny)]) continue;
+          int v = cell.card.Icon(d);
+          if (v < 1 || v > 4) continue;
+          const Cell& n = board.At(nx, ny);
+          if (n.free || n.card.Icon(OppositeDirection[d]) > v) settled = false;
+        }
+        if (settled) {
+          SettledMap[i] = 1;
+          changed = true;
+        }
+      }
+    }
+  }
+}
+
+void BuildSecureMap(const Board& board) {
+  for (auto& m : SecureMap) m = 0;
+  for (int x = 0; x < BoardColumns; ++x) {
+    for (int y = 0; y < BoardRows; ++y) {
+      int i = CellIndex(x, y);
+      const Cell& cell = board.cells[i];
+      if (SecureMap[i] || cell.free) continue;
+      bool secure = true;
+      for (int d = 0; d < 8 && secure; ++d) {
+        int nx = x + DirectionDx[d], ny = y + DirectionDy[d];
+        if (!InBounds(nx, ny)) continue;
+        int ni = CellIndex(nx, ny);
+        if (SecureMap[ni]) continue;
+        int v = cell.card.Icon(d);
+        if (v >= 5) continue;
+        const Cell& n = board.cells[ni];
+        if (n.free) secure = false;
+        else if (n.card.Icon(OppositeDirection[d]) > v && !SettledMap[ni]) secure = false;
+      }
+      if (secure) SecureMap[i] = 1;
+    }
+  }
+}
+
+std::int8_t ChainLoss(const Board& board, int x, int y) {
+  Side o = board.At(x, y).owner;
+  Board work = board;
+  FlipOwner(work, x, y);
+  int best = -1;
+  const Card& c = board.At(x, y).card;
+  for (int d = 0; d < 8; ++d) {
+    int nx = x + DirectionDx[d], ny = y + DirectionDy[d];
+    if (!InBounds(nx, ny)) continue;
+    const Cell& n = board.At(nx, ny);
+    int e = c.Icon(d);
+    int f = n.card.Icon(OppositeDirection[d]);
+    int v;
+    if (Contested(work, x, y, nx, ny)) {
+      v = e > f ? ChainLoss(work, nx, ny) + 1 : -1;
+    } else if (n.free || n.owner != o) {
+      v = 0;
+    } else {
+      v = e > f ? 1 : -1;
+    }
+    if (v > best) best = v;
+  }
+  return static_cast<std::int8_t>(best);
+}
+
+int ExposureCount(const Board& board, int x, int y) {
+  const Cell& cell = board.At(x, y);
+  int count = 0;
+  for (int d = 0; d < 8; ++d) {
+    int nx = x + DirectionDx[d], ny = y + DirectionDy[d];
+    if (!InBounds(nx, ny)) continue;
+    int v = cell.card.Icon(d);
+    if (v < 1 || v > 4) continue;
+    const Cell& n = board.At(nx, ny);
+    if (n.free) ++count;
+    if (n.owner == cell.owner && n.card.Icon(OppositeDirection[d]) > v) ++count;
+  }
+  return count;
+}
+
+Score ChainScore(const Board& board, int x, int y) {
+  BuildSettledMap(board);
+  BuildSecureMap(board);
+  int c = ChainLoss(board, x, y);
+  if (c == 0) return 0;
+  int t = ExposureCount(board, x, y);
+  if (SettledMap[CellIndex(x, y)]) return ToScore(50 * c);
+  int shift = t == 0 ? 255 : t - 1;
+  return ToScore(ShiftChainPenalty(-50 * c, shift));
+}
+
+namespace {
+
+int Noise() {
+  int n = NoiseSpan();
+  return Random(n) - n / 2;
+}
+
+}  // namespace
+
+int Evaluate0(const Board& board, Side side) {
+  int sum = 0;
+  for (int x = 0; x < BoardColumns; ++x)
+    for (int y = 0; y < BoardRows; ++y) {
+      Side o = board.At(x, y).owner;
+      if (o == side) sum += CellScore(board, x, y) + 100;
+      else if (o == Opponent(side)) sum -= CellScore(board, x, y) + 100;
+    }
+  return sum + Noise();
+}
+
+namespace {
+
+int EvaluateWithMaps(const Board& board, Side side, bool chains) {
+  BuildSettledMap(board);
+  BuildSecureMap(board);
+  int sum = 0;
+  for (int x = 0; x < BoardColumns; ++x)
+    for (int y = 0; y < BoardRows; ++y) {
+      Side o = board.At(x, y).owner;
+      if (o != side && o != Opponent(side)) continue;
+      int value = CellScore(board, x, y);
+      // ChainScore rebuilds the maps for this same board, so they stay valid.
+      if (chains) value += ChainScore(board, x, y);
+      value += 100;
+      if (SecureMap[CellIndex(x, y)]) value += 300;
+      sum += o == side ? value : -value;
+    }
+  return sum + Noise();
+}
+
+}  // namespace
+
+int Evaluate1(const Board& board, Side side) { return EvaluateWithMaps(board, side, false); }
+int Evaluate2(const Board& board, Side side) { return EvaluateWithMaps(board, side, true); }
+
+int Evaluate(const Board& board, Side side) {
+  if (AiLevel <= 0) return Evaluate0(board, side);
+  if (AiLevel == 1) return Evaluate1(board, side);
+  return Evaluate2(board, side);
+}

@@ -1,0 +1,18 @@
+// literal_search.h -- the computer opponent's search step by step on full board copies.
+//
+// Kept as the yardstick for the fast search: same rules, no shortcuts.
+#pragma once
+
+#include "engine/board.h"
+#include "engine/hand.h"
+#include "engine/score16.h"
+
+struct LiteralResult {
+  int slot = 0, x = 0, y = 0;
+  Score score = StartingScore;
+  bool found = false;
+};
+
+LiteralResult LiteralChooseMove(const Board& board, const Hand& hand, int pileCount, Side side);
+LiteralResult LiteralChooseAttack(const Board& board, Side side, int ax, int ay);
+LiteralResult LiteralChooseChainAttack(const Board& board, Side side, int ax, int ay);
