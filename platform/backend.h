@@ -19,6 +19,7 @@ struct DeviceProfile {
   std::int32_t panelOrigin = 0;  // offset of screen pixel (0, 0) in the panel memory
   std::int32_t panelStepX = 1;
   std::int32_t panelStepY = 240;
+  std::int32_t beginDrawOrigin = 0;  // where BeginDraw's address lies in the panel memory
 };
 
 // portrait565 (default), portrait555, portrait444, landscape565, ipaq-h3800, unsupported.
@@ -31,6 +32,18 @@ struct BackendOptions {
   int scale = 0;           // window scale; 0 = the largest that fits
   std::string device = "portrait565";
 };
+
+// Headless script lines (one per line, '#' starts a comment; times in ms of the tick count):
+//   at T tap X Y          stylus down at T, up 30 ms later
+//   at T down X Y | at T move X Y | at T up X Y
+//   at T key down NAME | at T key up NAME | at T press NAME   (Up Down Left Right A B C Start)
+//   at T close            the window is closed (the destroy message)
+//   capture T FILE.png    the frame on screen at T (T may be "end": when the run stops)
+//   dump T FILE           the game's state report at T
+//   hold MS               on screen: keep the window MS ms after the script ran out
+// When the script has run out and the game waits for input with no end, the
+// run stops with a line naming the wait and exit code 3.
+constexpr int ScriptEndedExitCode = 3;
 
 // Starts the chosen backend; false with a reason when it cannot start.
 bool StartBackend(const BackendOptions& options, std::string& error);

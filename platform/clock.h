@@ -10,9 +10,9 @@ std::uint32_t TickCount();
 // Sleeps (headless: advances the virtual clock).
 void SleepMs(std::uint32_t ms);
 // Sleeps until an input message may be waiting or maxMs has passed, whichever
-// comes first. `waitName` names the wait: a headless run whose script has no
-// more input for an endless wait stops there with that name (exit code 3).
-constexpr std::uint32_t WaitForever = 0xFFFFFFFFu;
-void IdleUntilInput(std::uint32_t maxMs, const char* waitName);
+// comes first. `waitName` names the wait; `endless` says that the caller
+// will wait for input without a time limit (calling again and again): a
+// scripted run whose script has nothing left stops there, naming the wait.
+void IdleUntilInput(std::uint32_t maxMs, const char* waitName, bool endless = false);
 
 }  // namespace platform

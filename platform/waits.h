@@ -7,6 +7,10 @@
 void SetSoundTickHook(void (*hook)());
 void SoundTickIfOn();
 
+// Waits until `ms` milliseconds have passed since the tick `since`, sleeping
+// and calling SoundTickIfOn (animations pace themselves with it).
+void WaitSince(std::uint32_t since, std::uint32_t ms);
+
 // Waits up to ms milliseconds (at most 32767), removing stylus messages;
 // true at the first stylus-down, false when the time is over.
 bool WaitOrTap(int ms);

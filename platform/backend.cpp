@@ -1,0 +1,127 @@
+// backend.cpp -- device profiles, the choice of backend at start-up and the panel's PNG capture.
+#include "platform/backend.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "platform/backend_interface.h"
+#include "platform/messages.h"
+#include "platform/panel.h"
+
+namespace platform {
+namespace {
+
+std::unique_ptr<Backend> current;
+bool headless = false;
+std::string (*stateReporter)() = nullptr;
+
+DeviceProfile Portrait(const char* name, std::uint32_t flags) {
+  DeviceProfile p;
+  p.name = name;
+  p.oem = "Duskhaven Desktop";
+  p.properties = {240, 320, 2, 480, 16, flags};
+  p.panelOrigin = 0;
+  p.panelStepX = 1;
+  p.panelStepY = 240;
+  p.beginDrawOrigin = 0;
+  return p;
+}
+
+std::vector<DeviceProfile> MakeProfiles() {
+  std::vector<DeviceProfile> list;
+  list.push_back(Portrait("portrait565", FormatDirect565));
+  list.push_back(Portrait("portrait555", FormatDirect555));
+  list.push_back(Portrait("portrait444", FormatDirect444));
+  // A landscape panel turned a quarter: screen x runs down the panel's rows
+  // from the bottom, screen y along them.
+  DeviceProfile landscape = Portrait("landscape565", FormatDirect565);
+  landscape.properties.xPitch = -640;
+  landscape.properties.yPitch = 2;
+  landscape.panelOrigin = 239 * 320;
+  landscape.panelStepX = -320;
+  landscape.panelStepY = 1;
+  landscape.beginDrawOrigin = landscape.panelOrigin;
+  list.push_back(landscape);
+  // The model whose game interface reports portrait pitches and an address
+  // that do not match its real frame buffer, which lies at a fixed address.
+  DeviceProfile ipaq = landscape;
+  ipaq.name = "ipaq-h3800";
+  ipaq.oem = "Compaq iPAQ H3800";
+  ipaq.properties.xPitch = 2;
+  ipaq.properties.yPitch = 480;
+  ipaq.beginDrawOrigin = 0;
+  list.push_back(ipaq);
+  DeviceProfile palette = Portrait("unsupported", 0x10);
+  palette.properties.bitsPerPixel = 8;
+  list.push_back(palette);
+  return list;
+}
+
+}  // namespace
+
+const std::vector<DeviceProfile>& DeviceProfiles() {
+  static const std::vector<DeviceProfile> list = MakeProfiles();
+  return list;
+}
+
+const DeviceProfile* FindDeviceProfile(const std::string& name) {
+  for (const DeviceProfile& p : DeviceProfiles())
+    if (p.name == name) return &p;
+  return nullptr;
+}
+
+Backend* CurrentBackend() { return current.get(); }
+
+bool StartBackend(const BackendOptions& options, std::string& error) {
+  const DeviceProfile* profile = FindDeviceProfile(options.device);
+  if (!profile) {
+    error = "unknown device '" + options.device + "'";
+    return false;
+  }
+  ThePanel().Configure(*profile);
+  ResetMessageQueue();
+  Backend* made = options.headless ? MakeHeadlessBackend(options, error) : MakeSdlBackend(options, error);
+  if (!made) return false;
+  current.reset(made);
+  headless = options.headless;
+  return true;
+}
+
+void StopBackend() {
+  current.reset();
+  ResetMessageQueue();
+}
+
+bool BackendIsHeadless() { return headless; }
+
+void SetStateReporter(std::string (*reporter)()) { stateReporter = reporter; }
+
+std::string ReportState() { return stateReporter ? stateReporter() : std::string("no state reporter\n"); }
+
+std::vector<std::uint16_t> UprightFrame() {
+  std::vector<std::uint16_t> out;
+  ThePanel().Upright(out);
+  return out;
+}
+
+bool SavePanelPng(const std::string& path) {
+  std::vector<std::uint8_t> rgb;
+  ThePanel().UprightRgb(rgb);
+  const int w = static_cast<int>(ThePanel().Width());
+  const int h = static_cast<int>(ThePanel().Height());
+  SDL_Surface* surface =
+      SDL_CreateRGBSurfaceWithFormatFrom(rgb.data(), w, h, 24, w * 3, SDL_PIXELFORMAT_RGB24);
+  if (!surface) {
+    std::fprintf(stderr, "duskhaven: cannot capture %s: %s\n", path.c_str(), SDL_GetError());
+    return false;
+  }
+  bool ok = IMG_SavePNG(surface, path.c_str()) == 0;
+  if (!ok) std::fprintf(stderr, "duskhaven: cannot write %s: %s\n", path.c_str(), IMG_GetError());
+  SDL_FreeSurface(surface);
+  return ok;
+}
+
+}  // namespace platform

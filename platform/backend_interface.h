@@ -1,0 +1,31 @@
+// backend_interface.h -- what each backend (SDL window, headless) provides to the platform layer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  virtual bool OpenDisplay() = 0;
+  virtual void CloseDisplay() = 0;
+  // The panel memory changed: show it, then wait for the next frame slot.
+  virtual void ShowPanel() = 0;
+  virtual std::uint32_t TickCount() = 0;
+  virtual void Sleep(std::uint32_t ms) = 0;
+  virtual void IdleUntilInput(std::uint32_t maxMs, const char* waitName, bool endless) = 0;
+  // Moves input that has arrived into the message queue.
+  virtual void PumpInput() = 0;
+  // True when a system message box can be shown on a screen.
+  virtual bool HasScreen() const = 0;
+  virtual void Suspend() {}
+  virtual void Resume() {}
+};
+
+Backend* CurrentBackend();
+Backend* MakeSdlBackend(const struct BackendOptions& options, std::string& error);
+Backend* MakeHeadlessBackend(const struct BackendOptions& options, std::string& error);
+
+}  // namespace platform

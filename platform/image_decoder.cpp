@@ -1,0 +1,212 @@
+// image_decoder.cpp -- pictures decoded by SDL2_image through a callback-read stream into 24-bit bitmaps.
+#include "platform/image_decoder.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/file_system.h"
+
+namespace platform {
+namespace {
+
+void (*progressHook)() = nullptr;
+
+// Where the stream's bytes come from: a file read on demand, or bytes in memory.
+struct Source {
+  const ReadOnlyFile* file = nullptr;
+  const std::vector<std::uint8_t>* bytes = nullptr;
+  std::uint64_t size = 0;
+  std::uint64_t at = 0;
+
+  std::size_t ReadAt(std::uint64_t offset, void* out, std::size_t count) const {
+    if (file) return file->ReadAt(offset, out, count);
+    if (offset >= bytes->size()) return 0;
+    count = static_cast<std::size_t>(std::min<std::uint64_t>(count, bytes->size() - offset));
+    std::memcpy(out, bytes->data() + offset, count);
+    return count;
+  }
+};
+
+Sint64 StreamSize(SDL_RWops* rw) { return static_cast<Sint64>(static_cast<Source*>(rw->hidden.unknown.data1)->size); }
+
+Sint64 StreamSeek(SDL_RWops* rw, Sint64 offset, int whence) {
+  auto* s = static_cast<Source*>(rw->hidden.unknown.data1);
+  Sint64 base = whence == RW_SEEK_SET ? 0 : whence == RW_SEEK_CUR ? static_cast<Sint64>(s->at) : static_cast<Sint64>(s->size);
+  Sint64 to = base + offset;
+  if (to < 0) return SDL_SetError("seek before the start");
+  s->at = static_cast<std::uint64_t>(to);
+  return to;
+}
+
+// The read callback: reads what it can and reports progress.
+size_t StreamRead(SDL_RWops* rw, void* out, size_t size, size_t count) {
+  auto* s = static_cast<Source*>(rw->hidden.unknown.data1);
+  if (size == 0 || count == 0) return 0;
+  if (progressHook) progressHook();
+  std::size_t want = size * count;
+  std::size_t got = s->ReadAt(s->at, out, want);
+  s->at += got;
+  return got / size;
+}
+
+size_t StreamWrite(SDL_RWops*, const void*, size_t, size_t) { return 0; }
+int StreamClose(SDL_RWops*) { return 0; }
+
+enum class Kind { None, Jpeg, Png, Gif, Bmp };
+
+Kind Sniff(const std::uint8_t* b, std::size_t n) {
+  static const std::uint8_t png[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  if (n >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF) return Kind::Jpeg;
+  if (n >= 8 && std::memcmp(b, png, 8) == 0) return Kind::Png;
+  if (n >= 6 && (std::memcmp(b, "GIF87a", 6) == 0 || std::memcmp(b, "GIF89a", 6) == 0)) return Kind::Gif;
+  if (n >= 2 && b[0] == 'B' && b[1] == 'M') return Kind::Bmp;
+  return Kind::None;
+}
+
+std::uint32_t Be32(const std::uint8_t* p) {
+  return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+}
+std::int32_t Le32(const std::uint8_t* p) {
+  return static_cast<std::int32_t>(std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
+                                   (std::uint32_t{p[3]} << 24));
+}
+
+// The size the header announces, so that an oversized picture is refused
+// before any pixel is decoded. False when the header does not say.
+bool HeaderSize(Kind kind, const Source& s, long& w, long& h) {
+  std::uint8_t head[32] = {};
+  std::size_t n = s.ReadAt(0, head, sizeof head);
+  if (kind == Kind::Png && n >= 24) {
+    w = static_cast<long>(Be32(head + 16));
+    h = static_cast<long>(Be32(head + 20));
+    return true;
+  }
+  if (kind == Kind::Gif && n >= 10) {
+    w = head[6] | (head[7] << 8);
+    h = head[8] | (head[9] << 8);
+    return true;
+  }
+  if (kind == Kind::Bmp && n >= 26) {
+    w = Le32(head + 18);
+    h = Le32(head + 22);
+    if (h < 0) h = -h;
+    return true;
+  }
+  if (kind == Kind::Jpeg) {
+    std::uint64_t at = 2;
+    for (int guard = 0; guard < 10000; ++guard) {
+      std::uint8_t m[9];
+      if (s.ReadAt(at, m, 4) != 4 || m[0] != 0xFF) return false;
+      const std::uint8_t marker = m[1];
+      if (marker == 0xFF) {
+        ++at;
+        continue;
+      }
+      const std::uint32_t length = (std::uint32_t{m[2]} << 8) | m[3];
+      if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+        if (s.ReadAt(at + 4, m, 5) != 5) return false;
+        h = (m[1] << 8) | m[2];
+        w = (m[3] << 8) | m[4];
+        return true;
+      }
+      if (length < 2) return false;
+      at += 2 + length;
+    }
+  }
+  return false;
+}
+
+DecodeStatus Decode(Source& source, DecodedBitmap& bitmap, std::string& why) {
+  std::uint8_t head[8] = {};
+  const std::size_t n = source.ReadAt(0, head, sizeof head);
+  const Kind kind = Sniff(head, n);
+  if (kind == Kind::None) {
+    why = n == 0 ? "the file is empty" : "not a JPEG, PNG, GIF or BMP picture";
+    return DecodeStatus::Undecodable;
+  }
+  long w = 0, h = 0;
+  if (HeaderSize(kind, source, w, h) && (w > MaxPictureWidth || h > MaxPictureHeight)) {
+    why = "the picture is " + std::to_string(w) + " x " + std::to_string(h) + ", over 800 x 600";
+    return DecodeStatus::Undecodable;
+  }
+  SDL_RWops* rw = SDL_AllocRW();
+  if (!rw) {
+    why = "out of memory";
+    return DecodeStatus::Undecodable;
+  }
+  rw->size = StreamSize;
+  rw->seek = StreamSeek;
+  rw->read = StreamRead;
+  rw->write = StreamWrite;
+  rw->close = StreamClose;
+  rw->type = SDL_RWOPS_UNKNOWN;
+  rw->hidden.unknown.data1 = &source;
+  source.at = 0;
+  SDL_Surface* decoded = nullptr;
+  switch (kind) {
+    case Kind::Jpeg: decoded = IMG_LoadJPG_RW(rw); break;
+    case Kind::Png: decoded = IMG_LoadPNG_RW(rw); break;
+    case Kind::Gif: decoded = IMG_LoadGIF_RW(rw); break;
+    case Kind::Bmp: decoded = IMG_LoadBMP_RW(rw); break;
+    case Kind::None: break;
+  }
+  SDL_FreeRW(rw);
+  if (!decoded) {
+    why = std::string("damaged picture: ") + IMG_GetError();
+    return DecodeStatus::Undecodable;
+  }
+  if (decoded->w <= 0 || decoded->h <= 0 || decoded->w > MaxPictureWidth || decoded->h > MaxPictureHeight) {
+    why = "the picture is " + std::to_string(decoded->w) + " x " + std::to_string(decoded->h) +
+          (decoded->w <= 0 || decoded->h <= 0 ? ", empty" : ", over 800 x 600");
+    SDL_FreeSurface(decoded);
+    return DecodeStatus::Undecodable;
+  }
+  SDL_Surface* bgr = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_BGR24, 0);
+  SDL_FreeSurface(decoded);
+  if (!bgr) {
+    why = std::string("cannot convert the picture: ") + SDL_GetError();
+    return DecodeStatus::Undecodable;
+  }
+  bitmap.width = static_cast<std::uint16_t>(bgr->w);
+  bitmap.height = static_cast<std::uint16_t>(bgr->h);
+  bitmap.stride = (static_cast<std::uint32_t>(bgr->w) * 3 + 3) & ~3u;
+  bitmap.bits.assign(static_cast<std::size_t>(bitmap.stride) * bitmap.height, 0);
+  SDL_LockSurface(bgr);
+  const auto* pixels = static_cast<const std::uint8_t*>(bgr->pixels);
+  // Bottom-up: memory row 0 is the picture's last row.
+  for (int row = 0; row < bgr->h; ++row)
+    std::memcpy(bitmap.bits.data() + static_cast<std::size_t>(bgr->h - 1 - row) * bitmap.stride,
+                pixels + static_cast<std::size_t>(row) * static_cast<std::size_t>(bgr->pitch),
+                static_cast<std::size_t>(bgr->w) * 3);
+  SDL_UnlockSurface(bgr);
+  SDL_FreeSurface(bgr);
+  return DecodeStatus::Decoded;
+}
+
+}  // namespace
+
+DecodeStatus DecodePicture(std::string_view path, DecodedBitmap& bitmap, std::string& why) {
+  ReadOnlyFile file;
+  if (!file.Open(path)) {
+    why = "not found";
+    return DecodeStatus::NotFound;
+  }
+  Source source;
+  source.file = &file;
+  source.size = file.Size();
+  return Decode(source, bitmap, why);
+}
+
+DecodeStatus DecodePictureBytes(const std::vector<std::uint8_t>& bytes, DecodedBitmap& bitmap, std::string& why) {
+  Source source;
+  source.bytes = &bytes;
+  source.size = bytes.size();
+  return Decode(source, bitmap, why);
+}
+
+void SetDecodeProgressHook(void (*hook)()) { progressHook = hook; }
+
+}  // namespace platform

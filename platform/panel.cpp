@@ -1,0 +1,58 @@
+// panel.cpp -- the emulated panel memory, its upright reading and its colours.
+#include "platform/panel.h"
+
+namespace platform {
+
+void Panel::Configure(const DeviceProfile& profile) {
+  profile_ = profile;
+  memory_.assign(static_cast<std::size_t>(profile.properties.width) * profile.properties.height, 0);
+  shown_ = memory_;
+}
+
+void Panel::Upright(std::vector<std::uint16_t>& out) const {
+  const std::int32_t w = static_cast<std::int32_t>(Width());
+  const std::int32_t h = static_cast<std::int32_t>(Height());
+  out.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+  if (shown_.empty()) return;
+  const std::int64_t size = static_cast<std::int64_t>(shown_.size());
+  for (std::int32_t y = 0; y < h; ++y)
+    for (std::int32_t x = 0; x < w; ++x) {
+      std::int64_t at = profile_.panelOrigin + static_cast<std::int64_t>(x) * profile_.panelStepX +
+                        static_cast<std::int64_t>(y) * profile_.panelStepY;
+      if (at >= 0 && at < size) out[static_cast<std::size_t>(y * w + x)] = shown_[static_cast<std::size_t>(at)];
+    }
+}
+
+void PixelToRgb(std::uint16_t p, std::uint32_t flags, std::uint8_t& r, std::uint8_t& g, std::uint8_t& b) {
+  auto widen5 = [](unsigned v) { return static_cast<std::uint8_t>((v << 3) | (v >> 2)); };
+  auto widen6 = [](unsigned v) { return static_cast<std::uint8_t>((v << 2) | (v >> 4)); };
+  auto widen4 = [](unsigned v) { return static_cast<std::uint8_t>((v << 4) | v); };
+  if (flags & FormatDirect555) {
+    r = widen5((p >> 10) & 31u);
+    g = widen5((p >> 5) & 31u);
+    b = widen5(p & 31u);
+  } else if (flags & FormatDirect565) {
+    r = widen5((p >> 11) & 31u);
+    g = widen6((p >> 5) & 63u);
+    b = widen5(p & 31u);
+  } else {
+    r = widen4((p >> 8) & 15u);
+    g = widen4((p >> 4) & 15u);
+    b = widen4(p & 15u);
+  }
+}
+
+void Panel::UprightRgb(std::vector<std::uint8_t>& rgb) const {
+  std::vector<std::uint16_t> pixels;
+  Upright(pixels);
+  rgb.resize(pixels.size() * 3);
+  for (std::size_t i = 0; i < pixels.size(); ++i)
+    PixelToRgb(pixels[i], profile_.properties.formatFlags, rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]);
+}
+
+Panel& ThePanel() {
+  static Panel panel;
+  return panel;
+}
+
+}  // namespace platform

@@ -1,0 +1,321 @@
+// sdl_backend.cpp -- the backend in a real window: sharp integer scaling, mouse as stylus, keys and pad.
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/backend.h"
+#include "platform/backend_interface.h"
+#include "platform/messages.h"
+#include "platform/panel.h"
+#include "platform/script.h"
+
+namespace platform {
+namespace {
+
+constexpr int FrameWidth = 240;
+constexpr int FrameHeight = 320;
+
+Uint32 TextureFormat(std::uint32_t flags) {
+  if (flags & FormatDirect555) return SDL_PIXELFORMAT_RGB555;
+  if (flags & FormatDirect565) return SDL_PIXELFORMAT_RGB565;
+  return SDL_PIXELFORMAT_RGB444;
+}
+
+class SdlBackend : public Backend {
+ public:
+  SdlBackend(Script script, int scale, bool scripted) : script_(std::move(script)), scripted_(scripted), scale_(scale) {}
+
+  ~SdlBackend() override {
+    CloseDisplay();
+    for (SDL_GameController* pad : pads_) SDL_GameControllerClose(pad);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER);
+  }
+
+  bool Start(std::string& error) {
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      error = std::string("cannot open a window: ") + SDL_GetError() + " (--headless runs without one)";
+      return false;
+    }
+    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);  // no pad support is not an error
+    start_ = SDL_GetTicks();
+    return true;
+  }
+
+  bool OpenDisplay() override {
+    if (window_) return true;
+    int scale = scale_;
+    if (scale <= 0) {
+      SDL_Rect usable{0, 0, FrameWidth, FrameHeight};
+      if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
+      scale = std::max(1, std::min(usable.w / FrameWidth, (usable.h - 40) / FrameHeight));
+    }
+    window_ = SDL_CreateWindow("Duskhaven", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, FrameWidth * scale,
+                               FrameHeight * scale, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (!window_) return false;
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_) {
+      CloseDisplay();
+      return false;
+    }
+    texture_ = SDL_CreateTexture(renderer_, TextureFormat(ThePanel().Profile().properties.formatFlags),
+                                 SDL_TEXTUREACCESS_STREAMING, FrameWidth, FrameHeight);
+    if (!texture_) {
+      CloseDisplay();
+      return false;
+    }
+    nextSlot_ = SDL_GetPerformanceCounter();
+    Render();
+    return true;
+  }
+
+  void CloseDisplay() override {
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+    texture_ = nullptr;
+    renderer_ = nullptr;
+    window_ = nullptr;
+  }
+
+  bool HasScreen() const override { return window_ != nullptr; }
+
+  void ShowPanel() override {
+    if (scripted_) script_.TakeDue(TickCount());
+    ThePanel().Show();
+    if (!window_) return;
+    ThePanel().Upright(upright_);
+    SDL_UpdateTexture(texture_, nullptr, upright_.data(), FrameWidth * 2);
+    Render();
+    Pace();
+  }
+
+  std::uint32_t TickCount() override { return SDL_GetTicks() - start_; }
+
+  void Sleep(std::uint32_t ms) override {
+    if (scripted_) script_.TakeDue(TickCount() + ms);
+    SDL_Delay(ms);
+  }
+
+  void IdleUntilInput(std::uint32_t maxMs, const char* waitName, bool endless) override {
+    std::uint32_t next = 0;
+    if (scripted_ && endless && !script_.NextTime(next)) StopHere(waitName);
+    std::uint32_t wait = maxMs;
+    const std::uint32_t now = TickCount();
+    if (scripted_ && script_.NextTime(next)) wait = std::min(wait, next > now ? next - now : 0u);
+    if (wait == 0) return;
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<std::uint32_t>(wait, 1000)));
+    if (scripted_) script_.TakeDue(TickCount());
+  }
+
+  void PumpInput() override {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) Translate(e);
+    if (scripted_) script_.PostDue(TickCount());
+  }
+
+ private:
+  // The frame at the largest whole scale that fits, centred, black bars around.
+  SDL_Rect FrameRect() const {
+    int w = FrameWidth, h = FrameHeight;
+    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    int scale = std::max(1, std::min(w / FrameWidth, h / FrameHeight));
+    return {(w - FrameWidth * scale) / 2, (h - FrameHeight * scale) / 2, FrameWidth * scale, FrameHeight * scale};
+  }
+
+  void Render() {
+    if (!renderer_) return;
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_Rect target = FrameRect();
+    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+    SDL_RenderPresent(renderer_);
+  }
+
+  // Sleeps until the next 1/60 s slot; a late frame starts a new slot count.
+  void Pace() {
+    const Uint64 frequency = SDL_GetPerformanceFrequency();
+    const Uint64 slot = frequency / 60;
+    nextSlot_ += slot;
+    Uint64 now = SDL_GetPerformanceCounter();
+    if (now >= nextSlot_) {
+      if (now - nextSlot_ > slot) nextSlot_ = now;
+      return;
+    }
+    Uint64 left = nextSlot_ - now;
+    SDL_Delay(static_cast<Uint32>(left * 1000 / frequency));
+  }
+
+  // Window pixels to frame pixels; false in the bars around the frame.
+  bool ToFrame(int wx, int wy, std::int16_t& fx, std::int16_t& fy) const {
+    int ww = 1, wh = 1, ow = 1, oh = 1;
+    SDL_GetWindowSize(window_, &ww, &wh);
+    SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+    const long px = static_cast<long>(wx) * ow / std::max(ww, 1);
+    const long py = static_cast<long>(wy) * oh / std::max(wh, 1);
+    SDL_Rect r = FrameRect();
+    if (px < r.x || py < r.y || px >= r.x + r.w || py >= r.y + r.h) return false;
+    const long scale = r.w / FrameWidth;
+    fx = static_cast<std::int16_t>((px - r.x) / scale);
+    fy = static_cast<std::int16_t>((py - r.y) / scale);
+    return true;
+  }
+
+  void PostStylus(MessageKind kind, int wx, int wy) {
+    Message m;
+    m.kind = kind;
+    if (!ToFrame(wx, wy, m.x, m.y)) {
+      if (kind != MessageKind::StylusUp || !stylusDown_) return;
+      // A press that leaves the frame still ends, released off the screen.
+      m.x = -1;
+      m.y = -1;
+    }
+    if (kind == MessageKind::StylusDown) stylusDown_ = true;
+    if (kind == MessageKind::StylusUp) stylusDown_ = false;
+    PostMessage(m);
+  }
+
+  void PostKey(bool down, std::int16_t code) {
+    Message m;
+    m.kind = down ? MessageKind::KeyDown : MessageKind::KeyUp;
+    m.key = code;
+    PostMessage(m);
+  }
+
+  static std::int16_t KeyOf(SDL_Keycode key) {
+    switch (key) {
+      case SDLK_UP: return VkUp;
+      case SDLK_DOWN: return VkDown;
+      case SDLK_LEFT: return VkLeft;
+      case SDLK_RIGHT: return VkRight;
+      case SDLK_RETURN:
+      case SDLK_KP_ENTER:
+      case SDLK_SPACE: return VkAppA;
+      case SDLK_F2: return VkAppB;
+      case SDLK_F3: return VkAppC;
+      case SDLK_ESCAPE: return VkStart;
+      default: return 0;
+    }
+  }
+
+  static std::int16_t PadKeyOf(Uint8 button) {
+    switch (button) {
+      case SDL_CONTROLLER_BUTTON_DPAD_UP: return VkUp;
+      case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return VkDown;
+      case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return VkLeft;
+      case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return VkRight;
+      case SDL_CONTROLLER_BUTTON_A: return VkAppA;
+      case SDL_CONTROLLER_BUTTON_START: return VkStart;
+      default: return 0;
+    }
+  }
+
+  void ToggleFullscreen() {
+    bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    Render();
+  }
+
+  void Translate(const SDL_Event& e) {
+    Message m;
+    switch (e.type) {
+      case SDL_QUIT:
+        m.kind = MessageKind::Destroy;
+        PostMessage(m);
+        break;
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+          m.kind = MessageKind::Destroy;
+          PostMessage(m);
+        } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+          m.kind = MessageKind::Activate;
+          PostMessage(m);
+        } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+          m.kind = MessageKind::KillFocus;
+          PostMessage(m);
+        } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+          Render();
+        }
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+        if (e.button.button == SDL_BUTTON_LEFT) PostStylus(MessageKind::StylusDown, e.button.x, e.button.y);
+        break;
+      case SDL_MOUSEBUTTONUP:
+        if (e.button.button == SDL_BUTTON_LEFT) PostStylus(MessageKind::StylusUp, e.button.x, e.button.y);
+        break;
+      case SDL_MOUSEMOTION:
+        if ((e.motion.state & SDL_BUTTON_LMASK) && stylusDown_)
+          PostStylus(MessageKind::StylusMove, e.motion.x, e.motion.y);
+        break;
+      case SDL_KEYDOWN:
+      case SDL_KEYUP: {
+        const bool down = e.type == SDL_KEYDOWN;
+        if (down && (e.key.keysym.sym == SDLK_F11 ||
+                     ((e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_KP_ENTER) &&
+                      (e.key.keysym.mod & KMOD_ALT)))) {
+          if (!e.key.repeat) ToggleFullscreen();
+          break;
+        }
+        if (e.key.repeat) break;
+        if (std::int16_t code = KeyOf(e.key.keysym.sym)) PostKey(down, code);
+        break;
+      }
+      case SDL_CONTROLLERDEVICEADDED:
+        if (SDL_GameController* pad = SDL_GameControllerOpen(e.cdevice.which)) pads_.push_back(pad);
+        break;
+      case SDL_CONTROLLERBUTTONDOWN:
+      case SDL_CONTROLLERBUTTONUP:
+        if (std::int16_t code = PadKeyOf(e.cbutton.button)) PostKey(e.type == SDL_CONTROLLERBUTTONDOWN, code);
+        break;
+      default:
+        break;
+    }
+  }
+
+  [[noreturn]] void StopHere(const char* waitName) {
+    std::fprintf(stderr, "duskhaven: the script has ended at %u ms while the game waits for %s\n", TickCount(),
+                 waitName ? waitName : "input");
+    std::fflush(stderr);
+    const std::uint32_t until = TickCount() + script_.HoldMs();
+    while (static_cast<std::int32_t>(until - TickCount()) > 0) {
+      SDL_Event e;
+      while (SDL_PollEvent(&e))
+        if (e.type == SDL_WINDOWEVENT) Render();
+      SDL_Delay(10);
+    }
+    script_.TakeFinal(TickCount());
+    std::fflush(nullptr);
+    std::_Exit(ScriptEndedExitCode);
+  }
+
+  Script script_;
+  bool scripted_ = false;
+  int scale_ = 0;
+  Uint32 start_ = 0;
+  Uint64 nextSlot_ = 0;
+  bool stylusDown_ = false;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  std::vector<SDL_GameController*> pads_;
+  std::vector<std::uint16_t> upright_;
+};
+
+}  // namespace
+
+Backend* MakeSdlBackend(const BackendOptions& options, std::string& error) {
+  Script script;
+  if (!options.scriptPath.empty() && !script.Load(options.scriptPath, error)) return nullptr;
+  auto* backend = new SdlBackend(std::move(script), options.scale, !options.scriptPath.empty());
+  if (!backend->Start(error)) {
+    delete backend;
+    return nullptr;
+  }
+  return backend;
+}
+
+}  // namespace platform

@@ -1,0 +1,254 @@
+// settings_store.cpp -- the registry-like settings file: parsing, lookups and atomic rewrites.
+#include "platform/settings_store.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace platform {
+namespace {
+
+constexpr const char* StoreFileName = "settings.reg";
+
+struct Value {
+  std::string name;
+  bool isNumber = false;
+  std::uint32_t number = 0;
+  std::string text;
+};
+
+struct Key {
+  std::string name;
+  std::vector<Value> values;
+};
+
+std::string configFolder;
+
+std::string StorePath() { return ConfigFolder() + "/" + StoreFileName; }
+
+std::string Trim(std::string_view s) {
+  std::size_t a = 0, b = s.size();
+  while (a < b && (s[a] == ' ' || s[a] == '\t' || s[a] == '\r')) ++a;
+  while (b > a && (s[b - 1] == ' ' || s[b - 1] == '\t' || s[b - 1] == '\r')) --b;
+  return std::string(s.substr(a, b - a));
+}
+
+bool SameKey(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+bool ParseValue(const std::string& raw, Value& v) {
+  if (raw.rfind("dword:", 0) == 0) {
+    std::string digits = raw.substr(6);
+    if (digits.empty() || digits.size() > 8) return false;
+    std::uint32_t n = 0;
+    for (char c : digits) {
+      int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+      if (d < 0) return false;
+      n = n * 16 + static_cast<std::uint32_t>(d);
+    }
+    v.isNumber = true;
+    v.number = n;
+    return true;
+  }
+  if (raw.size() < 2 || raw.front() != '"' || raw.back() != '"') return false;
+  std::string text;
+  for (std::size_t i = 1; i + 1 < raw.size(); ++i) {
+    char c = raw[i];
+    if (c == '\\') {
+      if (i + 2 >= raw.size()) return false;
+      c = raw[++i];
+      if (c != '\\' && c != '"') return false;
+    } else if (c == '"') {
+      return false;
+    }
+    text += c;
+  }
+  v.isNumber = false;
+  v.text = std::move(text);
+  return true;
+}
+
+// Reads the file; a missing file is an empty store. Lines that make no sense
+// are reported once each on stderr and left out.
+std::vector<Key> Load() {
+  std::vector<Key> keys;
+  std::vector<std::uint8_t> bytes;
+  if (!ReadWholeFile(StorePath(), bytes, 1u << 20)) return keys;
+  std::string all(bytes.begin(), bytes.end());
+  // Each damaged file is reported once, not at every read.
+  static std::string reported;
+  const bool report = all != reported;
+  std::size_t start = 0;
+  int lineNumber = 0;
+  while (start <= all.size()) {
+    std::size_t end = all.find('\n', start);
+    if (end == std::string::npos) end = all.size();
+    std::string line = Trim(std::string_view(all).substr(start, end - start));
+    start = end + 1;
+    ++lineNumber;
+    if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+    auto bad = [&] {
+      if (!report) return;
+      reported = all;
+      std::fprintf(stderr, "duskhaven: %s:%d: line ignored\n", StorePath().c_str(), lineNumber);
+    };
+    if (line.front() == '[') {
+      if (line.back() != ']' || line.size() < 3) {
+        bad();
+        continue;
+      }
+      keys.push_back({line.substr(1, line.size() - 2), {}});
+      continue;
+    }
+    std::size_t eq = line.find('=');
+    Value v;
+    if (keys.empty() || eq == std::string::npos || (v.name = Trim(std::string_view(line).substr(0, eq))).empty() ||
+        !ParseValue(Trim(std::string_view(line).substr(eq + 1)), v)) {
+      bad();
+      continue;
+    }
+    keys.back().values.push_back(std::move(v));
+  }
+  return keys;
+}
+
+bool Save(const std::vector<Key>& keys) {
+  std::string out = "; Duskhaven settings: one [key] line per key, one name = value line per value\n";
+  for (const Key& k : keys) {
+    out += "[" + k.name + "]\n";
+    for (const Value& v : k.values) {
+      out += v.name + " = ";
+      if (v.isNumber) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "dword:%08x", v.number);
+        out += hex;
+      } else {
+        out += '"';
+        for (char c : v.text) {
+          if (c == '\\' || c == '"') out += '\\';
+          out += c;
+        }
+        out += '"';
+      }
+      out += '\n';
+    }
+  }
+  if (!MakeDirectories(ConfigFolder())) return false;
+  return WriteFileAtomically(StorePath(), std::vector<std::uint8_t>(out.begin(), out.end()));
+}
+
+Key* Find(std::vector<Key>& keys, std::string_view name) {
+  for (Key& k : keys)
+    if (SameKey(k.name, name)) return &k;
+  return nullptr;
+}
+
+const Value* FindValue(std::string_view key, std::string_view name, std::vector<Key>& keys) {
+  Key* k = Find(keys, key);
+  if (!k) return nullptr;
+  for (const Value& v : k->values)
+    if (SameKey(v.name, name)) return &v;
+  return nullptr;
+}
+
+bool Write(std::string_view key, std::string_view name, const Value& value) {
+  std::vector<Key> keys = Load();
+  Key* k = Find(keys, key);
+  if (!k) return false;
+  for (Value& v : k->values)
+    if (SameKey(v.name, name)) {
+      std::string keep = v.name;
+      v = value;
+      v.name = keep;
+      return Save(keys);
+    }
+  Value fresh = value;
+  fresh.name = std::string(name);
+  k->values.push_back(std::move(fresh));
+  return Save(keys);
+}
+
+// Strings never hold a line break: the file keeps one value a line.
+bool Storable(std::string_view text) { return text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos; }
+
+}  // namespace
+
+void SetConfigFolder(std::string folder) {
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  configFolder = std::move(folder);
+}
+
+std::string DefaultConfigFolder() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  if (xdg && xdg[0] == '/') return std::string(xdg) + "/duskhaven";
+  const char* home = std::getenv("HOME");
+  if (home && home[0] == '/') return std::string(home) + "/.config/duskhaven";
+  return "/tmp/duskhaven";
+}
+
+const std::string& ConfigFolder() {
+  if (configFolder.empty()) configFolder = DefaultConfigFolder();
+  return configFolder;
+}
+
+bool CreateStoreKey(std::string_view key) {
+  std::vector<Key> keys = Load();
+  bool changed = false;
+  // Each parent first, as the registry makes them.
+  for (std::size_t at = key.find('\\'); ; at = key.find('\\', at + 1)) {
+    std::string_view part = at == std::string_view::npos ? key : key.substr(0, at);
+    if (!part.empty() && !Find(keys, part)) {
+      keys.push_back({std::string(part), {}});
+      changed = true;
+    }
+    if (at == std::string_view::npos) break;
+  }
+  return !changed || Save(keys);
+}
+
+bool StoreKeyExists(std::string_view key) {
+  std::vector<Key> keys = Load();
+  return Find(keys, key) != nullptr;
+}
+
+bool ReadStoreNumber(std::string_view key, std::string_view name, std::uint32_t& value) {
+  std::vector<Key> keys = Load();
+  const Value* v = FindValue(key, name, keys);
+  if (!v || !v->isNumber) return false;
+  value = v->number;
+  return true;
+}
+
+bool ReadStoreString(std::string_view key, std::string_view name, std::string& value) {
+  std::vector<Key> keys = Load();
+  const Value* v = FindValue(key, name, keys);
+  if (!v || v->isNumber) return false;
+  value = v->text;
+  return true;
+}
+
+bool WriteStoreNumber(std::string_view key, std::string_view name, std::uint32_t value) {
+  Value v;
+  v.isNumber = true;
+  v.number = value;
+  return Write(key, name, v);
+}
+
+bool WriteStoreString(std::string_view key, std::string_view name, std::string_view value) {
+  if (!Storable(value)) return false;
+  Value v;
+  v.text = std::string(value);
+  return Write(key, name, v);
+}
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+// system_box.cpp -- fatal messages: a line on stderr, and an SDL box when there is a screen.
+#include "platform/system_box.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "platform/backend_interface.h"
+#include "platform/text_utf8.h"
+
+namespace platform {
+
+void SystemMessageBox(std::wstring_view text, std::wstring_view caption) {
+  const std::string body = ToUtf8(text);
+  const std::string title = ToUtf8(caption);
+  std::string line = body;
+  for (char& c : line)
+    if (c == '\n') c = ' ';
+  std::fprintf(stderr, "%s: %s\n", title.c_str(), line.c_str());
+  std::fflush(stderr);
+  Backend* backend = CurrentBackend();
+  if (backend && backend->HasScreen()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), body.c_str(), nullptr);
+}
+
+}  // namespace platform
