@@ -1,0 +1,120 @@
+#!/usr/bin/env python3
+# make_tables.py -- writes cards.tsv, card_families.tsv and opponents.tsv from
+# the family and roster lists beside it. The written tables are what the forge
+# reads; run this only to regenerate them after editing the lists.
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from families import FAMILIES  # noqa: E402
+from opponents import ROSTER  # noqa: E402
+
+ASSETS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+# Per level: icon count range, power budget range, strongest icon, value range.
+LEVELS = {
+    1: dict(icons=(2, 4), budget=(4, 8), top=3, value=(60, 200)),
+    2: dict(icons=(3, 5), budget=(8, 13), top=4, value=(200, 500)),
+    3: dict(icons=(4, 6), budget=(13, 19), top=4, value=(500, 1200)),
+    4: dict(icons=(5, 8), budget=(19, 28), top=5, value=(1200, 3000)),
+}
+
+
+def Mix(a, b):
+    """A small deterministic hash, so every run gives the same set."""
+    x = (a * 2654435761 + b * 40503 + 12345) & 0xFFFFFFFF
+    x ^= x >> 13
+    x = (x * 1274126177) & 0xFFFFFFFF
+    x ^= x >> 16
+    return x
+
+
+def Fraction(a, b):
+    return (Mix(a, b) % 1000) / 999.0
+
+
+def IconsFor(family, shape, level, minCount, minBudget):
+    spec = LEVELS[level]
+    lo, hi = spec["budget"]
+    budget = lo + round(Fraction(family, level) * (hi - lo))
+    budget = max(budget, minBudget)
+    weights = [int(c) for c in shape]
+    # Equal weights are taken in a spread order (opposite sides first), turned
+    # by the family number, so a round shape stays round at low levels.
+    spread = [0, 4, 2, 6, 1, 5, 3, 7]
+    order = sorted(range(8), key=lambda d: (-weights[d],
+                                            spread.index((d - family) % 8)))
+    order = [d for d in order if weights[d] > 0]
+    clo, chi = spec["icons"]
+    count = clo + round(Fraction(family + 100, level) * (chi - clo))
+    count = max(count, minCount, -(-budget // spec["top"]))
+    count = min(count, chi, len(order), budget)
+    budget = min(budget, count * spec["top"])
+    chosen = order[:count]
+    icons = [0] * 8
+    for d in chosen:
+        icons[d] = 1
+    # Hand out the rest of the budget in proportion to the shape's weights.
+    for _ in range(budget - count):
+        best = max((d for d in chosen if icons[d] < spec["top"]),
+                   key=lambda d: (weights[d] / icons[d], -order.index(d)))
+        icons[best] += 1
+    return icons
+
+
+def ValueFor(family, level, icons):
+    spec = LEVELS[level]
+    blo, bhi = spec["budget"]
+    vlo, vhi = spec["value"]
+    step = (vhi - vlo) // (bhi - blo + 1)
+    budget = sum(icons)
+    # Within one budget band, a sharper top icon costs a little more.
+    extra = (max(icons) - 1) * step // 10 + Mix(family, level + 7) % (step // 2)
+    return vlo + (budget - blo) * step + min(extra, step - 1)
+
+
+def Cards():
+    q = len(FAMILIES)
+    rows = {}
+    for p, fam in enumerate(FAMILIES):
+        minCount, minBudget = 0, 0
+        for level in range(1, 5):
+            fixed = fam.get("fixed", {}).get(level)
+            if fixed:
+                icons = [int(c) for c in fixed]
+            else:
+                icons = IconsFor(p, fam["shape"], level, minCount, minBudget)
+            minCount = sum(1 for v in icons if v)
+            minBudget = sum(icons)
+            cardId = (level - 1) * q + p + 1
+            rows[cardId] = (level, "".join(map(str, icons)),
+                            ValueFor(p, level, icons), fam["names"][level - 1])
+    return rows
+
+
+def WriteTable(name, header, rows):
+    path = os.path.join(ASSETS, name)
+    with open(path, "w", encoding="utf-8", newline="\n") as out:
+        out.write("\t".join(header) + "\n")
+        for row in rows:
+            out.write("\t".join(str(v) for v in row) + "\n")
+
+
+def main():
+    cards = Cards()
+    WriteTable("cards.tsv", ["id", "level", "icons", "value", "name"],
+               [(i,) + cards[i] for i in sorted(cards)])
+    WriteTable("card_families.tsv",
+               ["family", "title", "level1", "level2", "level3", "level4"],
+               [(p, f["title"], *f["lines"]) for p, f in enumerate(FAMILIES)])
+    rows = []
+    for cls, members in enumerate(ROSTER):
+        for index, (name, age, job, drink, text) in enumerate(members):
+            rows.append((cls, index, name, age, job, drink, text))
+    WriteTable("opponents.tsv",
+               ["class", "index", "name", "profileNumber", "profileText1",
+                "profileText2", "description"], rows)
+
+
+if __name__ == "__main__":
+    main()
