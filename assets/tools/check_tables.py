@@ -133,7 +133,7 @@ def CheckCards():
     for p in range(Q):
         fam = [cards[(lv - 1) * Q + p + 1] for lv in range(1, 5)]
         for a, b in zip(fam, fam[1:]):
-            if b["budget"] < a["budget"] or b["count"] < a["count"]:
+            if b["budget"] <= a["budget"] or b["count"] < a["count"]:
                 Fault(f"family {p}: {b['name']} is not stronger than {a['name']}")
             if b["value"] <= a["value"]:
                 Fault(f"family {p}: {b['name']} is not dearer than {a['name']}")

@@ -33,11 +33,11 @@ def Fraction(a, b):
     return (Mix(a, b) % 1000) / 999.0
 
 
-def IconsFor(family, shape, level, minCount, minBudget):
+def IconsFor(family, shape, level, minCount, minBudget, maxCount, maxBudget):
     spec = LEVELS[level]
     lo, hi = spec["budget"]
     budget = lo + round(Fraction(family, level) * (hi - lo))
-    budget = max(budget, minBudget)
+    budget = min(max(budget, minBudget), maxBudget)
     weights = [int(c) for c in shape]
     # Equal weights are taken in a spread order (opposite sides first), turned
     # by the family number, so a round shape stays round at low levels.
@@ -47,17 +47,24 @@ def IconsFor(family, shape, level, minCount, minBudget):
     order = [d for d in order if weights[d] > 0]
     clo, chi = spec["icons"]
     count = clo + round(Fraction(family + 100, level) * (chi - clo))
-    count = max(count, minCount, -(-budget // spec["top"]))
-    count = min(count, chi, len(order), budget)
-    budget = min(budget, count * spec["top"])
+    # A 5 can only be drawn against, never beaten: a card carries two at most.
+    fives = 0 if spec["top"] < 5 else (1 if budget < 23 else 2)
+    cap = spec["top"] if fives == 0 else 4
+    count = max(count, minCount, -(-(budget - fives) // cap))
+    if minCount:
+        count = min(count, max(minCount + 2, -(-(budget - fives) // cap)))
+    count = min(count, chi, len(order), budget, maxCount)
+    budget = min(budget, count * cap + fives)
     chosen = order[:count]
     icons = [0] * 8
     for d in chosen:
         icons[d] = 1
     # Hand out the rest of the budget in proportion to the shape's weights.
     for _ in range(budget - count):
-        best = max((d for d in chosen if icons[d] < spec["top"]),
-                   key=lambda d: (weights[d] / icons[d], -order.index(d)))
+        open_ = [d for d in chosen
+                 if icons[d] < cap or (icons[d] == cap < spec["top"]
+                                       and icons.count(5) < fives)]
+        best = max(open_, key=lambda d: (weights[d] / icons[d], -order.index(d)))
         icons[best] += 1
     return icons
 
@@ -80,12 +87,17 @@ def Cards():
         minCount, minBudget = 0, 0
         for level in range(1, 5):
             fixed = fam.get("fixed", {}).get(level)
+            above = fam.get("fixed", {}).get(level + 1)
             if fixed:
                 icons = [int(c) for c in fixed]
             else:
-                icons = IconsFor(p, fam["shape"], level, minCount, minBudget)
+                # Stay below a hand-set card of the next level.
+                maxCount = sum(1 for c in above if c != "0") if above else 8
+                maxBudget = sum(int(c) for c in above) - 1 if above else 99
+                icons = IconsFor(p, fam["shape"], level, minCount, minBudget,
+                                 maxCount, maxBudget)
             minCount = sum(1 for v in icons if v)
-            minBudget = sum(icons)
+            minBudget = sum(icons) + 1
             cardId = (level - 1) * q + p + 1
             rows[cardId] = (level, "".join(map(str, icons)),
                             ValueFor(p, level, icons), fam["names"][level - 1])
