@@ -1,0 +1,55 @@
+// font.h -- the game's proportional bitmap font: cutting it from its sheet, drawing, tinting, measuring and wrapping text.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "data/image.h"
+
+struct Glyph {
+  std::uint16_t height = 0;
+  std::uint16_t width = 0;
+  std::uint16_t* pixels = nullptr;
+  bool present = false;
+};
+
+constexpr int GlyphCount = 255;  // character codes 0..254 (by the low byte)
+
+struct BitmapFont {
+  Glyph glyphs[GlyphCount];
+  std::uint8_t lineHeight = 0;  // the tallest glyph; the line advance of wrapped text
+  bool keyed = false;           // glyphs drawn with the colour key
+  bool redToKey = false;        // pure red in a glyph becomes transparent when cut
+};
+
+// The one font every screen uses, built at start-up.
+extern BitmapFont GameFont;
+
+// The 85 characters of the sheet, in the order their glyphs stand on it.
+constexpr int SheetGlyphCount = 85;
+extern const std::uint8_t SheetOrder[SheetGlyphCount];
+
+// Loads the sheet (without dithering) and cuts the font from it. A missing
+// sheet shows the "Not found." box and leaves every glyph absent.
+bool LoadFont(BitmapFont& font, std::wstring_view path, bool keyed, bool redToKey);
+// Cuts the glyphs out of a decoded sheet (bands separated by magenta).
+void CutFont(BitmapFont& font, const Image& sheet, bool keyed, bool redToKey);
+void FreeFont(BitmapFont& font);
+
+// The glyph of a character (by its low byte); null when absent.
+const Glyph* FindGlyph(const BitmapFont& font, wchar_t character);
+
+void DrawText(std::wstring_view text, int x, int y, const BitmapFont& font, int buffer);
+// Each glyph pixel ANDed with tint `tintIndex` (0..11); any other index draws untinted.
+void DrawTextTinted(std::wstring_view text, int x, int y, const BitmapFont& font, int tintIndex, int buffer);
+std::int16_t TextWidth(const BitmapFont& font, std::wstring_view text);
+std::uint8_t LineHeight(const BitmapFont& font);
+
+// Space, comma, semicolon, full stop, exclamation and question mark.
+bool IsBreakChar(wchar_t character);
+// True when right >= x + the width of the characters from `index` up to the next break character.
+bool WordFits(std::wstring_view text, int x, std::size_t index, int right);
+// Word-wrapped text in GameFont between `left` and the limit `right`; line feeds start new lines.
+void DrawWrapped(std::wstring_view text, int left, int top, int right, int buffer);
+// The same tinted, with right = left + width, line feeds drawn as glyphs and lines LineHeight + 1 apart.
+void DrawWrappedTinted(std::wstring_view text, int left, int top, int width, int tintIndex, int buffer);

@@ -1,0 +1,53 @@
+// picture_load.cpp -- opening, decoding and converting one picture; a missing or broken file gives an empty picture and a box.
+#include "gfx/picture_load.h"
+
+#include <string>
+
+#include "gfx/image_memory.h"
+#include "gfx/message_box.h"
+#include "gfx/picture_convert.h"
+#include "platform/image_decoder.h"
+
+namespace {
+
+// Game texts carry characters in their low byte.
+std::string NarrowPath(std::wstring_view path) {
+  std::string out;
+  out.reserve(path.size());
+  for (wchar_t c : path) out.push_back(static_cast<char>(static_cast<unsigned>(c) & 0xFFu));
+  return out;
+}
+
+bool FailWithBox(const std::wstring& text, Image& image) {
+  StandardMessageBox(text, L"", L"Ok");
+  AllocateImage(image, 0, 0);
+  return false;
+}
+
+}  // namespace
+
+std::wstring NotFoundText(std::wstring_view path) {
+  return L"Duskhaven/n/nError : " + std::wstring(path) + L" Not found.";
+}
+
+std::wstring UndecodableText(std::wstring_view path) {
+  return L"Duskhaven/n/nError : " + std::wstring(path) + L" is not a readable picture.";
+}
+
+bool LoadImageFile(std::wstring_view path, Image& image, bool dither) {
+  if (path.empty()) return false;
+  platform::DecodedBitmap bitmap;
+  std::string why;
+  switch (platform::DecodePicture(NarrowPath(path), bitmap, why)) {
+    case platform::DecodeStatus::NotFound:
+      return FailWithBox(NotFoundText(path), image);
+    case platform::DecodeStatus::Undecodable:
+      // Mended: a file that opens but does not decode gives the empty picture
+      // and says so, instead of converting whatever the decoder left behind.
+      return FailWithBox(UndecodableText(path), image);
+    case platform::DecodeStatus::Decoded:
+      break;
+  }
+  if (!ConvertBitmap(bitmap, image, dither)) return FailWithBox(UndecodableText(path), image);
+  return true;
+}
