@@ -65,17 +65,29 @@ def CheckText(where, text, limit):
         Fault(f"{where}: {len(text)} characters, at most {limit}: {text!r}")
 
 
+# Advance widths of the game's font (DejaVu Sans drawn 9.5 px high, 11 px
+# lines), in thousandths of the type size; a glyph is at least 1 px wide and
+# the space is 3 px.
+ADVANCE = dict(zip(
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
+    [684, 686, 698, 770, 632, 575, 775, 752, 295, 295, 656, 557, 863, 748,
+     787, 603, 787, 695, 635, 611, 732, 684, 989, 685, 611, 685]))
+ADVANCE.update(zip(
+    "abcdefghijklmnopqrstuvwxyz",
+    [613, 635, 550, 635, 615, 352, 635, 634, 278, 278, 579, 278, 974, 634,
+     612, 635, 635, 411, 521, 392, 634, 592, 818, 592, 592, 525]))
+ADVANCE.update({c: 636 for c in "0123456789"})
+ADVANCE.update({"ç": 550, "â": 613, "à": 613, "é": 615, "ê": 615, "è": 615,
+                "ô": 612, "ù": 634, "û": 634, "!": 400, '"': 460, "-": 361,
+                "'": 275, "?": 531, ";": 337, ",": 318, ".": 318, ":": 337,
+                "(": 390, ")": 390, "@": 1000})
+
+
 def Width(text):
-    """A generous estimate of the font's width: capitals 7 px, others 6 px,
-    narrow marks 3 px."""
+    """The text's width in pixels, rounded up a little for safety."""
     w = 0
     for ch in text:
-        if ch in " .,:;!'i|l":
-            w += 3
-        elif ch.isupper() or ch in "mw@":
-            w += 7
-        else:
-            w += 6
+        w += 3 if ch == " " else max(1, round(ADVANCE.get(ch, 1000) * 9.5 / 1000 + 0.3))
     return w
 
 
@@ -183,6 +195,9 @@ def CheckOpponents():
         if cls != str(n // 15) or index != str(n % 15):
             Fault(f"{where}: out of place")
         CheckText(where + " name", name, 12)
+        # Tournament brackets right-align names to x 104.
+        if Width(name.upper()) > 100:
+            Fault(f"{where}: name {name!r} is about {Width(name.upper())} px wide")
         if name.upper() in names:
             Fault(f"{where}: name {name!r} used twice")
         names.add(name.upper())
