@@ -19,22 +19,27 @@ struct Search {
     Score best = StartingScore;
     bool found = false;
     const SearchLayout& l = layout;
+    int attacker = OwnerOf(owners, a);
+    if (attacker == NoSide) return best;
+    std::uint32_t enemies = owners.side[attacker ^ 1];
     for (int d = 0; d < 8; ++d) {
       int t = Neighbours.cell[a][d];
-      if (t < 0) continue;
+      if (t < 0 || !(enemies & CellBit(t))) continue;
       int f = l.icon[a][d];
-      if (l.free[t] || f == 0 || owners.owner[t] != (owners.owner[a] ^ 1)) continue;
+      if (f == 0) continue;
       SearchOwners work = owners;
       int h = l.icon[t][OppositeDirection[d]];
       Side w;
       if (h < f) {
-        work.owner[t] = work.owner[a];
-        w = work.owner[a];
+        work.side[attacker ^ 1] &= ~CellBit(t);
+        work.side[attacker] |= CellBit(t);
+        w = static_cast<Side>(attacker);
       } else if (h == f) {
         w = NoSide;
       } else {
-        work.owner[a] = work.owner[t];
-        w = work.owner[t];
+        work.side[attacker] &= ~CellBit(a);
+        work.side[attacker ^ 1] |= CellBit(a);
+        w = static_cast<Side>(attacker ^ 1);
       }
       Score score;
       int ignored;
@@ -62,6 +67,23 @@ struct Search {
     return best;
   }
 };
+
+// The terms a placement at cell i changes: its own and its neighbours'.
+void SaveTerms(const SearchLayout& l, int i, CellTerms* saved) {
+  saved[0] = l.terms[i];
+  for (int d = 0; d < 8; ++d) {
+    int n = Neighbours.cell[i][d];
+    if (n >= 0) saved[1 + d] = l.terms[n];
+  }
+}
+
+void RestoreTerms(SearchLayout& l, int i, const CellTerms* saved) {
+  l.terms[i] = saved[0];
+  for (int d = 0; d < 8; ++d) {
+    int n = Neighbours.cell[i][d];
+    if (n >= 0) l.terms[n] = saved[1 + d];
+  }
+}
 
 bool SearchAttack(const Board& board, Side side, int ax, int ay, bool first, AttackChoice& attack) {
   if (!InBounds(ax, ay)) return false;
@@ -108,11 +130,13 @@ bool ChooseMove(const Board& board, const Hand& hand, int pileCount, Side side, 
     if (!hand.Occupied(slot)) continue;
     const Card& card = hand.Get(slot);
     for (int i = 0; i < BoardCells; ++i) {
-      if (s.layout.free[i] != 1) continue;
-      SetLayoutCard(s.layout, i, card.icons, 0);
+      if (!(s.layout.freeCells & CellBit(i))) continue;
+      CellTerms saved[9];
+      SaveTerms(s.layout, i, saved);
+      SetLayoutCard(s.layout, i, card.icons, false);
       PrepareLayout(s.layout, s.level);
       SearchOwners work = owners;
-      work.owner[i] = side;
+      work.side[side & 1] |= CellBit(i);
       Score score;
       if (SearchCountTargets(s.layout, work, i) < 1) {
         score = ToScore(SearchEvaluate(s.layout, work, side, s.level));
@@ -120,7 +144,8 @@ bool ChooseMove(const Board& board, const Hand& hand, int pileCount, Side side, 
         int ignored;
         score = s.Attack(work, side, i, true, ignored);
       }
-      SetLayoutCard(s.layout, i, board.cells[i].card.icons, 1);
+      SetLayoutCard(s.layout, i, board.cells[i].card.icons, true);
+      RestoreTerms(s.layout, i, saved);
       if (score > best || !found) {
         if (score > best) best = score;
         move.slot = slot;

@@ -6,160 +6,166 @@
 
 namespace {
 
-int CompactCellScore(const SearchLayout& l, int i) {
-  int sum = 0;
+int DirectionScore(int e, int f, bool free) {
+  if (!free) return -e;
+  return e == f ? 10 : (e > f ? 30 : -30);
+}
+
+// Adds what icon e toward neighbour `bit` (free or not, answering with f) gives.
+void AddDirection(CellTerms& t, int e, int f, bool free, std::uint32_t bit) {
+  t.cellScore += DirectionScore(e, f, free);
+  if (e != 0) t.attack |= bit;
+  if (e >= 1 && e <= 4) {
+    if (free || f > e) t.settleNeed |= bit;
+    if (free) t.exposedFree |= bit;
+    if (f > e) t.exposedBy |= bit;
+  }
+  if (e < 5) {
+    if (free) t.secureFree |= bit;
+    else if (f > e) t.secureNeed |= bit;
+  }
+  if (e > f) {
+    if (f != 0) t.chainOn |= bit;
+    else t.chainOne |= bit;
+  }
+}
+
+void RemoveDirection(CellTerms& t, int e, int f, bool free, std::uint32_t bit) {
+  t.cellScore -= DirectionScore(e, f, free);
+  std::uint32_t keep = ~bit;
+  t.attack &= keep;
+  t.settleNeed &= keep;
+  t.exposedFree &= keep;
+  t.exposedBy &= keep;
+  t.secureFree &= keep;
+  t.secureNeed &= keep;
+  t.chainOn &= keep;
+  t.chainOne &= keep;
+}
+
+CellTerms ComputeTerms(const SearchLayout& l, int i) {
+  CellTerms t{};
   for (int d = 0; d < 8; ++d) {
     int n = Neighbours.cell[i][d];
     int e = l.icon[i][d];
-    if (n < 0 || !l.free[n]) {
-      sum -= e;
+    if (n < 0) {
+      t.cellScore -= e;
       continue;
     }
-    int f = l.icon[n][OppositeDirection[d]];
-    sum += e == f ? 10 : (e > f ? 30 : -30);
+    std::uint32_t bit = CellBit(n);
+    AddDirection(t, e, l.icon[n][OppositeDirection[d]], (l.freeCells & bit) != 0, bit);
   }
-  return sum;
-}
-
-void CompactSettled(const SearchLayout& l, std::uint8_t* settled) {
-  for (int i = 0; i < BoardCells; ++i) settled[i] = 0;
-  bool changed = true;
-  while (changed) {
-    changed = false;
-    for (int i = 0; i < BoardCells; ++i) {
-      if (settled[i] || l.free[i]) continue;
-      bool ok = true;
-      for (int d = 0; d < 8; ++d) {
-        int n = Neighbours.cell[i][d];
-        if (n < 0 || settled[n]) continue;
-        int v = l.icon[i][d];
-        if (v < 1 || v > 4) continue;
-        if (l.free[n] || l.icon[n][OppositeDirection[d]] > v) {
-          ok = false;
-          break;
-        }
-      }
-      if (ok) {
-        settled[i] = 1;
-        changed = true;
-      }
-    }
-  }
-}
-
-void CompactSecure(const SearchLayout& l, const std::uint8_t* settled, std::uint8_t* secure) {
-  for (int i = 0; i < BoardCells; ++i) secure[i] = 0;
-  for (int i = 0; i < BoardCells; ++i) {
-    if (l.free[i]) continue;
-    bool ok = true;
-    for (int d = 0; d < 8; ++d) {
-      int n = Neighbours.cell[i][d];
-      if (n < 0 || secure[n]) continue;
-      int v = l.icon[i][d];
-      if (v >= 5) continue;
-      if (l.free[n] || (l.icon[n][OppositeDirection[d]] > v && !settled[n])) {
-        ok = false;
-        break;
-      }
-    }
-    secure[i] = ok;
-  }
-}
-
-int CompactExposure(const SearchLayout& l, const SearchOwners& w, int i) {
-  int count = 0;
-  for (int d = 0; d < 8; ++d) {
-    int n = Neighbours.cell[i][d];
-    if (n < 0) continue;
-    int v = l.icon[i][d];
-    if (v < 1 || v > 4) continue;
-    if (l.free[n]) ++count;
-    if (w.owner[n] == w.owner[i] && l.icon[n][OppositeDirection[d]] > v) ++count;
-  }
-  return count;
+  return t;
 }
 
 }  // namespace
 
 void LoadLayout(const Board& board, SearchLayout& layout, SearchOwners& owners) {
+  layout.freeCells = 0;
+  owners.side[0] = owners.side[1] = 0;
   for (int i = 0; i < BoardCells; ++i) {
     const Cell& c = board.cells[i];
-    SetLayoutCard(layout, i, c.card.icons, c.free);
-    owners.owner[i] = c.owner;
+    for (int d = 0; d < 8; ++d) layout.icon[i][d] = static_cast<std::uint8_t>(IconAt(c.card.icons, d));
+    if (c.free == 1) layout.freeCells |= CellBit(i);
+    if (c.owner == 0) owners.side[0] |= CellBit(i);
+    if (c.owner == 1) owners.side[1] |= CellBit(i);
   }
+  for (int i = 0; i < BoardCells; ++i) layout.terms[i] = ComputeTerms(layout, i);
 }
 
-void SetLayoutCard(SearchLayout& layout, int cell, PowerIcons icons, std::uint8_t free) {
-  for (int d = 0; d < 8; ++d) layout.icon[cell][d] = static_cast<std::uint8_t>(IconAt(icons, d));
-  layout.free[cell] = free;
-}
-
-void PrepareLayout(SearchLayout& layout, int level) {
-  std::uint8_t secure[BoardCells];
-  if (level >= 1) {
-    CompactSettled(layout, layout.settled);
-    CompactSecure(layout, layout.settled, secure);
-  }
-  for (int i = 0; i < BoardCells; ++i) {
-    int value = CompactCellScore(layout, i) + 100;
-    if (level >= 1 && secure[i]) value += 300;
-    layout.base[i] = value;
-  }
-}
-
-int SearchCountTargets(const SearchLayout& l, const SearchOwners& w, int i) {
-  int n = 0;
-  int enemy = w.owner[i] ^ 1;
+void SetLayoutCard(SearchLayout& layout, int cell, PowerIcons icons, bool free) {
+  std::uint32_t bit = CellBit(cell);
+  bool wasFree = (layout.freeCells & bit) != 0;
+  std::uint8_t newIcons[8];
+  for (int d = 0; d < 8; ++d) newIcons[d] = static_cast<std::uint8_t>(IconAt(icons, d));
+  // Each neighbour sees only its one direction toward this cell change.
   for (int d = 0; d < 8; ++d) {
-    int t = Neighbours.cell[i][d];
-    if (t < 0 || l.free[t] || w.owner[t] != enemy || l.icon[i][d] == 0) continue;
-    ++n;
-  }
-  return n;
-}
-
-std::int8_t SearchChainLoss(const SearchLayout& l, SearchOwners& w, int i) {
-  std::uint8_t o = w.owner[i];
-  w.owner[i] = static_cast<std::uint8_t>(o ^ 1);
-  int best = -1;
-  for (int d = 0; d < 8; ++d) {
-    int n = Neighbours.cell[i][d];
+    int n = Neighbours.cell[cell][d];
     if (n < 0) continue;
-    int e = l.icon[i][d];
-    int f = l.icon[n][OppositeDirection[d]];
-    int v;
-    if (w.owner[n] == o) {
-      // Contested when both point at each other: the lost card would attack it.
-      if (e != 0 && f != 0) v = e > f ? SearchChainLoss(l, w, n) + 1 : -1;
-      else v = e > f ? 1 : -1;
-    } else {
-      v = 0;  // free, blocked or already the other side's
-    }
-    if (v > best) best = v;
+    CellTerms& t = layout.terms[n];
+    int e = layout.icon[n][OppositeDirection[d]];
+    RemoveDirection(t, e, layout.icon[cell][d], wasFree, bit);
+    AddDirection(t, e, newIcons[d], free, bit);
   }
-  w.owner[i] = o;
-  return static_cast<std::int8_t>(best);
+  for (int d = 0; d < 8; ++d) layout.icon[cell][d] = newIcons[d];
+  if (free) layout.freeCells |= bit;
+  else layout.freeCells &= ~bit;
+  layout.terms[cell] = ComputeTerms(layout, cell);
 }
 
-int SearchEvaluate(const SearchLayout& l, SearchOwners& w, Side side, int level) {
-  int sum = 0;
-  Side enemy = Opponent(side);
-  for (int i = 0; i < BoardCells; ++i) {
-    Side o = w.owner[i];
-    if (o != side && o != enemy) continue;
-    int value = l.base[i];
-    if (level >= 2) {
-      int c = SearchChainLoss(l, w, i);
-      if (c != 0) {
-        if (l.settled[i]) {
-          value += ToScore(50 * c);
-        } else {
-          int t = CompactExposure(l, w, i);
-          value += ToScore(ShiftChainPenalty(-50 * c, t == 0 ? 255 : t - 1));
+void PrepareLayout(SearchLayout& l, int level) {
+  std::uint32_t secure = 0;
+  if (level >= 1) {
+    // Settled cells: the least set closed under "every neighbour that could
+    // take me through a weaker icon is settled" -- the fixed point the
+    // pass-by-pass marking reaches, whatever the order.
+    const std::uint32_t occupied = ((1u << BoardCells) - 1) & ~l.freeCells;
+    std::uint32_t settled = 0;
+    bool changed = true;
+    while (changed) {
+      changed = false;
+      std::uint32_t open = occupied & ~settled;
+      while (open) {
+        int i = __builtin_ctz(open);
+        open &= open - 1;
+        if ((l.terms[i].settleNeed & ~settled) == 0) {
+          settled |= CellBit(i);
+          changed = true;
         }
       }
     }
-    sum += o == side ? value : -value;
+    l.settled = settled;
+    // Secure cells: one pass in board order; earlier marks count.
+    for (int i = 0; i < BoardCells; ++i) {
+      if (l.freeCells & CellBit(i)) continue;
+      const CellTerms& t = l.terms[i];
+      if (t.secureFree) continue;  // a free neighbour is never marked, so it always stands in the way
+      if ((t.secureNeed & ~(settled | secure)) == 0) secure |= CellBit(i);
+    }
+  }
+  for (int i = 0; i < BoardCells; ++i)
+    l.base[i] = l.terms[i].cellScore + 100 + ((secure >> i) & 1u ? 300 : 0);
+}
+
+int SearchChainLoss(const SearchLayout& l, int i, std::uint32_t friends) {
+  const CellTerms& t = l.terms[i];
+  int best = -1;
+  if (Neighbours.mask[i] & ~friends) best = 0;  // a free, blocked or enemy neighbour
+  if (t.chainOne & friends) best = best > 1 ? best : 1;
+  std::uint32_t next = t.chainOn & friends;
+  while (next) {
+    int n = __builtin_ctz(next);
+    next &= next - 1;
+    int v = SearchChainLoss(l, n, friends & ~CellBit(n)) + 1;
+    if (v > best) best = v;
+  }
+  return best;
+}
+
+int SearchEvaluate(const SearchLayout& l, const SearchOwners& w, Side side, int level) {
+  int sum = 0;
+  for (int s = 0; s < 2; ++s) {
+    std::uint32_t cells = w.side[s];
+    int total = 0;
+    while (cells) {
+      int i = __builtin_ctz(cells);
+      cells &= cells - 1;
+      int value = l.base[i];
+      if (level >= 2) {
+        int c = static_cast<std::int8_t>(SearchChainLoss(l, i, w.side[s] & ~CellBit(i)));
+        if (c != 0) {
+          if ((l.settled >> i) & 1u) {
+            value += ToScore(50 * c);
+          } else {
+            const CellTerms& t = l.terms[i];
+            int exposure = __builtin_popcount(t.exposedFree) + __builtin_popcount(t.exposedBy & w.side[s]);
+            value += ToScore(ShiftChainPenalty(-50 * c, exposure == 0 ? 255 : exposure - 1));
+          }
+        }
+      }
+      total += value;
+    }
+    sum += s == side ? total : -total;
   }
   int n = NoiseTable[level];
   return sum + Random(n) - n / 2;

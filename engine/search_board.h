@@ -1,9 +1,11 @@
 // search_board.h -- the compact board the computer opponent searches on.
 //
 // A placement fixes which cells are free and which icons stand where; the
-// fights that follow change owners only. So a search keeps the icons and free
-// flags once per placement (SearchLayout, with the scores that depend on them
-// alone) and copies just the 24 owner bytes per trial (SearchOwners).
+// fights that follow change owners only. So the search keeps, per placement,
+// everything that depends on icons and free cells alone (SearchLayout: the
+// cell scores, the settled and secure cells, the neighbour sets that the
+// chain and exposure terms read), and copies just two 24-bit owner sets per
+// trial (SearchOwners). Cells are numbered as on the board, x * 4 + y.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +16,7 @@
 // Neighbour of cell i in direction d, -1 off the board.
 struct NeighbourTableType {
   std::int8_t cell[BoardCells][8];
+  std::uint32_t mask[BoardCells];  // all on-board neighbours
 };
 constexpr NeighbourTableType MakeNeighbourTable() {
   NeighbourTableType t{};
@@ -23,29 +26,57 @@ constexpr NeighbourTableType MakeNeighbourTable() {
         int nx = x + DirectionDx[d], ny = y + DirectionDy[d];
         bool on = nx >= 0 && nx < BoardColumns && ny >= 0 && ny < BoardRows;
         t.cell[x * BoardRows + y][d] = static_cast<std::int8_t>(on ? nx * BoardRows + ny : -1);
+        if (on) t.mask[x * BoardRows + y] |= 1u << (nx * BoardRows + ny);
       }
   return t;
 }
 inline constexpr NeighbourTableType Neighbours = MakeNeighbourTable();
 
+inline std::uint32_t CellBit(int i) { return 1u << i; }
+
+// What one cell's card and its neighbours give the evaluation, as sets of neighbours.
+struct CellTerms {
+  std::int32_t cellScore;     // CellScore
+  std::uint32_t attack;       // neighbours the card has an icon toward
+  std::uint32_t settleNeed;   // neighbours that must be settled first (icon 1..4 toward a free or stronger one)
+  std::uint32_t secureNeed;   // occupied neighbours stronger than an icon below 5 (fine when settled)
+  std::uint32_t chainOn;      // friends it would take back while both point at each other (ChainLoss recurses)
+  std::uint32_t chainOne;     // friends it would take that do not point back
+  std::uint32_t exposedBy;    // stronger neighbours facing an icon 1..4 (exposure when friends)
+  std::uint32_t secureFree;   // free neighbours faced by an icon below 5 (never secure then)
+  std::uint32_t exposedFree;  // free neighbours faced by an icon 1..4
+};
+
 struct SearchLayout {
   std::uint8_t icon[BoardCells][8];  // icon of each cell's card record toward each direction
-  std::uint8_t free[BoardCells];
-  // Filled by PrepareLayout for the current AiLevel:
-  std::int32_t base[BoardCells];     // CellScore + 100 (+300 when secure at levels 1 and 2)
-  std::uint8_t settled[BoardCells];  // SettledMap (level 2)
+  std::uint32_t freeCells;
+  CellTerms terms[BoardCells];
+  // Filled by PrepareLayout for the current level:
+  std::int32_t base[BoardCells];  // CellScore + 100 (+300 when secure at levels 1 and 2)
+  std::uint32_t settled;          // SettledMap (level 2)
 };
 
 struct SearchOwners {
-  std::uint8_t owner[BoardCells];
+  std::uint32_t side[2];  // the cells each side owns
 };
 
+inline int OwnerOf(const SearchOwners& w, int i) {
+  return (w.side[0] >> i) & 1u ? 0 : ((w.side[1] >> i) & 1u ? 1 : NoSide);
+}
+
 void LoadLayout(const Board& board, SearchLayout& layout, SearchOwners& owners);
-void SetLayoutCard(SearchLayout& layout, int cell, PowerIcons icons, std::uint8_t free);
+// Puts a card's icons into a cell, marks it free or not, and brings the terms
+// of the cell and of its neighbours up to date.
+void SetLayoutCard(SearchLayout& layout, int cell, PowerIcons icons, bool free);
 // Computes the per-placement scores for the given level.
 void PrepareLayout(SearchLayout& layout, int level);
 
 // The same rules as the full-board operations, on the compact form.
-int SearchCountTargets(const SearchLayout& layout, const SearchOwners& owners, int cell);
-int SearchEvaluate(const SearchLayout& layout, SearchOwners& owners, Side side, int level);
-std::int8_t SearchChainLoss(const SearchLayout& layout, SearchOwners& owners, int cell);
+inline int SearchCountTargets(const SearchLayout& l, const SearchOwners& w, int i) {
+  int o = OwnerOf(w, i);
+  if (o == NoSide) return 0;
+  return __builtin_popcount(l.terms[i].attack & w.side[o ^ 1]);
+}
+int SearchEvaluate(const SearchLayout& layout, const SearchOwners& owners, Side side, int level);
+// ChainLoss of cell i, whose owner holds `friends` (i excluded).
+int SearchChainLoss(const SearchLayout& layout, int i, std::uint32_t friends);

@@ -1,0 +1,73 @@
+// engine_bench.cpp -- ChooseMove per class on crowded boards, and whole duels per pairing.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "bench/engine/synthetic_cards.h"
+#include "engine/computer_opponent.h"
+#include "engine/evaluation.h"
+#include "engine/random.h"
+#include "tests/engine/literal_search.h"
+#include "tools/tool/duel_play.h"
+
+namespace {
+
+// A five-card hand against 8..12 cards already down: the widest searches of a duel.
+void BM_ChooseMove(benchmark::State& state) {
+  AiLevel = static_cast<std::int8_t>(state.range(0));
+  constexpr int Boards = 32;
+  Board boards[Boards];
+  Hand hands[Boards];
+  for (int i = 0; i < Boards; ++i) CrowdedBoard(1000u + static_cast<std::uint32_t>(i), 8 + i % 5, boards[i], hands[i]);
+  SeedRandom(1);
+  int i = 0;
+  for (auto _ : state) {
+    MoveChoice m;
+    ChooseMove(boards[i], hands[i], 11, 1, m);
+    benchmark::DoNotOptimize(m);
+    i = (i + 1) % Boards;
+  }
+}
+BENCHMARK(BM_ChooseMove)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The same boards through the step-by-step search on full board copies, for comparison.
+void BM_ChooseMoveLiteral(benchmark::State& state) {
+  AiLevel = static_cast<std::int8_t>(state.range(0));
+  constexpr int Boards = 32;
+  Board boards[Boards];
+  Hand hands[Boards];
+  for (int i = 0; i < Boards; ++i) CrowdedBoard(1000u + static_cast<std::uint32_t>(i), 8 + i % 5, boards[i], hands[i]);
+  SeedRandom(1);
+  int i = 0;
+  for (auto _ : state) {
+    LiteralResult r = LiteralChooseMove(boards[i], hands[i], 11, 1);
+    benchmark::DoNotOptimize(r);
+    i = (i + 1) % Boards;
+  }
+}
+BENCHMARK(BM_ChooseMoveLiteral)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// Whole duels between two classes on a made-up card set.
+void BM_Duel(benchmark::State& state) {
+  DuelPlan plan;
+  plan.sides[0] = {static_cast<int>(state.range(0)), 3};
+  plan.sides[1] = {static_cast<int>(state.range(1)), 3};
+  plan.transcript = false;
+  std::uint32_t seed = 1;
+  std::string transcript, error;
+  for (auto _ : state) {
+    Deck decks[2] = {SyntheticDeck(seed * 2, plan.sides[0].opponentClass * 4 + 3),
+                     SyntheticDeck(seed * 2 + 1, plan.sides[1].opponentClass * 4 + 3)};
+    SeedRandom(seed);
+    DuelOutcome outcome;
+    PlayDealtDuel(seed, decks, 2 + static_cast<int>(seed % 5), 344, plan, transcript, outcome, error);
+    benchmark::DoNotOptimize(outcome);
+    ++seed;
+  }
+  state.counters["duels/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_Duel)->Args({0, 0})->Args({1, 1})->Args({2, 2})->Args({2, 0})->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
