@@ -10,6 +10,7 @@
 #include "platform/backend_interface.h"
 #include "platform/messages.h"
 #include "platform/panel.h"
+#include "platform/script.h"
 
 namespace platform {
 namespace {
@@ -93,6 +94,15 @@ bool StartBackend(const BackendOptions& options, std::string& error) {
 void StopBackend() {
   current.reset();
   ResetMessageQueue();
+}
+
+void EndRun() {
+  if (current) current->EndRun();
+}
+
+bool CheckScript(const std::string& path, std::string& error) {
+  Script script;
+  return script.Load(path, error);
 }
 
 bool BackendIsHeadless() { return headless; }

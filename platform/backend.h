@@ -48,6 +48,10 @@ constexpr int ScriptEndedExitCode = 3;
 // Starts the chosen backend; false with a reason when it cannot start.
 bool StartBackend(const BackendOptions& options, std::string& error);
 void StopBackend();
+// The game ends normally (any exit path): a scripted run takes its "end" captures.
+void EndRun();
+// Reads a script without running it; false with "FILE:LINE: reason".
+bool CheckScript(const std::string& path, std::string& error);
 bool BackendIsHeadless();
 
 // Headless: what the game reports of its state for "dump" script lines.

@@ -20,6 +20,8 @@ class Backend {
   virtual void PumpInput() = 0;
   // True when a system message box can be shown on a screen.
   virtual bool HasScreen() const = 0;
+  // The game is ending normally: the script's last captures are taken.
+  virtual void EndRun() {}
   virtual void Suspend() {}
   virtual void Resume() {}
 };

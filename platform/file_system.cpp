@@ -51,6 +51,14 @@ std::string HostPath(std::string_view gamePath) {
   return installDir + "/" + rel;
 }
 
+std::string AbsoluteHostPath(std::string_view path) {
+  std::string p(path);
+  if (!p.empty() && p.front() == '/') return p;
+  char folder[4096];
+  if (!::getcwd(folder, sizeof folder)) return p;
+  return p.empty() ? std::string(folder) : std::string(folder) + "/" + p;
+}
+
 ReadOnlyFile::~ReadOnlyFile() { Close(); }
 
 ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }

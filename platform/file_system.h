@@ -21,6 +21,9 @@ const std::string& InstallDir();
 // A path that is already absolute (starts with '/') is used as it is.
 std::string HostPath(std::string_view gamePath);
 
+// A host path made absolute against the folder the program was started in.
+std::string AbsoluteHostPath(std::string_view path);
+
 // A read-only file with explicit seeks, for the card database's on-demand reads.
 class ReadOnlyFile {
  public:

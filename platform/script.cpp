@@ -9,20 +9,13 @@
 #include "platform/display.h"
 #include "platform/file_system.h"
 
-#include <unistd.h>
-
 namespace platform {
 namespace {
 
 constexpr std::uint32_t TapLengthMs = 30;
 
 // Script, capture and dump paths are relative to the folder the game was started in.
-std::string FromWorkingFolder(const std::string& path) {
-  if (!path.empty() && path.front() == '/') return path;
-  char folder[4096];
-  if (!::getcwd(folder, sizeof folder)) return path;
-  return std::string(folder) + "/" + path;
-}
+std::string FromWorkingFolder(const std::string& path) { return AbsoluteHostPath(path); }
 
 bool KeyCode(const std::string& name, std::int32_t& code) {
   static const struct {

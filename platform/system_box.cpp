@@ -22,4 +22,9 @@ void SystemMessageBox(std::wstring_view text, std::wstring_view caption) {
   if (backend && backend->HasScreen()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), body.c_str(), nullptr);
 }
 
+void SystemMessageBoxStatic(const char* text, const char* caption) {
+  Backend* backend = CurrentBackend();
+  if (backend && backend->HasScreen()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, nullptr);
+}
+
 }  // namespace platform

@@ -8,5 +8,7 @@ namespace platform {
 // Always writes "caption: text" on one line of stderr; shows an SDL message
 // box too when a display is available.
 void SystemMessageBox(std::wstring_view text, std::wstring_view caption);
+// The same without allocating (the out-of-memory handler); no stderr line.
+void SystemMessageBoxStatic(const char* text, const char* caption);
 
 }  // namespace platform

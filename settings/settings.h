@@ -3,6 +3,9 @@
 
 #include <cstdint>
 
+// The key every game value lives under.
+constexpr const char* GameSettingsKey = "SOFTWARE\\Duskhaven";
+
 // In memory, read at start-up.
 extern std::uint8_t SettingGamma;   // used for decoding pictures (GammaOffset)
 extern std::uint8_t OptionsGamma;   // the options screen's working copy, the value to store
@@ -19,5 +22,9 @@ bool ReadEffects();         // default on
 void WriteEffects();        // stores SettingEffects
 std::uint8_t ReadCharacter();  // default 1
 void WriteCharacter(std::uint8_t slot);
-// Sets InstallDir = "Install_Dir" + "\"; false when the value is missing.
+// Sets InstallDir = "Install_Dir" + "\" (and the platform's install folder);
+// false when the key or the value is missing or empty.
 bool ReadInstallDir();
+
+// The window's scale factor ("Scale", not written by the game); 0 = the largest that fits.
+int ReadWindowScale();

@@ -47,6 +47,8 @@ class HeadlessBackend : public Backend {
 
   void PumpInput() override { script_.PostDue(now_); }
 
+  void EndRun() override { script_.TakeFinal(now_); }
+
  private:
   void AdvanceTo(std::uint32_t t) {
     spins_ = 0;

@@ -112,6 +112,10 @@ class SdlBackend : public Backend {
     if (scripted_) script_.TakeDue(TickCount());
   }
 
+  void EndRun() override {
+    if (scripted_) script_.TakeFinal(TickCount());
+  }
+
   void PumpInput() override {
     SDL_Event e;
     while (SDL_PollEvent(&e)) Translate(e);

@@ -1,0 +1,96 @@
+// settings_store_test.cpp -- the registry-like file: keys, typed values, damaged lines, safe rewrites.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/settings_store.h"
+#include "tests/platform/test_helpers.h"
+
+namespace {
+
+std::string UseFreshFolder(const std::string& name) {
+  const std::string dir = testing_platform::ScratchFolder(name);
+  platform::SetConfigFolder(dir);
+  return dir;
+}
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TEST(SettingsStore, ValuesNeedTheirKey) {
+  UseFreshFolder("store-key");
+  std::uint32_t n = 0;
+  EXPECT_FALSE(platform::StoreKeyExists("SOFTWARE\\Duskhaven"));
+  EXPECT_FALSE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Gamma", 3));
+  ASSERT_TRUE(platform::CreateStoreKey("SOFTWARE\\Duskhaven\\Gamma"));
+  EXPECT_TRUE(platform::StoreKeyExists("SOFTWARE\\Duskhaven"));
+  EXPECT_TRUE(platform::StoreKeyExists("software\\duskhaven\\gamma"));
+  EXPECT_FALSE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Gamma", n));
+  ASSERT_TRUE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Gamma", 0x28));
+  ASSERT_TRUE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Gamma", n));
+  EXPECT_EQ(n, 0x28u);
+}
+
+TEST(SettingsStore, NumbersAndStringsKeepTheirTypes) {
+  const std::string dir = UseFreshFolder("store-types");
+  ASSERT_TRUE(platform::CreateStoreKey("SOFTWARE\\Duskhaven"));
+  ASSERT_TRUE(platform::WriteStoreString("SOFTWARE\\Duskhaven", "Install_Dir", "/games/dusk \"haven\"\\x"));
+  ASSERT_TRUE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Volume", 0xFFFFFF32u));
+  std::string s;
+  std::uint32_t n = 0;
+  ASSERT_TRUE(platform::ReadStoreString("SOFTWARE\\Duskhaven", "Install_Dir", s));
+  EXPECT_EQ(s, "/games/dusk \"haven\"\\x");
+  EXPECT_FALSE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Install_Dir", n));
+  EXPECT_FALSE(platform::ReadStoreString("SOFTWARE\\Duskhaven", "Volume", s));
+  ASSERT_TRUE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Volume", n));
+  EXPECT_EQ(n, 0xFFFFFF32u);
+  EXPECT_NE(FileText(dir + "/settings.reg").find("Volume = dword:ffffff32\n"), std::string::npos);
+  // A line break could not be kept on one line: refused, old value kept.
+  EXPECT_FALSE(platform::WriteStoreString("SOFTWARE\\Duskhaven", "Install_Dir", "a\nb"));
+  ASSERT_TRUE(platform::ReadStoreString("SOFTWARE\\Duskhaven", "Install_Dir", s));
+  EXPECT_EQ(s, "/games/dusk \"haven\"\\x");
+}
+
+TEST(SettingsStore, RewritingAValueKeepsTheOthers) {
+  UseFreshFolder("store-rewrite");
+  ASSERT_TRUE(platform::CreateStoreKey("SOFTWARE\\Duskhaven"));
+  ASSERT_TRUE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Gamma", 1));
+  ASSERT_TRUE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Effects", 0));
+  ASSERT_TRUE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Gamma", 2));
+  std::uint32_t g = 0, e = 9;
+  ASSERT_TRUE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Gamma", g));
+  ASSERT_TRUE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Effects", e));
+  EXPECT_EQ(g, 2u);
+  EXPECT_EQ(e, 0u);
+}
+
+TEST(SettingsStore, DamagedLinesAreLeftOutAndTheRestIsRead) {
+  const std::string dir = UseFreshFolder("store-damaged");
+  std::ofstream(dir + "/settings.reg") << "garbage before any key\n[SOFTWARE\\Duskhaven]\nGamma = dword:zz\n"
+                                       << "Volume = dword:00000007\nEffects = 12\nInstall_Dir = \"/x\n"
+                                       << "[broken\nCharacter=dword:3\n\x01\xff\n";
+  std::uint32_t n = 0;
+  std::string s;
+  EXPECT_FALSE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Gamma", n));
+  EXPECT_FALSE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Effects", n));
+  EXPECT_FALSE(platform::ReadStoreString("SOFTWARE\\Duskhaven", "Install_Dir", s));
+  ASSERT_TRUE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Volume", n));
+  EXPECT_EQ(n, 7u);
+  ASSERT_TRUE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Character", n));
+  EXPECT_EQ(n, 3u);
+}
+
+TEST(SettingsStore, DefaultFolderFollowsXdgConfigHome) {
+  ::setenv("XDG_CONFIG_HOME", "/some/where", 1);
+  EXPECT_EQ(platform::DefaultConfigFolder(), "/some/where/duskhaven");
+  ::setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored, as the XDG rules say
+  ::setenv("HOME", "/home/p", 1);
+  EXPECT_EQ(platform::DefaultConfigFolder(), "/home/p/.config/duskhaven");
+}
+
+}  // namespace
