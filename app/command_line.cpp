@@ -1,0 +1,77 @@
+// command_line.cpp -- reading the command line; the settings store stays the source of the game's settings.
+#include "app/command_line.h"
+
+#include <cstdlib>
+
+const char* const VersionText = "Duskhaven v1.13";
+
+const char* const UsageText =
+    "usage: duskhaven [options]\n"
+    "  --help            show this help and exit\n"
+    "  --version         show the version and exit\n"
+    "  --headless        run without a window, on a virtual clock\n"
+    "  --script FILE     play the timed input, captures and dumps of FILE\n"
+    "  --scale N         window scale factor 1..16 (default: the largest that fits)\n"
+    "  --device NAME     screen model: portrait565 (default), portrait555, portrait444,\n"
+    "                    landscape565, ipaq-h3800, unsupported\n"
+    "  --config DIR      keep the settings and the lock in DIR instead of\n"
+    "                    $XDG_CONFIG_HOME/duskhaven\n";
+
+namespace {
+
+bool ParseScale(const std::string& text, int& scale) {
+  if (text.empty() || text.size() > 2) return false;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  if (value < 1 || value > 16) return false;
+  scale = value;
+  return true;
+}
+
+}  // namespace
+
+bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std::string& error) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= argc || argv[i + 1][0] == '\0') {
+        error = "duskhaven: " + arg + " needs a value (see --help)";
+        return false;
+      }
+      out = argv[++i];
+      return true;
+    };
+    std::string text;
+    if (arg == "--help" || arg == "-h") {
+      line.showHelp = true;
+    } else if (arg == "--version") {
+      line.showVersion = true;
+    } else if (arg == "--headless") {
+      line.backend.headless = true;
+    } else if (arg == "--script") {
+      if (!value(line.backend.scriptPath)) return false;
+    } else if (arg == "--scale") {
+      if (!value(text)) return false;
+      if (!ParseScale(text, line.backend.scale)) {
+        error = "duskhaven: --scale takes a whole number from 1 to 16, not '" + text + "'";
+        return false;
+      }
+    } else if (arg == "--device") {
+      if (!value(text)) return false;
+      if (!platform::FindDeviceProfile(text)) {
+        error = "duskhaven: unknown device '" + text + "' (see --help)";
+        return false;
+      }
+      line.backend.device = text;
+    } else if (arg == "--config") {
+      if (!value(line.configFolder)) return false;
+    } else {
+      error = "duskhaven: unknown argument '" + arg + "' (see --help)";
+      return false;
+    }
+  }
+  return true;
+}

@@ -1,0 +1,19 @@
+// command_line.h -- the program's command line: backend, script, scale, device and configuration folder.
+#pragma once
+
+#include <string>
+
+#include "platform/backend.h"
+
+struct CommandLine {
+  platform::BackendOptions backend;
+  std::string configFolder;  // empty = the default folder
+  bool showHelp = false;
+  bool showVersion = false;
+};
+
+// False with one line in `error` for a bad argument.
+bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std::string& error);
+
+extern const char* const UsageText;
+extern const char* const VersionText;  // "Duskhaven v1.13"

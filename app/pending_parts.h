@@ -1,0 +1,46 @@
+// pending_parts.h -- the shell's calls into the club, match, data and sound, in one place.
+//
+// Parts of the game that are not built yet answer here with stand-ins that do
+// the least that keeps start-up honest; each says so in its name. They are
+// replaced by the real calls as those parts arrive.
+#pragma once
+
+#include <cstdint>
+
+// The data files.
+bool OpenCardData();
+void CloseCardData();
+void LoadOpponentRoster();
+void SetCurrentPlayerLocal();  // CurrentPlayer kind 2
+void SaveCurrentCharacter();
+void QuickSaveGame();
+bool QuickLoadGame();  // true when a quick save existed (it is deleted after reading)
+
+// The top-level screens.
+bool ClubActive();  // InClub
+void SetClubActive(bool active);
+void LoadBoardGraphics();
+void ConstructClub();  // advances the loading screen 50 times
+void SetUpClubQuickMenu();
+void SetUpMatchScreen();
+void OpenCharacterSelection();
+void RedrawClubScreen();  // RedrawCurrentScreen (buffer 0) of the club
+int CurrentClubScreen();  // the club's ClubScreen; -1 while there is none
+void ClubFrame();
+void MatchFrame();
+void ClubStylus(int kind, int x, int y);   // 0 down, 1 move, 2 up
+void MatchStylus(int kind, int x, int y);
+
+// Sound.
+void StartSound(std::uint8_t volume);  // library, voices; music looping on
+void StartStartupMusic();              // "SOUNDS\Avant une partie.QXX" from the start
+void SoundTimerTick();                 // what the 100 ms timer runs
+void GameSoundTick();
+
+// The cheats' effects on the current character; false when there is no
+// character record to change yet (nothing is then shown as done).
+bool CheatAddCredits(int amount);
+bool CheatAddVictories();
+bool CheatAddTourneys();
+bool CheatAddCollection();
+void RedrawCreditsCounter();

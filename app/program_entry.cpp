@@ -1,0 +1,88 @@
+// program_entry.cpp -- the program's entry: one instance, the backend and display, start-up, loop, exit.
+#include <cstdio>
+#include <new>
+#include <sstream>
+
+#include "app/key_sequences.h"
+#include "app/pending_parts.h"
+#include "app/shell.h"
+#include "platform/backend.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/game_state.h"
+#include "platform/image_decoder.h"
+#include "platform/instance_lock.h"
+#include "platform/settings_store.h"
+#include "platform/waits.h"
+#include "settings/settings.h"
+
+std::string ReportGameState() {
+  std::ostringstream out;
+  out << "tick = " << platform::TickCount() << "\n";
+  out << "inClub = " << (ClubActive() ? 1 : 0) << "\n";
+  out << "keyFlags =";
+  for (bool f : KeyFlags) out << ' ' << (f ? 1 : 0);
+  out << "\ncheatMode = " << (CheatMode ? 1 : 0) << "\n";
+  out << "soundOff = " << (SoundOff ? 1 : 0) << "\n";
+  out << "clubScreen = " << CurrentClubScreen() << "\n";
+  out << "sequences =";
+  for (const KeySequence& s : KeySequences) out << ' ' << static_cast<int>(s.position);
+  out << "\n";
+  return out.str();
+}
+
+namespace {
+std::string ReportThunk() { return ReportGameState(); }
+}  // namespace
+
+int ProgramEntry(const CommandLine& line) {
+  std::set_new_handler(OnOutOfMemory);
+  const std::string folder =
+      line.configFolder.empty() ? platform::DefaultConfigFolder() : platform::AbsoluteHostPath(line.configFolder);
+  platform::SetConfigFolder(folder);
+
+  // One running game per configuration.
+  if (!platform::AcquireInstanceLock(folder)) {
+    std::fprintf(stderr, "duskhaven: the game is already running with the settings in %s\n", folder.c_str());
+    return 0;
+  }
+
+  platform::BackendOptions options = line.backend;
+  if (options.scale == 0) options.scale = ReadWindowScale();
+  std::string error;
+  // Mended: a window or display that cannot be opened is reported and ends
+  // with code 1 (it used to end silently with 0, as if all went well).
+  if (!platform::StartBackend(options, error)) {
+    std::fprintf(stderr, "duskhaven: %s\n", error.c_str());
+    return 1;
+  }
+  platform::SetStateReporter(ReportThunk);
+  SetSoundTickHook(GameSoundTick);
+  platform::SetDecodeProgressHook(SoundTickIfOn);
+  if (!platform::OpenDisplay()) {
+    std::fprintf(stderr, "duskhaven: cannot open the display\n");
+    platform::StopBackend();
+    return 1;
+  }
+  platform::OpenInput();
+  GameKeys = platform::GetDefaultKeys();
+
+  RunStartup();
+
+  SetUpClubQuickMenu();
+  if (QuickLoadGame()) {
+    if (ClubActive()) RedrawClubScreen();
+  } else {
+    OpenCharacterSelection();
+  }
+
+  const std::uint32_t code = RunMainLoop();
+
+  SaveCurrentCharacter();
+  CloseCardData();
+  CloseKeysAndDisplay();
+  platform::EndRun();
+  platform::StopBackend();
+  platform::ReleaseInstanceLock();
+  return static_cast<int>(code);
+}
