@@ -25,8 +25,10 @@ struct BitmapFont {
 // The one font every screen uses, built at start-up.
 extern BitmapFont GameFont;
 
-// The 85 characters of the sheet, in the order their glyphs stand on it.
-constexpr int SheetGlyphCount = 85;
+// The characters of the sheet, in the order their glyphs stand on it:
+// capitals, small letters, 1-9 and 0, nine accented letters and thirteen
+// signs. (The sheet is often called an 85-glyph sheet; the order holds 84.)
+constexpr int SheetGlyphCount = 84;
 extern const std::uint8_t SheetOrder[SheetGlyphCount];
 
 // Loads the sheet (without dithering) and cuts the font from it. A missing

@@ -1,0 +1,171 @@
+// picture_test.cpp -- decoded-bitmap conversion (row order, stride, gamma, 4-4-4 dithering) and LoadImageFile's failures.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "gfx/font.h"
+#include "gfx/image_memory.h"
+#include "gfx/picture_convert.h"
+#include "gfx/picture_load.h"
+#include "gfx/pixels.h"
+#include "gfx/screen_buffers.h"
+#include "platform/file_system.h"
+#include "tests/gfx/gfx_test_support.h"
+
+namespace {
+
+// A bitmap as the decoder gives it: rows bottom-up, padded to 4 bytes.
+// `rgb` holds the pixels top row first, 3 bytes each as R, G, B.
+platform::DecodedBitmap Bitmap(int w, int h, const std::vector<int>& rgb) {
+  platform::DecodedBitmap b;
+  b.width = static_cast<std::uint16_t>(w);
+  b.height = static_cast<std::uint16_t>(h);
+  b.stride = (static_cast<std::uint32_t>(w) * 3 + 3) & ~3u;
+  b.bits.assign(b.stride * h, 0xEE);  // padding bytes that must never show
+  for (int r = 0; r < h; ++r)
+    for (int c = 0; c < w; ++c) {
+      std::uint8_t* px = b.bits.data() + (h - 1 - r) * b.stride + c * 3;
+      const int* src = rgb.data() + (r * w + c) * 3;
+      px[0] = static_cast<std::uint8_t>(src[2]);
+      px[1] = static_cast<std::uint8_t>(src[1]);
+      px[2] = static_cast<std::uint8_t>(src[0]);
+    }
+  return b;
+}
+
+}  // namespace
+
+TEST(PictureConvert, ThreeWidePictureSkipsItsPaddingAndFlipsRows) {
+  SetPixelFormat(Rgb565, 0);
+  platform::DecodedBitmap b = Bitmap(3, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255,  //
+                                            8, 4, 8, 255, 255, 255, 0, 0, 0});
+  EXPECT_EQ(b.stride, 12u);
+  Image image;
+  ASSERT_TRUE(ConvertBitmap(b, image, false));
+  ASSERT_EQ(image.width, 3);
+  ASSERT_EQ(image.height, 2);
+  EXPECT_EQ(image.pixels[0], 0xF800);
+  EXPECT_EQ(image.pixels[1], 0x07E0);
+  EXPECT_EQ(image.pixels[2], 0x001F);
+  EXPECT_EQ(image.pixels[3], (1 << 11) | (1 << 5) | 1);
+  EXPECT_EQ(image.pixels[4], 0xFFFF);
+  EXPECT_EQ(image.pixels[5], 0);
+  FreeImage(image);
+}
+
+TEST(PictureConvert, GammaBrightensEveryChannelAndBlackBecomesTheKey) {
+  SetPixelFormat(Rgb565, 40);
+  platform::DecodedBitmap b = Bitmap(2, 1, {0, 0, 0, 250, 100, 220});
+  Image image;
+  ASSERT_TRUE(ConvertBitmap(b, image, false));
+  EXPECT_EQ(image.pixels[0], (5 << 11) | (10 << 5) | 5);
+  EXPECT_EQ(image.pixels[0], KeyColour);
+  EXPECT_EQ(image.pixels[1], (31 << 11) | (35 << 5) | 31);  // 250 + 40 and 220 + 40 clamp at 255
+  FreeImage(image);
+  SetPixelFormat(Rgb555, 0);
+  b = Bitmap(1, 1, {0, 0, 0});
+  ASSERT_TRUE(ConvertBitmap(b, image, true));  // dithering only matters in 4-4-4
+  EXPECT_EQ(image.pixels[0], 0);
+  FreeImage(image);
+}
+
+TEST(PictureConvert, DitherSpreadsTheLostBitsOntoPixelsStillToCome) {
+  SetPixelFormat(Rgb444, 0);
+  // A bright enough chain carries across the threshold: 14 + 7 = 21 -> 1.
+  platform::DecodedBitmap b = Bitmap(2, 1, {14, 14, 14, 14, 14, 14});
+  Image carry;
+  ASSERT_TRUE(ConvertBitmap(b, carry, true));
+  EXPECT_EQ(carry.pixels[0], 0);
+  EXPECT_EQ(carry.pixels[1], 0x0111);
+  // Without it both stay at 0.
+  Image flat;
+  ASSERT_TRUE(ConvertBitmap(b, flat, false));
+  EXPECT_EQ(flat.pixels[1], 0);
+  // The next memory row (the row above on screen) gets a quarter.
+  b = Bitmap(1, 2, {13, 13, 13, 15, 15, 15});
+  Image up;
+  ASSERT_TRUE(ConvertBitmap(b, up, true));
+  EXPECT_EQ(up.pixels[1], 0);
+  EXPECT_EQ(up.pixels[0], 0x0111);  // 13 + 15 / 4 = 16
+  for (Image* i : {&carry, &flat, &up}) FreeImage(*i);
+}
+
+TEST(PictureConvert, DitherAdditionsClampAt255) {
+  SetPixelFormat(Rgb444, 0);
+  platform::DecodedBitmap b = Bitmap(2, 1, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+  Image image;
+  ASSERT_TRUE(ConvertBitmap(b, image, true));
+  EXPECT_EQ(image.pixels[0], 0x0FFF);
+  EXPECT_EQ(image.pixels[1], 0x0FFF);
+  FreeImage(image);
+}
+
+TEST(PictureConvert, ShortBitmapIsRefused) {
+  SetPixelFormat(Rgb565, 0);
+  platform::DecodedBitmap b = Bitmap(4, 4, std::vector<int>(48, 0));
+  b.bits.resize(b.bits.size() - 1);
+  Image image;
+  EXPECT_FALSE(ConvertBitmap(b, image, false));
+  b = Bitmap(4, 4, std::vector<int>(48, 0));
+  b.stride = 8;  // fewer bytes a row than 4 pixels need
+  EXPECT_FALSE(ConvertBitmap(b, image, false));
+  EXPECT_EQ(image.pixels, nullptr);
+}
+
+class PictureLoad : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    UseScreen(Rgb565);
+    ASSERT_TRUE(UseForgedFont());
+    char dir[] = "/tmp/gfx_pictures_XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    dir_ = dir;
+  }
+  void TearDown() override {
+    std::remove((dir_ + "/broken.QXJ").c_str());
+    std::remove(dir_.c_str());
+  }
+  std::wstring Path(const std::string& name) const {
+    const std::string p = dir_ + "/" + name;
+    return std::wstring(p.begin(), p.end());
+  }
+  std::string dir_;
+};
+
+TEST_F(PictureLoad, MissingFileShowsTheBoxAndLeavesAnEmptyPicture) {
+  // The box waits for its "Ok": pressed and released inside it.
+  HeadlessRun run("at 200 down 192 185\nat 230 up 192 185\n");
+  ASSERT_TRUE(run.ok);
+  Image image = SolidImage(3, 3, 7);
+  Image old = image;
+  EXPECT_FALSE(LoadImageFile(Path("none.QXJ"), image, false));
+  EXPECT_EQ(image.width, 0);
+  EXPECT_EQ(image.height, 0);
+  ASSERT_NE(image.pixels, nullptr);
+  EXPECT_NE(image.pixels, old.pixels);
+  EXPECT_EQ(NotFoundText(L"X"), L"Duskhaven/n/nError : X Not found.");
+  FreeImage(image);
+  FreeImage(old);
+}
+
+TEST_F(PictureLoad, FileThatDoesNotDecodeGivesTheEmptyPictureAndABox) {
+  std::ofstream(dir_ + "/broken.QXJ") << "\xFF\xD8\xFF\xE0 this is not a picture at all";
+  HeadlessRun run("at 200 down 192 185\nat 230 up 192 185\n");
+  ASSERT_TRUE(run.ok);
+  Image image;
+  EXPECT_FALSE(LoadImageFile(Path("broken.QXJ"), image, false));
+  EXPECT_EQ(image.width, 0);
+  EXPECT_EQ(image.height, 0);
+  EXPECT_NE(image.pixels, nullptr);
+  FreeImage(image);
+}
+
+TEST_F(PictureLoad, EmptyPathShowsNothingAndKeepsThePicture) {
+  Image image = SolidImage(2, 2, 9);
+  const Image before = image;
+  EXPECT_FALSE(LoadImageFile(L"", image, false));
+  EXPECT_EQ(image.pixels, before.pixels);
+  EXPECT_EQ(image.width, 2);
+  FreeImage(image);
+}
