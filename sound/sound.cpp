@@ -1,2 +1,126 @@
-// sound.cpp -- music and effects over libmikmod (being built).
+// sound.cpp -- starting the sound library, the volume, the update call and shutting down.
 #include "sound/sound.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+
+#include "platform/game_state.h"
+#include "platform/text_utf8.h"
+#include "sound/sound_driver.h"
+#include "sound/sound_state.h"
+
+namespace {
+
+SoundErrorHook errorHook = nullptr;
+
+// Software mixing of music and of effects only: 8-bit, mono, no surround,
+// no interpolation.
+constexpr UWORD kModeFlags = DMODE_SOFT_MUSIC | DMODE_SOFT_SNDFX;  // 12
+constexpr int kMusicVoices = 20;
+constexpr int kEffectVoices = 4;
+constexpr std::uint32_t kPacingLeadMs = 150;
+
+std::uint64_t WallMs() {
+  using namespace std::chrono;
+  return static_cast<std::uint64_t>(
+      duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+// The mixer reports every block it mixes; the pacer counts them.
+void CountMixed(unsigned char*, size_t len) { Sound().pacer.Mixed(len); }
+
+void RegisterEverything() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  MikMod_RegisterAllDrivers();
+  MikMod_RegisterAllLoaders();
+}
+
+bool StartLibrary(const DriverChoice& choice) {
+  md_device = static_cast<UWORD>(choice.device);
+  md_mode = kModeFlags;
+  md_mixfreq = 44100;
+  return MikMod_Init(const_cast<CHAR*>(choice.params.c_str())) == 0;
+}
+
+std::uint32_t OutputBytesPerSecond() {
+  std::uint32_t bytes = md_mixfreq;
+  if (md_mode & DMODE_16BITS) bytes *= 2;
+  if (md_mode & DMODE_FLOAT) bytes *= 4;
+  if (md_mode & DMODE_STEREO) bytes *= 2;
+  return bytes;
+}
+
+}  // namespace
+
+SoundState& Sound() {
+  static SoundState state;
+  return state;
+}
+
+void SetSoundErrorHook(SoundErrorHook hook) { errorHook = hook; }
+
+void ReportSoundError(std::wstring_view text, std::wstring_view caption) {
+  if (errorHook != nullptr) {
+    errorHook(text, caption);
+    return;
+  }
+  std::cerr << platform::ToUtf8(caption) << ": " << platform::ToUtf8(text) << "\n";
+}
+
+bool InitSound(const SoundOptions& options) {
+  SoundState& s = Sound();
+  if (s.started) return true;
+  RegisterEverything();
+  DriverChoice choice = ChooseDriver(options, std::getenv("DUSKHAVEN_SOUND_DRIVER"));
+  bool ok = StartLibrary(choice);
+  if (!ok && options.output == SoundOutput::Desktop) {
+    // No audio device is no error: the game plays on through the no-sound driver.
+    std::cerr << "sound: no audio output (" << MikMod_strerror(MikMod_errno)
+              << "); the game goes on silent\n";
+    choice = DriverChoice{SilentDriver(), "", false};
+    ok = StartLibrary(choice);
+  }
+  if (!ok) {
+    ReportSoundError(L"Impossible d'initialiser le son", L"Error initsound");
+    return false;
+  }
+  s.started = true;
+  s.paced = choice.live;
+  const MDRIVER* driver = MikMod_DriverByOrdinal(md_device);
+  s.driverName = driver != nullptr && driver->Name != nullptr ? driver->Name : "";
+  if (MikMod_EnableOutput() != 0) ReportSoundError(L"Sound mixing impossible", L"Error initsound");
+  MikMod_SetNumVoices(kMusicVoices, kEffectVoices);
+  VC_SetCallback(CountMixed);
+  s.pacer.Start(WallMs(), OutputBytesPerSecond(), kPacingLeadMs);
+  return true;
+}
+
+void SetVolume(int volume) {
+  SoundOff = volume == 0;
+  md_volume = static_cast<UBYTE>(volume < 0 ? 0 : volume > 128 ? 128 : volume);
+}
+
+void SoundTick() {
+  SoundState& s = Sound();
+  if (!s.started || SoundOff) return;
+  if (s.paced && !s.pacer.ShouldUpdate(WallMs())) return;
+  MikMod_Update();
+}
+
+void ShutdownSound() {
+  SoundState& s = Sound();
+  if (!s.started) return;
+  FreeMusic();
+  FreeEffects();
+  VC_SetCallback(nullptr);
+  MikMod_Exit();
+  s.started = false;
+  s.paced = false;
+  s.driverName.clear();
+}
+
+bool SoundStarted() { return Sound().started; }
+std::string SoundDriverName() { return Sound().driverName; }
