@@ -144,7 +144,7 @@ bool ChooseMove(const Board& board, const Hand& hand, int pileCount, Side side, 
         int ignored;
         score = s.Attack(work, side, i, true, ignored);
       }
-      SetLayoutCard(s.layout, i, board.cells[i].card.icons, true);
+      RestoreLayoutCell(s.layout, i, board.cells[i].card.icons, true);
       RestoreTerms(s.layout, i, saved);
       if (score > best || !found) {
         if (score > best) best = score;

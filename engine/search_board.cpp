@@ -6,41 +6,51 @@
 
 namespace {
 
-int DirectionScore(int e, int f, bool free) {
-  if (!free) return -e;
-  return e == f ? 10 : (e > f ? 30 : -30);
+// What icon e toward a neighbour (free or not, answering with f) gives: the
+// CellScore part and the sets the neighbour joins.
+struct DirectionEffect {
+  std::int8_t score;
+  std::uint8_t sets;
+};
+
+struct DirectionTable {
+  DirectionEffect effect[2][6][6];  // [free][e][f]
+};
+
+constexpr DirectionTable MakeDirectionTable() {
+  DirectionTable t{};
+  for (int free = 0; free < 2; ++free)
+    for (int e = 0; e < 6; ++e)
+      for (int f = 0; f < 6; ++f) {
+        int score = !free ? -e : (e == f ? 10 : (e > f ? 30 : -30));
+        unsigned sets = 0;
+        if (e != 0) sets |= 1u << AttackSet;
+        if (e >= 1 && e <= 4) {
+          if (free || f > e) sets |= 1u << SettleNeedSet;
+          if (free) sets |= 1u << ExposedFreeSet;
+          if (f > e) sets |= 1u << ExposedBySet;
+        }
+        if (e < 5) {
+          if (free) sets |= 1u << SecureFreeSet;
+          else if (f > e) sets |= 1u << SecureNeedSet;
+        }
+        if (e > f) sets |= 1u << (f != 0 ? ChainOnSet : ChainOneSet);
+        t.effect[free][e][f] = {static_cast<std::int8_t>(score), static_cast<std::uint8_t>(sets)};
+      }
+  return t;
 }
 
-// Adds what icon e toward neighbour `bit` (free or not, answering with f) gives.
-void AddDirection(CellTerms& t, int e, int f, bool free, std::uint32_t bit) {
-  t.cellScore += DirectionScore(e, f, free);
-  if (e != 0) t.attack |= bit;
-  if (e >= 1 && e <= 4) {
-    if (free || f > e) t.settleNeed |= bit;
-    if (free) t.exposedFree |= bit;
-    if (f > e) t.exposedBy |= bit;
-  }
-  if (e < 5) {
-    if (free) t.secureFree |= bit;
-    else if (f > e) t.secureNeed |= bit;
-  }
-  if (e > f) {
-    if (f != 0) t.chainOn |= bit;
-    else t.chainOne |= bit;
-  }
+constexpr DirectionTable Directions = MakeDirectionTable();
+
+inline void AddDirection(CellTerms& t, int e, int f, bool free, std::uint32_t bit) {
+  const DirectionEffect& x = Directions.effect[free][e][f];
+  t.cellScore += x.score;
+  for (int k = 0; k < TermSetCount; ++k) t.set[k] |= bit & (0u - ((x.sets >> k) & 1u));
 }
 
-void RemoveDirection(CellTerms& t, int e, int f, bool free, std::uint32_t bit) {
-  t.cellScore -= DirectionScore(e, f, free);
-  std::uint32_t keep = ~bit;
-  t.attack &= keep;
-  t.settleNeed &= keep;
-  t.exposedFree &= keep;
-  t.exposedBy &= keep;
-  t.secureFree &= keep;
-  t.secureNeed &= keep;
-  t.chainOn &= keep;
-  t.chainOne &= keep;
+inline void RemoveDirection(CellTerms& t, int e, int f, bool free, std::uint32_t bit) {
+  t.cellScore -= Directions.effect[free][e][f].score;
+  for (int k = 0; k < TermSetCount; ++k) t.set[k] &= ~bit;
 }
 
 CellTerms ComputeTerms(const SearchLayout& l, int i) {
@@ -93,6 +103,12 @@ void SetLayoutCard(SearchLayout& layout, int cell, PowerIcons icons, bool free) 
   layout.terms[cell] = ComputeTerms(layout, cell);
 }
 
+void RestoreLayoutCell(SearchLayout& layout, int cell, PowerIcons icons, bool free) {
+  for (int d = 0; d < 8; ++d) layout.icon[cell][d] = static_cast<std::uint8_t>(IconAt(icons, d));
+  if (free) layout.freeCells |= CellBit(cell);
+  else layout.freeCells &= ~CellBit(cell);
+}
+
 void PrepareLayout(SearchLayout& l, int level) {
   std::uint32_t secure = 0;
   if (level >= 1) {
@@ -108,7 +124,7 @@ void PrepareLayout(SearchLayout& l, int level) {
       while (open) {
         int i = __builtin_ctz(open);
         open &= open - 1;
-        if ((l.terms[i].settleNeed & ~settled) == 0) {
+        if ((l.terms[i].set[SettleNeedSet] & ~settled) == 0) {
           settled |= CellBit(i);
           changed = true;
         }
@@ -119,8 +135,8 @@ void PrepareLayout(SearchLayout& l, int level) {
     for (int i = 0; i < BoardCells; ++i) {
       if (l.freeCells & CellBit(i)) continue;
       const CellTerms& t = l.terms[i];
-      if (t.secureFree) continue;  // a free neighbour is never marked, so it always stands in the way
-      if ((t.secureNeed & ~(settled | secure)) == 0) secure |= CellBit(i);
+      if (t.set[SecureFreeSet]) continue;  // a free neighbour is never marked, so it always stands in the way
+      if ((t.set[SecureNeedSet] & ~(settled | secure)) == 0) secure |= CellBit(i);
     }
   }
   for (int i = 0; i < BoardCells; ++i)
@@ -131,8 +147,8 @@ int SearchChainLoss(const SearchLayout& l, int i, std::uint32_t friends) {
   const CellTerms& t = l.terms[i];
   int best = -1;
   if (Neighbours.mask[i] & ~friends) best = 0;  // a free, blocked or enemy neighbour
-  if (t.chainOne & friends) best = best > 1 ? best : 1;
-  std::uint32_t next = t.chainOn & friends;
+  if (t.set[ChainOneSet] & friends) best = best > 1 ? best : 1;
+  std::uint32_t next = t.set[ChainOnSet] & friends;
   while (next) {
     int n = __builtin_ctz(next);
     next &= next - 1;
@@ -158,7 +174,7 @@ int SearchEvaluate(const SearchLayout& l, const SearchOwners& w, Side side, int 
             value += ToScore(50 * c);
           } else {
             const CellTerms& t = l.terms[i];
-            int exposure = __builtin_popcount(t.exposedFree) + __builtin_popcount(t.exposedBy & w.side[s]);
+            int exposure = __builtin_popcount(t.set[ExposedFreeSet]) + __builtin_popcount(t.set[ExposedBySet] & w.side[s]);
             value += ToScore(ShiftChainPenalty(-50 * c, exposure == 0 ? 255 : exposure - 1));
           }
         }

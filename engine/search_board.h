@@ -35,16 +35,21 @@ inline constexpr NeighbourTableType Neighbours = MakeNeighbourTable();
 inline std::uint32_t CellBit(int i) { return 1u << i; }
 
 // What one cell's card and its neighbours give the evaluation, as sets of neighbours.
+enum TermSet {
+  AttackSet,       // neighbours the card has an icon toward
+  SettleNeedSet,   // neighbours that must be settled first (icon 1..4 toward a free or stronger one)
+  SecureNeedSet,   // occupied neighbours stronger than an icon below 5 (fine when settled)
+  ChainOnSet,      // friends it would take back while both point at each other (ChainLoss recurses)
+  ChainOneSet,     // friends it would take that do not point back
+  ExposedBySet,    // stronger neighbours facing an icon 1..4 (exposure when friends)
+  SecureFreeSet,   // free neighbours faced by an icon below 5 (never secure then)
+  ExposedFreeSet,  // free neighbours faced by an icon 1..4
+  TermSetCount
+};
+
 struct CellTerms {
-  std::int32_t cellScore;     // CellScore
-  std::uint32_t attack;       // neighbours the card has an icon toward
-  std::uint32_t settleNeed;   // neighbours that must be settled first (icon 1..4 toward a free or stronger one)
-  std::uint32_t secureNeed;   // occupied neighbours stronger than an icon below 5 (fine when settled)
-  std::uint32_t chainOn;      // friends it would take back while both point at each other (ChainLoss recurses)
-  std::uint32_t chainOne;     // friends it would take that do not point back
-  std::uint32_t exposedBy;    // stronger neighbours facing an icon 1..4 (exposure when friends)
-  std::uint32_t secureFree;   // free neighbours faced by an icon below 5 (never secure then)
-  std::uint32_t exposedFree;  // free neighbours faced by an icon 1..4
+  std::uint32_t set[TermSetCount];
+  std::int32_t cellScore;  // CellScore
 };
 
 struct SearchLayout {
@@ -68,6 +73,9 @@ void LoadLayout(const Board& board, SearchLayout& layout, SearchOwners& owners);
 // Puts a card's icons into a cell, marks it free or not, and brings the terms
 // of the cell and of its neighbours up to date.
 void SetLayoutCard(SearchLayout& layout, int cell, PowerIcons icons, bool free);
+// Puts back a cell's icons and free flag whose terms (and its neighbours')
+// the caller restores itself.
+void RestoreLayoutCell(SearchLayout& layout, int cell, PowerIcons icons, bool free);
 // Computes the per-placement scores for the given level.
 void PrepareLayout(SearchLayout& layout, int level);
 
@@ -75,7 +83,7 @@ void PrepareLayout(SearchLayout& layout, int level);
 inline int SearchCountTargets(const SearchLayout& l, const SearchOwners& w, int i) {
   int o = OwnerOf(w, i);
   if (o == NoSide) return 0;
-  return __builtin_popcount(l.terms[i].attack & w.side[o ^ 1]);
+  return __builtin_popcount(l.terms[i].set[AttackSet] & w.side[o ^ 1]);
 }
 int SearchEvaluate(const SearchLayout& layout, const SearchOwners& owners, Side side, int level);
 // ChainLoss of cell i, whose owner holds `friends` (i excluded).

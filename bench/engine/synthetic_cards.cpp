@@ -3,8 +3,22 @@
 
 #include <random>
 
+namespace {
+
+// A small fixed-sequence generator: seeding a Mersenne twister per card
+// would cost more than the duel being measured.
+struct CardHash {
+  std::uint32_t state;
+  std::uint32_t operator()() {
+    state = state * 1664525u + 1013904223u;
+    return state >> 8;
+  }
+};
+
+}  // namespace
+
 Card SyntheticCard(int id) {
-  std::mt19937 rng(static_cast<std::uint32_t>(id) * 2654435761u);
+  CardHash rng{static_cast<std::uint32_t>(id) * 2654435761u};
   Card c;
   c.id = static_cast<std::int16_t>(id);
   c.level = static_cast<std::int8_t>(1 + (id - 1) / 86);

@@ -1,0 +1,178 @@
+// game_run_test.cpp -- the built game: its command line, fatal start-up paths, one instance, scripted start-up.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+
+#include "platform/instance_lock.h"
+#include "tests/app/run_game.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_app::RunGame;
+
+TEST(CommandLine, HelpAndVersion) {
+  auto help = RunGame("--help");
+  EXPECT_EQ(help.exitCode, 0);
+  for (const char* option : {"--headless", "--script FILE", "--scale N", "--device NAME", "--config DIR"})
+    EXPECT_NE(help.output.find(option), std::string::npos) << option;
+  auto version = RunGame("--version");
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.output, "Duskhaven v1.13\n");
+}
+
+TEST(CommandLine, BadArgumentsGiveOneLineAndCodeTwo) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"--bogus", "duskhaven: unknown argument '--bogus' (see --help)\n"},
+      {"--scale 0", "duskhaven: --scale takes a whole number from 1 to 16, not '0'\n"},
+      {"--scale 3x", "duskhaven: --scale takes a whole number from 1 to 16, not '3x'\n"},
+      {"--device pda", "duskhaven: unknown device 'pda' (see --help)\n"},
+      {"--script", "duskhaven: --script needs a value (see --help)\n"},
+      {"--config ''", "duskhaven: --config needs a value (see --help)\n"},
+      {"--script /nonexistent/s.txt", "duskhaven: cannot read the script /nonexistent/s.txt\n"},
+  };
+  for (const auto& [args, line] : cases) {
+    auto r = RunGame(args);
+    EXPECT_EQ(r.exitCode, 2) << args;
+    EXPECT_EQ(r.output, line) << args;
+  }
+}
+
+TEST(CommandLine, ScriptMistakesNameTheLine) {
+  const std::string dir = testing_app::Scratch("bad-script");
+  std::ofstream(dir + "/s.txt") << "at 100 tap 1 2\nat 200 key sideways A\n";
+  auto r = RunGame("--headless --script s.txt", dir);
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.output, "duskhaven: s.txt:2: expected: at T key down|up KEY\n");
+}
+
+TEST(FatalStartup, MissingInstallDirectory) {
+  const std::string config = testing_app::ConfigWithInstall("no-install-dir", "");
+  auto r = RunGame("--headless --config '" + config + "'");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.output, "Duskhaven: Can't find Duskhaven Directory\n");
+  // The settings keys were created on the way.
+  std::ifstream in(config + "/settings.reg");
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("[SOFTWARE\\Duskhaven\\Character]"), std::string::npos);
+}
+
+TEST(FatalStartup, NoSettingsAtAll) {
+  const std::string config = testing_app::Scratch("no-settings") + "/never-made";
+  auto r = RunGame("--headless --config '" + config + "'");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.output, "Duskhaven: Can't find Duskhaven Directory\n");
+}
+
+TEST(FatalStartup, MissingCardData) {
+  const std::string install = testing_app::Scratch("no-card-data") + "/install";
+  fs::create_directories(install);
+  const std::string config = testing_app::ConfigWithInstall("no-card-data-config", install);
+  auto r = RunGame("--headless --config '" + config + "'");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.output, "Duskhaven:  Error :  Data files are missing !\n");
+  EXPECT_TRUE(fs::is_directory(install + "/SAVE"));  // made before the data files are opened
+}
+
+TEST(FatalStartup, UnsupportedScreen) {
+  if (!fs::exists(testing_app::ForgedInstall() + "/DATA/CARDS/SET 1/CARDS.IND")) GTEST_SKIP() << "no card data forged yet";
+  const std::string config = testing_app::ConfigWithInstall("unsupported", testing_app::ForgedInstall());
+  auto r = RunGame("--headless --device unsupported --config '" + config + "'");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.output,
+            "Duskhaven:  Error : Screen format is not supported Duskhaven requires at least a 4096 colors screen.\n");
+}
+
+TEST(OneInstance, SecondStartWithTheSameSettingsEndsAtOnce) {
+  const std::string config = testing_app::ConfigWithInstall("second", "");
+  ASSERT_TRUE(platform::AcquireInstanceLock(config));
+  auto r = RunGame("--headless --config '" + config + "'");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.output, "duskhaven: the game is already running with the settings in " + config + "\n");
+  platform::ReleaseInstanceLock();
+  // Another configuration is another player: it starts (and stops at its own fatal error here).
+  const std::string other = testing_app::ConfigWithInstall("second-other", "");
+  EXPECT_EQ(RunGame("--headless --config '" + other + "'").exitCode, 1);
+}
+
+// The tick at which a run stopped waiting, from its last line.
+std::uint32_t StoppedAt(const std::string& output) {
+  std::smatch m;
+  std::regex at("the script has ended at ([0-9]+) ms");
+  return std::regex_search(output, m, at) ? static_cast<std::uint32_t>(std::stoul(m[1])) : 0;
+}
+
+class ScriptedStartup : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!testing_app::DataSetComplete()) GTEST_SKIP() << "the forged data set is not complete yet";
+  }
+  testing_app::RunResult Play(const std::string& name, const std::string& script) {
+    folder_ = testing_app::Scratch(name);
+    std::ofstream(folder_ + "/s.txt") << script;
+    const std::string config = testing_app::ConfigWithInstall(name + "-config", testing_app::ForgedInstall());
+    return RunGame("--headless --script s.txt --config '" + config + "'", folder_);
+  }
+  std::string folder_;
+};
+
+TEST_F(ScriptedStartup, ReachesTheLoadingScreensTapAndCapturesItsFrames) {
+  auto r = Play("startup", "capture 1000 logo.png\ncapture 3000 loading.png\ncapture end final.png\ndump end state.txt\n");
+  EXPECT_EQ(r.exitCode, 3) << r.output;
+  EXPECT_NE(r.output.find("while the game waits for a tap (WaitForTap)"), std::string::npos) << r.output;
+  EXPECT_GT(StoppedAt(r.output), 3000u);
+  for (const char* f : {"logo.png", "loading.png", "final.png"}) EXPECT_TRUE(fs::exists(folder_ + "/" + f)) << f;
+  std::ifstream state(folder_ + "/state.txt");
+  std::string text((std::istreambuf_iterator<char>(state)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("inClub = 1"), std::string::npos) << text;
+}
+
+TEST_F(ScriptedStartup, SameScriptSameFrames) {
+  auto a = Play("same-a", "capture 2500 a.png\ncapture end b.png\n");
+  const std::string first = folder_;
+  auto b = Play("same-b", "capture 2500 a.png\ncapture end b.png\n");
+  ASSERT_EQ(a.exitCode, 3);
+  ASSERT_EQ(b.exitCode, 3);
+  EXPECT_EQ(StoppedAt(a.output), StoppedAt(b.output));
+  for (const char* f : {"a.png", "b.png"}) {
+    std::ifstream x(first + "/" + f, std::ios::binary), y(folder_ + "/" + f, std::ios::binary);
+    std::string bx((std::istreambuf_iterator<char>(x)), {}), by((std::istreambuf_iterator<char>(y)), {});
+    EXPECT_FALSE(bx.empty());
+    EXPECT_EQ(bx, by) << f;
+  }
+}
+
+TEST_F(ScriptedStartup, StartButtonAsksAndOkQuitsCleanly) {
+  auto probe = Play("quit-probe", "");
+  const std::uint32_t wait = StoppedAt(probe.output);
+  ASSERT_GT(wait, 0u) << probe.output;
+  const std::string t = std::to_string(wait + 100);
+  // Tap past the loading screen, press Start, then tap the box's "Ok".
+  auto r = Play("quit", "at " + t + " tap 120 160\nat " + std::to_string(wait + 1000) + " press Start\nat " +
+                            std::to_string(wait + 2000) + " tap 190 185\n");
+  EXPECT_EQ(r.exitCode, 0) << r.output;
+  EXPECT_EQ(r.output, "");
+}
+
+TEST_F(ScriptedStartup, CancelKeepsPlayingAndActionKeyAsksNothing) {
+  auto probe = Play("cancel-probe", "");
+  const std::uint32_t wait = StoppedAt(probe.output);
+  ASSERT_GT(wait, 0u) << probe.output;
+  auto r = Play("cancel", "at " + std::to_string(wait + 100) + " tap 120 160\nat " + std::to_string(wait + 1000) +
+                              " press A\nat " + std::to_string(wait + 1500) + " press Start\nat " +
+                              std::to_string(wait + 2500) + " tap 50 185\n");
+  EXPECT_EQ(r.exitCode, 3) << r.output;
+  EXPECT_NE(r.output.find("while the game waits for input in the main loop"), std::string::npos) << r.output;
+}
+
+TEST_F(ScriptedStartup, ClosingTheWindowEndsWithZero) {
+  auto probe = Play("close-probe", "");
+  const std::uint32_t wait = StoppedAt(probe.output);
+  auto r = Play("close", "at " + std::to_string(wait + 100) + " tap 120 160\nat " + std::to_string(wait + 500) +
+                             " close\n");
+  EXPECT_EQ(r.exitCode, 0) << r.output;
+}
+
+}  // namespace
