@@ -3,6 +3,7 @@
 
 #include <chrono>
 
+#include "engine/attack_rules.h"
 #include "engine/board.h"
 #include "engine/computer_opponent.h"
 #include "engine/evaluation.h"
@@ -69,29 +70,17 @@ struct Duel {
     Side w = ResolveFight(board, x, y, tx, ty);
     Fight("attack", x, y, tx, ty, w);
     int cx, cy;  // the card that chains next
-    if (w == side) {
-      if (CountAttackTargets(board, tx, ty) < 1 || !IconsFaceEachOther(board, x, y, tx, ty)) return;
-      cx = tx;
-      cy = ty;
-    } else if (w == NoSide) {
-      return;
-    } else {
-      if (CountAttackTargets(board, x, y) < 1) return;
-      cx = x;
-      cy = y;
-    }
+    if (!ChainAfterFight(board, x, y, tx, ty, side, w, false, cx, cy)) return;
     for (;;) {
       Side chainSide = CellOwner(board, cx, cy);
       AttackChoice choice;
       if (!Timed([&] { return ChooseChainAttack(board, chainSide, cx, cy, choice); })) return;
       Side cw = ResolveFight(board, cx, cy, choice.x, choice.y);
       Fight("chain", cx, cy, choice.x, choice.y, cw);
-      // A card lost or drawn inside a chain ends it.
-      if (cw != chainSide || CountAttackTargets(board, choice.x, choice.y) < 1 ||
-          !IconsFaceEachOther(board, cx, cy, choice.x, choice.y))
-        return;
-      cx = choice.x;
-      cy = choice.y;
+      int nx, ny;
+      if (!ChainAfterFight(board, cx, cy, choice.x, choice.y, chainSide, cw, true, nx, ny)) return;
+      cx = nx;
+      cy = ny;
     }
   }
 
