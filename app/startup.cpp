@@ -1,6 +1,4 @@
 // startup.cpp -- the start-up sequence: settings, data files, display checks, logo, loading screen, sound.
-#include <ctime>
-
 #include "app/key_sequences.h"
 #include "app/pending_parts.h"
 #include "app/shell.h"
@@ -41,9 +39,8 @@ void Steps(int count) {
 }  // namespace
 
 void RunStartup() {
-  // 1. The generator is seeded from the clock (a scripted run's clock is virtual, so it replays).
-  SeedRandom(static_cast<std::uint32_t>(platform::BackendIsHeadless() ? platform::TickCount()
-                                                                       : static_cast<std::uint32_t>(std::time(nullptr))));
+  // 1. The generator is seeded from the clock (a scripted run's seed is its script's, so it replays).
+  SeedRandom(platform::StartSeed());
   // 2. Settings.
   CreateSettingsKeys();
   SettingGamma = ReadGamma();

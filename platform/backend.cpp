@@ -5,6 +5,7 @@
 #include <SDL_image.h>
 
 #include <cstdio>
+#include <ctime>
 #include <memory>
 
 #include "platform/backend_interface.h"
@@ -106,6 +107,12 @@ bool CheckScript(const std::string& path, std::string& error) {
 }
 
 bool BackendIsHeadless() { return headless; }
+
+std::uint32_t StartSeed() {
+  std::uint32_t seed = 0;
+  if (current && current->ScriptSeed(seed)) return seed;
+  return static_cast<std::uint32_t>(std::time(nullptr));
+}
 
 void SetStateReporter(std::string (*reporter)()) { stateReporter = reporter; }
 

@@ -41,6 +41,7 @@ struct BackendOptions {
 //   capture T FILE.png    the frame on screen at T (T may be "end": when the run stops)
 //   dump T FILE           the game's state report at T
 //   hold MS               on screen: keep the window MS ms after the script ran out
+//   seed N                the random seed of the run (default 0)
 // When the script has run out and the game waits for input with no end, the
 // run stops with a line naming the wait and exit code 3.
 constexpr int ScriptEndedExitCode = 3;
@@ -53,6 +54,9 @@ void EndRun();
 // Reads a script without running it; false with "FILE:LINE: reason".
 bool CheckScript(const std::string& path, std::string& error);
 bool BackendIsHeadless();
+// The seed the game takes "from the clock": the wall clock, except in a
+// scripted run (either backend), which takes its script's seed so it replays.
+std::uint32_t StartSeed();
 
 // Headless: what the game reports of its state for "dump" script lines.
 void SetStateReporter(std::string (*reporter)());

@@ -22,6 +22,8 @@ class Backend {
   virtual bool HasScreen() const = 0;
   // The game is ending normally: the script's last captures are taken.
   virtual void EndRun() {}
+  // The script's seed; false when the run has no script.
+  virtual bool ScriptSeed(std::uint32_t& seed) const = 0;
   virtual void Suspend() {}
   virtual void Resume() {}
 };

@@ -24,9 +24,10 @@ void Panel::Upright(std::vector<std::uint16_t>& out) const {
 }
 
 void PixelToRgb(std::uint16_t p, std::uint32_t flags, std::uint8_t& r, std::uint8_t& g, std::uint8_t& b) {
-  auto widen5 = [](unsigned v) { return static_cast<std::uint8_t>((v << 3) | (v >> 2)); };
-  auto widen6 = [](unsigned v) { return static_cast<std::uint8_t>((v << 2) | (v >> 4)); };
-  auto widen4 = [](unsigned v) { return static_cast<std::uint8_t>((v << 4) | v); };
+  // v * 255 / max rounded down: the same widening SDL applies when it shows the texture.
+  auto widen5 = [](unsigned v) { return static_cast<std::uint8_t>(v * 255 / 31); };
+  auto widen6 = [](unsigned v) { return static_cast<std::uint8_t>(v * 255 / 63); };
+  auto widen4 = [](unsigned v) { return static_cast<std::uint8_t>(v * 17); };
   if (flags & FormatDirect555) {
     r = widen5((p >> 10) & 31u);
     g = widen5((p >> 5) & 31u);

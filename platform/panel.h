@@ -21,7 +21,7 @@ class Panel {
   void Show() { shown_ = memory_; }
   // The screen as the player sees it (the frame shown last), row-major, width x height.
   void Upright(std::vector<std::uint16_t>& out) const;
-  // Upright pixels as 8-bit R, G, B (each channel widened with its top bits repeated).
+  // Upright pixels as 8-bit R, G, B (each channel widened to 0..255).
   void UprightRgb(std::vector<std::uint8_t>& rgb) const;
   std::uint32_t Width() const { return profile_.properties.width; }
   std::uint32_t Height() const { return profile_.properties.height; }

@@ -32,7 +32,7 @@ bool KeyCode(const std::string& name, std::int32_t& code) {
 }
 
 bool Number(const std::string& word, std::int64_t low, std::int64_t high, std::int64_t& value) {
-  if (word.empty() || word.size() > 10) return false;
+  if (word.empty() || word.size() > 11) return false;
   std::int64_t v = 0;
   std::size_t i = 0;
   bool negative = word[0] == '-';
@@ -89,6 +89,11 @@ bool Script::Parse(const std::string& text, const std::string& name, std::string
     if (w[0] == "hold") {
       if (w.size() != 2 || !Number(w[1], 0, 600000, t)) return fail("expected: hold MS");
       holdMs_ = static_cast<std::uint32_t>(t);
+      continue;
+    }
+    if (w[0] == "seed") {
+      if (w.size() != 2 || !Number(w[1], 0, 0xFFFFFFFFll, t)) return fail("expected: seed N");
+      seed_ = static_cast<std::uint32_t>(t);
       continue;
     }
     if (w[0] == "capture" || w[0] == "dump") {

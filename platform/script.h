@@ -27,6 +27,7 @@ class Script {
   // The run stops: takes the "end" captures and those due by `now`; warns about later ones.
   void TakeFinal(std::uint32_t now);
   std::uint32_t HoldMs() const { return holdMs_; }
+  std::uint32_t Seed() const { return seed_; }
   bool Empty() const { return inputs_.empty() && shots_.empty(); }
 
  private:
@@ -44,6 +45,7 @@ class Script {
   std::vector<Shot> shots_;
   std::size_t nextInput_ = 0;
   std::uint32_t holdMs_ = 0;
+  std::uint32_t seed_ = 0;
 };
 
 std::string ReportState();

@@ -49,6 +49,11 @@ class HeadlessBackend : public Backend {
 
   void EndRun() override { script_.TakeFinal(now_); }
 
+  bool ScriptSeed(std::uint32_t& seed) const override {
+    seed = script_.Seed();  // a run without a script replays too
+    return true;
+  }
+
  private:
   void AdvanceTo(std::uint32_t t) {
     spins_ = 0;

@@ -116,6 +116,11 @@ class SdlBackend : public Backend {
     if (scripted_) script_.TakeFinal(TickCount());
   }
 
+  bool ScriptSeed(std::uint32_t& seed) const override {
+    seed = script_.Seed();
+    return scripted_;
+  }
+
   void PumpInput() override {
     SDL_Event e;
     while (SDL_PollEvent(&e)) Translate(e);
