@@ -15,17 +15,31 @@ constexpr std::uint8_t DataFileMask = 0x5E;
 bool OpenCardDatabase();
 void CloseCardDatabase();
 
+// Why the last OpenCardDatabase failed, as one line; empty after a success.
+const std::string& CardDatabaseProblem();
+
+// The game's paths of the three files, under the install directory.
+extern const char* const CardIndexPath;
+extern const char* const CardRecordPath;
+extern const char* const CardInfoPath;
+
+// The most cards a data set may hold: one collection count per card.
+constexpr int MaxCardCount = 344;
+
 // The number of cards; q = CardCount() / 4 cards per level.
 std::int16_t CardCount();
 
-// The card of that number, without pictures; the default card (empty name)
-// for a number outside 1..CardCount or a damaged record.
+// The card of that number, without pictures; the default card (empty name,
+// id -1) for a number outside 1..CardCount or a damaged record: an index
+// entry outside CARDS.DAT, a negative length, a missing field, icon digits
+// other than eight of 0..5, or a level outside 1..4.
 Card LoadCard(int id);
 
 // LoadCard(Random(q) + q * (level - 1) + 1).
 Card RandomCardOfLevel(int level);
 
-// The zoom text: title, level, number and the lines of levels 1..level.
+// The zoom text: title, level, number and the lines of levels 1..level;
+// empty when CARDS.INF cannot be read or the id is outside 1..CardCount.
 std::wstring CardInfoText(int id);
 
 // One booster: four level-1 cards, three level-2, then one level-4 card

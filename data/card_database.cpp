@@ -1,0 +1,130 @@
+// card_database.cpp -- builds cards from the index and record files, the zoom texts and boosters.
+#include "data/card_database.h"
+
+#include <cmath>
+#include <vector>
+
+#include "data/decimal_text.h"
+#include "data/field_reader.h"
+#include "engine/random.h"
+#include "platform/file_system.h"
+
+const char* const CardIndexPath = "DATA\\CARDS\\SET 1\\CARDS.IND";
+const char* const CardRecordPath = "DATA\\CARDS\\SET 1\\CARDS.DAT";
+const char* const CardInfoPath = "DATA\\CARDS\\SET 1\\CARDS.INF";
+
+namespace {
+
+platform::ReadOnlyFile indexFile;
+platform::ReadOnlyFile recordFile;
+std::int16_t cardCount = 0;
+std::string problem;
+
+bool ReadIndexEntry(int n, std::uint32_t& value) {
+  std::uint8_t b[4];
+  if (indexFile.ReadAt(4u * static_cast<std::uint64_t>(n), b, 4) != 4) return false;
+  value = static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+          static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+  return true;
+}
+
+bool Fail(const std::string& why) {
+  indexFile.Close();
+  recordFile.Close();
+  cardCount = 0;
+  problem = why;
+  return false;
+}
+
+}  // namespace
+
+bool OpenCardDatabase() {
+  CloseCardDatabase();
+  problem.clear();
+  if (!indexFile.Open(CardIndexPath)) return Fail(std::string("cannot open ") + CardIndexPath);
+  if (!recordFile.Open(CardRecordPath)) return Fail(std::string("cannot open ") + CardRecordPath);
+  std::uint32_t entry0 = 0;
+  if (!ReadIndexEntry(0, entry0)) return Fail(std::string(CardIndexPath) + " is too short to hold the card count");
+  auto count = static_cast<std::int16_t>(entry0 & 0xFFFFu);
+  // Collections hold one count per card id 1..344: a larger number (or a
+  // negative one) would index past them, so such a set is refused.
+  if (count < 0 || count > MaxCardCount)
+    return Fail(std::string(CardIndexPath) + " announces " + std::to_string(count) + " cards (at most " +
+                std::to_string(MaxCardCount) + ")");
+  cardCount = count;
+  return true;
+}
+
+void CloseCardDatabase() {
+  indexFile.Close();
+  recordFile.Close();
+  cardCount = 0;
+}
+
+const std::string& CardDatabaseProblem() { return problem; }
+
+std::int16_t CardCount() { return cardCount; }
+
+Card LoadCard(int id) {
+  if (id <= 0 || id > cardCount) return Card{};
+  std::uint32_t start = 0, end = 0;
+  if (!ReadIndexEntry(id, start) || !ReadIndexEntry(id + 1, end)) return Card{};
+  // A record must lie inside CARDS.DAT: nothing larger than the file is ever allocated.
+  std::uint64_t fileSize = recordFile.Size();
+  if (end < start || start > fileSize || end - start > fileSize - start) return Card{};
+  std::vector<std::uint8_t> bytes(end - start);
+  if (recordFile.ReadAt(start, bytes.data(), bytes.size()) != bytes.size()) return Card{};
+  Unscramble(bytes, DataFileMask);
+
+  FieldReader fields(bytes);
+  std::string name, digits;
+  std::int16_t value = 0, level = 0;
+  if (!fields.Text(name) || !fields.Text(digits) || !fields.Number(value) || !fields.Number(level)) return Card{};
+  if (digits.size() != 8 || level < 1 || level > 4) return Card{};
+
+  Card card;
+  for (int d = 0; d < 8; ++d) {
+    int v = digits[static_cast<std::size_t>(d)] - '0';
+    if (v < 0 || v > 5) return Card{};
+    SetIcon(card.icons, d, v);
+  }
+  card.name.Assign(UpperCaseText(name));
+  // The sell value: half the card's value (an arithmetic shift) times 0.74, truncated.
+  card.price = static_cast<std::int16_t>(std::trunc(static_cast<double>(value >> 1) * 0.74));
+  card.level = static_cast<std::int8_t>(level);
+  card.id = static_cast<std::int16_t>(id);
+  return card;
+}
+
+Card RandomCardOfLevel(int level) {
+  int q = cardCount / 4;
+  return LoadCard(Random(q) + q * (level - 1) + 1);
+}
+
+std::wstring CardInfoText(int id) {
+  int q = cardCount / 4;
+  if (q == 0 || id <= 0 || id > cardCount) return {};
+  std::vector<std::uint8_t> bytes;
+  if (!platform::ReadWholeFile(CardInfoPath, bytes)) return {};
+  Unscramble(bytes, DataFileMask);
+  int level = (id - 1) / q + 1;
+  FieldReader fields(bytes);
+  fields.SkipHashes(10u * static_cast<std::size_t>((id - 1) % q));
+  std::string field;
+  fields.Text(field);
+  std::wstring text = WideFromBytes(field);
+  text += L"\nLevel " + DecimalText(level) + L"\nNo " + DecimalText(id) + L"\n";
+  for (int k = 0; k < level; ++k) {
+    fields.Text(field);
+    text += L"\n  " + WideFromBytes(field);
+  }
+  return text;
+}
+
+std::array<Card, 8> MakeBooster() {
+  std::array<Card, 8> cards;
+  for (int i = 0; i < 4; ++i) cards[static_cast<std::size_t>(i)] = RandomCardOfLevel(1);
+  for (int i = 4; i < 7; ++i) cards[static_cast<std::size_t>(i)] = RandomCardOfLevel(2);
+  cards[7] = RandomCardOfLevel(Random(3) == 0 ? 4 : 3);
+  return cards;
+}
