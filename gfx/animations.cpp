@@ -25,10 +25,12 @@ int Toward(int c, int t, int most) {
   return std::max(t, c - most);
 }
 
-// One fade step. The 5-6-5 panel moves red and blue by 3 and green by 6; the
-// other layouts step every 5-bit channel by 3 and every 4-bit channel by 2, so
-// each layout arrives within the 32 steps at about the same pace.
-void FadeStep(int x0, int y0, int x1, int y1, int shown, int target) {
+}  // namespace
+
+// The 5-6-5 panel moves red and blue by 3 and green by 6; the other layouts
+// step every 5-bit channel by 3 and every 4-bit channel by 2, so each layout
+// arrives within the 32 steps at about the same pace.
+void TransitionStep(int x0, int y0, int x1, int y1, int shown, int target) {
   const int most = PixelMode == Rgb444 ? 2 : 3;
   const int mostGreen = GreenIsWide() ? 6 : most;
   std::uint16_t* dst = ScreenBuffer(shown);
@@ -45,8 +47,6 @@ void FadeStep(int x0, int y0, int x1, int y1, int shown, int target) {
     }
 }
 
-}  // namespace
-
 void Transition(int x0, int y0, int x1, int y1, int shownBuffer, int newBuffer) {
   if (!SettingEffects) {
     CopyBuffer(newBuffer, shownBuffer);
@@ -60,7 +60,7 @@ void Transition(int x0, int y0, int x1, int y1, int shownBuffer, int newBuffer) 
       CopyBuffer(newBuffer, shownBuffer);
       return;
     }
-    FadeStep(x0, y0, x1, y1, shownBuffer, newBuffer);
+    TransitionStep(x0, y0, x1, y1, shownBuffer, newBuffer);
     const std::uint32_t presented = platform::TickCount();
     PresentScreen();
     WaitSince(presented, StepMs);

@@ -9,6 +9,8 @@
 // [x0, x1) x [y0, y1) in up to 32 presented steps; a stylus-up ends it at
 // once. With the "Effects" setting off the new buffer is simply copied.
 void Transition(int x0, int y0, int x1, int y1, int shownBuffer, int newBuffer);
+// One fade step of Transition over the rectangle, without presenting.
+void TransitionStep(int x0, int y0, int x1, int y1, int shownBuffer, int newBuffer);
 // Grows or shrinks a keyed picture about the centre of its place at scale 1.
 void Zoom(int x, int y, int fromScale, int toScale, int step, const Image& image);
 // Brings a keyed 240-wide banner in at `topRow`, its quarters sliding in

@@ -53,6 +53,21 @@ TEST_F(Animation, TransitionArrivesInEveryModeWithinItsSteps) {
   }
 }
 
+TEST(TransitionSteps, ChannelsMoveByAtMostThreeAndSixEitherWay) {
+  UseScreen(Rgb565);
+  FillRect(0, 0, 1, 1, PackChannels({31, 0, 10}), 0);
+  FillRect(0, 0, 1, 1, PackChannels({0, 63, 11}), 1);
+  FillRect(1, 0, 1, 1, PackChannels({1, 2, 3}), 0);
+  FillRect(1, 0, 1, 1, PackChannels({1, 2, 3}), 1);
+  TransitionStep(0, 0, 240, 320, 0, 1);
+  EXPECT_EQ(Pixel(0, 0, 0), PackChannels({28, 6, 11}));
+  EXPECT_EQ(Pixel(0, 1, 0), PackChannels({1, 2, 3}));
+  UseScreen(Rgb444);
+  FillRect(0, 0, 1, 1, PackChannels({15, 0, 15}), 0);
+  TransitionStep(0, 0, 1, 1, 0, 1);
+  EXPECT_EQ(Pixel(0, 0, 0), PackChannels({13, 0, 13}));
+}
+
 TEST_F(Animation, StylusUpDuringTheFadeFinishesItAtOnce) {
   HeadlessRun run("at 5 down 1 1\nat 10 up 1 1\n");
   ASSERT_TRUE(run.ok);
