@@ -1,4 +1,18 @@
-// forge_card_data.cpp -- the data set's card data (not made yet).
+// forge_card_data.cpp -- writes the card database and the opponent roster from the asset tables.
+#include <cstdio>
+
+#include "tools/forge/asset_tables.h"
+#include "tools/forge/card_data_files.h"
 #include "tools/forge/forge.h"
 
-bool ForgeCardData(ForgeOutput&) { return true; }
+bool ForgeCardData(ForgeOutput& out) {
+  std::string error;
+  CardDataFiles files;
+  if (!LoadAssetTables(error) || !BuildCardDataFiles(CardRows(), FamilyRows(), OpponentRows(), files, error)) {
+    std::fprintf(stderr, "duskhaven-forge: %s\n", error.c_str());
+    return false;
+  }
+  return out.Write("DATA\\CARDS\\SET 1\\CARDS.IND", files.index) &&
+         out.Write("DATA\\CARDS\\SET 1\\CARDS.DAT", files.records) &&
+         out.Write("DATA\\CARDS\\SET 1\\CARDS.INF", files.infos) && out.Write("DATA\\OPPONENTS.DAT", files.opponents);
+}
