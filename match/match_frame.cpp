@@ -1,0 +1,137 @@
+// match_frame.cpp -- MatchFrame: one pass of the duel's state machine, and leaving the duel.
+#include "gfx/draw_image.h"
+#include "gfx/screen_buffers.h"
+#include "gfx/text_banners.h"
+#include "engine/random.h"
+#include "match/match_internal.h"
+#include "platform/clock.h"
+#include "platform/game_state.h"
+#include "platform/messages.h"
+
+Match TheMatch;
+std::uint8_t MatchResult = 2;
+
+namespace {
+
+void StartPlayState() {
+  Match& m = TheMatch;
+  DrawMatchScreen();
+  ShowStartBanner();
+  m.state = m.firstTurnState;
+  if (!SoundOff) {
+    if (m.finalChallenge) {
+      SwitchMatchMusic(L"SOUNDS\\Boss.QXX");
+    } else {
+      static const wchar_t* const Tunes[5] = {L"SOUNDS\\Partie1.QXX", L"SOUNDS\\Partie2.QXX", L"SOUNDS\\Partie3.QXX",
+                                              L"SOUNDS\\Partie4.QXX", L"SOUNDS\\Partie5.QXM"};
+      SwitchMatchMusic(Tunes[Random(5)]);
+    }
+  }
+}
+
+void Finish(bool ended) {
+  if (ended) TheMatch.state = TheMatch.nextState;
+}
+
+}  // namespace
+
+void MatchFrame() {
+  Match& m = TheMatch;
+  if (m.state == MatchState::CardInfo) return;
+  StatusTick(m.status);
+  if (m.status.mode != 0 && m.state == MatchState::DragCard && m.dragPos.y >= 185 && m.dragPos.y <= 248)
+    DrawImage(m.dragPos.x, m.dragPos.y, m.cardSave, 0);
+  switch (m.state) {
+    case MatchState::EndTurn:
+      TurnChange();
+      break;
+    case MatchState::AttackMove:
+      Finish(StepAttackBump());
+      break;
+    case MatchState::ResolveAttack:
+      ResolveAttackState(false);
+      break;
+    case MatchState::ResolveMultiHit:
+      ResolveAttackState(true);
+      break;
+    case MatchState::CaptureFlip:
+      Finish(StepCaptureFlip());
+      break;
+    case MatchState::MultiHitStart:
+      MultiHitStartState();
+      break;
+    case MatchState::CardFlyIn:
+      Finish(StepFlyIn());
+      break;
+    case MatchState::DrawFromPile:
+      Finish(StepDrawFlight());
+      break;
+    case MatchState::ComputerTurn:
+      ComputerTurnState();
+      break;
+    case MatchState::ComputerPlaced:
+      PlayMatchEffect(L"SOUNDS\\carte.QXW");
+      PlaceAndAttack(m.animCard, m.attacker.x, m.attacker.y);
+      break;
+    case MatchState::ComputerAttack:
+      ComputerAttackState(false);
+      break;
+    case MatchState::ComputerMultiHit:
+      ComputerAttackState(true);
+      break;
+    case MatchState::MatchOver:
+      MatchOverState();
+      break;
+    case MatchState::SettleWin:
+    case MatchState::SettleLoss:
+      SettleState();
+      break;
+    case MatchState::ShowReward:
+      ShowRewardState();
+      break;
+    case MatchState::ApplyReward:
+      ApplyRewardState();
+      break;
+    case MatchState::PerfectReward:
+      PerfectRewardState();
+      break;
+    case MatchState::Leave:
+      LeaveMatch();
+      break;
+    case MatchState::Versus:
+      DrawMatchScreen();
+      VersusSlide();
+      m.nextState = MatchState::CoinToss;
+      m.pauseUntil = platform::TickCount() + 300;
+      m.state = MatchState::Pause;
+      break;
+    case MatchState::Pause:
+      if (platform::TickCount() > m.pauseUntil) m.state = m.nextState;
+      break;
+    case MatchState::CoinToss:
+      CoinTossSpin(m.currentSide);
+      m.state = MatchState::StartPlay;
+      break;
+    case MatchState::StartPlay:
+      StartPlayState();
+      break;
+    case MatchState::AwaitRemoteMove:
+    case MatchState::AwaitRemoteAttack:
+    case MatchState::AwaitRemoteMultiHit:
+    case MatchState::RemotePlaced:
+      // The link duel's waits come with the multiplayer link; without a link
+      // there is nothing to wait for, so the duel is left.
+      if (!m.link) m.state = MatchState::Leave;
+      break;
+    default:
+      break;  // the stylus states act on stylus events only
+  }
+}
+
+void LeaveMatch() {
+  Match& m = TheMatch;
+  m.state = MatchState::Leave;
+  InClub = 1;
+  FreeDuelPictures();
+  if (!m.link) platform::PostUserMessage(1);
+}

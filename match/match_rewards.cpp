@@ -1,0 +1,158 @@
+// match_rewards.cpp -- the end of a duel: result, banners, the cards that change hands, the quick-game question.
+#include <string>
+
+#include "data/card_database.h"
+#include "engine/duel_flow.h"
+#include "engine/random.h"
+#include "gfx/screen_buffers.h"
+#include "gfx/text_banners.h"
+#include "match/match_internal.h"
+#include "match/reward_pick.h"
+
+namespace {
+
+bool OpponentIsRemote() {
+  const PlayerRecord* p = TheMatch.players[Opponent(LocalSide())];
+  return p && IsRemoteKind(p->kind);
+}
+
+bool LocalWon() { return MatchResult == LocalSide(); }
+bool LocalLost() { return MatchResult == Opponent(LocalSide()); }
+
+PlayerRecord* LocalRecord() { return TheMatch.players[LocalSide()]; }
+
+void ResultBox(const std::wstring& text) { MatchBox(text, L"Ok", L"", false, 10, 0, 220, 80); }
+
+}  // namespace
+
+void DecideDuelEnd() {
+  Match& m = TheMatch;
+  const PlayerRecord* side1 = m.players[1];
+  const bool single = m.finalChallenge || (side1 && IsRemoteKind(side1->kind));
+  const DuelOutcome outcome = DecideOutcome(m.board, single);
+  MatchResult = outcome.result;
+  for (std::int16_t& r : m.rewardCards) r = 0;
+  m.rewardCount = 0;
+  if (outcome.result == 2) return;
+  const Side loser = outcome.result == 0 ? 1 : 0;
+  int picked = PickRewardCards(m.board, loser, outcome.rewardCount, CardCount(), m.rewardCards);
+  // A perfect leaves the loser no cell to take a card from; where a perfect
+  // hands over a single card (final challenge, link duel) it is one the loser put down.
+  if (picked == 0 && outcome.perfect && (single || OpponentIsRemote()))
+    picked = PickPlacedRewardCard(m.board, loser, CardCount(), m.rewardCards);
+  m.rewardCount = static_cast<std::uint8_t>(picked);
+}
+
+void MatchOverState() {
+  Match& m = TheMatch;
+  // A perfect hands over the whole deck only when the opponent's deck is on this device.
+  const bool perfectDeck = IsPerfect(m.board) && !m.finalChallenge && !OpponentIsRemote();
+  if (LocalWon()) {
+    PlayMatchEffect(L"SOUNDS\\gagne.QXW");
+    if (IsPerfect(m.board)) ShowPerfectBanner();
+    m.state = perfectDeck ? MatchState::PerfectReward : MatchState::SettleWin;
+    ShowWonBanner();
+  } else if (LocalLost()) {
+    PlayMatchEffect(L"SOUNDS\\perdu.QXW");
+    if (IsPerfect(m.board)) ShowPerfectBanner();
+    m.state = perfectDeck ? MatchState::PerfectReward : MatchState::SettleLoss;
+    ShowLostBanner();
+  } else {
+    PlayMatchEffect(L"SOUNDS\\gagne.QXW");
+    ShowDrawBanner();
+    m.nextState = MatchState::Leave;
+    m.state = MatchState::TieWait;
+  }
+  if (m.quickGame) {
+    // Nothing changes hands in a quick game.
+    m.rewardCount = 0;
+    if (MatchBox(L"Do you want to play another quickgame ?", L"Ok", L"No", true, 40, 120, 160, 80)) {
+      StartQuickGame();
+    } else {
+      LeaveMatch();
+    }
+  }
+}
+
+void SettleState() {
+  Match& m = TheMatch;
+  // The card id of a link duel is agreed over the link (multiplayer); against the computer nothing is exchanged.
+  m.state = m.rewardCount > 0 ? MatchState::ShowReward : MatchState::Leave;
+}
+
+void ShowRewardState() {
+  Match& m = TheMatch;
+  if (m.rewardCount == 0 || m.rewardCount > 4) {
+    m.state = MatchState::Leave;
+    return;
+  }
+  const Card card = LoadCard(m.rewardCards[m.rewardCount]);
+  DrawCardPicture(card, 72, 20, true, 0, 2);
+  PresentScreen();
+  m.state = MatchState::ApplyReward;
+}
+
+void ApplyRewardState() {
+  Match& m = TheMatch;
+  PlayerRecord* local = LocalRecord();
+  if (m.rewardCount == 0 || m.rewardCount > 4 || !local) {
+    m.state = MatchState::Leave;
+    return;
+  }
+  const int id = m.rewardCards[m.rewardCount];
+  if (LocalWon()) {
+    AddCopy(*local, id);
+    const int n = CopiesOwned(*local, id);
+    SaveCharacter();
+    MatchBox(CardInfoText(id), L"", L"", false, 5, 180, 230, 115);
+    ResultBox(L"This card is added to your Collection.\nYou have now " + std::to_wstring(n));
+    // A card handed over is struck off, so a resumed duel does not hand it over twice.
+    m.rewardCards[m.rewardCount] = 0;
+    --m.rewardCount;
+    m.state = m.rewardCount > 0 ? MatchState::SettleWin : MatchState::Leave;
+    if (m.state == MatchState::SettleWin) DrawMatchScreen();
+    return;
+  }
+  RemoveCopy(*local, id);
+  m.rewardCards[m.rewardCount] = 0;
+  const int n = CopiesOwned(*local, id);
+  SaveCharacter();
+  MatchBox(CardInfoText(id), L"", L"", false, 5, 180, 230, 115);
+  const std::wstring removed = L"This card is Removed to your Collection.\nYou have now " + std::to_wstring(n);
+  if (n > 0) {
+    ResultBox(removed);
+  } else if (!MatchBox(removed + L"\n" + L"Do you want to add a card automatically to the deck ?", L"Cancel", L"Ok",
+                       false, 10, 0, 220, 80)) {
+    if (AddCardAutomatically(*local)) SaveCharacter();
+    else MatchBox(L"Failed. No more cards could be added.", L"Ok", L"", true, 40, 120, 160, 80);
+  }
+  m.state = MatchState::Leave;
+}
+
+void PerfectRewardState() {
+  Match& m = TheMatch;
+  PlayerRecord* local = LocalRecord();
+  const PlayerRecord* opponent = m.players[Opponent(LocalSide())];
+  if (!local || !opponent) {
+    m.state = MatchState::Leave;
+    return;
+  }
+  std::wstring text;
+  if (LocalWon()) {
+    CountPerfectRealised();
+    for (const Card& c : opponent->deck.slots)
+      if (c.id >= 1 && c.id <= CardCount()) AddCopy(*local, c.id);
+    text = L"You won all the cards in your opponents deck !";
+  } else {
+    CountPerfectReceived();
+    // The ids are read first: removing a last copy also empties its deck slot.
+    int ids[DeckSize];
+    for (int i = 0; i < DeckSize; ++i) ids[i] = local->deck.slots[i].id;
+    for (int id : ids)
+      if (id >= 1 && id <= CardCount()) RemoveCopy(*local, id);
+    text = L"You lost all the cards in your  deck !";
+  }
+  SaveCharacter();
+  ResultBox(text);
+  m.state = MatchState::Leave;
+}

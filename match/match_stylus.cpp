@@ -1,0 +1,170 @@
+// match_stylus.cpp -- the local side's stylus: picking up, dragging and dropping cards, drawing, choosing targets.
+#include <algorithm>
+
+#include "engine/fight.h"
+#include "gfx/draw_image.h"
+#include "gfx/screen_buffers.h"
+#include "match/match_events.h"
+#include "match/match_internal.h"
+
+namespace {
+
+Hand& LocalHand() { return TheMatch.hands[LocalSide()]; }
+
+bool InPile(int x, int y) { return x >= 12 && x <= 46 && y >= 258 && y <= 310; }
+
+// The first occupied hand slot whose area holds the point, or -1.
+int HandSlotAt(int x, int y) {
+  for (int i = 0; i < HandSize; ++i)
+    if (x >= HandSlotX(i) && x <= HandSlotX(i) + 32 && y >= HandSlotY && y <= HandSlotY + 50 &&
+        LocalHand().Occupied(i))
+      return i;
+  return -1;
+}
+
+void PickUp(int slot, int x, int y) {
+  Match& m = TheMatch;
+  if (m.selectedSlot < HandSize) DrawHandSlot(m.selectedSlot, false);
+  const int sx = HandSlotX(slot);
+  GrabImage(sx, HandSlotY, m.frameImage, m.slotSave);
+  GrabBuffer(sx, HandSlotY, 0, m.cardSave);
+  m.state = MatchState::DragCard;
+  m.dragPos = {static_cast<std::int16_t>(sx), static_cast<std::int16_t>(HandSlotY)};
+  m.grab = {static_cast<std::int8_t>(x - sx), static_cast<std::int8_t>(y - HandSlotY)};
+  if (slot != m.selectedSlot) {
+    m.selectedSlot = static_cast<std::uint8_t>(slot);
+    m.liftedCard = LocalHand().Get(slot);
+  }
+  TintHandSlot(slot);
+}
+
+// The local side draws the top card of its pile.
+void DrawFromOwnPile() {
+  Match& m = TheMatch;
+  const Side side = LocalSide();
+  Hand& hand = m.hands[side];
+  Pile& pile = m.piles[side];
+  // Once a turn, with room in the hand and a card to draw.
+  if (m.hasDrawn || hand.FirstEmpty() >= HandSize || pile.Empty()) return;
+  Card card;
+  if (!pile.Pop(card)) return;
+  m.hasDrawn = 1;
+  MatchEvent e;
+  e.kind = MatchEvent::Draw;
+  e.side = side;
+  e.id = card.id;
+  ReportMatchEvent(e);
+  const int slot = hand.FirstEmpty();
+  hand.Put(slot, card);
+  if (m.selectedSlot < HandSize) {
+    DrawHandSlot(m.selectedSlot, false);
+    m.selectedSlot = 255;
+  }
+  StartDrawFlight(card, side, slot, MatchState::EndTurn);
+}
+
+void DragTo(int x, int y) {
+  Match& m = TheMatch;
+  DrawImage(m.dragPos.x, m.dragPos.y, m.slotSave, 0);
+  const int left = std::clamp(x - m.grab.x, 0, 207);
+  const int top = std::clamp(y - m.grab.y, 0, 269);
+  m.dragPos = {static_cast<std::int16_t>(left), static_cast<std::int16_t>(top)};
+  GrabBuffer(left, top, 0, m.slotSave);
+  DrawImage(left, top, m.cardSave, 0);
+}
+
+void Drop() {
+  Match& m = TheMatch;
+  const int cx = (m.dragPos.x + 12) / 40, cy = (m.dragPos.y + 21) / 58;
+  Hand& hand = LocalHand();
+  if (m.selectedSlot < HandSize && hand.Occupied(m.selectedSlot) && CanPlace(m.board, m.liftedCard, cx, cy)) {
+    PlayMatchEffect(L"SOUNDS\\carte.QXW");
+    DrawImage(m.dragPos.x, m.dragPos.y, m.slotSave, 0);
+    DrawCardPicture(m.liftedCard, CellPixelX(cx), CellPixelY(cy), false, 0, m.currentSide);
+    PresentScreen();
+    Card card;
+    MatchEvent e;
+    e.kind = MatchEvent::Place;
+    e.side = m.currentSide;
+    e.slot = m.selectedSlot;
+    e.id = m.liftedCard.id;
+    e.ax = cx;
+    e.ay = cy;
+    ReportMatchEvent(e);
+    hand.Take(m.selectedSlot, card);
+    DrawHandSlot(m.selectedSlot, false);
+    PlaceAndAttack(card, cx, cy);
+    return;
+  }
+  // Not a free cell: the card goes back to its slot.
+  DrawImage(m.dragPos.x, m.dragPos.y, m.slotSave, 0);
+  if (m.selectedSlot < HandSize) DrawHandSlot(m.selectedSlot, true);
+  m.state = MatchState::TapMove;
+}
+
+void ChooseTarget(int px, int py, bool multiHit) {
+  Match& m = TheMatch;
+  if (px < 4 || py < 4) return;
+  const int tx = (px - 4) / 40, ty = (py - 4) / 58;
+  if (!InBounds(tx, ty) || !CanAttack(m.board, m.attacker.x, m.attacker.y, tx, ty)) return;
+  ClearHighlight();
+  StartAttack(m.attacker.x, m.attacker.y, tx, ty, multiHit ? MatchState::ResolveMultiHit : MatchState::ResolveAttack);
+}
+
+}  // namespace
+
+void MatchStylusDown(int x, int y) {
+  Match& m = TheMatch;
+  if (m.tutorial) return;
+  switch (m.state) {
+    case MatchState::TapMove: {
+      const int slot = HandSlotAt(x, y);
+      if (slot >= 0) PickUp(slot, x, y);
+      else if (InPile(x, y)) DrawFromOwnPile();
+      else if (PressButton(m.zoomButton, x, y)) DrawButton(m.zoomButton, 0);
+      break;
+    }
+    case MatchState::DragCard:
+      DragTo(x, y);
+      break;
+    case MatchState::TapAttack:
+      ChooseTarget(x, y, false);
+      break;
+    case MatchState::TapMultiHit:
+      ChooseTarget(x, y, true);
+      break;
+    case MatchState::TieWait:
+      DrawMatchScreen();
+      m.state = m.nextState;
+      break;
+    default:
+      break;
+  }
+}
+
+void MatchStylusMove(int x, int y) {
+  if (TheMatch.tutorial) return;
+  if (TheMatch.state == MatchState::DragCard) DragTo(x, y);
+}
+
+void MatchStylusUp(int x, int y) {
+  Match& m = TheMatch;
+  if (m.tutorial) return;
+  switch (m.state) {
+    case MatchState::TapMove: {
+      const bool wasPressed = m.zoomButton.pressed != 0;
+      const bool released = ReleaseButton(m.zoomButton, x, y);
+      if (wasPressed) DrawButton(m.zoomButton, 0);
+      if (released) OpenCardInfo();
+      break;
+    }
+    case MatchState::DragCard:
+      Drop();
+      break;
+    case MatchState::CardInfo:
+      CloseCardInfo();
+      break;
+    default:
+      break;
+  }
+}

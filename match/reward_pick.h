@@ -1,0 +1,11 @@
+// reward_pick.h -- the card a perfect hands over where only one card changes hands.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/board.h"
+
+// Draws cells (x = Random(6), y = Random(4)) until one holds a card that
+// `loser` put down with an id up to cardCount, and stores it in rewards[1].
+// Returns 1, or 0 (drawing nothing) when the board holds no such card.
+int PickPlacedRewardCard(const Board& board, Side loser, int cardCount, std::int16_t rewards[5]);
