@@ -7,6 +7,7 @@
 #include "gfx/message_box.h"
 #include "gfx/picture_convert.h"
 #include "platform/image_decoder.h"
+#include "platform/waits.h"
 
 namespace {
 
@@ -36,6 +37,8 @@ std::wstring UndecodableText(std::wstring_view path) {
 
 bool LoadImageFile(std::wstring_view path, Image& image, bool dither) {
   if (path.empty()) return false;
+  // Music keeps playing while a long picture decodes.
+  platform::SetDecodeProgressHook(SoundTickIfOn);
   platform::DecodedBitmap bitmap;
   std::string why;
   switch (platform::DecodePicture(NarrowPath(path), bitmap, why)) {

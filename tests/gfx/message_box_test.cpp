@@ -1,12 +1,15 @@
 // message_box_test.cpp -- the message box as a stylus uses it (scripted headless input), its geometry and redraw rules.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "gfx/colour_rects.h"
 #include "gfx/font.h"
 #include "gfx/message_box.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "platform/clock.h"
+#include "platform/image_decoder.h"
 #include "platform/messages.h"
 #include "tests/gfx/gfx_test_support.h"
 
@@ -144,4 +147,37 @@ TEST_F(MessageBox, BodyTextStartsInsideTheBox) {
   EXPECT_LE(maxX, 193);
   EXPECT_GE(minY, 128);
   EXPECT_LT(minY, 128 + 3);
+}
+
+namespace {
+
+// Counts yellow pixels (the highlight tint) in a rectangle of a captured frame.
+int YellowIn(const platform::DecodedBitmap& frame, int x0, int y0, int x1, int y1) {
+  int count = 0;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) {
+      const std::uint8_t* p = frame.bits.data() + (frame.height - 1 - y) * frame.stride + x * 3;
+      count += p[2] > 200 && p[1] > 200 && p[0] < 60;
+    }
+  return count;
+}
+
+}  // namespace
+
+TEST_F(MessageBox, PressedLabelIsHighlightedUntilTheRelease) {
+  const std::string dir = ::testing::TempDir();
+  const std::string pressed = dir + "/gfx_box_pressed.png", slid = dir + "/gfx_box_slid.png";
+  HeadlessRun run("at 200 down 194 185\ncapture 260 " + pressed + "\nat 300 move 120 150\nat 320 up 120 150\ncapture 400 " +
+                  slid + "\n" + Tap(500, CancelX, ButtonY));
+  ASSERT_TRUE(run.ok);
+  EXPECT_TRUE(StandardMessageBox(L"Question", L"Cancel", L"Ok"));
+  platform::DecodedBitmap frame;
+  std::string why;
+  ASSERT_EQ(platform::DecodePicture(pressed, frame, why), platform::DecodeStatus::Decoded) << why;
+  EXPECT_GT(YellowIn(frame, 170, 184, 197, 196), 5);  // "Ok" in yellow
+  EXPECT_EQ(YellowIn(frame, 44, 184, 100, 196), 0);   // "Cancel" not
+  ASSERT_EQ(platform::DecodePicture(slid, frame, why), platform::DecodeStatus::Decoded) << why;
+  EXPECT_EQ(YellowIn(frame, 40, 120, 200, 200), 0);  // released elsewhere: both labels plain again
+  std::remove(pressed.c_str());
+  std::remove(slid.c_str());
 }
