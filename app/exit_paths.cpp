@@ -18,6 +18,7 @@ void CloseKeysAndDisplay() {
 namespace {
 
 [[noreturn]] void EndProcess(int code) {
+  StopSound();
   platform::EndRun();
   platform::StopBackend();
   platform::ReleaseInstanceLock();

@@ -1,19 +1,18 @@
 // pending_parts.cpp -- stand-ins for the club, match, card data, roster and sound until they are built.
 #include "app/pending_parts.h"
 
+#include "data/card_database.h"
 #include "gfx/loading_screen.h"
-#include "platform/file_system.h"
+#include "platform/backend.h"
+#include "platform/system_box.h"
+#include "sound/sound.h"
 
 namespace {
 bool standInClubActive = false;
 }
 
-// Stand-in for the card database: the three files must be there.
-bool OpenCardData() {
-  return platform::FileExists("DATA\\CARDS\\SET 1\\CARDS.IND") && platform::FileExists("DATA\\CARDS\\SET 1\\CARDS.DAT") &&
-         platform::FileExists("DATA\\CARDS\\SET 1\\CARDS.INF");
-}
-void CloseCardData() {}
+bool OpenCardData() { return OpenCardDatabase(); }
+void CloseCardData() { CloseCardDatabase(); }
 void LoadOpponentRoster() {}        // stand-in: no roster yet
 void SetCurrentPlayerLocal() {}     // stand-in: no player record yet
 void SaveCurrentCharacter() {}      // stand-in: no character to save yet
@@ -37,10 +36,21 @@ void MatchFrame() {}
 void ClubStylus(int, int, int) {}
 void MatchStylus(int, int, int) {}
 
-void StartSound(std::uint8_t) {}  // stand-in: silent until sound is built
-void StartStartupMusic() {}
-void SoundTimerTick() {}
-void GameSoundTick() {}
+void StartSound(std::uint8_t volume) {
+  SetSoundErrorHook(platform::SystemMessageBox);
+  SoundOptions options;
+  // A run without a screen has no one to listen: the no-sound driver keeps the music's timing.
+  if (platform::BackendIsHeadless()) options.output = SoundOutput::Silent;
+  InitSound(options);
+  SetVolume(volume);
+}
+void StartMusicLoop() { SetMusicLoop(true); }
+void StartStartupMusic() {
+  if (LoadMusic(L"SOUNDS\\Avant une partie.QXX")) PlayMusic(0);
+}
+void SoundTimerTick() { MusicTimerTick(); }
+void GameSoundTick() { SoundTick(); }
+void StopSound() { ShutdownSound(); }
 
 bool CheatAddCredits(int) { return false; }
 bool CheatAddVictories() { return false; }

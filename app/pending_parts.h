@@ -32,10 +32,12 @@ void ClubStylus(int kind, int x, int y);   // 0 down, 1 move, 2 up
 void MatchStylus(int kind, int x, int y);
 
 // Sound.
-void StartSound(std::uint8_t volume);  // library, voices; music looping on
+void StartSound(std::uint8_t volume);  // library, voices, volume
+void StartMusicLoop();
 void StartStartupMusic();              // "SOUNDS\Avant une partie.QXX" from the start
 void SoundTimerTick();                 // what the 100 ms timer runs
 void GameSoundTick();
+void StopSound();
 
 // The cheats' effects on the current character; false when there is no
 // character record to change yet (nothing is then shown as done).

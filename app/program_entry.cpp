@@ -81,6 +81,7 @@ int ProgramEntry(const CommandLine& line) {
   SaveCurrentCharacter();
   CloseCardData();
   CloseKeysAndDisplay();
+  StopSound();
   platform::EndRun();
   platform::StopBackend();
   platform::ReleaseInstanceLock();

@@ -86,6 +86,7 @@ void RunStartup() {
   // 15. Sound, and its 100 ms timer through the message loop.
   StartSound(SettingVolume);
   Steps(1);
+  StartMusicLoop();
   platform::StartTimer(100, SoundTimerTick);
   // 16.
   if (!SoundOff) StartStartupMusic();
