@@ -7,17 +7,10 @@
 #include "gfx/message_box.h"
 #include "gfx/picture_convert.h"
 #include "platform/image_decoder.h"
+#include "platform/text_utf8.h"
 #include "platform/waits.h"
 
 namespace {
-
-// Game texts carry characters in their low byte.
-std::string NarrowPath(std::wstring_view path) {
-  std::string out;
-  out.reserve(path.size());
-  for (wchar_t c : path) out.push_back(static_cast<char>(static_cast<unsigned>(c) & 0xFFu));
-  return out;
-}
 
 bool FailWithBox(const std::wstring& text, Image& image) {
   StandardMessageBox(text, L"", L"Ok");
@@ -41,7 +34,7 @@ bool LoadImageFile(std::wstring_view path, Image& image, bool dither) {
   platform::SetDecodeProgressHook(SoundTickIfOn);
   platform::DecodedBitmap bitmap;
   std::string why;
-  switch (platform::DecodePicture(NarrowPath(path), bitmap, why)) {
+  switch (platform::DecodePicture(platform::ToUtf8(path), bitmap, why)) {
     case platform::DecodeStatus::NotFound:
       return FailWithBox(NotFoundText(path), image);
     case platform::DecodeStatus::Undecodable:

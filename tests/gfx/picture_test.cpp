@@ -12,6 +12,7 @@
 #include "gfx/screen_buffers.h"
 #include "platform/file_system.h"
 #include "tests/gfx/gfx_test_support.h"
+#include "tools/forge/font_bmp.h"
 
 namespace {
 
@@ -168,4 +169,17 @@ TEST_F(PictureLoad, EmptyPathShowsNothingAndKeepsThePicture) {
   EXPECT_EQ(image.pixels, before.pixels);
   EXPECT_EQ(image.width, 2);
   FreeImage(image);
+}
+
+TEST_F(PictureLoad, PathWithAccentsReachesItsFile) {
+  const std::string folder = dir_ + "/\xC3\xA9t\xC3\xA9";  // "été" in UTF-8, as the install folder may be named
+  ASSERT_TRUE(platform::MakeDirectories(folder));
+  ASSERT_TRUE(platform::WriteFileAtomically(folder + "/p.QXB", EncodeBmp24({255, 255, 255}, 1, 1)));
+  Image image;
+  EXPECT_TRUE(LoadImageFile(Path("") + L"\u00e9t\u00e9/p.QXB", image, false));
+  EXPECT_EQ(image.width, 1);
+  EXPECT_EQ(image.pixels[0], 0xFFFF);
+  FreeImage(image);
+  std::remove((folder + "/p.QXB").c_str());
+  std::remove(folder.c_str());
 }
