@@ -7,6 +7,7 @@
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "tests/gfx/gfx_test_support.h"
+#include "tools/forge/forge.h"
 
 namespace {
 
@@ -195,4 +196,15 @@ TEST_F(Font, TintedWrappingDrawsLineFeedsAsGlyphsAndSpacesLinesOneMore) {
   bool lineBelowBlank = true;
   for (int x = 0; x < 240; ++x) lineBelowBlank &= Pixel(0, x, lh) == KeyColour;
   EXPECT_TRUE(lineBelowBlank);
+}
+
+TEST(FontSheet, ForgingTwiceGivesTheSameBytes) {
+  const std::vector<std::uint8_t> first = ForgedFontSheet();
+  ForgeOutput out("/nowhere");
+  ASSERT_TRUE(ForgeFont(out));
+  EXPECT_EQ(ForgedFontSheet(), first);
+  ASSERT_GT(first.size(), 54u);
+  EXPECT_EQ(first[0], 'B');
+  EXPECT_EQ(first[28], 24);  // 24 bits a pixel, uncompressed
+  EXPECT_EQ(first[30], 0);
 }
