@@ -1,4 +1,54 @@
 // bench_command.cpp -- the computer opponent's speed on fixed seeded duels.
-#include "tools/tool/commands.h"
+#include <chrono>
+#include <cstdio>
+#include <string>
 
-int RunBenchCommand(Arguments&) { return ToolFailure("bench: not built yet"); }
+#include "data/card_database.h"
+#include "platform/file_system.h"
+#include "tools/tool/commands.h"
+#include "tools/tool/duel_simulator.h"
+
+namespace {
+
+const char* const ClassNames[3] = {"Guest", "Member", "Elite"};
+
+}  // namespace
+
+int RunBenchCommand(Arguments& args) {
+  args.AllowValue("data");
+  args.AllowValue("count");
+  if (!args.Check(0)) return ToolFailure("bench: " + args.Error());
+  long long count = 200;
+  if (args.Has("count") && !ParseNumber(args.Value("count"), 1, 1000000, count))
+    return ToolFailure("bench: --count wants a number 1..1000000, not '" + args.Value("count") + "'");
+  std::string dir = args.Value("data", ".");
+  platform::SetInstallDir(dir);
+  if (!OpenCardDatabase()) return ToolFailure("bench: no card database under '" + dir + "'");
+
+  std::printf("%lld duels per class, both sides of that class at tier 3, seeds 1..%lld\n\n", count, count);
+  std::printf("%-7s %10s %12s %14s %12s %10s\n", "class", "decisions", "decisions/s", "mean (us)", "slowest (us)",
+              "duels/s");
+  for (int c = 0; c < 3; ++c) {
+    DecisionTimes times;
+    DuelPlan plan;
+    plan.sides[0] = {c, 3};
+    plan.sides[1] = {c, 3};
+    plan.transcript = false;
+    plan.times = &times;
+    DuelTally tally;
+    std::string error;
+    auto start = std::chrono::steady_clock::now();
+    if (!PlayDuels(1, static_cast<std::uint64_t>(count), plan, nullptr, tally, error)) {
+      CloseCardDatabase();
+      return ToolFailure("bench: " + error);
+    }
+    double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::uint64_t n = times.decisions[c];
+    double total = times.totalSeconds[c];
+    std::printf("%-7s %10llu %12.0f %14.2f %12.1f %10.0f\n", ClassNames[c], static_cast<unsigned long long>(n),
+                total > 0 ? static_cast<double>(n) / total : 0.0, n ? total * 1e6 / static_cast<double>(n) : 0.0,
+                times.slowestSeconds[c] * 1e6, wall > 0 ? static_cast<double>(count) / wall : 0.0);
+  }
+  CloseCardDatabase();
+  return 0;
+}
