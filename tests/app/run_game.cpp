@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -31,6 +32,8 @@ static RunResult Run(const std::string& command) {
 
 const std::string& ForgedInstall() {
   static const std::string install = [] {
+    // A data set made elsewhere can stand in for the forge's (DUSKHAVEN_TEST_DATA=DIR).
+    if (const char* given = std::getenv("DUSKHAVEN_TEST_DATA"); given && *given) return std::string(given);
     std::string dir = Scratch("forged") + "/install";
     RunResult r = Run(std::string("'") + DUSKHAVEN_FORGE + "' --out '" + dir + "'");
     if (r.exitCode != 0) std::fprintf(stderr, "forge failed: %s\n", r.output.c_str());

@@ -12,7 +12,7 @@ struct RunResult {
 
 // A fresh folder for one test.
 std::string Scratch(const std::string& name);
-// The data set, forged once per test program; empty when the forge failed.
+// The data set, forged once per test program (or $DUSKHAVEN_TEST_DATA).
 const std::string& ForgedInstall();
 // A configuration folder whose settings name `installDir` (none when empty).
 std::string ConfigWithInstall(const std::string& name, const std::string& installDir);
