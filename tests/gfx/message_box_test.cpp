@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <unistd.h>
 
 #include "gfx/colour_rects.h"
 #include "gfx/font.h"
@@ -165,8 +166,8 @@ int YellowIn(const platform::DecodedBitmap& frame, int x0, int y0, int x1, int y
 }  // namespace
 
 TEST_F(MessageBox, PressedLabelIsHighlightedUntilTheRelease) {
-  const std::string dir = ::testing::TempDir();
-  const std::string pressed = dir + "/gfx_box_pressed.png", slid = dir + "/gfx_box_slid.png";
+  const std::string stem = ::testing::TempDir() + "/gfx_box_" + std::to_string(::getpid());
+  const std::string pressed = stem + "_pressed.png", slid = stem + "_slid.png";
   HeadlessRun run("at 200 down 194 185\ncapture 260 " + pressed + "\nat 300 move 120 150\nat 320 up 120 150\ncapture 400 " +
                   slid + "\n" + Tap(500, CancelX, ButtonY));
   ASSERT_TRUE(run.ok);
