@@ -1,0 +1,58 @@
+// save_file.h -- the character save files "SAVE\Player<slot>.QXP": layout, check value, saving and loading.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "data/duel_stats.h"
+#include "data/player_record.h"
+#include "data/save_bytes.h"
+
+constexpr std::int32_t SaveMask = 0x2E71C94A;   // credits and the check value
+constexpr std::uint8_t SaveTextMask = 0x6C;     // every byte of a saved text
+constexpr std::int16_t SaveVersionStamp = 0x010D;
+
+// "SAVE\Player" + slot + ".QXP".
+std::string CharacterSavePath(int slot);
+
+// The check value over name, credits and collection (the deck is not covered).
+std::int32_t SaveCheckValue(const PlayerRecord& record);
+
+// A save file's fields exactly as stored, before any card is looked up.
+struct SavedCharacter {
+  bool complete = false;      // every field up to the check value was present
+  std::int16_t version = 0;
+  PlayerRecord record;        // identity block and collection (cardTotal rebuilt); deck not filled
+  std::uint8_t deckCount = 0;
+  std::int16_t deckIds[DeckSize] = {};
+  std::int32_t storedCheck = 0;    // unmasked
+  std::int32_t computedCheck = 0;
+  bool statsRead = false;     // the statistics were read (only for a valid record)
+  DuelStatistics stats;
+  bool valid = false;         // check value matches, deck count at most 16, nothing missing or left over
+};
+
+// Decodes a whole character file; garbage, truncated or over-long data
+// comes back invalid, never read out of bounds.
+SavedCharacter DecodeCharacterFile(const std::vector<std::uint8_t>& bytes);
+// The bytes of a character file for this record and statistics.
+std::vector<std::uint8_t> EncodeCharacterFile(const PlayerRecord& record, const DuelStatistics& stats);
+
+// Fields 2..12 of the save file (name .. check value).
+void WritePlayerRecord(const PlayerRecord& record, ByteWriter& out);
+// Reads them into the record: identity as written, collection (cardTotal
+// rebuilt), the deck's cards from the database; true when the check value
+// matches and the deck count is at most 16.
+bool ReadPlayerRecord(PlayerRecord& record, ByteReader& in);
+
+// Stores the slot as the last character used; registered by the settings layer.
+extern std::function<void(std::uint8_t slot)> RememberLastCharacter;
+
+// Writes CurrentPlayer and DuelStats to its slot's file in one atomic step
+// (the previous save survives any failure). Nothing (and true) for slot 255.
+bool SaveCharacter();
+// Reads the slot's file into CurrentPlayer and DuelStats; false, changing
+// neither, when the file is missing or invalid.
+bool LoadCharacter(int slot);
