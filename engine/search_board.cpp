@@ -174,7 +174,7 @@ int SearchEvaluate(const SearchLayout& l, const SearchOwners& w, Side side, int 
             value += ToScore(50 * c);
           } else {
             const CellTerms& t = l.terms[i];
-            int exposure = __builtin_popcount(t.set[ExposedFreeSet]) + __builtin_popcount(t.set[ExposedBySet] & w.side[s]);
+            int exposure = CountCells(t.set[ExposedFreeSet]) + CountCells(t.set[ExposedBySet] & w.side[s]);
             value += ToScore(ShiftChainPenalty(-50 * c, exposure == 0 ? 255 : exposure - 1));
           }
         }

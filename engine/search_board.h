@@ -34,6 +34,13 @@ inline constexpr NeighbourTableType Neighbours = MakeNeighbourTable();
 
 inline std::uint32_t CellBit(int i) { return 1u << i; }
 
+// Bits set in a cell set, without a library call on processors lacking a popcount instruction.
+inline int CountCells(std::uint32_t v) {
+  v = v - ((v >> 1) & 0x55555555u);
+  v = (v & 0x33333333u) + ((v >> 2) & 0x33333333u);
+  return static_cast<int>((((v + (v >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+}
+
 // What one cell's card and its neighbours give the evaluation, as sets of neighbours.
 enum TermSet {
   AttackSet,       // neighbours the card has an icon toward
@@ -83,7 +90,7 @@ void PrepareLayout(SearchLayout& layout, int level);
 inline int SearchCountTargets(const SearchLayout& l, const SearchOwners& w, int i) {
   int o = OwnerOf(w, i);
   if (o == NoSide) return 0;
-  return __builtin_popcount(l.terms[i].set[AttackSet] & w.side[o ^ 1]);
+  return CountCells(l.terms[i].set[AttackSet] & w.side[o ^ 1]);
 }
 int SearchEvaluate(const SearchLayout& layout, const SearchOwners& owners, Side side, int level);
 // ChainLoss of cell i, whose owner holds `friends` (i excluded).

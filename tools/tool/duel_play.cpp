@@ -1,7 +1,7 @@
 // duel_play.cpp -- one duel from dealt decks to result, turn by turn, as the match plays it.
 #include "tools/tool/duel_play.h"
 
-#include <chrono>
+#include <ctime>
 
 #include "engine/attack_rules.h"
 #include "engine/board.h"
@@ -34,9 +34,9 @@ struct Duel {
   template <typename F>
   bool Timed(F&& decide) {
     if (!plan.times) return decide();
-    auto start = std::chrono::steady_clock::now();
+    double start = ThreadCpuSeconds();
     bool ok = decide();
-    double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double s = ThreadCpuSeconds() - start;
     int level = AiLevel < 0 ? 0 : (AiLevel > 2 ? 2 : AiLevel);
     plan.times->decisions[level] += 1;
     plan.times->totalSeconds[level] += s;
@@ -119,6 +119,12 @@ struct Duel {
 };
 
 }  // namespace
+
+double ThreadCpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
 
 bool PlayDealtDuel(std::uint32_t seed, const Deck decks[2], int blocks, int cardCount, const DuelPlan& plan,
                    std::string& transcript, DuelOutcome& outcome, std::string& error) {

@@ -12,7 +12,8 @@ struct DuelSidePlan {
   int tier = 0;           // 0..3, for its generated deck
 };
 
-// Per class, how many decisions the computer took and how long they took.
+// Per class, how many decisions the computer took and how long they took
+// (processor time of the calling thread, so other work on the machine does not count).
 struct DecisionTimes {
   std::uint64_t decisions[3] = {0, 0, 0};
   double totalSeconds[3] = {0, 0, 0};
@@ -30,5 +31,8 @@ struct DuelPlan {
 // full board, then picks the cards that change hands (ids up to cardCount).
 // The transcript lines (header with `seed`, decks, blocked cells, turns,
 // fights, end) are appended when the plan asks for them.
+// The processor time the calling thread has used so far.
+double ThreadCpuSeconds();
+
 bool PlayDealtDuel(std::uint32_t seed, const Deck decks[2], int blocks, int cardCount, const DuelPlan& plan,
                    std::string& transcript, DuelOutcome& outcome, std::string& error);
