@@ -17,8 +17,13 @@ class Panel {
   bool Contains(const std::uint16_t* p) const {
     return !memory_.empty() && p >= memory_.data() && p < memory_.data() + memory_.size();
   }
-  // The panel memory now becomes what the player sees.
-  void Show() { shown_ = memory_; }
+  // The panel memory now becomes what the player sees; false when it shows
+  // the same picture as before.
+  bool Show() {
+    if (shown_ == memory_) return false;
+    shown_ = memory_;
+    return true;
+  }
   // The screen as the player sees it (the frame shown last), row-major, width x height.
   void Upright(std::vector<std::uint16_t>& out) const;
   // Upright pixels as 8-bit R, G, B (each channel widened to 0..255).

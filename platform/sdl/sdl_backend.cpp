@@ -86,12 +86,14 @@ class SdlBackend : public Backend {
 
   void ShowPanel() override {
     if (scripted_) script_.TakeDue(TickCount());
-    ThePanel().Show();
-    if (!window_) return;
-    ThePanel().Upright(upright_);
-    SDL_UpdateTexture(texture_, nullptr, upright_.data(), FrameWidth * 2);
-    Render();
-    Pace();
+    // An unchanged frame costs nothing but the wait for its slot (the idle
+    // main loop presents the same frame 60 times a second).
+    if (ThePanel().Show() && window_) {
+      ThePanel().Upright(upright_);
+      SDL_UpdateTexture(texture_, nullptr, upright_.data(), FrameWidth * 2);
+      Render();
+    }
+    if (window_) Pace();
   }
 
   std::uint32_t TickCount() override { return SDL_GetTicks() - start_; }
