@@ -15,7 +15,8 @@ const char* const UsageText =
     "  --device NAME     screen model: portrait565 (default), portrait555, portrait444,\n"
     "                    landscape565, ipaq-h3800, unsupported\n"
     "  --config DIR      keep the settings and the lock in DIR instead of\n"
-    "                    $XDG_CONFIG_HOME/duskhaven\n";
+    "                    $XDG_CONFIG_HOME/duskhaven\n"
+    "  --quick-game      start a quick duel right after start-up\n";
 
 namespace {
 
@@ -66,6 +67,8 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
         return false;
       }
       line.backend.device = text;
+    } else if (arg == "--quick-game") {
+      line.quickGame = true;
     } else if (arg == "--config") {
       if (!value(line.configFolder)) return false;
     } else {

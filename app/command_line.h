@@ -10,6 +10,7 @@ struct CommandLine {
   std::string configFolder;  // empty = the default folder
   bool showHelp = false;
   bool showVersion = false;
+  bool quickGame = false;  // --quick-game: a quick duel right after start-up
 };
 
 // False with one line in `error` for a bad argument.

@@ -1,15 +1,24 @@
 // pending_parts.cpp -- stand-ins for the club, match, card data, roster and sound until they are built.
 #include "app/pending_parts.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "data/card_database.h"
+#include "data/duel_stats.h"
+#include "data/game_state.h"
+#include "data/player_record.h"
+#include "data/quick_save.h"
+#include "data/roster.h"
+#include "data/save_file.h"
+#include "data/game_state.h"
+#include "match/card_pictures.h"
+#include "match/match.h"
 #include "gfx/loading_screen.h"
 #include "platform/backend.h"
 #include "platform/system_box.h"
 #include "sound/sound.h"
-
-namespace {
-bool standInClubActive = false;
-}
 
 bool OpenCardData() { return OpenCardDatabase(); }
 void CloseCardData() { CloseCardDatabase(); }
@@ -19,22 +28,24 @@ void SaveCurrentCharacter() {}      // stand-in: no character to save yet
 void QuickSaveGame() {}             // stand-in: nothing to resume yet
 bool QuickLoadGame() { return false; }
 
-bool ClubActive() { return standInClubActive; }
-void SetClubActive(bool active) { standInClubActive = active; }
-void LoadBoardGraphics() {}  // stand-in: the match screen is not built yet
+bool ClubActive() { return InClub != 0; }
+void SetClubActive(bool active) { InClub = active ? 1 : 0; }
+void LoadBoardGraphics() { LoadCardArt(); }
 // Stand-in club: no pictures yet, but its construction's 50 loading steps.
 void ConstructClub() {
   for (int i = 0; i < 50; ++i) LoadingStep();
 }
 void SetUpClubQuickMenu() {}
-void SetUpMatchScreen() {}
 void OpenCharacterSelection() {}  // stand-in: the screen stays as start-up left it
 void RedrawClubScreen() {}
 int CurrentClubScreen() { return -1; }
 void ClubFrame() {}
-void MatchFrame() {}
 void ClubStylus(int, int, int) {}
-void MatchStylus(int, int, int) {}
+void MatchStylus(int kind, int x, int y) {
+  if (kind == 0) MatchStylusDown(x, y);
+  else if (kind == 1) MatchStylusMove(x, y);
+  else MatchStylusUp(x, y);
+}
 
 void StartSound(std::uint8_t volume) {
   SetSoundErrorHook(platform::SystemMessageBox);
@@ -52,8 +63,27 @@ void SoundTimerTick() { MusicTimerTick(); }
 void GameSoundTick() { SoundTick(); }
 void StopSound() { ShutdownSound(); }
 
-bool CheatAddCredits(int) { return false; }
-bool CheatAddVictories() { return false; }
-bool CheatAddTourneys() { return false; }
-bool CheatAddCollection() { return false; }
+bool CheatAddCredits(int amount) {
+  // Kept below the field's limit rather than wrapping to a debt.
+  const std::int64_t sum = static_cast<std::int64_t>(CurrentPlayer.credits) + amount;
+  CurrentPlayer.credits = static_cast<std::int32_t>(std::min<std::int64_t>(sum, std::numeric_limits<std::int32_t>::max()));
+  return true;
+}
+bool CheatAddVictories() {
+  for (auto& opponents : DuelStats.opponents)
+    for (OpponentResults& r : opponents)
+      if (r.victories < std::numeric_limits<std::int16_t>::max()) ++r.victories;
+  return true;
+}
+bool CheatAddTourneys() {
+  for (int c = 0; c < OpponentClasses; ++c) {
+    if (DuelStats.tourneysWon[c] < std::numeric_limits<std::int16_t>::max()) ++DuelStats.tourneysWon[c];
+    if (DuelStats.tourneysPlayed[c] < std::numeric_limits<std::int16_t>::max()) ++DuelStats.tourneysPlayed[c];
+  }
+  return true;
+}
+bool CheatAddCollection() {
+  for (int id = 1; id <= CollectionSize; ++id) AddCopy(CurrentPlayer, id);
+  return true;
+}
 void RedrawCreditsCounter() {}

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "match/match.h"  // SetUpMatchScreen, MatchFrame
+
 // The data files.
 bool OpenCardData();
 void CloseCardData();
@@ -22,12 +24,10 @@ void SetClubActive(bool active);
 void LoadBoardGraphics();
 void ConstructClub();  // advances the loading screen 50 times
 void SetUpClubQuickMenu();
-void SetUpMatchScreen();
 void OpenCharacterSelection();
 void RedrawClubScreen();  // RedrawCurrentScreen (buffer 0) of the club
 int CurrentClubScreen();  // the club's ClubScreen; -1 while there is none
 void ClubFrame();
-void MatchFrame();
 void ClubStylus(int kind, int x, int y);   // 0 down, 1 move, 2 up
 void MatchStylus(int kind, int x, int y);
 
@@ -39,8 +39,7 @@ void SoundTimerTick();                 // what the 100 ms timer runs
 void GameSoundTick();
 void StopSound();
 
-// The cheats' effects on the current character; false when there is no
-// character record to change yet (nothing is then shown as done).
+// The cheats' effects on the current character (true when done).
 bool CheatAddCredits(int amount);
 bool CheatAddVictories();
 bool CheatAddTourneys();

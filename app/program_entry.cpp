@@ -4,8 +4,11 @@
 #include <sstream>
 
 #include "app/key_sequences.h"
+#include "data/save_file.h"
 #include "app/pending_parts.h"
 #include "app/shell.h"
+#include "data/player_record.h"
+#include "match/match.h"
 #include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
@@ -57,6 +60,7 @@ int ProgramEntry(const CommandLine& line) {
     return 1;
   }
   platform::SetStateReporter(ReportThunk);
+  RememberLastCharacter = WriteCharacter;
   SetSoundTickHook(GameSoundTick);
   platform::SetDecodeProgressHook(SoundTickIfOn);
   if (!platform::OpenDisplay()) {
@@ -70,7 +74,12 @@ int ProgramEntry(const CommandLine& line) {
   RunStartup();
 
   SetUpClubQuickMenu();
-  if (QuickLoadGame()) {
+  if (line.quickGame) {
+    // A quick duel at once; nothing of it is saved.
+    CurrentPlayer.slot = 255;
+    CurrentPlayer.kind = KindLocal;
+    StartQuickGame();
+  } else if (QuickLoadGame()) {
     if (ClubActive()) RedrawClubScreen();
   } else {
     OpenCharacterSelection();

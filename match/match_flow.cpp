@@ -15,7 +15,7 @@ std::wstring CountText(int count0, int count1) {
 
 std::uint8_t KindOf(Side side) {
   const PlayerRecord* p = TheMatch.players[side];
-  return p ? p->kind : KindComputer;
+  return p ? p->kind : static_cast<std::uint8_t>(KindComputer);
 }
 
 MatchEventObserver observer = nullptr;

@@ -2,73 +2,44 @@
 #include "match/match_players.h"
 
 #include "data/card_database.h"
-
-#if DUSKHAVEN_MATCH_PLAYER_STAND_IN
 #include "data/roster.h"
+#include "engine/random.h"
 
-PlayerRecord CurrentPlayer;
-PlayerRecord OtherPlayer;
-std::int16_t PerfectsRealised = 0;
-std::int16_t PerfectsReceived = 0;
-std::uint8_t InClub = 1;
+#if __has_include("data/save_file.h")
+#include "data/save_file.h"
+#define DUSKHAVEN_MATCH_HAS_SAVE_FILE 1
+#else
+#define DUSKHAVEN_MATCH_HAS_SAVE_FILE 0
+#endif
 
 namespace {
-PlayerRecord roster[45];
-bool rosterNamed = false;
+
+// Until the roster is loaded by the career records, the duel keeps its own
+// 45 opponents, numbered and graded as the roster grades them.
+PlayerRecord standInRoster[45];
+bool standInGraded = false;
+
+void GradeStandInRoster() {
+  if (standInGraded) return;
+  standInGraded = true;
+  for (int c = 0; c < 3; ++c)
+    for (int i = 0; i < 15; ++i) {
+      PlayerRecord& r = standInRoster[i * 3 + c];
+      r.kind = KindComputer;
+      r.slot = 0;
+      r.levelCode = static_cast<std::uint8_t>(c * 10 + i / 4);
+      r.name = L"OPPONENT " + std::to_wstring(c * 15 + i + 1);
+    }
+}
+
 }  // namespace
 
 PlayerRecord& RosterOpponent(int index, int opponentClass) {
-  if (!rosterNamed) {
-    rosterNamed = true;
-    for (int c = 0; c < 3; ++c)
-      for (int i = 0; i < 15; ++i) {
-        PlayerRecord& r = roster[i * 3 + c];
-        r.kind = 1;
-        r.slot = 0;
-        r.levelCode = static_cast<std::uint8_t>(c * 10 + i / 4);
-      }
-  }
+  GradeStandInRoster();
   if (index < 0 || index > 14) index = 0;
   if (opponentClass < 0 || opponentClass > 2) opponentClass = 0;
-  return roster[index * 3 + opponentClass];
+  return standInRoster[index * 3 + opponentClass];
 }
-
-void AddCopy(PlayerRecord& record, int id) {
-  if (id < 1 || id > CollectionSize) return;
-  if (record.collection[id - 1] < 127) {
-    ++record.collection[id - 1];
-    ++record.cardTotal;
-  }
-}
-
-void RemoveCopy(PlayerRecord& record, int id) {
-  if (id < 1 || id > CollectionSize) return;
-  --record.collection[id - 1];
-  --record.cardTotal;
-  if (record.collection[id - 1] <= 0) RemoveFromDeck(record.deck, id);
-}
-
-void SaveCharacter() {}
-
-void DealOpponentDeck(PlayerRecord& record) {
-  BuildOpponentDeck(record.deck, record.levelCode / 10, record.levelCode % 10);
-}
-
-void BuildFinalDeck(PlayerRecord& record) {
-  EmptyDeck(record.deck);
-  BuildOpponentDeck(record.deck, 2, 3);
-}
-
-void ResetPlayer(PlayerRecord& record) {
-  record.cardTotal = 0;
-  EmptyDeck(record.deck);
-  record.credits = 700;
-  record.slot = 255;
-  for (std::int8_t& c : record.collection) c = 0;
-}
-
-void CountPerfectRealised() { ++PerfectsRealised; }
-void CountPerfectReceived() { ++PerfectsReceived; }
 
 PlayerRecord* FindRosterOpponent(const std::wstring& name) {
   for (int c = 0; c < 3; ++c)
@@ -76,29 +47,40 @@ PlayerRecord* FindRosterOpponent(const std::wstring& name) {
       if (RosterOpponent(i, c).name == name) return &RosterOpponent(i, c);
   return nullptr;
 }
-#endif
 
-int CopiesOwned(const PlayerRecord& record, int id) {
-  if (id < 1 || id > CollectionSize) return 0;
-  return record.collection[id - 1];
+void DealComputerDeck(PlayerRecord& record) {
+  BuildOpponentDeck(record.deck, record.levelCode / 10, record.levelCode % 10);
 }
 
-bool AddCardAutomatically(PlayerRecord& record) {
-  Deck& deck = record.deck;
-  int empty = -1;
-  for (int i = 0; i < DeckSize; ++i)
-    if (deck.slots[i].id < 0) {
-      empty = i;
-      break;
-    }
-  if (empty < 0) return false;
-  const int count = CardCount();
-  for (int id = 1; id <= count && id <= CollectionSize; ++id) {
-    if (record.collection[id - 1] > 0 && !DeckContains(deck, id)) {
-      deck.slots[empty] = LoadCard(id);
-      ++deck.count;
-      return true;
-    }
+void DealFinalDeck(PlayerRecord& record) {
+  EmptyDeck(record.deck);
+  BuildOpponentDeck(record.deck, 2, 3);
+  // Three super cards of icon strength 5, 4 and 3 replace random cards.
+  for (int i = 0; i < 3; ++i) {
+    const int value = 5 - i;
+    Card super;
+    for (int d = 0; d < 8; ++d) SetIcon(super.icons, d, value);
+    super.level = 5;
+    super.name = RandomCardOfLevel(1).name;
+    super.id = static_cast<std::int16_t>(CardCount() + Random(10) + 1);
+    const int s = Random(16);
+    if (record.deck.slots[s].id < 0) ++record.deck.count;
+    record.deck.slots[s] = super;
   }
+}
+
+void SaveDuelCharacter() {
+#if DUSKHAVEN_MATCH_HAS_SAVE_FILE
+  SaveCharacter();
+#endif
+}
+
+int CopiesOwned(const PlayerRecord& record, int id) { return CopiesOf(record, id); }
+
+bool AddCardAutomatically(PlayerRecord& record) {
+  if (record.deck.count >= DeckSize) return false;
+  const int count = CardCount();
+  for (int id = 1; id <= count && id <= CollectionSize; ++id)
+    if (CopiesOf(record, id) > 0 && !DeckContains(record.deck, id)) return AddToDeck(record, id, false);
   return false;
 }

@@ -45,8 +45,8 @@ void CommonSetUp(PlayerRecord& side0, PlayerRecord& side1, int blocks, bool deal
 }  // namespace
 
 void BeginDuel(PlayerRecord& side0, PlayerRecord& side1, int blocks) {
-  if (side0.kind == KindComputer) DealOpponentDeck(side0);
-  if (side1.kind == KindComputer) DealOpponentDeck(side1);
+  if (side0.kind == KindComputer) DealComputerDeck(side0);
+  if (side1.kind == KindComputer) DealComputerDeck(side1);
   TheMatch.finalChallenge = 0;
   TheMatch.quickGame = 0;
   CommonSetUp(side0, side1, blocks, false);
@@ -54,14 +54,14 @@ void BeginDuel(PlayerRecord& side0, PlayerRecord& side1, int blocks) {
 
 void BeginQuickGame(PlayerRecord& side0, PlayerRecord& side1, int blocks) {
   BuildOpponentDeck(side0.deck, 0, 0);
-  if (side1.kind == KindComputer) DealOpponentDeck(side1);
+  if (side1.kind == KindComputer) DealComputerDeck(side1);
   TheMatch.finalChallenge = 0;
   TheMatch.quickGame = 1;
   CommonSetUp(side0, side1, blocks, false);
 }
 
 void BeginFinalChallenge(PlayerRecord& boss, PlayerRecord& local, int blocks) {
-  BuildFinalDeck(boss);
+  DealFinalDeck(boss);
   TheMatch.finalChallenge = 1;
   TheMatch.quickGame = 0;
   CommonSetUp(boss, local, blocks, true);
@@ -104,5 +104,4 @@ void SetUpMatchScreen() {
   SetStatus(m.status, 2, L"", L"", L"", 0, false, 0);
   m.status.bounce = 1;
   LoadCoinToken();
-  LoadCardArt();
 }

@@ -40,12 +40,8 @@ enum class MatchState : std::uint8_t {
   ShowReward = 72,
 };
 
-// Who drives a side (the kind byte of a player record).
-constexpr std::uint8_t KindComputer = 1;
-constexpr std::uint8_t KindLocal = 2;
-constexpr std::uint8_t KindRemoteHost = 3;   // the other device is the server
-constexpr std::uint8_t KindRemoteGuest = 4;  // the other device is the client; this one decides
-inline bool IsRemoteKind(std::uint8_t kind) { return kind == KindRemoteHost || kind == KindRemoteGuest; }
+// A side driven by the other device over the link (kinds 3 and 4).
+inline bool IsRemoteKind(std::uint8_t kind) { return kind == 3 || kind == 4; }
 
 // Set at the end of every duel: 0 side 0 won, 1 side 1 won, 2 tie.
 extern std::uint8_t MatchResult;

@@ -1,0 +1,184 @@
+// stylus_duel_test.cpp -- whole club duels played with the stylus against each class: wins, losses, ties and their cards.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "data/card_database.h"
+#include "engine/random.h"
+#include "match/match_internal.h"
+#include "match/match_snapshot.h"
+#include "platform/game_state.h"
+#include "tests/match/match_harness.h"
+
+namespace {
+
+struct DuelRun {
+  std::uint8_t result = 2;
+  int count0 = 0, count1 = 0;
+  std::vector<int> rewards;  // in hand-over order
+  bool perfect = false;
+};
+
+// One club duel of the character against roster opponent (index, class), played to the end.
+DuelRun PlayClubDuel(std::uint32_t seed, int index, int opponentClass, LocalStyle style) {
+  SetUpMatchTable();
+  MakeCharacter(CurrentPlayer, L"TESTER");
+  SeedRandom(seed);
+  StartClubDuel(index, opponentClass);
+  EXPECT_EQ(InClub, 0);
+  DuelRun run;
+  EXPECT_TRUE(PlayUntil(MatchState::MatchOver, style));
+  CountCards(TheMatch.board, run.count0, run.count1);
+  run.perfect = IsPerfect(TheMatch.board);
+  for (int k = TheMatch.rewardCount; k >= 1; --k) run.rewards.push_back(TheMatch.rewardCards[k]);
+  EXPECT_TRUE(PlayToEnd(style));
+  run.result = MatchResult;
+  return run;
+}
+
+int ExpectedRewardCount(const DuelRun& run) {
+  if (run.result == 2) return 0;
+  if (run.result == 1) return 1;
+  return std::min(4, (run.count0 + 3) / (run.count1 + 1));
+}
+
+void CheckSettled(const DuelRun& run, const std::map<int, int>& before) {
+  EXPECT_EQ(InClub, 1);
+  if (run.result == 2) {
+    EXPECT_EQ(run.count0, run.count1);
+    EXPECT_TRUE(run.rewards.empty());
+  } else {
+    EXPECT_EQ(run.result == 0, run.count0 > run.count1);
+    EXPECT_LE(static_cast<int>(run.rewards.size()), ExpectedRewardCount(run));
+    EXPECT_GE(run.rewards.size(), 1u);
+  }
+  // Each card handed over changes one count by one, and the boxes say so.
+  std::map<int, int> expected = before;
+  // A lost card the character does not own (one it had captured) leaves the collection as it was.
+  for (int id : run.rewards) expected[id] = run.result == 0 ? expected[id] + 1 : std::max(0, expected[id] - 1);
+  for (auto [id, count] : expected) EXPECT_EQ(CopiesOwned(CurrentPlayer, id), count) << "card " << id;
+  int added = 0, removed = 0;
+  for (const BoxRecord& b : ShownBoxes) {
+    if (b.text.rfind(L"This card is added to your Collection.\nYou have now ", 0) == 0) ++added;
+    if (b.text.rfind(L"This card is Removed to your Collection.\nYou have now ", 0) == 0) ++removed;
+  }
+  EXPECT_EQ(added, run.result == 0 ? static_cast<int>(run.rewards.size()) : 0);
+  EXPECT_EQ(removed, run.result == 1 ? 1 : 0);
+}
+
+std::map<int, int> Owned(const std::vector<int>& ids) {
+  std::map<int, int> m;
+  for (int id : ids) m[id] = CopiesOwned(CurrentPlayer, id);
+  return m;
+}
+
+// Plays seeds until the wanted result comes; the cards it handed over are checked.
+void PlayUntilResult(int opponentClass, std::uint8_t wanted, LocalStyle style) {
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    SetUpMatchTable();
+    MakeCharacter(CurrentPlayer, L"TESTER");
+    DuelRun run = PlayClubDuel(seed, static_cast<int>(seed % 15), opponentClass, style);
+    if (run.result != wanted || run.perfect) continue;
+    // Replay the same duel from a fresh character and check what changed hands.
+    MakeCharacter(CurrentPlayer, L"TESTER");
+    std::map<int, int> before = Owned(run.rewards);
+    DuelRun again = PlayClubDuel(seed, static_cast<int>(seed % 15), opponentClass, style);
+    ASSERT_EQ(again.result, run.result);
+    CheckSettled(again, before);
+    return;
+  }
+  ADD_FAILURE() << "no duel of class " << opponentClass << " ended with result " << int(wanted);
+}
+
+TEST(StylusDuel, WinsAgainstEachClassBringTheirCards) {
+  for (int c = 0; c < 3; ++c) PlayUntilResult(c, 0, LocalStyle::Strong);
+}
+
+TEST(StylusDuel, LossesAgainstEachClassCostOneCard) {
+  for (int c = 0; c < 3; ++c) PlayUntilResult(c, 1, LocalStyle::FirstFree);
+}
+
+TEST(StylusDuel, ATieHandsOverNothingAndLeavesOnATap) {
+  for (std::uint32_t seed = 1; seed <= 120; ++seed) {
+    for (LocalStyle style : {LocalStyle::Weak, LocalStyle::Strong}) {
+      SetUpMatchTable();
+      MakeCharacter(CurrentPlayer, L"TESTER");
+      SeedRandom(seed);
+      StartClubDuel(static_cast<int>(seed % 15), static_cast<int>(seed % 3));
+      ASSERT_TRUE(PlayUntil(MatchState::MatchOver, style));
+      int c0 = 0, c1 = 0;
+      CountCards(TheMatch.board, c0, c1);
+      if (c0 != c1) continue;
+      EXPECT_EQ(TheMatch.rewardCount, 0);
+      MatchFrame();  // the result: draw banner, then the wait for a tap
+      EXPECT_EQ(MatchResult, 2);
+      EXPECT_EQ(TheMatch.state, MatchState::TieWait);
+      MatchFrame();
+      EXPECT_EQ(TheMatch.state, MatchState::TieWait) << "waits for the tap";
+      Tap(120, 100);
+      MatchFrame();
+      EXPECT_EQ(InClub, 1);
+      EXPECT_TRUE(ShownBoxes.empty());
+      return;
+    }
+  }
+  ADD_FAILURE() << "no tie found";
+}
+
+TEST(StylusDuel, AFullDuelLoadsEveryPicture) {
+  PlayClubDuel(5, 3, 1, LocalStyle::Strong);
+  EXPECT_EQ(MissingArtFilled, 0) << "the data set lacks duel pictures";
+  for (const BoxRecord& b : ShownBoxes) EXPECT_EQ(b.text.find(L"Not found."), std::wstring::npos);
+  EXPECT_EQ(DuelPictureFailures(), 0);
+}
+
+bool SameEvent(const MatchEvent& a, const MatchEvent& b) {
+  return a.kind == b.kind && a.side == b.side && a.slot == b.slot && a.id == b.id && a.ax == b.ax && a.ay == b.ay &&
+         a.tx == b.tx && a.ty == b.ty && a.winner == b.winner && a.score == b.score;
+}
+
+TEST(StylusDuel, AQuickSaveMidDuelResumesToTheSameEnd) {
+  SetUpMatchTable();
+  MakeCharacter(CurrentPlayer, L"TESTER");
+  SeedRandom(31);
+  StartClubDuel(7, 2);
+  // Play five local turns; at the sixth, keep the duel as the quick save would.
+  for (int turns = 0;; ++turns) {
+    ASSERT_TRUE(PlayUntil(MatchState::TapMove, LocalStyle::Strong));
+    ASSERT_EQ(InClub, 0) << "the duel ended before the quick save";
+    if (turns == 5) break;
+    PlayLocalStep(LocalStyle::Strong);
+    ASSERT_NE(TheMatch.state, MatchState::TapMove);
+  }
+  std::vector<std::uint8_t> block;
+  SaveMatchSnapshot(block);
+  const std::uint32_t generator = RandomState();
+  const PlayerRecord character = CurrentPlayer;
+  const std::size_t saveIndex = Events.size();
+
+  ASSERT_TRUE(PlayToEnd(LocalStyle::Strong));
+  const std::uint8_t result = MatchResult;
+  const Board finalBoard = TheMatch.board;
+  const std::vector<MatchEvent> tail(Events.begin() + static_cast<std::ptrdiff_t>(saveIndex), Events.end());
+
+  // A later run: the character comes back, the block is read, and the duel goes on.
+  CurrentPlayer = character;
+  InClub = 0;
+  Events.clear();
+  SeedRandom(generator);
+  std::size_t pos = 0;
+  ASSERT_TRUE(LoadMatchSnapshot(block, pos));
+  EXPECT_EQ(pos, block.size());
+  ResumeMatchScreen();
+  ASSERT_TRUE(PlayToEnd(LocalStyle::Strong));
+  EXPECT_EQ(MatchResult, result);
+  ASSERT_EQ(Events.size(), tail.size());
+  for (std::size_t i = 0; i < tail.size(); ++i) EXPECT_TRUE(SameEvent(Events[i], tail[i])) << "event " << i;
+  for (int i = 0; i < BoardCells; ++i) {
+    EXPECT_EQ(TheMatch.board.cells[i].owner, finalBoard.cells[i].owner) << "cell " << i;
+    EXPECT_EQ(TheMatch.board.cells[i].card.id, finalBoard.cells[i].card.id) << "cell " << i;
+  }
+}
+
+}  // namespace
