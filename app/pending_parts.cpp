@@ -1,4 +1,4 @@
-// pending_parts.cpp -- stand-ins for the club, match, card data, roster and sound until they are built.
+// pending_parts.cpp -- the shell's calls into data, match and sound, and stand-ins for the club until it is built.
 #include "app/pending_parts.h"
 
 #include <algorithm>
@@ -12,7 +12,6 @@
 #include "data/quick_save.h"
 #include "data/roster.h"
 #include "data/save_file.h"
-#include "data/game_state.h"
 #include "match/card_pictures.h"
 #include "match/match.h"
 #include "gfx/loading_screen.h"
@@ -22,11 +21,11 @@
 
 bool OpenCardData() { return OpenCardDatabase(); }
 void CloseCardData() { CloseCardDatabase(); }
-void LoadOpponentRoster() {}        // stand-in: no roster yet
-void SetCurrentPlayerLocal() {}     // stand-in: no player record yet
-void SaveCurrentCharacter() {}      // stand-in: no character to save yet
-void QuickSaveGame() {}             // stand-in: nothing to resume yet
-bool QuickLoadGame() { return false; }
+void LoadOpponentRoster() { LoadRoster(); }
+void SetCurrentPlayerLocal() { CurrentPlayer.kind = KindLocal; }
+void SaveCurrentCharacter() { SaveCharacter(); }
+void QuickSaveGame() { QuickSave(); }
+bool QuickLoadGame() { return QuickLoad(); }
 
 bool ClubActive() { return InClub != 0; }
 void SetClubActive(bool active) { InClub = active ? 1 : 0; }
