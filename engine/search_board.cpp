@@ -9,8 +9,8 @@ namespace {
 // What icon e toward a neighbour (free or not, answering with f) gives: the
 // CellScore part and the sets the neighbour joins.
 struct DirectionEffect {
-  std::int8_t score;
-  std::uint8_t sets;
+  std::uint32_t lanes[TermSetCount];  // all ones for each set the neighbour joins
+  std::int32_t score;
 };
 
 struct DirectionTable {
@@ -35,7 +35,9 @@ constexpr DirectionTable MakeDirectionTable() {
           else if (f > e) sets |= 1u << SecureNeedSet;
         }
         if (e > f) sets |= 1u << (f != 0 ? ChainOnSet : ChainOneSet);
-        t.effect[free][e][f] = {static_cast<std::int8_t>(score), static_cast<std::uint8_t>(sets)};
+        DirectionEffect& x = t.effect[free][e][f];
+        for (int k = 0; k < TermSetCount; ++k) x.lanes[k] = (sets >> k) & 1u ? ~0u : 0u;
+        x.score = score;
       }
   return t;
 }
@@ -45,7 +47,7 @@ constexpr DirectionTable Directions = MakeDirectionTable();
 inline void AddDirection(CellTerms& t, int e, int f, bool free, std::uint32_t bit) {
   const DirectionEffect& x = Directions.effect[free][e][f];
   t.cellScore += x.score;
-  for (int k = 0; k < TermSetCount; ++k) t.set[k] |= bit & (0u - ((x.sets >> k) & 1u));
+  for (int k = 0; k < TermSetCount; ++k) t.set[k] |= bit & x.lanes[k];
 }
 
 inline void RemoveDirection(CellTerms& t, int e, int f, bool free, std::uint32_t bit) {
@@ -143,16 +145,36 @@ void PrepareLayout(SearchLayout& l, int level) {
     l.base[i] = l.terms[i].cellScore + 100 + ((secure >> i) & 1u ? 300 : 0);
 }
 
-int SearchChainLoss(const SearchLayout& l, int i, std::uint32_t friends) {
+namespace {
+
+// ChainLoss one step down a chain: cell i has just been taken from its owner,
+// whose other cards are `friends`. The cell it was taken from is a neighbour
+// outside `friends`, so the run is at least 0 here.
+int ChainLossBelow(const SearchLayout& l, int i, std::uint32_t friends) {
   const CellTerms& t = l.terms[i];
-  int best = -1;
-  if (Neighbours.mask[i] & ~friends) best = 0;  // a free, blocked or enemy neighbour
-  if (t.set[ChainOneSet] & friends) best = best > 1 ? best : 1;
+  int best = (t.set[ChainOneSet] & friends) ? 1 : 0;
   std::uint32_t next = t.set[ChainOnSet] & friends;
   while (next) {
     int n = __builtin_ctz(next);
     next &= next - 1;
-    int v = SearchChainLoss(l, n, friends & ~CellBit(n)) + 1;
+    int v = ChainLossBelow(l, n, friends & ~CellBit(n)) + 1;
+    if (v > best) best = v;
+  }
+  return best;
+}
+
+}  // namespace
+
+int SearchChainLoss(const SearchLayout& l, int i, std::uint32_t friends) {
+  const CellTerms& t = l.terms[i];
+  int best = -1;
+  if (Neighbours.mask[i] & ~friends) best = 0;  // a free, blocked or enemy neighbour
+  if (t.set[ChainOneSet] & friends) best = 1;
+  std::uint32_t next = t.set[ChainOnSet] & friends;
+  while (next) {
+    int n = __builtin_ctz(next);
+    next &= next - 1;
+    int v = ChainLossBelow(l, n, friends & ~CellBit(n)) + 1;
     if (v > best) best = v;
   }
   return best;

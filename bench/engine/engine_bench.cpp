@@ -48,8 +48,9 @@ void BM_ChooseMoveLiteral(benchmark::State& state) {
 BENCHMARK(BM_ChooseMoveLiteral)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // Whole duels between two classes on a made-up card set.
-void BM_Duel(benchmark::State& state) {
+void PlayDuels(benchmark::State& state, const DuelDeciders& deciders) {
   DuelPlan plan;
+  plan.deciders = deciders;
   plan.sides[0] = {static_cast<int>(state.range(0)), 3};
   plan.sides[1] = {static_cast<int>(state.range(1)), 3};
   plan.transcript = false;
@@ -66,7 +67,18 @@ void BM_Duel(benchmark::State& state) {
   }
   state.counters["duels/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
+void BM_Duel(benchmark::State& state) { PlayDuels(state, DuelDeciders{}); }
 BENCHMARK(BM_Duel)->Args({0, 0})->Args({1, 1})->Args({2, 2})->Args({2, 0})->Unit(benchmark::kMillisecond);
+
+// The same duels decided by the step-by-step search.
+void BM_DuelLiteral(benchmark::State& state) {
+  DuelDeciders literal;
+  literal.chooseMove = LiteralMoveDecision;
+  literal.chooseAttack = LiteralAttackDecision;
+  literal.chooseChainAttack = LiteralChainDecision;
+  PlayDuels(state, literal);
+}
+BENCHMARK(BM_DuelLiteral)->Args({0, 0})->Args({1, 1})->Args({2, 2})->Args({2, 0})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -81,3 +81,31 @@ LiteralResult LiteralChooseMove(const Board& board, const Hand& hand, int pileCo
   }
   return r;
 }
+
+bool LiteralMoveDecision(const Board& board, const Hand& hand, int pileCount, Side side, MoveChoice& move) {
+  LiteralResult r = LiteralChooseMove(board, hand, pileCount, side);
+  move.slot = r.slot;
+  move.x = r.x;
+  move.y = r.y;
+  move.score = r.score;
+  return r.found;
+}
+
+namespace {
+
+bool AsAttack(const LiteralResult& r, AttackChoice& attack) {
+  attack.x = r.x;
+  attack.y = r.y;
+  attack.score = r.score;
+  return r.found;
+}
+
+}  // namespace
+
+bool LiteralAttackDecision(const Board& board, Side side, int ax, int ay, AttackChoice& attack) {
+  return AsAttack(LiteralChooseAttack(board, side, ax, ay), attack);
+}
+
+bool LiteralChainDecision(const Board& board, Side side, int ax, int ay, AttackChoice& attack) {
+  return AsAttack(LiteralChooseChainAttack(board, side, ax, ay), attack);
+}

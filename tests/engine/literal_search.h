@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/computer_opponent.h"
 #include "engine/hand.h"
 #include "engine/score16.h"
 
@@ -16,3 +17,8 @@ struct LiteralResult {
 LiteralResult LiteralChooseMove(const Board& board, const Hand& hand, int pileCount, Side side);
 LiteralResult LiteralChooseAttack(const Board& board, Side side, int ax, int ay);
 LiteralResult LiteralChooseChainAttack(const Board& board, Side side, int ax, int ay);
+
+// The same three in the shape of the engine's decisions, for whole duels.
+bool LiteralMoveDecision(const Board& board, const Hand& hand, int pileCount, Side side, MoveChoice& move);
+bool LiteralAttackDecision(const Board& board, Side side, int ax, int ay, AttackChoice& attack);
+bool LiteralChainDecision(const Board& board, Side side, int ax, int ay, AttackChoice& attack);

@@ -12,6 +12,7 @@
 #include "engine/board.h"
 #include "engine/fight.h"
 #include "platform/file_system.h"
+#include "tests/engine/literal_search.h"
 #include "tests/tools/duel_test_data.h"
 #include "tools/tool/duel_options.h"
 #include "tools/tool/duel_simulator.h"
@@ -242,6 +243,23 @@ TEST_F(DuelSimulator, SameSeedSameTranscriptAndQuietGivesTheSameSummary) {
   ASSERT_EQ(duels.size(), 5u);
   ASSERT_EQ(single.size(), 1u);
   EXPECT_EQ(single[0], duels[2]);
+}
+
+TEST_F(DuelSimulator, WholeDuelsMatchTheStepByStepSearch) {
+  DuelDeciders literal;
+  literal.chooseMove = LiteralMoveDecision;
+  literal.chooseAttack = LiteralAttackDecision;
+  literal.chooseChainAttack = LiteralChainDecision;
+  for (int c = 0; c < 3; ++c) {
+    DuelPlan fast;
+    fast.sides[0] = {c, 3};
+    fast.sides[1] = {2 - c, 1};
+    DuelPlan reference = fast;
+    reference.deciders = literal;
+    DuelTally a, b;
+    EXPECT_EQ(Play(500u + static_cast<unsigned>(c) * 10u, 6, fast, a),
+              Play(500u + static_cast<unsigned>(c) * 10u, 6, reference, b));
+  }
 }
 
 TEST_F(DuelSimulator, SeedsWrapAfterTheLastOne) {

@@ -63,7 +63,7 @@ struct Duel {
       FirstAttackTarget(board, x, y, tx, ty);
     } else {
       AttackChoice choice;
-      if (!Timed([&] { return ChooseAttack(board, side, x, y, choice); })) return;
+      if (!Timed([&] { return plan.deciders.chooseAttack(board, side, x, y, choice); })) return;
       tx = choice.x;
       ty = choice.y;
     }
@@ -74,7 +74,7 @@ struct Duel {
     for (;;) {
       Side chainSide = CellOwner(board, cx, cy);
       AttackChoice choice;
-      if (!Timed([&] { return ChooseChainAttack(board, chainSide, cx, cy, choice); })) return;
+      if (!Timed([&] { return plan.deciders.chooseChainAttack(board, chainSide, cx, cy, choice); })) return;
       Side cw = ResolveFight(board, cx, cy, choice.x, choice.y);
       Fight("chain", cx, cy, choice.x, choice.y, cw);
       int nx, ny;
@@ -93,7 +93,7 @@ struct Duel {
     MoveChoice move;
     // A side with nothing in hand and nothing to draw passes.
     bool ok = (hand.Count() > 0 || !pile.Empty()) &&
-              Timed([&] { return ChooseMove(board, hand, pile.count, side, move); });
+              Timed([&] { return plan.deciders.chooseMove(board, hand, pile.count, side, move); });
     if (!ok) {
       if (plan.transcript) out += head + "pass\n";
       return;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "data/deck.h"
+#include "engine/computer_opponent.h"
 #include "engine/duel_flow.h"
 
 struct DuelSidePlan {
@@ -20,10 +21,19 @@ struct DecisionTimes {
   double slowestSeconds[3] = {0, 0, 0};
 };
 
+// The computer's three decisions; the engine's own unless a plan names others
+// (a benchmark plays the same duels with a reference search).
+struct DuelDeciders {
+  bool (*chooseMove)(const Board&, const Hand&, int, Side, MoveChoice&) = ChooseMove;
+  bool (*chooseAttack)(const Board&, Side, int, int, AttackChoice&) = ChooseAttack;
+  bool (*chooseChainAttack)(const Board&, Side, int, int, AttackChoice&) = ChooseChainAttack;
+};
+
 struct DuelPlan {
   DuelSidePlan sides[2];
   bool transcript = true;          // false: only the outcome is worked out
   DecisionTimes* times = nullptr;  // when set, every computer decision is timed
+  DuelDeciders deciders;
 };
 
 // From the generator's current state: deals side 0 then side 1, draws the
