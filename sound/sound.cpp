@@ -28,7 +28,10 @@ std::uint64_t WallMs() {
 }
 
 // The mixer reports every block it mixes; the pacer counts them.
-void CountMixed(unsigned char*, size_t len) { Sound().pacer.Mixed(len); }
+void CountMixed(unsigned char*, size_t len) {
+  Sound().pacer.Mixed(len);
+  Sound().totalMixed += len;
+}
 
 void RegisterEverything() {
   static bool registered = false;
@@ -93,6 +96,7 @@ bool InitSound(const SoundOptions& options) {
   s.driverName = driver != nullptr && driver->Name != nullptr ? driver->Name : "";
   if (MikMod_EnableOutput() != 0) ReportSoundError(L"Sound mixing impossible", L"Error initsound");
   MikMod_SetNumVoices(kMusicVoices, kEffectVoices);
+  s.totalMixed = 0;
   VC_SetCallback(CountMixed);
   s.pacer.Start(WallMs(), OutputBytesPerSecond(), kPacingLeadMs);
   return true;
@@ -124,3 +128,5 @@ void ShutdownSound() {
 
 bool SoundStarted() { return Sound().started; }
 std::string SoundDriverName() { return Sound().driverName; }
+unsigned long long SoundBytesMixed() { return Sound().totalMixed; }
+unsigned SoundBytesPerSecond() { return Sound().started ? OutputBytesPerSecond() : 0; }

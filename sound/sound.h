@@ -74,3 +74,5 @@ int MusicPosition();                       // the current song position (-1 with
 const std::wstring& CurrentMusicPath();    // the path of the last module load requested
 int EffectsLoaded();                       // wave files loaded so far (each once)
 std::string SoundDriverName();             // the output driver in use ("" before InitSound)
+unsigned long long SoundBytesMixed();      // bytes the mixer produced since InitSound
+unsigned SoundBytesPerSecond();            // the output's byte rate (44100 for 8-bit mono)

@@ -19,6 +19,7 @@ struct SoundState {
   std::string driverName;
   std::map<std::string, SAMPLE*> effects;  // each wave file once (null when it failed)
   SoundPacer pacer;
+  unsigned long long totalMixed = 0;  // bytes mixed since start-up
 };
 
 SoundState& Sound();
