@@ -103,7 +103,7 @@ void ApplyRewardState() {
   if (LocalWon()) {
     AddCopy(*local, id);
     const int n = CopiesOwned(*local, id);
-    SaveDuelCharacter();
+    SaveCharacter();
     MatchBox(CardInfoText(id), L"", L"", false, 5, 180, 230, 115);
     ResultBox(L"This card is added to your Collection.\nYou have now " + std::to_wstring(n));
     // A card handed over is struck off, so a resumed duel does not hand it over twice.
@@ -116,14 +116,14 @@ void ApplyRewardState() {
   RemoveCopy(*local, id);
   m.rewardCards[m.rewardCount] = 0;
   const int n = CopiesOwned(*local, id);
-  SaveDuelCharacter();
+  SaveCharacter();
   MatchBox(CardInfoText(id), L"", L"", false, 5, 180, 230, 115);
   const std::wstring removed = L"This card is Removed to your Collection.\nYou have now " + std::to_wstring(n);
   if (n > 0) {
     ResultBox(removed);
   } else if (!MatchBox(removed + L"\n" + L"Do you want to add a card automatically to the deck ?", L"Cancel", L"Ok",
                        false, 10, 0, 220, 80)) {
-    if (AddCardAutomatically(*local)) SaveDuelCharacter();
+    if (AddCardAutomatically(*local)) SaveCharacter();
     else MatchBox(L"Failed. No more cards could be added.", L"Ok", L"", true, 40, 120, 160, 80);
   }
   m.state = MatchState::Leave;
@@ -152,7 +152,7 @@ void PerfectRewardState() {
       if (id >= 1 && id <= CardCount()) RemoveCopy(*local, id);
     text = L"You lost all the cards in your  deck !";
   }
-  SaveDuelCharacter();
+  SaveCharacter();
   ResultBox(text);
   m.state = MatchState::Leave;
 }

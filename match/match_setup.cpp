@@ -11,6 +11,7 @@
 #include "match/card_pictures.h"
 #include "match/coin_token.h"
 #include "match/match_internal.h"
+#include "match/match_snapshot.h"
 #include "platform/clock.h"
 #include "platform/game_state.h"
 
@@ -45,8 +46,8 @@ void CommonSetUp(PlayerRecord& side0, PlayerRecord& side1, int blocks, bool deal
 }  // namespace
 
 void BeginDuel(PlayerRecord& side0, PlayerRecord& side1, int blocks) {
-  if (side0.kind == KindComputer) DealComputerDeck(side0);
-  if (side1.kind == KindComputer) DealComputerDeck(side1);
+  if (side0.kind == KindComputer) DealOpponentDeck(side0);
+  if (side1.kind == KindComputer) DealOpponentDeck(side1);
   TheMatch.finalChallenge = 0;
   TheMatch.quickGame = 0;
   CommonSetUp(side0, side1, blocks, false);
@@ -54,14 +55,14 @@ void BeginDuel(PlayerRecord& side0, PlayerRecord& side1, int blocks) {
 
 void BeginQuickGame(PlayerRecord& side0, PlayerRecord& side1, int blocks) {
   BuildOpponentDeck(side0.deck, 0, 0);
-  if (side1.kind == KindComputer) DealComputerDeck(side1);
+  if (side1.kind == KindComputer) DealOpponentDeck(side1);
   TheMatch.finalChallenge = 0;
   TheMatch.quickGame = 1;
   CommonSetUp(side0, side1, blocks, false);
 }
 
 void BeginFinalChallenge(PlayerRecord& boss, PlayerRecord& local, int blocks) {
-  DealFinalDeck(boss);
+  BuildFinalDeck(boss);
   TheMatch.finalChallenge = 1;
   TheMatch.quickGame = 0;
   CommonSetUp(boss, local, blocks, true);
@@ -104,4 +105,5 @@ void SetUpMatchScreen() {
   SetStatus(m.status, 2, L"", L"", L"", 0, false, 0);
   m.status.bounce = 1;
   LoadCoinToken();
+  RegisterMatchSnapshot();
 }

@@ -4,7 +4,9 @@
 #include "data/card_database.h"
 #include "gfx/screen_buffers.h"
 #include "match/match_internal.h"
-#include "match/snapshot_bytes.h"
+#include "data/board_file.h"
+#include "data/quick_save.h"
+#include "data/save_bytes.h"
 #include "platform/clock.h"
 
 namespace {
@@ -37,6 +39,7 @@ Card CardOfId(std::int16_t id) {
 
 std::int16_t IdOf(const Card& c) { return c.id; }
 
+
 void WriteCell(ByteWriter& w, std::int8_t x, std::int8_t y) {
   w.U8(static_cast<std::uint8_t>(x));
   w.U8(static_cast<std::uint8_t>(y));
@@ -60,30 +63,24 @@ bool CellInRange(CellPos p) { return InBounds(p.x, p.y); }
 
 }  // namespace
 
-void SaveMatchSnapshot(std::vector<std::uint8_t>& out) {
+void SaveMatchSnapshot(ByteWriter& w) {
   const Match& m = TheMatch;
-  ByteWriter w(out);
   w.U8(m.currentSide);
   w.U8(m.chainSide);
   w.U8(m.chainActive);
-  for (const Cell& c : m.board.cells) {
-    w.U8(c.free);
-    w.U8(c.owner);
-    w.U8(c.firstOwner);
-    w.I16(IdOf(c.card));
-  }
+  WriteBoard(m.board, w);
   for (const Hand& h : m.hands)
     for (const HandSlot& s : h.slots) {
       w.U8(s.empty);
-      w.I16(s.empty ? -1 : IdOf(s.card));
+      w.I16(s.empty ? static_cast<std::int16_t>(-1) : IdOf(s.card));
     }
   for (const Pile& p : m.piles) {
     w.U8(p.count);
-    for (int i = 0; i < PileSize; ++i) w.I16(i < p.count ? IdOf(p.cards[i]) : -1);
+    for (int i = 0; i < PileSize; ++i) w.I16(i < p.count ? IdOf(p.cards[i]) : static_cast<std::int16_t>(-1));
   }
   w.U8(m.hasDrawn);
-  w.U8(0);
-  w.U8(255);
+  w.U8(static_cast<std::uint8_t>(0));
+  w.U8(static_cast<std::uint8_t>(255));
   WriteCell(w, m.attacker.x, m.attacker.y);
   WriteCell(w, m.target.x, m.target.y);
   WriteCell(w, m.grab.x, m.grab.y);
@@ -93,24 +90,24 @@ void SaveMatchSnapshot(std::vector<std::uint8_t>& out) {
   w.U8(static_cast<std::uint8_t>(m.nextState));
   w.U8(static_cast<std::uint8_t>(m.firstTurnState));
   const StatusLine& s = m.status;
-  w.Text(s.text1);
-  w.Text(s.text2);
-  w.Text(s.text3);
+  w.MaskedText(s.text1, SaveTextMask);
+  w.MaskedText(s.text2, SaveTextMask);
+  w.MaskedText(s.text3, SaveTextMask);
   w.U8(s.whichText);
-  w.U32(static_cast<std::uint32_t>(s.spare));
-  w.U32(static_cast<std::uint32_t>(s.mode));
+  w.I32(static_cast<std::int32_t>(s.spare));
+  w.I32(static_cast<std::int32_t>(s.mode));
   w.I16(s.count);
   w.U8(static_cast<std::uint8_t>(s.direction));
   w.U8(s.bounce);
-  w.U8(0);
-  w.U8(0);
-  w.U8(0);
-  w.U32(s.tickerNow);
-  w.U32(s.tickerLast);
-  w.U32(static_cast<std::uint32_t>(s.alignment));
+  w.U8(static_cast<std::uint8_t>(0));
+  w.U8(static_cast<std::uint8_t>(0));
+  w.U8(static_cast<std::uint8_t>(0));
+  w.I32(static_cast<std::int32_t>(s.tickerNow));
+  w.I32(static_cast<std::int32_t>(s.tickerLast));
+  w.I32(static_cast<std::int32_t>(s.alignment));
   w.U8(s.blink);
-  w.U32(s.blinkNow);
-  w.U32(s.blinkLast);
+  w.I32(static_cast<std::int32_t>(s.blinkNow));
+  w.I32(static_cast<std::int32_t>(s.blinkLast));
   w.U8(s.visible);
   w.U8(s.repeatLimit);
   w.U8(s.repeatCount);
@@ -119,10 +116,10 @@ void SaveMatchSnapshot(std::vector<std::uint8_t>& out) {
     w.I16(p.x);
     w.I16(p.y);
   }
-  w.U32(static_cast<std::uint32_t>(mv.phase));
+  w.I32(static_cast<std::int32_t>(mv.phase));
   const FlipAnimation& f = m.flip;
   WriteCell(w, f.cell.x, f.cell.y);
-  w.U32(static_cast<std::uint32_t>(f.phase));
+  w.I32(static_cast<std::int32_t>(f.phase));
   w.I16(f.position.x);
   w.I16(f.position.y);
   w.U8(f.widthCounter);
@@ -132,11 +129,11 @@ void SaveMatchSnapshot(std::vector<std::uint8_t>& out) {
   w.I16(m.flyTarget.y);
   w.U8(m.moveStep);
   w.U8(m.drawSlot);
-  w.I16(m.flyWidth);
-  w.I16(m.flyHeight);
+  w.I16(static_cast<std::int16_t>(m.flyWidth));
+  w.I16(static_cast<std::int16_t>(m.flyHeight));
   w.U8(m.flipStep);
   w.U8(m.shrinkStep);
-  w.U32(m.pauseUntil);
+  w.I32(static_cast<std::int32_t>(m.pauseUntil));
   w.U8(m.finalChallenge);
   w.U8(m.quickGame);
   w.U8(m.tutorial);
@@ -145,24 +142,17 @@ void SaveMatchSnapshot(std::vector<std::uint8_t>& out) {
   w.I16(IdOf(m.animCard));
   for (int k = 1; k <= 4; ++k) w.I16(m.rewardCards[k]);
   w.I16(IdOf(m.liftedCard));
-  w.Text(m.players[0] ? m.players[0]->name : std::wstring());
-  w.Text(m.players[1] ? m.players[1]->name : std::wstring());
+  w.MaskedText(m.players[0] ? m.players[0]->name : std::wstring(), SaveTextMask);
+  w.MaskedText(m.players[1] ? m.players[1]->name : std::wstring(), SaveTextMask);
 }
 
-bool LoadMatchSnapshot(const std::vector<std::uint8_t>& in, std::size_t& pos) {
+bool LoadMatchSnapshot(ByteReader& r) {
   Match l = TheMatch;
-  ByteReader r(in, pos);
   l.currentSide = r.U8();
   l.chainSide = r.U8();
   l.chainActive = r.U8();
   bool sound = l.currentSide <= 1 && l.chainSide <= 1;
-  for (Cell& c : l.board.cells) {
-    c.free = r.U8();
-    c.owner = r.U8();
-    c.firstOwner = r.U8();
-    c.card = CardOfId(r.I16());
-    if (c.free > 1 || c.owner > 2 || c.firstOwner > 2) sound = false;
-  }
+  if (!ReadBoard(l.board, r)) sound = false;
   for (Hand& h : l.hands)
     for (HandSlot& s : h.slots) {
       s.empty = r.U8();
@@ -189,24 +179,24 @@ bool LoadMatchSnapshot(const std::vector<std::uint8_t>& in, std::size_t& pos) {
   l.nextState = static_cast<MatchState>(next);
   l.firstTurnState = static_cast<MatchState>(first);
   StatusLine& s = l.status;
-  s.text1 = r.Text(255);
-  s.text2 = r.Text(255);
-  s.text3 = r.Text(255);
+  s.text1 = r.MaskedText(SaveTextMask);
+  s.text2 = r.MaskedText(SaveTextMask);
+  s.text3 = r.MaskedText(SaveTextMask);
   s.whichText = r.U8();
-  s.spare = static_cast<std::int32_t>(r.U32());
-  s.mode = static_cast<std::int32_t>(r.U32());
+  s.spare = r.I32();
+  s.mode = r.I32();
   s.count = r.I16();
   s.direction = static_cast<std::int8_t>(r.U8());
   s.bounce = r.U8();
   r.U8();
   r.U8();
   r.U8();
-  s.tickerNow = r.U32();
-  s.tickerLast = r.U32();
-  s.alignment = static_cast<std::int32_t>(r.U32());
+  s.tickerNow = static_cast<std::uint32_t>(r.I32());
+  s.tickerLast = static_cast<std::uint32_t>(r.I32());
+  s.alignment = r.I32();
   s.blink = r.U8();
-  s.blinkNow = r.U32();
-  s.blinkLast = r.U32();
+  s.blinkNow = static_cast<std::uint32_t>(r.I32());
+  s.blinkLast = static_cast<std::uint32_t>(r.I32());
   s.visible = r.U8();
   s.repeatLimit = r.U8();
   s.repeatCount = r.U8();
@@ -216,10 +206,10 @@ bool LoadMatchSnapshot(const std::vector<std::uint8_t>& in, std::size_t& pos) {
   mv.bump = ReadPixel(r);
   mv.last = ReadPixel(r);
   mv.current = ReadPixel(r);
-  mv.phase = static_cast<std::int32_t>(r.U32());
+  mv.phase = r.I32();
   FlipAnimation& f = l.flip;
   f.cell = ReadCell(r);
-  f.phase = static_cast<std::int32_t>(r.U32());
+  f.phase = r.I32();
   f.position = ReadPixel(r);
   f.widthCounter = r.U8();
   f.loserTint = r.U8();
@@ -231,7 +221,7 @@ bool LoadMatchSnapshot(const std::vector<std::uint8_t>& in, std::size_t& pos) {
   l.flyHeight = static_cast<std::uint16_t>(r.I16());
   l.flipStep = r.U8();
   l.shrinkStep = r.U8();
-  l.pauseUntil = r.U32();
+  l.pauseUntil = static_cast<std::uint32_t>(r.I32());
   l.finalChallenge = r.U8();
   l.quickGame = r.U8();
   l.tutorial = r.U8();
@@ -240,7 +230,8 @@ bool LoadMatchSnapshot(const std::vector<std::uint8_t>& in, std::size_t& pos) {
   l.animCard = CardOfId(r.I16());
   for (int k = 1; k <= 4; ++k) l.rewardCards[k] = r.I16();
   l.liftedCard = CardOfId(r.I16());
-  const std::wstring name0 = r.Text(255), name1 = r.Text(255);
+  const std::wstring name0 = r.MaskedText(SaveTextMask);
+  const std::wstring name1 = r.MaskedText(SaveTextMask);
   if (!r.Ok() || !sound) return false;
   // The cells the duel's animations and choices refer to must be on the board.
   if (!CellInRange(l.attacker) || !CellInRange(l.target) || !CellInRange(l.flip.cell) || l.drawSlot >= HandSize ||
@@ -276,8 +267,26 @@ bool LoadMatchSnapshot(const std::vector<std::uint8_t>& in, std::size_t& pos) {
   l.flightPicture = Image{};
   l.screenSave = Image{};
   TheMatch = l;
-  pos = r.Position();
   return true;
+}
+
+void SaveMatchSnapshot(std::vector<std::uint8_t>& out) {
+  ByteWriter w(out);
+  SaveMatchSnapshot(w);
+}
+
+bool LoadMatchSnapshot(const std::vector<std::uint8_t>& in) {
+  ByteReader r(in);
+  return LoadMatchSnapshot(r) && r.AtEnd();
+}
+
+void RegisterMatchSnapshot() {
+  MatchSnapshotBlock.write = [](ByteWriter& w) { SaveMatchSnapshot(w); };
+  MatchSnapshotBlock.read = [](ByteReader& r) {
+    if (!LoadMatchSnapshot(r)) return false;
+    ResumeMatchScreen();
+    return true;
+  };
 }
 
 void ResumeMatchScreen() {

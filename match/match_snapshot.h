@@ -5,12 +5,20 @@
 #include <cstdint>
 #include <vector>
 
-// Appends the match block to `out`.
+class ByteWriter;
+class ByteReader;
+
+// Writes the match block.
+void SaveMatchSnapshot(ByteWriter& out);
+// Reads the match block. False, leaving the duel as it was, for a block that
+// is cut short or damaged (unknown state, a side or cell out of range, a
+// duellist that cannot be found).
+bool LoadMatchSnapshot(ByteReader& in);
+// The same on a block of its own (the whole of `in` must be the block).
 void SaveMatchSnapshot(std::vector<std::uint8_t>& out);
-// Reads the match block starting at `pos` (moved past it). False, leaving
-// the duel as it was, for a block that is cut short or damaged (unknown
-// state, a side or cell out of range, a duellist that cannot be found).
-bool LoadMatchSnapshot(const std::vector<std::uint8_t>& in, std::size_t& pos);
+bool LoadMatchSnapshot(const std::vector<std::uint8_t>& in);
+// Hands both to the quick-save file (at start-up).
+void RegisterMatchSnapshot();
 // After a successful load: redraws the duel screen and restarts what the
 // snapshot could not carry (highlights, a running animation).
 void ResumeMatchScreen();

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "data/card_database.h"
+#include "data/roster.h"
 #include "engine/computer_opponent.h"
 #include "engine/evaluation.h"
 #include "engine/fight.h"
@@ -58,6 +59,8 @@ void SetUpMatchTable() {
     AllocateBuffers(240, 320);
     ASSERT_TRUE(OpenCardDatabase()) << "no card database in " << dir;
     MissingArtFilled = FillMissingDuelPictures();
+    platform::MakeDirectories("SAVE");
+    LoadRoster();
     LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
     LoadCardArt();
     SetUpMatchScreen();

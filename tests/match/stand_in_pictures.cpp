@@ -51,8 +51,13 @@ std::vector<std::uint8_t> PlainBmp(int w, int h, std::uint8_t r, std::uint8_t g,
   return b;
 }
 
+// The pictures written by earlier runs into the same data set, one path a line.
+constexpr const char* StandInList = "standin.list";
+std::string written;
+
 int Fill(const std::string& path, int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   if (platform::FileExists(path)) return 0;
+  written += path + "\n";
   std::string folder = path.substr(0, path.rfind('\\'));
   platform::MakeDirectories(folder);
   platform::WriteFileAtomically(path, PlainBmp(w, h, r, g, b));
@@ -62,7 +67,11 @@ int Fill(const std::string& path, int w, int h, std::uint8_t r, std::uint8_t g, 
 }  // namespace
 
 int FillMissingDuelPictures() {
+  std::vector<std::uint8_t> earlier;
   int missing = 0;
+  if (platform::ReadWholeFile(StandInList, earlier))
+    for (std::uint8_t c : earlier) missing += c == '\n';
+  written.assign(earlier.begin(), earlier.end());
   missing += Fill("GFX\\GENERAL\\BoardUI.QXG", 240, 320, 40, 30, 80);
   missing += Fill("GFX\\GENERAL\\BoardUIZoomON.QXG", 240, 320, 90, 60, 140);
   missing += Fill("GFX\\GENERAL\\BlockCard.QXG", 32, 50, 90, 90, 90);
@@ -83,5 +92,6 @@ int FillMissingDuelPictures() {
     missing += Fill("GFX\\CARDS\\SET 1\\CARDS SMALL\\" + name + ".QXG", 32, 50, 60, 100, 60);
     missing += Fill("GFX\\CARDS\\SET 1\\CARDS BIG\\BIG_" + name + ".QXG", 96, 150, 60, 100, 60);
   }
+  platform::WriteFileAtomically(StandInList, std::vector<std::uint8_t>(written.begin(), written.end()));
   return missing;
 }

@@ -7,7 +7,10 @@
 #include "data/card_database.h"
 #include "engine/random.h"
 #include "match/match_internal.h"
+#include "data/quick_save.h"
+#include "data/save_file.h"
 #include "match/match_snapshot.h"
+#include "platform/file_system.h"
 #include "platform/game_state.h"
 #include "tests/match/match_harness.h"
 
@@ -21,9 +24,8 @@ struct DuelRun {
 };
 
 // One club duel of the character against roster opponent (index, class), played to the end.
+// The caller sets up the table and the character first.
 DuelRun PlayClubDuel(std::uint32_t seed, int index, int opponentClass, LocalStyle style) {
-  SetUpMatchTable();
-  MakeCharacter(CurrentPlayer, L"TESTER");
   SeedRandom(seed);
   StartClubDuel(index, opponentClass);
   EXPECT_EQ(InClub, 0);
@@ -58,6 +60,13 @@ void CheckSettled(const DuelRun& run, const std::map<int, int>& before) {
   // A lost card the character does not own (one it had captured) leaves the collection as it was.
   for (int id : run.rewards) expected[id] = run.result == 0 ? expected[id] + 1 : std::max(0, expected[id] - 1);
   for (auto [id, count] : expected) EXPECT_EQ(CopiesOwned(CurrentPlayer, id), count) << "card " << id;
+  // The save file holds the same collection.
+  std::vector<std::uint8_t> bytes;
+  ASSERT_TRUE(platform::ReadWholeFile(CharacterSavePath(CurrentPlayer.slot), bytes));
+  const SavedCharacter saved = DecodeCharacterFile(bytes);
+  ASSERT_TRUE(saved.valid);
+  for (int id = 1; id <= CollectionSize; ++id)
+    EXPECT_EQ(CopiesOf(saved.record, id), CopiesOf(CurrentPlayer, id)) << "saved card " << id;
   int added = 0, removed = 0;
   for (const BoxRecord& b : ShownBoxes) {
     if (b.text.rfind(L"This card is added to your Collection.\nYou have now ", 0) == 0) ++added;
@@ -80,8 +89,11 @@ void PlayUntilResult(int opponentClass, std::uint8_t wanted, LocalStyle style) {
     MakeCharacter(CurrentPlayer, L"TESTER");
     DuelRun run = PlayClubDuel(seed, static_cast<int>(seed % 15), opponentClass, style);
     if (run.result != wanted || run.perfect) continue;
-    // Replay the same duel from a fresh character and check what changed hands.
+    // Replay the same duel from a fresh, saved character and check what changed hands.
+    SetUpMatchTable();
     MakeCharacter(CurrentPlayer, L"TESTER");
+    CurrentPlayer.slot = 2;
+    ASSERT_TRUE(SaveCharacter());
     std::map<int, int> before = Owned(run.rewards);
     DuelRun again = PlayClubDuel(seed, static_cast<int>(seed % 15), opponentClass, style);
     ASSERT_EQ(again.result, run.result);
@@ -127,6 +139,8 @@ TEST(StylusDuel, ATieHandsOverNothingAndLeavesOnATap) {
 }
 
 TEST(StylusDuel, AFullDuelLoadsEveryPicture) {
+  SetUpMatchTable();
+  MakeCharacter(CurrentPlayer, L"TESTER");
   PlayClubDuel(5, 3, 1, LocalStyle::Strong);
   EXPECT_EQ(MissingArtFilled, 0) << "the data set lacks duel pictures";
   for (const BoxRecord& b : ShownBoxes) EXPECT_EQ(b.text.find(L"Not found."), std::wstring::npos);
@@ -141,6 +155,7 @@ bool SameEvent(const MatchEvent& a, const MatchEvent& b) {
 TEST(StylusDuel, AQuickSaveMidDuelResumesToTheSameEnd) {
   SetUpMatchTable();
   MakeCharacter(CurrentPlayer, L"TESTER");
+  CurrentPlayer.slot = 3;
   SeedRandom(31);
   StartClubDuel(7, 2);
   // Play five local turns; at the sixth, keep the duel as the quick save would.
@@ -151,10 +166,10 @@ TEST(StylusDuel, AQuickSaveMidDuelResumesToTheSameEnd) {
     PlayLocalStep(LocalStyle::Strong);
     ASSERT_NE(TheMatch.state, MatchState::TapMove);
   }
-  std::vector<std::uint8_t> block;
-  SaveMatchSnapshot(block);
+  // The program's exit path: the character and the quick save are written.
+  ASSERT_TRUE(SaveCharacter());
+  ASSERT_TRUE(QuickSave());
   const std::uint32_t generator = RandomState();
-  const PlayerRecord character = CurrentPlayer;
   const std::size_t saveIndex = Events.size();
 
   ASSERT_TRUE(PlayToEnd(LocalStyle::Strong));
@@ -162,15 +177,16 @@ TEST(StylusDuel, AQuickSaveMidDuelResumesToTheSameEnd) {
   const Board finalBoard = TheMatch.board;
   const std::vector<MatchEvent> tail(Events.begin() + static_cast<std::ptrdiff_t>(saveIndex), Events.end());
 
-  // A later run: the character comes back, the block is read, and the duel goes on.
-  CurrentPlayer = character;
-  InClub = 0;
+  // A later run: the quick save brings back the character and the duel, which goes on.
+  ResetPlayer(CurrentPlayer);
+  CurrentPlayer.name.clear();
+  InClub = 1;
   Events.clear();
   SeedRandom(generator);
-  std::size_t pos = 0;
-  ASSERT_TRUE(LoadMatchSnapshot(block, pos));
-  EXPECT_EQ(pos, block.size());
-  ResumeMatchScreen();
+  ASSERT_TRUE(QuickLoad());
+  EXPECT_EQ(InClub, 0);
+  EXPECT_EQ(CurrentPlayer.name, L"TESTER");
+  EXPECT_FALSE(platform::FileExists(QuickSavePath)) << "read once, then deleted";
   ASSERT_TRUE(PlayToEnd(LocalStyle::Strong));
   EXPECT_EQ(MatchResult, result);
   ASSERT_EQ(Events.size(), tail.size());
