@@ -82,7 +82,9 @@ void LoadLayout(const Board& board, SearchLayout& layout, SearchOwners& owners) 
     if (c.owner == 0) owners.side[0] |= CellBit(i);
     if (c.owner == 1) owners.side[1] |= CellBit(i);
   }
-  for (int i = 0; i < BoardCells; ++i) layout.terms[i] = ComputeTerms(layout, i);
+  // A free cell's terms are never read: only the cards on the board are scored.
+  for (int i = 0; i < BoardCells; ++i)
+    layout.terms[i] = (layout.freeCells & CellBit(i)) ? CellTerms{} : ComputeTerms(layout, i);
 }
 
 void SetLayoutCard(SearchLayout& layout, int cell, PowerIcons icons, bool free) {
@@ -93,7 +95,7 @@ void SetLayoutCard(SearchLayout& layout, int cell, PowerIcons icons, bool free) 
   // Each neighbour sees only its one direction toward this cell change.
   for (int d = 0; d < 8; ++d) {
     int n = Neighbours.cell[cell][d];
-    if (n < 0) continue;
+    if (n < 0 || (layout.freeCells & CellBit(n))) continue;
     CellTerms& t = layout.terms[n];
     int e = layout.icon[n][OppositeDirection[d]];
     RemoveDirection(t, e, layout.icon[cell][d], wasFree, bit);
