@@ -38,6 +38,14 @@ void LaunchAndExit(int kind) {
   EndProcess(0);
 }
 
+void CloseAgain() {
+  // As the destroy message would have ended it: the character is saved, no quick save.
+  SaveCurrentCharacter();
+  CloseKeysAndDisplay();
+  CloseCardData();
+  EndProcess(0);
+}
+
 void FatalExit(const wchar_t* text, bool closeCardData) {
   platform::SystemMessageBox(text, L"Duskhaven");
   CloseKeysAndDisplay();

@@ -60,6 +60,7 @@ int ProgramEntry(const CommandLine& line) {
     return 1;
   }
   platform::SetStateReporter(ReportThunk);
+  platform::SetCloseAgainHook([] { CloseAgain(); });
   RememberLastCharacter = WriteCharacter;
   SetSoundTickHook(GameSoundTick);
   platform::SetDecodeProgressHook(SoundTickIfOn);

@@ -19,6 +19,7 @@ namespace {
 std::unique_ptr<Backend> current;
 bool headless = false;
 std::string (*stateReporter)() = nullptr;
+void (*closeAgainHook)() = nullptr;
 
 DeviceProfile Portrait(const char* name, std::uint32_t flags) {
   DeviceProfile p;
@@ -112,6 +113,12 @@ std::uint32_t StartSeed() {
   std::uint32_t seed = 0;
   if (current && current->ScriptSeed(seed)) return seed;
   return static_cast<std::uint32_t>(std::time(nullptr));
+}
+
+void SetCloseAgainHook(void (*hook)()) { closeAgainHook = hook; }
+
+void RunCloseAgainHook() {
+  if (closeAgainHook) closeAgainHook();
 }
 
 void SetStateReporter(std::string (*reporter)()) { stateReporter = reporter; }

@@ -58,6 +58,12 @@ bool BackendIsHeadless();
 // scripted run (either backend), which takes its script's seed so it replays.
 std::uint32_t StartSeed();
 
+// On screen, the window's close request becomes the destroy message. Modal
+// waits leave that message queued; a second request while the first is
+// still waiting runs this hook, which must end the game as a destroy would.
+void SetCloseAgainHook(void (*hook)());
+void RunCloseAgainHook();
+
 // Headless: what the game reports of its state for "dump" script lines.
 void SetStateReporter(std::string (*reporter)());
 

@@ -231,17 +231,26 @@ class SdlBackend : public Backend {
     Render();
   }
 
+  // The first request is the destroy message; a second one while the first
+  // still waits in the queue (a modal wait keeps it there) ends the game at once.
+  void CloseRequested() {
+    if (closeAt_ != 0 && TickCount() - closeAt_ > 300) RunCloseAgainHook();
+    if (closeAt_ != 0) return;
+    closeAt_ = std::max<std::uint32_t>(TickCount(), 1);
+    Message m;
+    m.kind = MessageKind::Destroy;
+    PostMessage(m);
+  }
+
   void Translate(const SDL_Event& e) {
     Message m;
     switch (e.type) {
       case SDL_QUIT:
-        m.kind = MessageKind::Destroy;
-        PostMessage(m);
+        CloseRequested();
         break;
       case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
-          m.kind = MessageKind::Destroy;
-          PostMessage(m);
+          CloseRequested();
         } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
           m.kind = MessageKind::Activate;
           PostMessage(m);
@@ -309,6 +318,7 @@ class SdlBackend : public Backend {
   Uint32 start_ = 0;
   Uint64 nextSlot_ = 0;
   bool stylusDown_ = false;
+  std::uint32_t closeAt_ = 0;  // tick of the first close request, 0 = none
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
