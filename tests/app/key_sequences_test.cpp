@@ -1,5 +1,7 @@
-// key_sequences_test.cpp -- the hidden sequences' timing rule, and the key flags the window procedure keeps.
+// key_sequences_test.cpp -- the hidden sequences' timing rule, the key flags the window procedure keeps, out of memory.
 #include <gtest/gtest.h>
+
+#include <new>
 
 #include "app/key_sequences.h"
 #include "app/shell.h"
@@ -108,6 +110,21 @@ TEST(Cheats, NothingHappensOutsideTheCorridor) {
   RunCheat(0);
   EXPECT_FALSE(CheatMode);
   for (bool& f : KeyFlags) f = false;
+}
+
+}  // namespace
+
+namespace {
+
+void AllocateTooMuch() {
+  std::set_new_handler(OnOutOfMemory);
+  std::size_t huge = static_cast<std::size_t>(1) << 62;
+  volatile char* p = new char[huge];
+  p[0] = 1;
+}
+
+TEST(OutOfMemoryDeathTest, FailedAllocationEndsWithTheMemoryErrorAndCodeOne) {
+  EXPECT_EXIT(AllocateTooMuch(), ::testing::ExitedWithCode(1), "Duskhaven: Error : Memory Error\\.");
 }
 
 }  // namespace
