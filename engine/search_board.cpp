@@ -13,15 +13,17 @@ struct DirectionEffect {
   std::int32_t score;
 };
 
+// Indexed by every value a 3-bit icon field can hold: a damaged card record
+// may carry 6 or 7, which then count as the plain numbers they are.
 struct DirectionTable {
-  DirectionEffect effect[2][6][6];  // [free][e][f]
+  DirectionEffect effect[2][8][8];  // [free][e][f]
 };
 
 constexpr DirectionTable MakeDirectionTable() {
   DirectionTable t{};
   for (int free = 0; free < 2; ++free)
-    for (int e = 0; e < 6; ++e)
-      for (int f = 0; f < 6; ++f) {
+    for (int e = 0; e < 8; ++e)
+      for (int f = 0; f < 8; ++f) {
         int score = !free ? -e : (e == f ? 10 : (e > f ? 30 : -30));
         unsigned sets = 0;
         if (e != 0) sets |= 1u << AttackSet;

@@ -23,6 +23,8 @@ Card RandomCard(std::mt19937& rng, int id) {
   std::uniform_int_distribution<int> coin(0, 2);
   for (int d = 0; d < 8; ++d)
     if (coin(rng) != 0) SetIcon(c.icons, d, strength(rng));
+  // Now and then a damaged record's out-of-range icon (6 or 7 fit the 3 bits).
+  if (rng() % 16 == 0) SetIcon(c.icons, static_cast<int>(rng() % 8), 6 + static_cast<int>(rng() % 2));
   return c;
 }
 
