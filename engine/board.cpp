@@ -6,6 +6,9 @@
 Board::Board() { ResetBoard(*this, 0); }
 
 void ResetBoard(Board& board, int blocked) {
+  // More blocks than cells would draw for ever.
+  if (blocked < 0) blocked = 0;
+  if (blocked > BoardCells) blocked = BoardCells;
   for (Cell& c : board.cells) {
     c.free = 1;
     c.firstOwner = NoSide;
@@ -26,22 +29,26 @@ bool CanPlace(const Board& board, const Card&, int x, int y) {
   return InBounds(x, y) && board.At(x, y).free == 1;
 }
 
-void PlaceCard(Board& board, const Card& card, int x, int y, Side side) {
+bool PlaceCard(Board& board, const Card& card, int x, int y, Side side) {
+  if (!InBounds(x, y)) return false;
   Cell& c = board.At(x, y);
   c.free = 0;
   c.card = card;
   c.firstOwner = side;
   c.owner = side;
+  return true;
 }
 
-Side CellOwner(const Board& board, int x, int y) { return board.At(x, y).owner; }
+Side CellOwner(const Board& board, int x, int y) { return InBounds(x, y) ? board.At(x, y).owner : NoSide; }
 
 void FlipOwner(Board& board, int x, int y) {
+  if (!InBounds(x, y)) return;
   Cell& c = board.At(x, y);
   c.owner = static_cast<std::uint8_t>(c.owner ^ 1);
 }
 
 void BlockCell(Board& board, int x, int y) {
+  if (!InBounds(x, y)) return;
   Cell& c = board.At(x, y);
   c.free = 0;
   c.firstOwner = NoSide;

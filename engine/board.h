@@ -45,8 +45,10 @@ void ResetBoard(Board& board, int blocked);
 
 inline bool InBounds(int x, int y) { return x >= 0 && x < BoardColumns && y >= 0 && y < BoardRows; }
 
+// Operations given a cell off the board change nothing (PlaceCard says false,
+// CellOwner gives NoSide); ResetBoard blocks at most every cell.
 bool CanPlace(const Board& board, const Card& card, int x, int y);
-void PlaceCard(Board& board, const Card& card, int x, int y, Side side);
+bool PlaceCard(Board& board, const Card& card, int x, int y, Side side);
 Side CellOwner(const Board& board, int x, int y);
 void FlipOwner(Board& board, int x, int y);
 void BlockCell(Board& board, int x, int y);

@@ -14,6 +14,7 @@ int NoiseSpan() {
 }
 
 int CellScore(const Board& board, int x, int y) {
+  if (!InBounds(x, y)) return 0;
   const Card& c = board.At(x, y).card;
   int sum = 0;
   for (int d = 0; d < 8; ++d) {
@@ -87,6 +88,7 @@ void BuildSecureMap(const Board& board) {
 }
 
 std::int8_t ChainLoss(const Board& board, int x, int y) {
+  if (!InBounds(x, y)) return -1;
   Side o = board.At(x, y).owner;
   Board work = board;
   FlipOwner(work, x, y);
@@ -112,6 +114,7 @@ std::int8_t ChainLoss(const Board& board, int x, int y) {
 }
 
 int ExposureCount(const Board& board, int x, int y) {
+  if (!InBounds(x, y)) return 0;
   const Cell& cell = board.At(x, y);
   int count = 0;
   for (int d = 0; d < 8; ++d) {
@@ -127,6 +130,7 @@ int ExposureCount(const Board& board, int x, int y) {
 }
 
 Score ChainScore(const Board& board, int x, int y) {
+  if (!InBounds(x, y)) return 0;
   BuildSettledMap(board);
   BuildSecureMap(board);
   int c = ChainLoss(board, x, y);

@@ -33,6 +33,9 @@ bool FirstAttackTarget(const Board& board, int x, int y, int& tx, int& ty) {
 }
 
 Side ResolveFight(Board& board, int ax, int ay, int dx, int dy) {
+  // Only neighbours on the board fight; anything else is refused as a draw.
+  if (!InBounds(ax, ay) || !InBounds(dx, dy) || dx - ax < -1 || dx - ax > 1 || dy - ay < -1 || dy - ay > 1)
+    return NoSide;
   int d = DirectionBetween(ax, ay, dx, dy);
   if (d < 0) return NoSide;
   Cell& a = board.At(ax, ay);
@@ -49,8 +52,10 @@ Side ResolveFight(Board& board, int ax, int ay, int dx, int dy) {
 }
 
 bool IconsFaceEachOther(const Board& board, int x1, int y1, int x2, int y2) {
+  if (!InBounds(x1, y1) || !InBounds(x2, y2) || x2 - x1 < -1 || x2 - x1 > 1 || y2 - y1 < -1 || y2 - y1 > 1)
+    return false;
   int d = DirectionBetween(x1, y1, x2, y2);
-  if (d < 0 || !InBounds(x1, y1) || !InBounds(x2, y2)) return false;
+  if (d < 0) return false;
   return board.At(x1, y1).card.Icon(d) != 0 && board.At(x2, y2).card.Icon(OppositeDirection[d]) != 0;
 }
 
@@ -60,6 +65,7 @@ bool Contested(const Board& board, int ax, int ay, int dx, int dy) {
 }
 
 int ThreatCount(const Board& board, const Card& card, int x, int y, Side side) {
+  if (!InBounds(x, y)) return 0;
   int n = 0;
   for (int d = 0; d < 8; ++d) {
     if (card.Icon(d) == 0) continue;

@@ -31,6 +31,11 @@ bool Hand::Put(int slot, const Card& card) {
   return true;
 }
 
+const Card& Hand::Get(int slot) const {
+  static const Card none;
+  return slot >= 0 && slot < HandSize ? slots[slot].card : none;
+}
+
 int Hand::FirstEmpty() const {
   for (int i = 0; i < HandSize; ++i)
     if (slots[i].empty) return i;

@@ -23,7 +23,8 @@ struct Hand {
   bool Take(int slot, Card& card);
   // Only into an empty slot.
   bool Put(int slot, const Card& card);
-  const Card& Get(int slot) const { return slots[slot].card; }
+  // The slot's card; an empty card for a slot number outside 0..4.
+  const Card& Get(int slot) const;
   bool Occupied(int slot) const { return slot >= 0 && slot < HandSize && slots[slot].empty == 0; }
   // Index of the first empty slot, HandSize when full.
   int FirstEmpty() const;

@@ -162,3 +162,25 @@ TEST(Fight, IconsFaceEachOtherIgnoresOwners) {
   EXPECT_FALSE(Contested(b, 0, 0, 0, 1));  // same owner
   EXPECT_FALSE(IconsFaceEachOther(b, 0, 1, 1, 1));
 }
+
+TEST(Board, CellsOffTheBoardAreRefusedQuietly) {
+  Board b;
+  EXPECT_FALSE(PlaceCard(b, AllRound(1, 1), 6, 0, 0));
+  EXPECT_FALSE(PlaceCard(b, AllRound(1, 1), 0, -1, 0));
+  BlockCell(b, -1, 9);
+  FlipOwner(b, 7, 7);
+  EXPECT_EQ(CountFree(b), BoardCells);
+  EXPECT_EQ(CellOwner(b, 6, 4), NoSide);
+  // Fights only between neighbours on the board.
+  PlaceCard(b, AllRound(1, 3), 0, 0, 0);
+  PlaceCard(b, AllRound(2, 1), 2, 0, 1);
+  EXPECT_EQ(ResolveFight(b, 0, 0, 2, 0), NoSide);
+  EXPECT_EQ(CellOwner(b, 2, 0), 1);
+  EXPECT_EQ(ResolveFight(b, 0, 0, -1, 0), NoSide);
+  EXPECT_EQ(ThreatCount(b, AllRound(3, 1), 9, 9, 0), 0);
+  // More blocks than cells: every cell blocked, no endless draw.
+  ResetBoard(b, 40);
+  EXPECT_TRUE(BoardFull(b));
+  Hand h;
+  EXPECT_EQ(h.Get(9).id, -1);
+}
