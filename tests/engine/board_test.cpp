@@ -3,6 +3,7 @@
 
 #include "engine/board.h"
 #include "engine/fight.h"
+#include "engine/hand.h"
 #include "engine/random.h"
 #include "tests/engine/test_cards.h"
 
