@@ -1,0 +1,29 @@
+// art_test_support.h -- captures the forge's files in memory and decodes pictures the way the game does (SDL2_image).
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tools/forge/art_canvas.h"
+
+// Every file ForgeOutput::Write was given in this test program, by game path.
+std::map<std::string, std::vector<std::uint8_t>>& CapturedFiles();
+
+// Decodes PNG or JPEG bytes with SDL2_image into RGB; false when they do not decode.
+bool DecodePicture(const std::vector<std::uint8_t>& bytes, RgbPicture& picture);
+
+// True when the pixel packs to the colour key in a 5-6-5 display.
+inline bool PacksToKey565(const std::uint8_t* p) { return (p[0] >> 3) == 0 && (p[1] >> 2) == 0 && (p[2] >> 3) == 0; }
+// ... or in a 4-4-4 display.
+inline bool PacksToKey444(const std::uint8_t* p) { return (p[0] >> 4) == 0 && (p[1] >> 4) == 0 && (p[2] >> 4) == 0; }
+inline bool ExactBlack(const std::uint8_t* p) { return p[0] == 0 && p[1] == 0 && p[2] == 0; }
+
+// How a keyed picture breaks the black rule ("" when it keeps it): every pixel
+// is exact black (transparent) or stays off the key in every display layout.
+std::string KeyRuleFault(const RgbPicture& picture);
+// How an opaque picture breaks its rule: no pixel may pack to the key.
+std::string OpaqueRuleFault(const RgbPicture& picture);
+
+const std::uint8_t* PixelAt(const RgbPicture& picture, int x, int y);

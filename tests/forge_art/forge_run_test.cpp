@@ -1,0 +1,132 @@
+// forge_run_test.cpp -- runs duskhaven-forge into a folder twice: every picture of the duel and the start-up is there,
+// decodes to its size, keeps the black rule, and comes out byte for byte the same.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/file_system.h"
+#include "tests/forge_art/art_test_support.h"
+#include "tools/forge/asset_tables.h"
+
+namespace {
+
+struct Expected {
+  std::string path;  // as the game writes it
+  int width, height;  // 0 = free
+  bool keyed;
+};
+
+std::vector<Expected> OwnedPictures() {
+  std::vector<Expected> list = {
+      {"GFX\\GENERAL\\VANTORTEAM.QXG", 240, 320, false},
+      {"GFX\\LOADING\\EnterGAME.QXJ", 0, 320, false},
+      {"GFX\\GENERAL\\BoardUI.QXG", 240, 320, false},
+      {"GFX\\GENERAL\\BoardUIZoomON.QXG", 240, 320, false},
+      {"GFX\\GENERAL\\BlockCard.QXG", 32, 50, false},
+      {"GFX\\CARDS\\SET 1\\CARDS SMALL\\BackCard.QXG", 32, 50, false},
+      {"GFX\\TEXT\\start.QXG", 240, 0, true},
+      {"GFX\\TEXT\\youwin.QXG", 240, 0, true},
+      {"GFX\\TEXT\\youloose.QXG", 240, 0, true},
+      {"GFX\\TEXT\\Perfect.QXG", 240, 0, true},
+      {"GFX\\TEXT\\draw.QXG", 240, 0, true},
+      {"GFX\\TEXT\\multihit.QXG", 0, 0, true},
+      {"GFX\\TEXT\\cardtaken.QXG", 0, 0, true},
+      {"GFX\\TEXT\\Versus.QXG", 0, 0, true},
+  };
+  for (int n = 1; n <= 24; ++n) list.push_back({"GFX\\GENERAL\\" + std::to_string(n) + ".QXG", 0, 0, true});
+  for (int s = 1; s <= 5; ++s)
+    list.push_back({"GFX\\CARDS\\SET 1\\CARDS SMALL\\PowerIcon" + std::to_string(s) + ".QXG", 0, 0, false});
+  std::string error;
+  if (!LoadAssetTables(error)) {
+    ADD_FAILURE() << error;
+    return list;
+  }
+  for (const CardRow& row : CardRows()) {
+    std::string name = row.name;
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    list.push_back({"GFX\\CARDS\\SET 1\\CARDS SMALL\\" + name + ".QXG", 32, 50, false});
+    list.push_back({"GFX\\CARDS\\SET 1\\CARDS BIG\\BIG_" + name + ".QXG", 96, 150, false});
+  }
+  return list;
+}
+
+std::string MakeTempDir() {
+  std::string pattern = ::testing::TempDir() + "/forge_art_XXXXXX";
+  if (!mkdtemp(pattern.data())) return "";
+  return pattern;
+}
+
+bool RunForge(const std::string& dir, std::string& output) {
+  const std::string command = std::string("'") + DUSKHAVEN_FORGE + "' --out '" + dir + "' 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return false;
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+  return ::pclose(pipe) == 0;
+}
+
+std::string HostPathIn(const std::string& dir, const std::string& gamePath) {
+  std::string path = dir + "/" + gamePath;
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  return path;
+}
+
+class ForgeRun : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    first = MakeTempDir();
+    second = MakeTempDir();
+    ranFirst = !first.empty() && RunForge(first, output);
+    ranSecond = !second.empty() && RunForge(second, output);
+  }
+  static void TearDownTestSuite() {
+    for (const std::string& dir : {first, second})
+      if (!dir.empty()) {
+        const std::string command = "rm -rf '" + dir + "'";
+        if (std::system(command.c_str()) != 0) std::fprintf(stderr, "could not remove %s\n", dir.c_str());
+      }
+  }
+  static std::string first, second, output;
+  static bool ranFirst, ranSecond;
+};
+
+std::string ForgeRun::first, ForgeRun::second, ForgeRun::output;
+bool ForgeRun::ranFirst = false, ForgeRun::ranSecond = false;
+
+}  // namespace
+
+TEST_F(ForgeRun, EveryPictureExistsDecodesAndKeepsItsRule) {
+  ASSERT_TRUE(ranFirst) << output;
+  for (const Expected& e : OwnedPictures()) {
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(platform::ReadWholeFile(HostPathIn(first, e.path), bytes)) << "missing: " << e.path;
+    RgbPicture p;
+    ASSERT_TRUE(DecodePicture(bytes, p)) << "does not decode: " << e.path;
+    if (e.width) {
+      EXPECT_EQ(p.width, e.width) << e.path;
+    }
+    if (e.height) {
+      EXPECT_EQ(p.height, e.height) << e.path;
+    }
+    const bool lossless = bytes.size() > 4 && bytes[1] == 'P' && bytes[2] == 'N' && bytes[3] == 'G';
+    if (e.path.ends_with(".QXG")) {
+      EXPECT_TRUE(lossless) << e.path << " must be lossless";
+      EXPECT_EQ(e.keyed ? KeyRuleFault(p) : OpaqueRuleFault(p), "") << e.path;
+    } else {
+      EXPECT_EQ(bytes[0], 0xFF) << e.path << " is a JPEG";
+    }
+  }
+}
+
+TEST_F(ForgeRun, TwoRunsWriteTheSameBytes) {
+  ASSERT_TRUE(ranFirst && ranSecond) << output;
+  for (const Expected& e : OwnedPictures()) {
+    std::vector<std::uint8_t> a, b;
+    ASSERT_TRUE(platform::ReadWholeFile(HostPathIn(first, e.path), a)) << e.path;
+    ASSERT_TRUE(platform::ReadWholeFile(HostPathIn(second, e.path), b)) << e.path;
+    EXPECT_TRUE(a == b) << e.path << " differs between runs";
+  }
+}
