@@ -55,6 +55,9 @@ struct Search {
       } else {
         score = ToScore(SearchEvaluate(l, work, side, level));
       }
+      // Strictly better wins, so the lower direction keeps a tie. Scores can
+      // sink to -10000 and below; the first legal target is then kept rather
+      // than a target that was never tried.
       if (score > best) {
         best = score;
         target = t;
@@ -113,6 +116,7 @@ bool WantsToTakeCard(const Board& board, const Hand& hand, int pileCount) {
 }
 
 bool ChooseMove(const Board& board, const Hand& hand, int pileCount, Side side, MoveChoice& move) {
+  if (side > 1) return false;
   if (WantsToTakeCard(board, hand, pileCount)) {
     move.slot = TakeCardSlot;
     move.x = 0;
@@ -146,6 +150,9 @@ bool ChooseMove(const Board& board, const Hand& hand, int pileCount, Side side, 
       }
       RestoreLayoutCell(s.layout, i, board.cells[i].card.icons, true);
       RestoreTerms(s.layout, i, saved);
+      // As for attacks: the first of equal scores in scan order wins, and
+      // when nothing beats -10000 the first legal placement is played (never
+      // an empty slot or an occupied cell).
       if (score > best || !found) {
         if (score > best) best = score;
         move.slot = slot;
