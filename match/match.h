@@ -106,5 +106,11 @@ void MatchStylusUp(int x, int y);
 // Back to the club (or the lobby after a link duel).
 void LeaveMatch();
 
+// The tutorial's own frame and stylus handler, set by the tutorial: while
+// `tutorial` is on they run instead of the duel's (the frame only until the
+// tutorial hands the board back at step 25).
+extern void (*MatchTutorialFrame)();
+extern void (*MatchTutorialStylusDown)(int x, int y);
+
 // The side the local player drives (1 in the final challenge, else 0).
 inline Side LocalSide() { return TheMatch.finalChallenge ? 1 : 0; }

@@ -10,6 +10,8 @@
 
 Match TheMatch;
 std::uint8_t MatchResult = 2;
+void (*MatchTutorialFrame)() = nullptr;
+void (*MatchTutorialStylusDown)(int x, int y) = nullptr;
 
 namespace {
 
@@ -38,6 +40,10 @@ void Finish(bool ended) {
 void MatchFrame() {
   Match& m = TheMatch;
   if (m.state == MatchState::CardInfo) return;
+  if (m.tutorial && m.tutorialStep != 25 && MatchTutorialFrame) {
+    MatchTutorialFrame();
+    return;
+  }
   StatusTick(m.status);
   if (m.status.mode != 0 && m.state == MatchState::DragCard && m.dragPos.y >= 185 && m.dragPos.y <= 248)
     DrawImage(m.dragPos.x, m.dragPos.y, m.cardSave, 0);

@@ -115,7 +115,10 @@ void ChooseTarget(int px, int py, bool multiHit) {
 
 void MatchStylusDown(int x, int y) {
   Match& m = TheMatch;
-  if (m.tutorial) return;
+  if (m.tutorial) {
+    if (MatchTutorialStylusDown) MatchTutorialStylusDown(x, y);
+    return;
+  }
   switch (m.state) {
     case MatchState::TapMove: {
       const int slot = HandSlotAt(x, y);
@@ -143,7 +146,6 @@ void MatchStylusDown(int x, int y) {
 }
 
 void MatchStylusMove(int x, int y) {
-  if (TheMatch.tutorial) return;
   if (TheMatch.state == MatchState::DragCard) DragTo(x, y);
 }
 
