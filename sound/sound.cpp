@@ -98,6 +98,11 @@ bool InitSound(const SoundOptions& options) {
   MikMod_SetNumVoices(kMusicVoices, kEffectVoices);
   s.totalMixed = 0;
   VC_SetCallback(CountMixed);
+  // The game never stops its sound; the process exit does. The library is
+  // still stopped then, so a disk writer finishes its file instead of
+  // leaving a header that claims no sound at all.
+  static bool exitHookSet = false;
+  if (!exitHookSet) exitHookSet = std::atexit(ShutdownSound) == 0;
   s.pacer.Start(WallMs(), OutputBytesPerSecond(), kPacingLeadMs);
   return true;
 }
