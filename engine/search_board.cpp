@@ -194,12 +194,19 @@ int SearchEvaluate(const SearchLayout& l, const SearchOwners& w, Side side, int 
       cells &= cells - 1;
       int value = l.base[i];
       if (level >= 2) {
-        int c = static_cast<std::int8_t>(SearchChainLoss(l, i, w.side[s] & ~CellBit(i)));
+        std::uint32_t friends = w.side[s] & ~CellBit(i);
+        const CellTerms& t = l.terms[i];
+        int c;
+        if (t.set[ChainOnSet] & friends) {
+          c = static_cast<std::int8_t>(SearchChainLoss(l, i, friends));
+        } else {
+          // No friend to take back: the run stops at once.
+          c = (t.set[ChainOneSet] & friends) ? 1 : ((Neighbours.mask[i] & ~friends) ? 0 : -1);
+        }
         if (c != 0) {
           if ((l.settled >> i) & 1u) {
             value += ToScore(50 * c);
           } else {
-            const CellTerms& t = l.terms[i];
             int exposure = CountCells(t.set[ExposedFreeSet]) + CountCells(t.set[ExposedBySet] & w.side[s]);
             value += ToScore(ShiftChainPenalty(-50 * c, exposure == 0 ? 255 : exposure - 1));
           }
