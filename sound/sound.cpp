@@ -77,6 +77,14 @@ bool InitSound(const SoundOptions& options) {
   SoundState& s = Sound();
   if (s.started) return true;
   RegisterEverything();
+  if (options.output == SoundOutput::WaveFile &&
+      (options.waveFilePath.empty() || options.waveFilePath.find(',') != std::string::npos)) {
+    // The library reads its parameters up to a comma: such a name would
+    // write somewhere else than asked.
+    std::cerr << "sound: the WAV file needs a path without commas\n";
+    ReportSoundError(L"Impossible d'initialiser le son", L"Error initsound");
+    return false;
+  }
   DriverChoice choice = ChooseDriver(options, std::getenv("DUSKHAVEN_SOUND_DRIVER"));
   bool ok = StartLibrary(choice);
   if (!ok && options.output == SoundOutput::Desktop) {

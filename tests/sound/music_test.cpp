@@ -255,6 +255,14 @@ TEST_F(SoundTest, EverythingIsASafeNoOpBeforeTheLibraryStarts) {
   EXPECT_TRUE(Errors().empty());
 }
 
+TEST_F(SoundTest, AWaveFileNameTheLibraryWouldSplitIsRefused) {
+  EXPECT_FALSE(sound_test::StartOnWaveWriter(sound_test::TempPath("a,b.wav")));
+  EXPECT_FALSE(SoundStarted());
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0].caption, L"Error initsound");
+  EXPECT_FALSE(platform::FileExists(sound_test::TempPath("a")));
+}
+
 TEST_F(SoundTest, ADesktopWithoutAnAudioDeviceStillStarts) {
   // Whatever this machine has, the game starts its sound: a real device or,
   // failing one, the no-sound driver.
