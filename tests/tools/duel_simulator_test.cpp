@@ -296,13 +296,20 @@ TEST_F(DuelSimulator, GoldenTranscriptOfAFewSeeds) {
   EXPECT_EQ(text, std::string(golden.begin(), golden.end()));
 }
 
-TEST(DuelSimulatorData, TooFewCardsForADeckIsAClearFailure) {
+TEST(DuelSimulatorData, SmallDamagedOrMissingCardSetsAreAClearFailure) {
   ASSERT_TRUE(OpenTinyCardSet(TestFolder("cards8"), 8));
   DuelPlan plan;
   std::string transcript, error;
   DuelOutcome outcome;
   EXPECT_FALSE(PlayDuel(1, plan, transcript, outcome, error));
   EXPECT_NE(error.find("deck"), std::string::npos) << error;
+  // Records cut short: the decks cannot be drawn, and the duel says so.
+  ASSERT_TRUE(OpenTinyCardSet(TestFolder("cut"), 48));
+  ASSERT_TRUE(platform::WriteFileAtomically("DATA\\CARDS\\SET 1\\CARDS.DAT", std::vector<std::uint8_t>(100, 0x5E)));
+  CloseCardDatabase();
+  ASSERT_TRUE(OpenCardDatabase());
+  EXPECT_FALSE(PlayDuel(1, plan, transcript, outcome, error));
+  EXPECT_NE(error.find("damaged"), std::string::npos) << error;
   CloseCardDatabase();
   platform::SetInstallDir(TestFolder("nothing-here"));
   EXPECT_FALSE(OpenCardDatabase());
