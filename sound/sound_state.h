@@ -1,6 +1,7 @@
 // sound_state.h -- the single sound state shared by the sound files.
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <string>
 
@@ -19,7 +20,7 @@ struct SoundState {
   std::string driverName;
   std::map<std::string, SAMPLE*> effects;  // each wave file once (null when it failed)
   SoundPacer pacer;
-  unsigned long long totalMixed = 0;  // bytes mixed since start-up
+  std::atomic<unsigned long long> totalMixed{0};  // bytes mixed since start-up
 };
 
 SoundState& Sound();
