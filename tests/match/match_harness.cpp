@@ -1,6 +1,5 @@
 // match_harness.cpp -- the headless duel table the match tests play on.
 #include "tests/match/match_harness.h"
-#include "tests/match/stand_in_pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +23,6 @@
 std::vector<BoxRecord> ShownBoxes;
 std::vector<bool> BoxAnswers;
 std::vector<MatchEvent> Events;
-int MissingArtFilled = 0;
 
 namespace {
 
@@ -58,7 +56,6 @@ void SetUpMatchTable() {
     SetPixelFormat(Rgb565, 0);
     AllocateBuffers(240, 320);
     ASSERT_TRUE(OpenCardDatabase()) << "no card database in " << dir;
-    MissingArtFilled = FillMissingDuelPictures();
     platform::MakeDirectories("SAVE");
     LoadRoster();
     LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);

@@ -20,9 +20,6 @@ extern std::vector<BoxRecord> ShownBoxes;
 // (or the only one) is chosen.
 extern std::vector<bool> BoxAnswers;
 
-// How many duel pictures the data set lacked (filled with plain stand-ins for the tests).
-extern int MissingArtFilled;
-
 // Every event the duel reported.
 extern std::vector<MatchEvent> Events;
 
