@@ -45,19 +45,23 @@ void SetVolume(int volume);
 // Loads a module (a game path such as "SOUNDS\menu.QXX", relative to the
 // install directory) as the current one. False, after one "Load sound error"
 // box with the path, when it cannot be loaded; no module is current then.
-// Does nothing (false) while sound is off.
+// Does nothing (false) while sound is off. A module still loaded is freed
+// first (callers normally free it themselves).
 bool LoadMusic(std::wstring_view path);
 // Starts the current module at the song position; nothing without one.
 void PlayMusic(int position);
 // Frees the current module; MusicPlaying becomes false.
 void FreeMusic();
 // The library's update: mixes and hands the sound to the output. Cheap to
-// call once per main-loop pass and from every busy loop.
+// call once per main-loop pass and from every busy loop; nothing while sound
+// is off. On a live audio device it mixes only about 150 ms ahead of real
+// time, so it never waits for the device.
 void SoundTick();
 // Plays a wave file (game path) once on an effect voice, asynchronously.
 // Nothing while sound is off; failures are ignored.
 void PlayEffect(std::wstring_view path);
-// A module that ends while looping is on is restarted by MusicTimerTick.
+// A module that ends while looping is on is restarted by MusicTimerTick
+// (on from the start; start-up sets it again).
 void SetMusicLoop(bool on);
 // What the 100 ms music timer runs: restarts an ended module from position 0.
 void MusicTimerTick();
