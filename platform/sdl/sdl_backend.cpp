@@ -10,6 +10,7 @@
 #include "platform/messages.h"
 #include "platform/panel.h"
 #include "platform/script.h"
+#include "platform/sdl/window_geometry.h"
 
 namespace platform {
 namespace {
@@ -51,7 +52,7 @@ class SdlBackend : public Backend {
     if (scale <= 0) {
       SDL_Rect usable{0, 0, FrameWidth, FrameHeight};
       if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
-      scale = std::max(1, std::min(usable.w / FrameWidth, (usable.h - 40) / FrameHeight));
+      scale = DefaultScale(usable.w, usable.h);
     }
     window_ = SDL_CreateWindow("Duskhaven", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, FrameWidth * scale,
                                FrameHeight * scale, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
@@ -134,8 +135,8 @@ class SdlBackend : public Backend {
   SDL_Rect FrameRect() const {
     int w = FrameWidth, h = FrameHeight;
     SDL_GetRendererOutputSize(renderer_, &w, &h);
-    int scale = std::max(1, std::min(w / FrameWidth, h / FrameHeight));
-    return {(w - FrameWidth * scale) / 2, (h - FrameHeight * scale) / 2, FrameWidth * scale, FrameHeight * scale};
+    const FramePlace p = PlaceFrame(w, h);
+    return {p.x, p.y, FrameWidth * p.scale, FrameHeight * p.scale};
   }
 
   void Render() {
@@ -166,14 +167,7 @@ class SdlBackend : public Backend {
     int ww = 1, wh = 1, ow = 1, oh = 1;
     SDL_GetWindowSize(window_, &ww, &wh);
     SDL_GetRendererOutputSize(renderer_, &ow, &oh);
-    const long px = static_cast<long>(wx) * ow / std::max(ww, 1);
-    const long py = static_cast<long>(wy) * oh / std::max(wh, 1);
-    SDL_Rect r = FrameRect();
-    if (px < r.x || py < r.y || px >= r.x + r.w || py >= r.y + r.h) return false;
-    const long scale = r.w / FrameWidth;
-    fx = static_cast<std::int16_t>((px - r.x) / scale);
-    fy = static_cast<std::int16_t>((py - r.y) / scale);
-    return true;
+    return WindowToFrame(wx, wy, ww, wh, ow, oh, fx, fy);
   }
 
   void PostStylus(MessageKind kind, int wx, int wy) {
