@@ -16,8 +16,10 @@
 #include "platform/image_decoder.h"
 #include "platform/instance_lock.h"
 #include "platform/settings_store.h"
+#include "platform/text_utf8.h"
 #include "platform/waits.h"
 #include "settings/settings.h"
+#include "sound/sound.h"
 
 std::string ReportGameState() {
   std::ostringstream out;
@@ -27,6 +29,8 @@ std::string ReportGameState() {
   for (bool f : KeyFlags) out << ' ' << (f ? 1 : 0);
   out << "\ncheatMode = " << (CheatMode ? 1 : 0) << "\n";
   out << "soundOff = " << (SoundOff ? 1 : 0) << "\n";
+  out << "music = " << (CurrentMusicPath().empty() ? std::string("none") : platform::ToUtf8(CurrentMusicPath()))
+      << (MusicLoaded() ? ", loaded" : ", not loaded") << "\n";
   out << "clubScreen = " << CurrentClubScreen() << "\n";
   out << "sequences =";
   for (const KeySequence& s : KeySequences) out << ' ' << static_cast<int>(s.position);

@@ -129,6 +129,24 @@ TEST_F(ScriptedStartup, ReachesTheLoadingScreensTapAndCapturesItsFrames) {
   EXPECT_NE(text.find("inClub = 1"), std::string::npos) << text;
 }
 
+TEST_F(ScriptedStartup, VolumeZeroLoadsNoMusic) {
+  auto loud = Play("loud", "dump end state.txt\n");
+  ASSERT_EQ(loud.exitCode, 3) << loud.output;
+  std::ifstream a(folder_ + "/state.txt");
+  std::string on((std::istreambuf_iterator<char>(a)), std::istreambuf_iterator<char>());
+  EXPECT_NE(on.find("soundOff = 0\nmusic = SOUNDS\\Avant une partie.QXX, loaded\n"), std::string::npos) << on;
+
+  folder_ = testing_app::Scratch("silent");
+  std::ofstream(folder_ + "/s.txt") << "dump end state.txt\n";
+  const std::string config = testing_app::ConfigWithInstall("silent-config", testing_app::ForgedInstall());
+  std::ofstream(config + "/settings.reg", std::ios::app) << "Volume = dword:00000000\n";
+  auto quiet = RunGame("--headless --script s.txt --config '" + config + "'", folder_);
+  ASSERT_EQ(quiet.exitCode, 3) << quiet.output;
+  std::ifstream b(folder_ + "/state.txt");
+  std::string off((std::istreambuf_iterator<char>(b)), std::istreambuf_iterator<char>());
+  EXPECT_NE(off.find("soundOff = 1\nmusic = none, not loaded\n"), std::string::npos) << off;
+}
+
 TEST_F(ScriptedStartup, SameScriptSameFrames) {
   auto a = Play("same-a", "capture 2500 a.png\ncapture end b.png\n");
   const std::string first = folder_;
