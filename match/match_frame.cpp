@@ -76,7 +76,7 @@ void MatchFrame() {
       ComputerTurnState();
       break;
     case MatchState::ComputerPlaced:
-      PlayMatchEffect(L"SOUNDS\\carte.QXW");
+      // The landing sound played when the flight ended.
       PlaceAndAttack(m.animCard, m.attacker.x, m.attacker.y);
       break;
     case MatchState::ComputerAttack:

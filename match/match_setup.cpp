@@ -17,6 +17,20 @@
 
 namespace {
 
+// A deck with empty slots deals empty cards: they are taken out of the hand
+// and the pile, so no side ever plays a card that is not there.
+void DropEmptyCards(Hand& hand, Pile& pile) {
+  for (HandSlot& slot : hand.slots)
+    if (!slot.empty && slot.card.id < 0) {
+      slot.empty = 1;
+      slot.card = Card{};
+    }
+  std::uint8_t kept = 0;
+  for (std::uint8_t i = 0; i < pile.count; ++i)
+    if (pile.cards[i].id >= 0) pile.cards[kept++] = pile.cards[i];
+  pile.count = kept;
+}
+
 void CommonSetUp(PlayerRecord& side0, PlayerRecord& side1, int blocks, bool dealSide1First) {
   Match& m = TheMatch;
   FreeDuelPictures();
@@ -31,6 +45,7 @@ void CommonSetUp(PlayerRecord& side0, PlayerRecord& side1, int blocks, bool deal
     DealSide(side0.deck, m.hands[0], m.piles[0]);
     DealSide(side1.deck, m.hands[1], m.piles[1]);
   }
+  for (int side = 0; side < 2; ++side) DropEmptyCards(m.hands[side], m.piles[side]);
   m.selectedSlot = 255;
   m.currentSide = static_cast<Side>(Random(2));
   ResetBoard(m.board, blocks);

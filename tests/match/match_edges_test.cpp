@@ -281,3 +281,25 @@ TEST(AttackBump, TheCardTravelsTowardItsTarget) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ShortDeck, EmptyDeckSlotsAreNeverDealt) {
+  SetUpMatchTable();
+  MakeCharacter(CurrentPlayer, L"TESTER");
+  // A deck that lost three cards (their last copies went in earlier duels).
+  for (int i : {0, 7, 15}) {
+    CurrentPlayer.deck.slots[i] = Card{};
+    --CurrentPlayer.deck.count;
+  }
+  SeedRandom(8);
+  StartClubDuel(1, 0);
+  const Match& m = TheMatch;
+  EXPECT_EQ(m.hands[0].Count() + m.piles[0].count, 13);
+  for (const HandSlot& s : m.hands[0].slots)
+    EXPECT_TRUE(s.empty || s.card.id >= 1);
+  for (int i = 0; i < m.piles[0].count; ++i) EXPECT_GE(m.piles[0].cards[i].id, 1);
+  EXPECT_TRUE(PlayToEnd(LocalStyle::Strong));
+}
+
+}  // namespace

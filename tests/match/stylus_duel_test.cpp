@@ -198,3 +198,35 @@ TEST(StylusDuel, AQuickSaveMidDuelResumesToTheSameEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FinalChallenge, TheLocalPlayerIsBlueAgainstTheBoss) {
+  SetUpMatchTable();
+  MakeCharacter(CurrentPlayer, L"TESTER");
+  CurrentPlayer.slot = 1;
+  SeedRandom(2024);
+  StartFinalChallenge();
+  const Match& m = TheMatch;
+  EXPECT_EQ(m.finalChallenge, 1);
+  EXPECT_EQ(m.players[0], &OtherPlayer);
+  EXPECT_EQ(OtherPlayer.name, L"SAINT VIZUD");
+  EXPECT_EQ(m.players[1], &CurrentPlayer);
+  EXPECT_EQ(LocalSide(), 1);
+  int supers = 0;
+  for (const Card& c : OtherPlayer.deck.slots) supers += c.id > CardCount();
+  EXPECT_GE(supers, 1);
+  ASSERT_TRUE(PlayUntil(MatchState::MatchOver, LocalStyle::Strong));
+  // Each side placed cards of its own deck: the character's are blue.
+  for (const MatchEvent& e : Events)
+    if (e.kind == MatchEvent::Place) {
+      EXPECT_TRUE(DeckContains(m.players[e.side]->deck, e.id)) << "card " << e.id << " of side " << int(e.side);
+    }
+  ASSERT_TRUE(PlayToEnd(LocalStyle::Strong));
+  EXPECT_EQ(InClub, 1);
+  int added = 0;
+  for (const BoxRecord& b : ShownBoxes) added += b.text.rfind(L"This card is added", 0) == 0;
+  EXPECT_LE(added, 1) << "one card at most changes hands in the final challenge";
+}
+
+}  // namespace
