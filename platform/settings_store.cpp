@@ -79,11 +79,16 @@ bool ParseValue(const std::string& raw, Value& v) {
 }
 
 // Reads the file; a missing file is an empty store. Lines that make no sense
-// are reported once each on stderr and left out.
-std::vector<Key> Load() {
+// are reported once each on stderr and left out. `intact` turns false when
+// the file is there but cannot be read: it must then not be rewritten.
+std::vector<Key> Load(bool* intact = nullptr) {
   std::vector<Key> keys;
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(StorePath(), bytes, 1u << 20)) return keys;
+  if (intact) *intact = true;
+  if (!ReadWholeFile(StorePath(), bytes, 1u << 20)) {
+    if (intact && FileExists(StorePath())) *intact = false;
+    return keys;
+  }
   std::string all(bytes.begin(), bytes.end());
   // Each damaged file is reported once, not at every read.
   static std::string reported;
@@ -162,9 +167,10 @@ const Value* FindValue(std::string_view key, std::string_view name, std::vector<
 }
 
 bool Write(std::string_view key, std::string_view name, const Value& value) {
-  std::vector<Key> keys = Load();
+  bool intact = true;
+  std::vector<Key> keys = Load(&intact);
   Key* k = Find(keys, key);
-  if (!k) return false;
+  if (!k || !intact) return false;
   for (Value& v : k->values)
     if (SameKey(v.name, name)) {
       std::string keep = v.name;
@@ -202,7 +208,9 @@ const std::string& ConfigFolder() {
 }
 
 bool CreateStoreKey(std::string_view key) {
-  std::vector<Key> keys = Load();
+  bool intact = true;
+  std::vector<Key> keys = Load(&intact);
+  if (!intact) return false;
   bool changed = false;
   // Each parent first, as the registry makes them.
   for (std::size_t at = key.find('\\'); ; at = key.find('\\', at + 1)) {

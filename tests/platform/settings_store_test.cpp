@@ -94,3 +94,21 @@ TEST(SettingsStore, DefaultFolderFollowsXdgConfigHome) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SettingsStore, AnUnreadableFileIsNeverOverwritten) {
+  const std::string dir = testing_platform::ScratchFolder("store-unreadable");
+  platform::SetConfigFolder(dir);
+  // Larger than any settings file: not read, and not replaced by a fresh one.
+  std::string big = "[SOFTWARE\\Duskhaven]\nInstall_Dir = \"/keep\"\n" + std::string(2u << 20, ';');
+  std::ofstream(dir + "/settings.reg") << big;
+  EXPECT_FALSE(platform::CreateStoreKey("SOFTWARE\\Duskhaven\\Gamma"));
+  EXPECT_FALSE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Gamma", 1));
+  std::ifstream in(dir + "/settings.reg");
+  std::stringstream s;
+  s << in.rdbuf();
+  EXPECT_EQ(s.str().size(), big.size());
+}
+
+}  // namespace
