@@ -1,8 +1,15 @@
 // art_canvas.cpp -- cairo surfaces flattened to RGB under the colour-key rules, and the forge's text helpers.
 #include "tools/forge/art_canvas.h"
 
+#include <cairo-ft.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+
+#include "platform/file_system.h"
 
 void LiftAboveKey(std::uint8_t& r, std::uint8_t& g, std::uint8_t& b) {
   r = std::max(r, FloorRed);
@@ -79,21 +86,53 @@ RgbPicture ArtCanvas::Flatten(bool keyed) const {
   return p;
 }
 
-void SelectArtFont(cairo_t* cr, ArtFont font, double size) {
-  const char* family = "DejaVu Sans";
-  cairo_font_slant_t slant = CAIRO_FONT_SLANT_NORMAL;
-  cairo_font_weight_t weight = CAIRO_FONT_WEIGHT_BOLD;
-  switch (font) {
-    case ArtFont::Sans: weight = CAIRO_FONT_WEIGHT_NORMAL; break;
-    case ArtFont::SansBold: break;
-    case ArtFont::CondensedBold: family = "DejaVu Sans Condensed"; break;
-    case ArtFont::SerifBold: family = "DejaVu Serif"; break;
-    case ArtFont::SerifItalic:
-      family = "DejaVu Serif";
-      slant = CAIRO_FONT_SLANT_ITALIC;
-      break;
+namespace {
+
+// The faces are read once from the DejaVu files and handed to cairo through
+// FreeType, never through fontconfig: the host's font configuration (and the
+// order in which sizes are first asked for) cannot change a single pixel.
+struct ArtFace {
+  const char* file;
+  std::vector<std::uint8_t> bytes;
+  FT_Face face = nullptr;
+  cairo_font_face_t* cairoFace = nullptr;
+  bool tried = false;
+};
+
+ArtFace faces[] = {{"DejaVuSans.ttf", {}}, {"DejaVuSans-Bold.ttf", {}}, {"DejaVuSansCondensed-Bold.ttf", {}},
+                   {"DejaVuSerif-Bold.ttf", {}}, {"DejaVuSerif-Italic.ttf", {}}};
+
+cairo_font_face_t* FaceOf(ArtFont font) {
+  static FT_Library library = nullptr;
+  static bool libraryFailed = false;
+  ArtFace& f = faces[static_cast<int>(font)];
+  if (f.tried) return f.cairoFace;
+  f.tried = true;
+  if (!library && !libraryFailed && FT_Init_FreeType(&library) != 0) libraryFailed = true;
+  const std::string path = std::string(ArtFontDir) + "/" + f.file;
+  if (libraryFailed || !platform::ReadWholeFile(path, f.bytes) ||
+      FT_New_Memory_Face(library, f.bytes.data(), static_cast<FT_Long>(f.bytes.size()), 0, &f.face) != 0) {
+    std::fprintf(stderr, "duskhaven-forge: cannot load the font %s\n", path.c_str());
+    return nullptr;
   }
-  cairo_select_font_face(cr, family, slant, weight);
+  f.cairoFace = cairo_ft_font_face_create_for_ft_face(f.face, 0);
+  return f.cairoFace;
+}
+
+}  // namespace
+
+bool ArtFontsAvailable() {
+  for (int i = 0; i < 5; ++i)
+    if (!FaceOf(static_cast<ArtFont>(i))) return false;
+  return true;
+}
+
+void SelectArtFont(cairo_t* cr, ArtFont font, double size) {
+  if (cairo_font_face_t* face = FaceOf(font)) {
+    cairo_set_font_face(cr, face);
+  } else {
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  }
   cairo_set_font_size(cr, size);
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);

@@ -71,6 +71,12 @@ bool WriteJpegPicture(ForgeOutput& out, std::string_view gamePath, const RgbPict
 
 // Text in a DejaVu face, measured and drawn with cairo's own text calls.
 enum class ArtFont { Sans, SansBold, CondensedBold, SerifBold, SerifItalic };
+#ifndef DUSKHAVEN_FONT_DIR
+#define DUSKHAVEN_FONT_DIR "/usr/share/fonts/truetype/dejavu"
+#endif
+constexpr const char* ArtFontDir = DUSKHAVEN_FONT_DIR;  // Debian's fonts-dejavu-core
+// True when every face loads from its file; otherwise text falls back to cairo's own lookup.
+bool ArtFontsAvailable();
 void SelectArtFont(cairo_t* cr, ArtFont font, double size);
 double ArtTextWidth(cairo_t* cr, const std::string& text);
 // Draws the text centred on cx with its baseline at y; returns its width.

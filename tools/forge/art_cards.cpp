@@ -218,7 +218,7 @@ void Plate(cairo_t* cr, const CardArt& card, const CardLayout& l) {
       SelectArtFont(cr, ArtFont::CondensedBold, size);
     }
     cairo_save(cr);
-    cairo_rectangle(cr, p.x + 1, p.y + 1, p.w - 2, 6);
+    cairo_rectangle(cr, p.x + 1, p.y + 1, p.w - 2, 5);  // rows above the bottom icons (y 41)
     cairo_clip(cr);
     SetColour(cr, ink);
     DrawCentredText(cr, card.name, p.x + p.w / 2.0, p.y + 5.5);
@@ -248,10 +248,14 @@ void Plate(cairo_t* cr, const CardArt& card, const CardLayout& l) {
     double widest = 0;
     for (const auto& line : lines) widest = std::max(widest, ArtTextWidth(cr, line));
     if (widest > maxWidth) {
-      size = std::max(7.0, size * maxWidth / widest);
+      size = std::max(5.0, size * maxWidth / widest);
       SelectArtFont(cr, ArtFont::CondensedBold, size);
     }
   }
+  // Whatever the name, it never leaves the plate.
+  cairo_save(cr);
+  cairo_rectangle(cr, p.x + 2, p.y + 1, p.w - 4, p.h - 2);
+  cairo_clip(cr);
   SetColour(cr, ink);
   if (lines.size() == 1) {
     DrawCentredText(cr, lines[0], p.x + p.w / 2.0, p.y + 17);
@@ -259,6 +263,7 @@ void Plate(cairo_t* cr, const CardArt& card, const CardLayout& l) {
     DrawCentredText(cr, lines[0], p.x + p.w / 2.0, p.y + 12);
     DrawCentredText(cr, lines[1], p.x + p.w / 2.0, p.y + 24);
   }
+  cairo_restore(cr);
   const double starY = p.y + p.h - 7;
   for (int i = 0; i < card.level; ++i) {
     const double x = p.x + p.w / 2.0 + (i - (card.level - 1) / 2.0) * 9;

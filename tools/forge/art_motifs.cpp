@@ -1222,9 +1222,11 @@ void DrawLamp(cairo_t* cr, const MotifPaint& p, int v) {
   Poly(cr, {-0.25, -0.3, 0.25, -0.3, 0.9, 1.0, -0.9, 1.0});
   cairo_fill(cr);
   cairo_pattern_destroy(g);
-  Line(cr, p, p.ink, 3, {0.1, 1.0, 0.1, -0.6, -0.1, -0.8});
-  Line(cr, p, p.body, 1.5, {0.1, 1.0, 0.1, -0.6, -0.1, -0.8});
-  Poly(cr, {-0.45, -0.75, 0.1, -0.75, 0.0, -0.45, -0.35, -0.45});
+  Line(cr, p, p.ink, 4, {0.1, 0.95, 0.1, -0.6, -0.1, -0.8});
+  Line(cr, p, p.body, 2.2, {0.1, 0.95, 0.1, -0.6, -0.1, -0.8});
+  RoundRect(cr, -0.1, 0.8, 0.4, 0.15, 0.04);
+  Paint(cr, p, p.body);
+  Poly(cr, {-0.55, -0.8, 0.2, -0.8, 0.05, -0.4, -0.4, -0.4});
   Paint(cr, p, p.body);
   Ellipse(cr, -0.17, -0.42, 0.12, 0.06);
   Fill(cr, Rgb8(255, 250, 215));
