@@ -159,3 +159,35 @@ TEST_F(CardDatabaseTest, BoosterDrawsFourThreeThenOneCardOfLevelThreeOrFour) {
   }
   EXPECT_NEAR(static_cast<double>(levelFour) / boosters, 1.0 / 3.0, 0.03);
 }
+
+TEST_F(CardDatabaseTest, RandomlyDamagedFilesNeverGiveAHalfReadCard) {
+  FreshInstallDir("fuzz");
+  ASSERT_TRUE(WriteSmallCardSet(6));
+  const std::vector<std::uint8_t> index = ReadGameFile(CardIndexPath);
+  const std::vector<std::uint8_t> records = ReadGameFile(CardRecordPath);
+  std::uint32_t x = 7;
+  auto next = [&] { return (x = x * 1664525u + 1013904223u) >> 8; };
+  for (int round = 0; round < 300; ++round) {
+    std::vector<std::uint8_t> ind = index, dat = records;
+    for (int k = 0; k < 4; ++k) {
+      std::vector<std::uint8_t>& target = next() % 2 ? ind : dat;
+      target[next() % target.size()] = static_cast<std::uint8_t>(next());
+    }
+    ind[1] = 0;  // keep the card count small enough to be accepted
+    dat.resize(next() % (dat.size() + 1));
+    ASSERT_TRUE(WriteGameFile(CardIndexPath, ind));
+    ASSERT_TRUE(WriteGameFile(CardRecordPath, dat));
+    if (!OpenCardDatabase()) continue;
+    for (int id = 0; id <= CardCount() + 1; ++id) {
+      Card card = LoadCard(id);
+      if (card.id == -1) {
+        EXPECT_TRUE(IsDefaultCard(card));
+        continue;
+      }
+      EXPECT_EQ(card.id, id);
+      EXPECT_GE(card.level, 1);
+      EXPECT_LE(card.level, 4);
+      for (int d = 0; d < 8; ++d) EXPECT_LE(card.Icon(d), 5);
+    }
+  }
+}
