@@ -7,6 +7,7 @@
 
 #include "platform/backend.h"
 #include "platform/backend_interface.h"
+#include "platform/instance_lock.h"
 #include "platform/messages.h"
 #include "platform/panel.h"
 #include "platform/script.h"
@@ -125,6 +126,10 @@ class SdlBackend : public Backend {
   }
 
   void PumpInput() override {
+    if (TakeRaiseRequest() && window_) {
+      SDL_RestoreWindow(window_);
+      SDL_RaiseWindow(window_);
+    }
     SDL_Event e;
     while (SDL_PollEvent(&e)) Translate(e);
     if (scripted_) script_.PostDue(TickCount());

@@ -91,6 +91,8 @@ TEST(OneInstance, SecondStartWithTheSameSettingsEndsAtOnce) {
   auto r = RunGame("--headless --config '" + config + "'");
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.output, "duskhaven: the game is already running with the settings in " + config + "\n");
+  EXPECT_TRUE(platform::TakeRaiseRequest());  // the running one was asked to come to the front
+  EXPECT_FALSE(platform::TakeRaiseRequest());
   platform::ReleaseInstanceLock();
   // Another configuration is another player: it starts (and stops at its own fatal error here).
   const std::string other = testing_app::ConfigWithInstall("second-other", "");
