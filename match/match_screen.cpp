@@ -24,6 +24,10 @@ std::map<std::string, DuelPictures> pictures;
 int pictureFailures = 0;
 
 const Image& PictureFor(const Card& card, bool big) {
+  // A card rebuilt from an id the database does not hold (a resumed super
+  // card) has no name, hence no picture file to ask for.
+  static const Image none;
+  if (card.name.length == 0) return none;
   DuelPictures& p = pictures[std::string(card.name.View())];
   bool& tried = big ? p.bigTried : p.smallTried;
   Image& image = big ? p.big : p.small;
@@ -71,6 +75,7 @@ void DrawBoardCell(int x, int y) {
   } else if (c.owner == NoSide) {
     DrawImage(px, py, BlockPicture(), 0);
   } else {
+    if (c.card.id < 0) DrawImageSameRect(px, py, 32, 50, m.frameImage, 0);
     DrawCardPicture(c.card, px, py, false, 0, c.owner);
   }
 }

@@ -182,3 +182,26 @@ TEST_F(Snapshot, AResumedDragGoesBackToTheHand) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SnapshotFinal, TheFinalChallengeResumesWithTheBossAsRed) {
+  SetUpMatchTable();
+  MakeCharacter(CurrentPlayer, L"TESTER");
+  SeedRandom(4711);
+  StartFinalChallenge();
+  ASSERT_TRUE(PlayUntil(MatchState::TapMove, LocalStyle::Strong));
+  std::vector<std::uint8_t> b;
+  SaveMatchSnapshot(b);
+  OtherPlayer.name.clear();
+  OtherPlayer.kind = KindLocal;
+  ASSERT_TRUE(LoadMatchSnapshot(b));
+  ResumeMatchScreen();  // super cards come back without pictures to look for
+  EXPECT_EQ(TheMatch.players[0], &OtherPlayer);
+  EXPECT_EQ(OtherPlayer.name, L"SAINT VIZUD");
+  EXPECT_EQ(OtherPlayer.kind, KindComputer);
+  EXPECT_EQ(TheMatch.players[1], &CurrentPlayer);
+  EXPECT_TRUE(PlayToEnd(LocalStyle::Strong));
+}
+
+}  // namespace
