@@ -11,12 +11,17 @@ const char* const UsageText =
     "  --version         show the version and exit\n"
     "  --headless        run without a window, on a virtual clock\n"
     "  --script FILE     play the timed input, captures and dumps of FILE\n"
-    "  --scale N         window scale factor 1..16 (default: the largest that fits)\n"
+    "  --scale N         window scale factor 1..16 (default: the Scale setting,\n"
+    "                    else the largest that fits the screen)\n"
     "  --device NAME     screen model: portrait565 (default), portrait555, portrait444,\n"
     "                    landscape565, ipaq-h3800, unsupported\n"
     "  --config DIR      keep the settings and the lock in DIR instead of\n"
     "                    $XDG_CONFIG_HOME/duskhaven\n"
-    "  --quick-game      start a quick duel right after start-up\n";
+    "  --quick-game      start a quick duel right after start-up\n"
+    "script lines (T in ms of the game's clock; KEY: Up Down Left Right A B C Start):\n"
+    "  at T tap X Y | at T down|move|up X Y | at T press KEY | at T key down|up KEY\n"
+    "  at T close | capture T|end FILE.png | dump T|end FILE | hold MS | seed N\n"
+    "a scripted run that waits for input past its script stops with exit code 3\n";
 
 namespace {
 
