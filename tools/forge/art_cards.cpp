@@ -336,6 +336,13 @@ RgbPicture DrawCardPicture(const CardArt& card, bool big) {
 std::string SmallCardPath(const std::string& name) { return "GFX\\CARDS\\SET 1\\CARDS SMALL\\" + name + ".QXG"; }
 std::string BigCardPath(const std::string& name) { return "GFX\\CARDS\\SET 1\\CARDS BIG\\BIG_" + name + ".QXG"; }
 
+bool UsableAsPictureName(const std::string& name) {
+  if (name.empty()) return false;
+  for (char c : name)
+    if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 32 || c == 127) return false;
+  return true;
+}
+
 bool CardArtList(std::vector<CardArt>& cards, std::string& error) {
   if (!LoadAssetTables(error)) return false;
   const auto& rows = CardRows();
@@ -350,6 +357,10 @@ bool CardArtList(std::vector<CardArt>& cards, std::string& error) {
   for (const CardRow& row : rows) {
     CardArt art;
     art.name = UpperAscii(row.name);
+    if (!UsableAsPictureName(art.name)) {
+      error = "card " + std::to_string(row.id) + " has a name that cannot name its picture files: '" + art.name + "'";
+      return false;
+    }
     art.level = std::clamp(row.level, 1, 4);
     art.family = (row.id - 1) % q;
     art.familyTitle = families[static_cast<std::size_t>(art.family)].title;

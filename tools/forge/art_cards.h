@@ -43,6 +43,10 @@ RgbPicture DrawCardPicture(const CardArt& card, bool big);
 std::string SmallCardPath(const std::string& name);
 std::string BigCardPath(const std::string& name);
 
+// A card name that can stand as a file name inside the cards' folders: not
+// empty, no folder separators, no control characters.
+bool UsableAsPictureName(const std::string& name);
+
 // All cards of the compiled-in tables, with their family's title.
 bool CardArtList(std::vector<CardArt>& cards, std::string& error);
 
