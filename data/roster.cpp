@@ -84,12 +84,13 @@ std::wstring OpponentDescription(int index, int opponentClass) {
   if (!ReadRosterFile(bytes)) return {};
   FieldReader fields(bytes);
   int wanted = opponentClass * 15 + index;
-  for (int k = 0; k <= wanted; ++k) {
-    RosterEntry e;
+  // Whole entries up to the wanted one, then its first four fields only.
+  RosterEntry e;
+  for (int k = 0; k < wanted; ++k)
     if (!ReadEntry(fields, e)) return {};
-    if (k == wanted) return WideFromBytes(e.description);
-  }
-  return {};
+  if (!fields.Text(e.name) || !fields.Number(e.profileNumber) || !fields.Text(e.text1) || !fields.Text(e.description))
+    return {};
+  return WideFromBytes(e.description);
 }
 
 bool DealOpponentDeck(PlayerRecord& record) {

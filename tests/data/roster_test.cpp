@@ -78,6 +78,9 @@ TEST_F(RosterTest, MissingOrTruncatedFileIsReportedAndDescriptionsAreEmpty) {
   EXPECT_EQ(RosterOpponent(1, 0).profileNumber, 2);
   EXPECT_EQ(OpponentDescription(1, 0), L"d");
   EXPECT_EQ(OpponentDescription(2, 0), L"");
+  // The description is given as soon as it has been read, even when the entry stops after it.
+  ASSERT_TRUE(WriteGameFile(RosterPath, Scrambled("#A##1##x##d##y#\r\n#B##2##x##the last#")));
+  EXPECT_EQ(OpponentDescription(1, 0), L"the last");
 }
 
 TEST_F(RosterTest, EveryClassAndTierGetsSixteenDistinctCardsByTheTable) {
