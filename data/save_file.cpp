@@ -144,6 +144,30 @@ std::vector<std::uint8_t> EncodeCharacterFile(const PlayerRecord& record, const 
   return bytes;
 }
 
+bool ReadSlotIdentity(int slot, PlayerRecord& identity) {
+  PlayerRecord read;
+  std::vector<std::uint8_t> bytes;
+  bool ok = platform::ReadWholeFile(CharacterSavePath(slot), bytes, 1u << 20);
+  ByteReader in(bytes);
+  in.I16();  // version stamp
+  read.name = in.MaskedText(SaveTextMask);
+  read.profileNumber = in.I16();
+  read.profileText1 = in.MaskedText(SaveTextMask);
+  read.profileText2 = in.MaskedText(SaveTextMask);
+  read.credits = in.I32() ^ SaveMask;
+  read.kind = in.U8();
+  ok = ok && in.Ok();
+  if (!ok) {
+    read = PlayerRecord{};
+    read.credits = NewCharacterCredits;
+    read.kind = KindLocal;
+  }
+  read.slot = static_cast<std::uint8_t>(slot);
+  read.levelCode = identity.levelCode;
+  CopyIdentity(read, identity);
+  return ok;
+}
+
 bool SaveCharacter() {
   if (CurrentPlayer.slot == 255) return true;
   // The whole file is built in memory and replaces the old one in one step.

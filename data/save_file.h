@@ -47,6 +47,13 @@ void WritePlayerRecord(const PlayerRecord& record, ByteWriter& out);
 // matches and the deck count is at most 16.
 bool ReadPlayerRecord(PlayerRecord& record, ByteReader& in);
 
+// The identity block of a slot's file for the character list, read without
+// checking the file: name, profileNumber, profile lines, credits and kind,
+// with slot set to `slot`. A file that cannot be read (or stops inside those
+// fields) gives an empty slot: empty name, profileNumber -1, empty lines, 700
+// credits, kind 2; the result says whether the file was read.
+bool ReadSlotIdentity(int slot, PlayerRecord& identity);
+
 // Stores the slot as the last character used; registered by the settings layer.
 extern std::function<void(std::uint8_t slot)> RememberLastCharacter;
 

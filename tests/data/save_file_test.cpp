@@ -256,3 +256,26 @@ TEST_F(SaveFileTest, AFailedSaveLeavesThePreviousSaveWholeAndALeftoverTempFileIs
   FreshInstallDir("nosavefolder");
   EXPECT_FALSE(SaveCharacter());
 }
+
+TEST_F(SaveFileTest, TheCharacterListReadsIdentitiesWithoutTheCheck) {
+  std::vector<std::uint8_t> bytes = SampleBytes();
+  bytes[30] ^= 0x11;  // a collection count: the file is invalid, its identity still shows
+  ASSERT_TRUE(WriteGameFile("SAVE\\Player3.QXP", bytes));
+  PlayerRecord identity;
+  ASSERT_TRUE(ReadSlotIdentity(3, identity));
+  EXPECT_EQ(identity.name, L"Al");
+  EXPECT_EQ(identity.profileNumber, 42);
+  EXPECT_EQ(identity.profileText1, L"x");
+  EXPECT_EQ(identity.credits, 1000);
+  EXPECT_EQ(identity.kind, KindLocal);
+  EXPECT_EQ(identity.slot, 3);
+  ASSERT_TRUE(WriteGameFile("SAVE\\Player1.QXP", std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 12)));
+  for (int slot : {1, 2}) {
+    EXPECT_FALSE(ReadSlotIdentity(slot, identity));
+    EXPECT_EQ(identity.name, L"");
+    EXPECT_EQ(identity.profileNumber, -1);
+    EXPECT_EQ(identity.profileText1, L"");
+    EXPECT_EQ(identity.credits, 700);
+    EXPECT_EQ(identity.slot, slot);
+  }
+}
