@@ -75,7 +75,7 @@ bool EncodePng(const RgbPicture& picture, std::vector<std::uint8_t>& bytes, std:
     return false;
   }
   png_set_write_fn(png, &bytes, AppendPngBytes, FlushPng);
-  png_set_compression_level(png, 9);
+  png_set_compression_level(png, 6);
   png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height), 8,
                PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
