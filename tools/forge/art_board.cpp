@@ -84,7 +84,7 @@ void EmptySlot(cairo_t* cr, double x, double y, double w, double h, Colour edge)
   cairo_new_sub_path(cr);
   cairo_arc_negative(cr, cx + 2.5, cy - 1.5, 4.2, 2 * Pi, 0);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-  SetColour(cr, edge, 0.3);
+  SetColour(cr, edge, 0.22);
   cairo_fill(cr);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
 }

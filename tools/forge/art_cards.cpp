@@ -24,7 +24,7 @@ struct CardLayout {
   bool big;
 };
 
-constexpr CardLayout SmallLayout{SmallCardWidth, SmallCardHeight, 16, 20.5, 9.5, SmallPlate, 2, 32.5, false};
+constexpr CardLayout SmallLayout{SmallCardWidth, SmallCardHeight, 16, 20, 10.5, SmallPlate, 2, 32.5, false};
 constexpr CardLayout BigLayout{BigCardWidth, BigCardHeight, 48, 56, 30, BigPlate, 5, 0, true};
 
 const Colour Chrome[3] = {Rgb8(238, 240, 250), Rgb8(128, 132, 150), Rgb8(214, 218, 232)};
