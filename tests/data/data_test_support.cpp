@@ -1,6 +1,8 @@
 // data_test_support.cpp -- writes test card sets through the forge's own file builder.
 #include "tests/data/data_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <unistd.h>
 
@@ -8,10 +10,27 @@
 #include "platform/file_system.h"
 #include "tools/forge/card_data_files.h"
 
-std::string FreshInstallDir(const std::string& name) {
+namespace {
+
+std::string TestRoot() {
   const char* tmp = std::getenv("TMPDIR");
-  std::string dir = std::string(tmp && *tmp ? tmp : "/tmp") + "/duskhaven-data-test-" + std::to_string(getpid()) +
-                    "-" + name;
+  return std::string(tmp && *tmp ? tmp : "/tmp") + "/duskhaven-data-test-" + std::to_string(getpid());
+}
+
+// Removes this run's folders once every test has run.
+class RemoveTestFolders : public ::testing::Environment {
+ public:
+  void TearDown() override {
+    std::string command = "rm -rf '" + TestRoot() + "'";
+    if (std::system(command.c_str()) != 0) std::fprintf(stderr, "cannot remove %s\n", TestRoot().c_str());
+  }
+};
+const auto* const removeFolders = ::testing::AddGlobalTestEnvironment(new RemoveTestFolders);
+
+}  // namespace
+
+std::string FreshInstallDir(const std::string& name) {
+  std::string dir = TestRoot() + "/" + name;
   std::string command = "rm -rf '" + dir + "'";
   if (std::system(command.c_str()) != 0) return dir;
   platform::MakeDirectories(dir);
