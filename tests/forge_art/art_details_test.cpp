@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
 
 #include "tests/forge_art/art_test_support.h"
 #include "tools/forge/art_banners.h"
@@ -67,4 +68,26 @@ TEST(ArtNames, OnlyNamesThatStayInTheirFolderNameAPicture) {
   EXPECT_FALSE(UsableAsPictureName(std::string("TAB\tNAME")));
   EXPECT_EQ(SmallCardPath("OWL"), "GFX\\CARDS\\SET 1\\CARDS SMALL\\OWL.QXG");
   EXPECT_EQ(BigCardPath("OWL"), "GFX\\CARDS\\SET 1\\CARDS BIG\\BIG_OWL.QXG");
+}
+
+TEST(ArtNames, CardsTakeTheirFamilyFromTheirPlaceInTheirLevel) {
+  std::vector<CardArt> cards;
+  std::string error;
+  ASSERT_TRUE(CardArtList(cards, error)) << error;
+  ASSERT_EQ(cards.size() % 4, 0u);
+  const std::size_t q = cards.size() / 4;
+  for (std::size_t p = 0; p < q; ++p) {
+    // Ids p+1, q+p+1, 2q+p+1 and 3q+p+1 are one family at levels 1..4.
+    for (std::size_t level = 0; level < 4; ++level) {
+      const CardArt& card = cards[level * q + p];
+      EXPECT_EQ(card.family, static_cast<int>(p)) << card.name;
+      EXPECT_EQ(card.level, static_cast<int>(level) + 1) << card.name;
+      EXPECT_EQ(card.familyTitle, cards[p].familyTitle) << card.name;
+      EXPECT_TRUE(UsableAsPictureName(card.name)) << card.name;
+    }
+  }
+  // Names are unique, so no card's picture overwrites another's.
+  std::set<std::string> names;
+  for (const CardArt& card : cards) names.insert(card.name);
+  EXPECT_EQ(names.size(), cards.size());
 }
