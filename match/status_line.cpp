@@ -98,7 +98,7 @@ std::wstring TickerText(StatusLine& line, int& x) {
     x = 233 - TextWidth(GameFont, shown);
   } else {
     if (-line.count < length) {
-      shown = text.substr(static_cast<std::size_t>(length + line.count));
+      shown = text.substr(static_cast<std::size_t>(-line.count));  // the last L + count characters
     } else {
       spaces = -(length + line.count) + 1;
       shown = std::wstring(static_cast<std::size_t>(spaces), L' ') + text;

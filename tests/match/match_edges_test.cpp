@@ -255,6 +255,22 @@ TEST_F(LocalTurn, ASideWithNothingLeftPassesItsTurn) {
   EXPECT_EQ(m.state, MatchState::ComputerTurn);
 }
 
+TEST_F(LocalTurn, AComputerWithNothingLeftPassesToo) {
+  Match& m = TheMatch;
+  m.hands[1].Clear();
+  m.piles[1].Clear();
+  m.currentSide = 0;
+  TurnChange();
+  ASSERT_EQ(m.state, MatchState::ComputerTurn);
+  MatchFrame();
+  ASSERT_FALSE(Events.empty());
+  EXPECT_EQ(Events.back().kind, MatchEvent::Pass);
+  EXPECT_EQ(Events.back().side, 1);
+  MatchFrame();
+  EXPECT_EQ(m.state, MatchState::TapMove);
+  EXPECT_EQ(m.currentSide, 0);
+}
+
 TEST(CoinToss, TheSpinAlwaysRestsOnTheStartingSidesColour) {
   CoinStep steps[64];
   for (int target : {0, 12})
