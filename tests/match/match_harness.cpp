@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 #include "data/card_database.h"
 #include "data/roster.h"
@@ -39,6 +41,27 @@ bool AnswerBox(const std::wstring& text, const std::wstring& left, const std::ws
 
 void Observe(const MatchEvent& e) { Events.push_back(e); }
 
+std::string privateDir;
+
+void RemovePrivateDir() {
+  std::error_code ignored;
+  if (!privateDir.empty()) std::filesystem::remove_all(privateDir, ignored);
+}
+
+// The forged data set seen through links, with a SAVE folder of this test
+// program's own: tests running side by side never share a save file.
+std::string PrivateInstallDir() {
+  namespace fs = std::filesystem;
+  char folder[] = "/tmp/duskhaven-match-XXXXXX";
+  if (!mkdtemp(folder)) return DUSKHAVEN_MATCH_TEST_DATA;
+  privateDir = folder;
+  std::atexit(RemovePrivateDir);
+  std::error_code error;
+  for (const fs::directory_entry& e : fs::directory_iterator(DUSKHAVEN_MATCH_TEST_DATA, error))
+    if (e.path().filename() != "SAVE") fs::create_symlink(e.path(), fs::path(privateDir) / e.path().filename(), error);
+  return privateDir;
+}
+
 }  // namespace
 
 void SetUpMatchTable() {
@@ -49,7 +72,7 @@ void SetUpMatchTable() {
     options.headless = true;
     std::string error;
     ASSERT_TRUE(platform::StartBackend(options, error)) << error;
-    const std::string dir = DUSKHAVEN_MATCH_TEST_DATA;
+    const std::string dir = PrivateInstallDir();
     platform::SetInstallDir(dir);
     InstallDir = std::wstring(dir.begin(), dir.end()) + L"\\";
     SoundOff = true;
