@@ -20,6 +20,7 @@
 #include "platform/backend.h"
 #include "platform/file_system.h"
 #include "platform/game_state.h"
+#include "platform/clock.h"
 #include "platform/messages.h"
 
 std::vector<BoxRecord> ShownBoxes;
@@ -198,6 +199,7 @@ bool PlayUntil(MatchState stopAt, LocalStyle style, int frameLimit) {
     }
     PlayLocalStep(style);
     MatchFrame();
+    platform::SleepMs(16);  // as the main loop's present: the next 1/60 s
   }
   return false;
 }
