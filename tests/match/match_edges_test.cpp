@@ -319,3 +319,24 @@ TEST(ShortDeck, EmptyDeckSlotsAreNeverDealt) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EmptyDecks, ADuelWithNothingToPlayEndsInsteadOfTurningForever) {
+  SetUpMatchTable();
+  static PlayerRecord a, b;
+  a.name = L"A";
+  b.name = L"B";
+  a.kind = b.kind = KindLocal;
+  EmptyDeck(a.deck);
+  EmptyDeck(b.deck);
+  InClub = 0;
+  BeginDuel(a, b, 3);
+  EXPECT_EQ(TheMatch.firstTurnState, MatchState::MatchOver);
+  EXPECT_EQ(MatchResult, 2);
+  EXPECT_EQ(TheMatch.rewardCount, 0);
+  EXPECT_TRUE(PlayToEnd(LocalStyle::Strong, 5000));
+  EXPECT_EQ(InClub, 1);
+}
+
+}  // namespace
