@@ -4,6 +4,7 @@
 #include "gfx/text_banners.h"
 #include "engine/random.h"
 #include "match/match_internal.h"
+#include "match/match_link.h"
 #include "platform/clock.h"
 #include "platform/game_state.h"
 #include "platform/messages.h"
@@ -12,6 +13,12 @@ Match TheMatch;
 std::uint8_t MatchResult = 2;
 void (*MatchTutorialFrame)() = nullptr;
 void (*MatchTutorialStylusDown)(int x, int y) = nullptr;
+MatchLinkHooks MatchLink;
+
+bool OtherSideRemote(Side side) {
+  const PlayerRecord* p = TheMatch.players[Opponent(side)];
+  return p && IsRemoteKind(p->kind);
+}
 
 namespace {
 
@@ -125,13 +132,14 @@ void MatchFrame() {
     case MatchState::AwaitRemoteAttack:
     case MatchState::AwaitRemoteMultiHit:
     case MatchState::RemotePlaced:
-      // The link duel's waits come with the multiplayer link; without a link
-      // there is nothing to wait for, so the duel is left.
-      if (!m.link) m.state = MatchState::Leave;
+      // Without the link there is nothing to wait for: the duel is left.
+      if (MatchLink.remoteState) MatchLink.remoteState();
+      else m.state = MatchState::Leave;
       break;
     default:
       break;  // the stylus states act on stylus events only
   }
+  if (OtherSideRemote(m.currentSide) && MatchLink.linkCheck) MatchLink.linkCheck();
 }
 
 void LeaveMatch() {
@@ -139,5 +147,6 @@ void LeaveMatch() {
   m.state = MatchState::Leave;
   InClub = 1;
   FreeDuelPictures();
-  if (!m.link) platform::PostUserMessage(1);
+  if (OtherSideRemote(LocalSide()) && MatchLink.backToLobby) MatchLink.backToLobby();
+  else platform::PostUserMessage(1);
 }

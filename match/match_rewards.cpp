@@ -7,6 +7,7 @@
 #include "gfx/screen_buffers.h"
 #include "gfx/text_banners.h"
 #include "match/match_internal.h"
+#include "match/match_link.h"
 #include "match/reward_pick.h"
 
 namespace {
@@ -76,7 +77,8 @@ void MatchOverState() {
 
 void SettleState() {
   Match& m = TheMatch;
-  // The card id of a link duel is agreed over the link (multiplayer); against the computer nothing is exchanged.
+  // A link duel agrees its card over the link; against the computer nothing is exchanged.
+  if (OpponentIsRemote() && MatchLink.agreeRewardCard) MatchLink.agreeRewardCard();
   m.state = m.rewardCount > 0 ? MatchState::ShowReward : MatchState::Leave;
 }
 

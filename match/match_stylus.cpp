@@ -6,6 +6,7 @@
 #include "gfx/screen_buffers.h"
 #include "match/match_events.h"
 #include "match/match_internal.h"
+#include "match/match_link.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ void DrawFromOwnPile() {
     DrawHandSlot(m.selectedSlot, false);
     m.selectedSlot = 255;
   }
+  if (OtherSideRemote(side) && MatchLink.sendCardTaken) MatchLink.sendCardTaken();
   StartDrawFlight(card, side, slot, MatchState::EndTurn);
 }
 
@@ -78,6 +80,7 @@ void Drop() {
   const int cx = (m.dragPos.x + 12) / 40, cy = (m.dragPos.y + 21) / 58;
   Hand& hand = LocalHand();
   if (m.selectedSlot < HandSize && hand.Occupied(m.selectedSlot) && CanPlace(m.board, m.liftedCard, cx, cy)) {
+    if (OtherSideRemote(m.currentSide) && MatchLink.sendPlayCard) MatchLink.sendPlayCard(m.liftedCard.id, cx, cy);
     PlayMatchEffect(L"SOUNDS\\carte.QXW");
     DrawImage(m.dragPos.x, m.dragPos.y, m.slotSave, 0);
     DrawCardPicture(m.liftedCard, CellPixelX(cx), CellPixelY(cy), false, 0, m.currentSide);
@@ -108,6 +111,8 @@ void ChooseTarget(int px, int py, bool multiHit) {
   const int tx = (px - 4) / 40, ty = (py - 4) / 58;
   if (!InBounds(tx, ty) || !CanAttack(m.board, m.attacker.x, m.attacker.y, tx, ty)) return;
   ClearHighlight();
+  if (OtherSideRemote(m.currentSide) && MatchLink.sendAttack)
+    MatchLink.sendAttack(multiHit, m.attacker, {static_cast<std::int8_t>(tx), static_cast<std::int8_t>(ty)});
   StartAttack(m.attacker.x, m.attacker.y, tx, ty, multiHit ? MatchState::ResolveMultiHit : MatchState::ResolveAttack);
 }
 

@@ -96,6 +96,10 @@ TEST_F(DuelEnd, TheFinalChallengeAndALinkDuelHandOverOneCard) {
     if (c.card.id == TheMatch.rewardCards[1]) {
       EXPECT_EQ(c.firstOwner, 1);
     }
+  // The remote deck is not on this device: the perfect is settled as one card.
+  TheMatch.state = MatchState::MatchOver;
+  MatchFrame();
+  EXPECT_EQ(TheMatch.state, MatchState::SettleWin);
 }
 
 TEST_F(DuelEnd, AWonCardIsAddedAndCounted) {

@@ -1,0 +1,25 @@
+// match_link.h -- where a link duel's messages join the duel; the multiplayer link fills these in.
+#pragma once
+
+#include "match/match.h"
+
+// Each hook is called only in a duel whose other side is remote (kind 3 or 4)
+// and only when it is set; unset, a link duel ends at its first wait.
+struct MatchLinkHooks {
+  // Runs AwaitRemoteMove, AwaitRemoteAttack, AwaitRemoteMultiHit and RemotePlaced.
+  void (*remoteState)() = nullptr;
+  // Before the local side's card is placed, its attack or multi-hit starts, or it draws.
+  void (*sendPlayCard)(int id, int x, int y) = nullptr;
+  void (*sendAttack)(bool multiHit, CellPos attacker, CellPos target) = nullptr;
+  void (*sendCardTaken)() = nullptr;
+  // Every frame while the remote side waits for this one: keeps the link alive or reconnects.
+  void (*linkCheck)() = nullptr;
+  // SettleWin / SettleLoss: agrees the card that changes hands (rewardCards[1]).
+  void (*agreeRewardCard)() = nullptr;
+  // LeaveMatch of a link duel: back to the lobby.
+  void (*backToLobby)() = nullptr;
+};
+extern MatchLinkHooks MatchLink;
+
+// True when the side that is not `side` is driven over the link.
+bool OtherSideRemote(Side side);
