@@ -3,6 +3,8 @@
 
 #include "data/card_database.h"
 #include "engine/random.h"
+#include "gfx/screen_buffers.h"
+#include "match/card_pictures.h"
 #include "match/coin_token.h"
 #include "match/match_internal.h"
 #include "tests/match/match_harness.h"
@@ -337,6 +339,44 @@ TEST(EmptyDecks, ADuelWithNothingToPlayEndsInsteadOfTurningForever) {
   EXPECT_EQ(TheMatch.rewardCount, 0);
   EXPECT_TRUE(PlayToEnd(LocalStyle::Strong, 5000));
   EXPECT_EQ(InClub, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The pile's rectangle on screen, as drawn now.
+std::vector<std::uint16_t> PileArea() {
+  std::vector<std::uint16_t> out;
+  const std::uint16_t* screen = ScreenBuffer(0);
+  for (int y = 257; y < 257 + 54; ++y)
+    for (int x = 11; x < 11 + 36; ++x) out.push_back(screen[y * 240 + x]);
+  return out;
+}
+
+TEST_F(LocalTurn, ThePileShowsOneBackPerFourCards) {
+  Match& m = TheMatch;
+  const std::uint8_t kept = m.piles[0].count;
+  auto shown = [&](int count) {
+    m.piles[0].count = static_cast<std::uint8_t>(count);
+    DrawLocalPile();
+    return PileArea();
+  };
+  const auto empty = shown(0);
+  const auto one = shown(1), three = shown(3), four = shown(4), eleven = shown(11);
+  m.piles[0].count = kept;
+  // The bare frame, then one back for 1..3 cards, two from 4, three for 11.
+  std::vector<std::uint16_t> frame;
+  for (int y = 257; y < 257 + 54; ++y)
+    for (int x = 11; x < 11 + 36; ++x) frame.push_back(m.frameImage.pixels[y * m.frameImage.width + x]);
+  EXPECT_EQ(empty, frame);
+  EXPECT_NE(one, empty);
+  EXPECT_EQ(one, three);
+  EXPECT_NE(four, three);
+  EXPECT_NE(eleven, four);
+  // The third back's top-left corner at (13, 259) is the back's own corner.
+  const Image& back = CardBackPicture();
+  EXPECT_EQ(eleven[(259 - 257) * 36 + (13 - 11)], back.pixels[0]);
 }
 
 }  // namespace
