@@ -3,6 +3,7 @@
 
 #include "data/card_database.h"
 #include "engine/random.h"
+#include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "match/card_pictures.h"
 #include "match/coin_token.h"
@@ -161,6 +162,13 @@ TEST_F(LocalTurn, OnlyAHighlightedCellCanBeAttacked) {
   PlaceCard(m.board, CardWith(7, {{Right, 5}}), 1, 1, 1);  // not pointed at
   PlaceAndAttack(CardWith(8, {{Right, 3}, {Down, 3}}), 2, 1);
   ASSERT_EQ(m.state, MatchState::TapAttack);
+  // The attacker is tinted red and its two targets blue; the card it does not point at is not.
+  auto pixelAt = [](int x, int y) { return SplitPixel(ScreenBuffer(0)[(58 * y + 4 + 10) * 240 + 40 * x + 4 + 3]); };
+  auto plainAt = [](int x, int y) { return SplitPixel(ScreenBuffer(1)[(58 * y + 4 + 10) * 240 + 40 * x + 4 + 3]); };
+  EXPECT_GT(pixelAt(2, 1).r, plainAt(2, 1).r);
+  EXPECT_GT(pixelAt(3, 1).b, plainAt(3, 1).b);
+  EXPECT_GT(pixelAt(2, 2).b, plainAt(2, 2).b);
+  EXPECT_EQ(pixelAt(1, 1).b, plainAt(1, 1).b);
   Tap(CellPixelX(1) + 10, CellPixelY(1) + 10);
   Tap(CellPixelX(5) + 10, CellPixelY(3) + 10);
   Tap(2, 2);
