@@ -9,16 +9,7 @@
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
 
-void RoundRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -Pi / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, Pi / 2);
-  cairo_arc(cr, x + r, y + h - r, r, Pi / 2, Pi);
-  cairo_arc(cr, x + r, y + r, r, Pi, 3 * Pi / 2);
-  cairo_close_path(cr);
-}
 
 void Gradient(cairo_t* cr, double x0, double y0, double x1, double y1, Colour a, Colour b) {
   cairo_pattern_t* g = cairo_pattern_create_linear(x0, y0, x1, y1);

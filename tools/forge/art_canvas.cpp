@@ -17,6 +17,15 @@ void LiftAboveKey(std::uint8_t& r, std::uint8_t& g, std::uint8_t& b) {
   b = std::max(b, FloorBlue);
 }
 
+void RoundRect(cairo_t* cr, double x, double y, double w, double h, double r) {
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x + w - r, y + r, r, -Pi / 2, 0);
+  cairo_arc(cr, x + w - r, y + h - r, r, 0, Pi / 2);
+  cairo_arc(cr, x + r, y + h - r, r, Pi / 2, Pi);
+  cairo_arc(cr, x + r, y + r, r, Pi, 3 * Pi / 2);
+  cairo_close_path(cr);
+}
+
 Colour Rgb8(int r, int g, int b) { return Colour{r / 255.0, g / 255.0, b / 255.0}; }
 
 Colour Mix(Colour a, Colour b, double t) {

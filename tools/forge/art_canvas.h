@@ -36,6 +36,11 @@ Colour Mix(Colour a, Colour b, double t);  // t = 0 gives a, 1 gives b
 Colour Scale(Colour c, double k);          // brighter (k > 1) or darker (k < 1), clamped
 void SetColour(cairo_t* cr, Colour c, double alpha = 1.0);
 
+constexpr double Pi = 3.14159265358979323846;
+
+// Adds a rectangle with rounded corners of radius r to the current path.
+void RoundRect(cairo_t* cr, double x, double y, double w, double h, double r);
+
 class ArtCanvas {
  public:
   ArtCanvas(int width, int height);  // fully transparent

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
 
 // Where things sit on each size of card (pixels).
 struct CardLayout {

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
 
 // A fixed-seed generator for windows and stars: the same picture every time.
 class Scatter {

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
 
 void Chevron(cairo_t* cr, double cx, double cy, double s) {
   cairo_move_to(cr, cx - 1.0 * s, cy - 0.9 * s);

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
 
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_save(cr);
@@ -24,14 +23,6 @@ void Circle(cairo_t* cr, double cx, double cy, double r) {
   cairo_arc(cr, cx, cy, r, 0, 2 * Pi);
 }
 
-void RoundRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -Pi / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, Pi / 2);
-  cairo_arc(cr, x + r, y + h - r, r, Pi / 2, Pi);
-  cairo_arc(cr, x + r, y + r, r, Pi, 3 * Pi / 2);
-  cairo_close_path(cr);
-}
 
 void Poly(cairo_t* cr, std::initializer_list<double> xy) {
   const double* p = xy.begin();

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
 
 void Star(cairo_t* cr, double cx, double cy, double r) {
   for (int k = 0; k < 10; ++k) {
