@@ -18,13 +18,27 @@ namespace {
 platform::ReadOnlyFile indexFile;
 platform::ReadOnlyFile recordFile;
 std::int16_t cardCount = 0;
+std::uint64_t recordFileSize = 0;  // the data files never change while the game runs
 std::string problem;
+
+std::uint32_t LittleEndian32(const std::uint8_t* b) {
+  return static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+         static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+}
 
 bool ReadIndexEntry(int n, std::uint32_t& value) {
   std::uint8_t b[4];
   if (indexFile.ReadAt(4u * static_cast<std::uint64_t>(n), b, 4) != 4) return false;
-  value = static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
-          static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+  value = LittleEndian32(b);
+  return true;
+}
+
+// Entries n and n + 1 of the index, which stand side by side: one read.
+bool ReadIndexPair(int n, std::uint32_t& first, std::uint32_t& second) {
+  std::uint8_t b[8];
+  if (indexFile.ReadAt(4u * static_cast<std::uint64_t>(n), b, 8) != 8) return false;
+  first = LittleEndian32(b);
+  second = LittleEndian32(b + 4);
   return true;
 }
 
@@ -52,6 +66,7 @@ bool OpenCardDatabase() {
     return Fail(std::string(CardIndexPath) + " announces " + std::to_string(count) + " cards (at most " +
                 std::to_string(MaxCardCount) + ")");
   cardCount = count;
+  recordFileSize = recordFile.Size();
   return true;
 }
 
@@ -59,6 +74,7 @@ void CloseCardDatabase() {
   indexFile.Close();
   recordFile.Close();
   cardCount = 0;
+  recordFileSize = 0;
 }
 
 const std::string& CardDatabaseProblem() { return problem; }
@@ -68,15 +84,24 @@ std::int16_t CardCount() { return cardCount; }
 Card LoadCard(int id) {
   if (id <= 0 || id > cardCount) return Card{};
   std::uint32_t start = 0, end = 0;
-  if (!ReadIndexEntry(id, start) || !ReadIndexEntry(id + 1, end)) return Card{};
+  if (!ReadIndexPair(id, start, end)) return Card{};
   // A record must lie inside CARDS.DAT: nothing larger than the file is ever allocated.
-  std::uint64_t fileSize = recordFile.Size();
+  const std::uint64_t fileSize = recordFileSize;
   if (end < start || start > fileSize || end - start > fileSize - start) return Card{};
-  std::vector<std::uint8_t> bytes(end - start);
-  if (recordFile.ReadAt(start, bytes.data(), bytes.size()) != bytes.size()) return Card{};
-  Unscramble(bytes, DataFileMask);
+  // Ordinary records are a few dozen bytes: they are read into the stack and
+  // only an unusually long one goes to the heap.
+  const std::size_t length = end - start;
+  std::uint8_t local[256];
+  std::vector<std::uint8_t> large;
+  std::uint8_t* bytes = local;
+  if (length > sizeof local) {
+    large.resize(length);
+    bytes = large.data();
+  }
+  if (recordFile.ReadAt(start, bytes, length) != length) return Card{};
+  for (std::size_t i = 0; i < length; ++i) bytes[i] ^= DataFileMask;
 
-  FieldReader fields(bytes);
+  FieldReader fields(bytes, length);
   std::string name, digits;
   std::int16_t value = 0, level = 0;
   if (!fields.Text(name) || !fields.Text(digits) || !fields.Number(value) || !fields.Number(level)) return Card{};
