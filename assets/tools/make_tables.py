@@ -34,8 +34,8 @@ def Fraction(a, b):
 
 
 def IconsFor(family, shape, level, minCount, minBudget, maxCount, maxBudget):
-    spec = LEVELS[level]
-    lo, hi = spec["budget"]
+    rule = LEVELS[level]
+    lo, hi = rule["budget"]
     budget = lo + round(Fraction(family, level) * (hi - lo))
     budget = min(max(budget, minBudget), maxBudget)
     weights = [int(c) for c in shape]
@@ -45,11 +45,11 @@ def IconsFor(family, shape, level, minCount, minBudget, maxCount, maxBudget):
     order = sorted(range(8), key=lambda d: (-weights[d],
                                             spread.index((d - family) % 8)))
     order = [d for d in order if weights[d] > 0]
-    clo, chi = spec["icons"]
+    clo, chi = rule["icons"]
     count = clo + round(Fraction(family + 100, level) * (chi - clo))
     # A 5 can only be drawn against, never beaten: a card carries two at most.
-    fives = 0 if spec["top"] < 5 else (1 if budget < 23 else 2)
-    cap = spec["top"] if fives == 0 else 4
+    fives = 0 if rule["top"] < 5 else (1 if budget < 23 else 2)
+    cap = rule["top"] if fives == 0 else 4
     count = max(count, minCount, -(-(budget - fives) // cap))
     if minCount:
         count = min(count, max(minCount + 2, -(-(budget - fives) // cap)))
@@ -62,7 +62,7 @@ def IconsFor(family, shape, level, minCount, minBudget, maxCount, maxBudget):
     # Hand out the rest of the budget in proportion to the shape's weights.
     for _ in range(budget - count):
         open_ = [d for d in chosen
-                 if icons[d] < cap or (icons[d] == cap < spec["top"]
+                 if icons[d] < cap or (icons[d] == cap < rule["top"]
                                        and icons.count(5) < fives)]
         best = max(open_, key=lambda d: (weights[d] / icons[d], -order.index(d)))
         icons[best] += 1
@@ -70,9 +70,9 @@ def IconsFor(family, shape, level, minCount, minBudget, maxCount, maxBudget):
 
 
 def ValueFor(family, level, icons):
-    spec = LEVELS[level]
-    blo, bhi = spec["budget"]
-    vlo, vhi = spec["value"]
+    rule = LEVELS[level]
+    blo, bhi = rule["budget"]
+    vlo, vhi = rule["value"]
     step = (vhi - vlo) // (bhi - blo + 1)
     budget = sum(icons)
     # Within one budget band, a sharper top icon costs a little more.

@@ -243,13 +243,13 @@ TEST_F(ForgedArt, TokenStopsRedOnFrameZeroAndBlueOnFrameTwelve) {
 
 TEST_F(ForgedArt, BannersHaveLetteringOnTheKeyAndFitTheirAnimations) {
   ASSERT_TRUE(forged);
-  for (const BannerSpec& spec : BannerSpecs()) {
-    const RgbPicture p = Picture(spec.path);
-    ASSERT_EQ(p.width, spec.width) << spec.path;
-    EXPECT_EQ(KeyRuleFault(p), "") << spec.path;
+  for (const BannerLayout& banner : BannerLayouts()) {
+    const RgbPicture p = Picture(banner.path);
+    ASSERT_EQ(p.width, banner.width) << banner.path;
+    EXPECT_EQ(KeyRuleFault(p), "") << banner.path;
     EXPECT_LE(p.width, 240);
     EXPECT_LE(p.height, 235);
-    EXPECT_EQ(p.height % 4, 0) << spec.path << ": the wipe slides four quarters";
+    EXPECT_EQ(p.height % 4, 0) << banner.path << ": the wipe slides four quarters";
     int lit = 0, edgeLit = 0;
     for (int y = 0; y < p.height; ++y)
       for (int x = 0; x < p.width; ++x) {
@@ -257,8 +257,8 @@ TEST_F(ForgedArt, BannersHaveLetteringOnTheKeyAndFitTheirAnimations) {
         lit += on;
         if (x == 0 || y == 0 || x == p.width - 1 || y == p.height - 1) edgeLit += on;
       }
-    EXPECT_GT(lit, p.width * p.height / 10) << spec.path;
-    EXPECT_EQ(edgeLit, 0) << spec.path << ": black must surround the lettering";
+    EXPECT_GT(lit, p.width * p.height / 10) << banner.path;
+    EXPECT_EQ(edgeLit, 0) << banner.path << ": black must surround the lettering";
   }
   for (const char* wide : {"GFX\\TEXT\\start.QXG", "GFX\\TEXT\\youwin.QXG", "GFX\\TEXT\\youloose.QXG",
                            "GFX\\TEXT\\Perfect.QXG", "GFX\\TEXT\\draw.QXG"})

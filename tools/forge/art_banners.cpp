@@ -48,8 +48,8 @@ void Lettering(cairo_t* cr, const std::string& text, double cx, double baseline,
 
 }  // namespace
 
-const std::vector<BannerSpec>& BannerSpecs() {
-  static const std::vector<BannerSpec> specs = {
+const std::vector<BannerLayout>& BannerLayouts() {
+  static const std::vector<BannerLayout> layouts = {
       {"GFX\\TEXT\\start.QXG", "START!", 240, 64, club::Amber, Rgb8(255, 80, 40), club::Magenta},
       {"GFX\\TEXT\\youwin.QXG", "YOU WIN", 240, 64, Rgb8(255, 246, 170), Rgb8(236, 160, 30), club::Amber},
       {"GFX\\TEXT\\youloose.QXG", "YOU LOSE", 240, 64, Rgb8(190, 220, 255), Rgb8(70, 90, 200), club::Cyan},
@@ -58,15 +58,15 @@ const std::vector<BannerSpec>& BannerSpecs() {
       {"GFX\\TEXT\\multihit.QXG", "MULTI HIT!", 200, 52, Rgb8(255, 220, 250), club::Magenta, Rgb8(255, 120, 230)},
       {"GFX\\TEXT\\cardtaken.QXG", "CARD TAKEN", 200, 44, Rgb8(220, 255, 255), Rgb8(30, 170, 220), club::Cyan},
   };
-  return specs;
+  return layouts;
 }
 
-RgbPicture DrawBanner(const BannerSpec& spec) {
-  ArtCanvas canvas(spec.width, spec.height);
+RgbPicture DrawBanner(const BannerLayout& banner) {
+  ArtCanvas canvas(banner.width, banner.height);
   cairo_t* cr = canvas.Cr();
-  const double size = spec.height * 0.72;
-  Lettering(cr, spec.text, spec.width / 2.0, spec.height * 0.5 + size * 0.36, size, ArtFont::SansBold, spec.top,
-            spec.bottom, spec.edge, spec.width - size * 0.3);
+  const double size = banner.height * 0.72;
+  Lettering(cr, banner.text, banner.width / 2.0, banner.height * 0.5 + size * 0.36, size, ArtFont::SansBold, banner.top,
+            banner.bottom, banner.edge, banner.width - size * 0.3);
   return canvas.Keyed();
 }
 
@@ -91,7 +91,7 @@ RgbPicture DrawVersusBanner() {
 }
 
 bool ForgeBanners(ForgeOutput& out) {
-  for (const BannerSpec& spec : BannerSpecs())
-    if (!WritePngPicture(out, spec.path, DrawBanner(spec))) return false;
+  for (const BannerLayout& banner : BannerLayouts())
+    if (!WritePngPicture(out, banner.path, DrawBanner(banner))) return false;
   return WritePngPicture(out, "GFX\\TEXT\\Versus.QXG", DrawVersusBanner());
 }

@@ -6,7 +6,7 @@
 
 #include "tools/forge/art_canvas.h"
 
-struct BannerSpec {
+struct BannerLayout {
   const char* path;   // as the game asks for it
   const char* text;   // the lettering
   int width, height;  // start and result banners: 240 wide, height a multiple of 4
@@ -14,7 +14,7 @@ struct BannerSpec {
   Colour edge;        // the neon edge
 };
 
-const std::vector<BannerSpec>& BannerSpecs();
-RgbPicture DrawBanner(const BannerSpec& spec);
+const std::vector<BannerLayout>& BannerLayouts();
+RgbPicture DrawBanner(const BannerLayout& banner);
 RgbPicture DrawVersusBanner();  // "GFX\TEXT\Versus.QXG", 3x its size still fits the board
 bool ForgeBanners(ForgeOutput& out);
