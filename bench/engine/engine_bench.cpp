@@ -12,20 +12,27 @@
 
 namespace {
 
+// 32 seeded mid-game boards with a five-card hand each, shared by the search benchmarks.
+struct CrowdedBoards {
+  static constexpr int Count = 32;
+  Board boards[Count];
+  Hand hands[Count];
+  CrowdedBoards() {
+    for (int i = 0; i < Count; ++i) CrowdedBoard(1000u + static_cast<std::uint32_t>(i), 8 + i % 5, boards[i], hands[i]);
+  }
+};
+
 // A five-card hand against 8..12 cards already down: the widest searches of a duel.
 void BM_ChooseMove(benchmark::State& state) {
   AiLevel = static_cast<std::int8_t>(state.range(0));
-  constexpr int Boards = 32;
-  Board boards[Boards];
-  Hand hands[Boards];
-  for (int i = 0; i < Boards; ++i) CrowdedBoard(1000u + static_cast<std::uint32_t>(i), 8 + i % 5, boards[i], hands[i]);
+  const CrowdedBoards set;
   SeedRandom(1);
   int i = 0;
   for (auto _ : state) {
     MoveChoice m;
-    ChooseMove(boards[i], hands[i], 11, 1, m);
+    ChooseMove(set.boards[i], set.hands[i], 11, 1, m);
     benchmark::DoNotOptimize(m);
-    i = (i + 1) % Boards;
+    i = (i + 1) % CrowdedBoards::Count;
   }
 }
 BENCHMARK(BM_ChooseMove)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
@@ -33,16 +40,13 @@ BENCHMARK(BM_ChooseMove)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 // The same boards through the step-by-step search on full board copies, for comparison.
 void BM_ChooseMoveLiteral(benchmark::State& state) {
   AiLevel = static_cast<std::int8_t>(state.range(0));
-  constexpr int Boards = 32;
-  Board boards[Boards];
-  Hand hands[Boards];
-  for (int i = 0; i < Boards; ++i) CrowdedBoard(1000u + static_cast<std::uint32_t>(i), 8 + i % 5, boards[i], hands[i]);
+  const CrowdedBoards set;
   SeedRandom(1);
   int i = 0;
   for (auto _ : state) {
-    LiteralResult r = LiteralChooseMove(boards[i], hands[i], 11, 1);
+    LiteralResult r = LiteralChooseMove(set.boards[i], set.hands[i], 11, 1);
     benchmark::DoNotOptimize(r);
-    i = (i + 1) % Boards;
+    i = (i + 1) % CrowdedBoards::Count;
   }
 }
 BENCHMARK(BM_ChooseMoveLiteral)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
