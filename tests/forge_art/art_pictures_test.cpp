@@ -136,7 +136,8 @@ TEST(ArtMotifs, TitlesPickTheirMotifByWholeWords) {
   EXPECT_EQ(MotifForTitle("Moon Cat family", 9), Motif::MoonCat);
   EXPECT_EQ(MotifForTitle("Full Moon", 9), Motif::Moon);
   EXPECT_EQ(MotifForTitle("Disco Rat", 34), Motif::Rat);
-  EXPECT_EQ(MotifForTitle("Masked Dancer", 10), Motif::Mask);
+  EXPECT_EQ(MotifForTitle("Masked Dancer", 10), Motif::VeiledDancer);
+  EXPECT_EQ(MotifForTitle("Carnival Mask family", 76), Motif::Mask);
   EXPECT_EQ(MotifForTitle("Coat Check Imp family", 37), Motif::Imp);
   // Short words only match whole words: no rat in a pirate, no bat in a bathtub.
   EXPECT_NE(MotifForTitle("Pirate", 5), Motif::Rat);
