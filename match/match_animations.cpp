@@ -260,8 +260,8 @@ void VersusSlide() {
   if (x1 < 3) x1 = 2;
   auto drawAll = [&](int top) {
     DrawKeyed(x0, top, banner, 0);
-    DrawTextTinted(name0, x0 + w, top, GameFont, 6, 0);
-    DrawTextTinted(name1, x1, top + h - lineHeight, GameFont, 7, 0);
+    DrawNameOnPlate(name0, x0 + w, top, 6, 0);
+    DrawNameOnPlate(name1, x1, top + h - lineHeight, 7, 0);
   };
   if (y > 20) {
     while (y > 20) {

@@ -143,12 +143,19 @@ bool OpenCardInfo() {
   Match& m = TheMatch;
   if (m.selectedSlot >= HandSize || !m.hands[LocalSide()].Occupied(m.selectedSlot)) return false;
   const Card& card = m.hands[LocalSide()].Get(m.selectedSlot);
-  CopyBuffer(0, 1);
+  SaveScreenWithoutStatus();
   DrawCardPicture(card, 72, 20, true, 0, LocalSide());
-  MatchBox(CardInfoText(card.id), L"", L"", false, 5, 180, 230, 115);
+  ShowCardInfoBox(card.id);
   m.state = MatchState::CardInfo;
   return true;
 }
+
+void SaveScreenWithoutStatus() {
+  ClearStatus();
+  CopyBuffer(0, 1);
+}
+
+void ShowCardInfoBox(int id) { MatchBox(CardInfoText(id), L"", L"", false, 5, 180, 230, 115); }
 
 void CloseCardInfo() {
   Match& m = TheMatch;
