@@ -5,9 +5,9 @@
 #include <cstring>
 #include <utility>
 
+#include "core/image.h"
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
-#include "core/image.h"
 #include "gfx/picture_load.h"
 #include "gfx/pixels.h"
 

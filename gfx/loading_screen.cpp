@@ -1,11 +1,11 @@
 // loading_screen.cpp -- OpenLoadingScreen, LoadingStep and the final pan of the loading picture.
 #include "gfx/loading_screen.h"
 
+#include "core/image.h"
 #include "data/decimal_text.h"
 #include "engine/random.h"
 #include "gfx/draw_image.h"
 #include "gfx/font.h"
-#include "core/image.h"
 #include "gfx/picture_load.h"
 #include "gfx/screen_buffers.h"
 #include "platform/game_state.h"

@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "gfx/draw_image.h"
 #include "core/image.h"
+#include "gfx/draw_image.h"
 
 void InitButton(ScreenButton& button, std::int16_t x, std::int16_t y, Image downImage, Image upImage, bool keyed) {
   button.x = x;

@@ -1,13 +1,16 @@
 // text_banners.cpp -- loading, animating and freeing the text banners of a duel.
 #include "gfx/text_banners.h"
 
+#include <algorithm>
 #include <string>
 
+#include "core/image.h"
 #include "gfx/animations.h"
+#include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
 #include "gfx/font.h"
-#include "core/image.h"
 #include "gfx/picture_load.h"
+#include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "platform/game_state.h"
 #include "platform/waits.h"
@@ -20,14 +23,27 @@ Image LoadBanner(std::wstring_view relativePath) {
   return image;
 }
 
-// A name in its tint, cut from scratch buffer 2 with 15 columns to spare.
+// A name in its tint on its plate, cut from scratch buffer 2 with 15 columns to spare.
 Image NamePicture(std::wstring_view name, int tint) {
   ClearBuffer(2);
-  DrawTextTinted(name, 5, 2, GameFont, tint, 2);
+  DrawNameOnPlate(name, 5, 2, tint, 2);
   return CropBuffer(0, 0, TextWidth(GameFont, name) + 15, LineHeight(GameFont), 2);
 }
 
 }  // namespace
+
+std::uint16_t NamePlateColour() {
+  // Deep indigo: red and blue differ, so it never packs to the key, which is grey.
+  return PackRgb(12, 6, 20);
+}
+
+void DrawNameOnPlate(std::wstring_view name, int x, int y, int tint, int buffer) {
+  const int left = std::max(0, x - 2), top = std::max(0, y);
+  const int right = std::min<int>(ScreenWidth(), x + TextWidth(GameFont, name) + 2);
+  const int bottom = std::min<int>(ScreenHeight(), y + LineHeight(GameFont));
+  if (right > left && bottom > top) FillRect(left, top, right - left, bottom - top, NamePlateColour(), buffer);
+  DrawTextTinted(name, x, y, GameFont, tint, buffer);
+}
 
 void ShowWipeBanner(std::wstring_view relativePath, int waitMs) {
   Image image = LoadBanner(relativePath);

@@ -26,11 +26,16 @@ std::int16_t Toward(std::int16_t from, std::int16_t goal, int step) {
 
 bool Same(PixelPos a, PixelPos b) { return a.x == b.x && a.y == b.y; }
 
-// A card picture of 32 x 50 drawn through scratch buffer 2.
+// A card picture of 32 x 50 drawn through scratch buffer 2. The flights keep
+// the screen they restore every frame in buffer 2, so the corner the card is
+// drawn in is put back afterwards: nothing of the card may stay at (0, 0).
 void PictureOfCard(const Card& card, int tint, Image& picture) {
   if (!picture.Pixels() || picture.Width() != 32 || picture.Height() != 50) picture = Image(32, 50);
+  Image corner(32, 50);
+  GrabBuffer(0, 0, 2, corner);
   DrawCardPicture(card, 0, 0, false, 2, tint);
   GrabBuffer(0, 0, 2, picture);
+  DrawImage(0, 0, corner, 2);
 }
 
 void ReleasePicture(Image& picture) { picture = Image(); }
@@ -247,8 +252,8 @@ void VersusSlide() {
   if (x1 < 3) x1 = 2;
   auto drawAll = [&](int top) {
     DrawKeyed(x0, top, banner, 0);
-    DrawTextTinted(name0, x0 + w, top, GameFont, 6, 0);
-    DrawTextTinted(name1, x1, top + h - lineHeight, GameFont, 7, 0);
+    DrawNameOnPlate(name0, x0 + w, top, 6, 0);
+    DrawNameOnPlate(name1, x1, top + h - lineHeight, 7, 0);
   };
   if (y > 20) {
     while (y > 20) {

@@ -22,7 +22,8 @@ bool LocalLost() { return MatchResult == Opponent(LocalSide()); }
 
 PlayerRecord* LocalRecord() { return TheMatch.players[LocalSide()]; }
 
-void ResultBox(const std::wstring& text) { MatchBox(text, L"Ok", L"", false, 10, 0, 220, 80); }
+// A notice has its one "Ok" on the right, as every one-button box.
+void ResultBox(const std::wstring& text) { MatchBox(text, L"", L"Ok", false, 10, 0, 220, 80); }
 
 }  // namespace
 
@@ -106,7 +107,8 @@ void ApplyRewardState() {
     AddCopy(*local, id);
     const int n = CopiesOwned(*local, id);
     SaveCharacter();
-    MatchBox(CardInfoText(id), L"", L"", false, 5, 180, 230, 115);
+    SaveScreenWithoutStatus();
+    ShowCardInfoBox(id);
     ResultBox(L"This card is added to your Collection.\nYou have now " + std::to_wstring(n));
     // A card handed over is struck off, so a resumed duel does not hand it over twice.
     m.rewardCards[m.rewardCount] = 0;
@@ -119,14 +121,15 @@ void ApplyRewardState() {
   m.rewardCards[m.rewardCount] = 0;
   const int n = CopiesOwned(*local, id);
   SaveCharacter();
-  MatchBox(CardInfoText(id), L"", L"", false, 5, 180, 230, 115);
+  SaveScreenWithoutStatus();
+  ShowCardInfoBox(id);
   const std::wstring removed = L"This card is Removed to your Collection.\nYou have now " + std::to_wstring(n);
   if (n > 0) {
     ResultBox(removed);
   } else if (!MatchBox(removed + L"\n" + L"Do you want to add a card automatically to the deck ?", L"Cancel", L"Ok",
                        false, 10, 0, 220, 80)) {
     if (AddCardAutomatically(*local)) SaveCharacter();
-    else MatchBox(L"Failed. No more cards could be added.", L"Ok", L"", true, 40, 120, 160, 80);
+    else MatchBox(L"Failed. No more cards could be added.", L"", L"Ok", true, 40, 120, 160, 80);
   }
   m.state = MatchState::Leave;
 }

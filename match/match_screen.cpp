@@ -69,7 +69,9 @@ void DrawHandAndPile() {
   if (!BuffersAllocated()) return;
   DrawLocalHand();
   DrawLocalPile();
-  if (TheMatch.selectedSlot < HandSize) TintHandSlot(TheMatch.selectedSlot);
+  // A card just placed leaves its slot selected but empty, and untinted.
+  const std::uint8_t slot = TheMatch.selectedSlot;
+  if (slot < HandSize && LocalHand().Occupied(slot)) TintHandSlot(slot);
 }
 
 void DrawMatchScreen() {
@@ -104,12 +106,19 @@ bool OpenCardInfo() {
   Match& m = TheMatch;
   if (m.selectedSlot >= HandSize || !m.hands[LocalSide()].Occupied(m.selectedSlot)) return false;
   const Card& card = m.hands[LocalSide()].Get(m.selectedSlot);
-  CopyBuffer(0, 1);
+  SaveScreenWithoutStatus();
   DrawCardPicture(card, 72, 20, true, 0, LocalSide());
-  MatchBox(CardInfoText(card.id), L"", L"", false, 5, 180, 230, 115);
+  ShowCardInfoBox(card.id);
   m.state = MatchState::CardInfo;
   return true;
 }
+
+void SaveScreenWithoutStatus() {
+  ClearStatus();
+  CopyBuffer(0, 1);
+}
+
+void ShowCardInfoBox(int id) { MatchBox(CardInfoText(id), L"", L"", false, 5, 180, 230, 115); }
 
 void CloseCardInfo() {
   Match& m = TheMatch;

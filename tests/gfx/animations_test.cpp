@@ -1,10 +1,10 @@
 // animations_test.cpp -- cross-fade, zoom, wipe and slide run against the headless clock.
 #include <gtest/gtest.h>
 
+#include "core/image.h"
 #include "gfx/animations.h"
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
-#include "core/image.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "platform/clock.h"

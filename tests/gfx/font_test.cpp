@@ -1,9 +1,9 @@
 // font_test.cpp -- cutting the forged sheet and synthetic sheets, measuring, drawing and word wrapping.
 #include <gtest/gtest.h>
 
+#include "core/image.h"
 #include "gfx/colour_rects.h"
 #include "gfx/font.h"
-#include "core/image.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "tests/gfx/gfx_test_support.h"

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "gfx/font.h"
 #include "core/image.h"
+#include "gfx/font.h"
 #include "gfx/picture_convert.h"
 #include "gfx/picture_load.h"
 #include "gfx/pixels.h"

@@ -1,8 +1,8 @@
 // pixels_test.cpp -- channel packing in the three layouts, the colour key, clamping and the rectangle colour operations.
 #include <gtest/gtest.h>
 
-#include "gfx/colour_rects.h"
 #include "core/image.h"
+#include "gfx/colour_rects.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "tests/gfx/gfx_test_support.h"

@@ -4,13 +4,15 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "tools/forge/art_contact_sheet.h"
 #include "tools/forge/forge.h"
 
 namespace {
 
 const char* const Usage =
     "usage: duskhaven-forge --out DIR       write the data set into DIR\n"
-    "       duskhaven-forge --install DIR   write it and record DIR as the game's install directory\n";
+    "       duskhaven-forge --install DIR   write it and record DIR as the game's install directory\n"
+    "       duskhaven-forge --contact-sheet FILE.png   every card's pictures on one sheet, for review\n";
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "duskhaven-forge: %s\n", message.c_str());
@@ -46,6 +48,12 @@ int main(int argc, char** argv) {
       std::fputs(Usage, stdout);
       return 0;
     }
+    if (a == "--contact-sheet" && i + 1 < argc) {
+      std::string error;
+      if (!WriteContactSheet(argv[++i], error)) return Fail(error);
+      std::printf("duskhaven-forge: contact sheet written to %s\n", argv[i]);
+      return 0;
+    }
     if ((a == "--out" || a == "--install") && i + 1 < argc) {
       (a == "--out" ? out : install) = argv[++i];
     } else {
@@ -68,7 +76,8 @@ int main(int argc, char** argv) {
   if (!platform::MakeDirectories(root)) return Fail("cannot create " + root);
 
   ForgeOutput tree(root);
-  if (!ForgeCardData(tree) || !ForgeFont(tree) || !ForgeShellArt(tree) || !ForgeMatchArt(tree) || !ForgeSounds(tree))
+  if (!ForgeCardData(tree) || !ForgeFont(tree) || !ForgeShellArt(tree) || !ForgeMatchArt(tree) ||
+      !ForgeClubArt(tree) || !ForgeSounds(tree))
     return 1;
   if (!install.empty() && !RecordInstallDir(root)) return Fail("cannot record the install directory");
   std::printf("duskhaven-forge: %d files written to %s\n", tree.FilesWritten(), root.c_str());
