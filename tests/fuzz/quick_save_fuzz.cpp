@@ -22,7 +22,7 @@
 
 namespace {
 
-const Match freshMatch = TheMatch;
+const MatchRecord freshMatch = TheMatch;
 
 void CheckLoadedDuel() {
   const Match& m = TheMatch;
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  TheMatch = freshMatch;
+  static_cast<MatchRecord&>(TheMatch) = freshMatch;
   InClub = 1;
   PutGameFile(QuickSavePath, data, size);
   const bool loaded = QuickLoad();
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // What was resumed is saved on the way out, and that file resumes again.
   const std::uint8_t inClub = InClub;
   FUZZ_CHECK(QuickSave());
-  TheMatch = freshMatch;
+  static_cast<MatchRecord&>(TheMatch) = freshMatch;
   FUZZ_CHECK(QuickLoad());
   CommitClubState();
   FUZZ_CHECK(InClub == inClub);
