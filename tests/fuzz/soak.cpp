@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
   const std::string root = FuzzInstallDir("soak");
   if (!SetUpDuelTable(DUSKHAVEN_FORGED_DATA, root) || !MakeSavedCharacter(L"SOAKER")) return 1;
   RegisterClubStateBlock();
-  const Match fresh = TheMatch;
+  const MatchRecord fresh = TheMatch;
   long afterTen = 0, frames = 0;
   int resumed = 0, failures = 0;
   for (int k = 0; k < duels; ++k) {
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
         ++failures;
         return;
       }
-      TheMatch = fresh;
+      static_cast<MatchRecord&>(TheMatch) = fresh;
       if (!QuickLoad() || InClub != 0) {
         std::fprintf(stderr, "duel %d: the quick save at frame %ld did not resume the duel\n", k, frame);
         ++failures;
