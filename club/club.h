@@ -105,7 +105,7 @@ extern Club GameClub;
 
 // Start-up: the 50 corridor pictures (a loading step after each) and the panel
 // under the description; then the arrows and the quick menu.
-void LoadCorridorPictures();
+void LoadCorridorPictures(void (*step)() = nullptr);  // step: LoadingStep at start-up
 void LoadClubControls();
 // Frees every picture and closes every screen (exit and tests).
 void FreeClub();
@@ -167,6 +167,10 @@ void RegisterClubStateBlock();
 // Set by the program: the quick menu's quit (quick save, character saved,
 // files, keys and display closed, exit 0).
 extern std::function<void()> ClubQuitGame;
+
+// When set, answers the club's boxes instead of showing them: (text, left
+// label, right label) -> true for the left button (tests).
+extern std::function<bool(const std::wstring&, const std::wstring&, const std::wstring&)> ClubBoxAnswerer;
 
 // Which screens are open, as text ("character shop ..." or "none").
 std::string OpenClubScreens();

@@ -11,9 +11,21 @@
 #include "platform/game_state.h"
 #include "sound/sound.h"
 
-void ClubBox(const wchar_t* text) { StandardMessageBox(text, L"", L"Ok"); }
+std::function<bool(const std::wstring&, const std::wstring&, const std::wstring&)> ClubBoxAnswerer;
 
-void ClubWideBox(const std::wstring& text) { GameMessageBox(text, L"", L"Ok", true, 30, 95, 180, 100, 20, 3, 3); }
+namespace {
+
+bool Ask(const std::wstring& text, const wchar_t* left, const wchar_t* right, bool wide) {
+  if (ClubBoxAnswerer) return ClubBoxAnswerer(text, left, right);
+  if (wide) return GameMessageBox(text, left, right, true, 30, 95, 180, 100, 20, 3, 3);
+  return StandardMessageBox(text, left, right);
+}
+
+}  // namespace
+
+void ClubBox(const wchar_t* text) { Ask(text, L"", L"Ok", false); }
+
+void ClubWideBox(const std::wstring& text) { Ask(text, L"", L"Ok", true); }
 
 void OpenCharacterSelection() {
   Club& c = GameClub;
@@ -129,7 +141,7 @@ bool CanEnterFinalChallenge() {
     ClubWideBox(L"You don't have enough money to enter here, you need 50000 Credits!");
     return false;
   }
-  if (StandardMessageBox(L"You will spend 50000 Credits! to enter here.", L"Cancel", L"Ok")) return false;
+  if (Ask(L"You will spend 50000 Credits! to enter here.", L"Cancel", L"Ok", false)) return false;
   SubCredits(CurrentPlayer, FinalChallengeFee);
   // The fee is kept at once: leaving before the challenge does not bring it back.
   SaveCharacter();

@@ -36,7 +36,12 @@ std::uint8_t ReadVolume() { return ReadByte("Volume", 50); }
 void WriteVolume() { WriteByte("Volume", SettingVolume); }
 bool ReadEffects() { return ReadByte("Effects", 1) != 0; }
 void WriteEffects() { WriteByte("Effects", SettingEffects ? 1 : 0); }
-std::uint8_t ReadCharacter() { return ReadByte("Character", 1); }
+std::uint8_t ReadCharacter() {
+  // Only slots 1..3 exist: anything else stored (by hand, or a damaged
+  // store) is taken as the first, never as slot 0 or 255.
+  const std::uint8_t slot = ReadByte("Character", 1);
+  return slot >= 1 && slot <= 3 ? slot : 1;
+}
 void WriteCharacter(std::uint8_t slot) { WriteByte("Character", slot); }
 
 bool ReadInstallDir() {

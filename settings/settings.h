@@ -20,7 +20,7 @@ std::uint8_t ReadVolume();  // default 50
 void WriteVolume();         // stores SettingVolume
 bool ReadEffects();         // default on
 void WriteEffects();        // stores SettingEffects
-std::uint8_t ReadCharacter();  // default 1
+std::uint8_t ReadCharacter();  // 1..3: default 1, and 1 for anything stored outside
 void WriteCharacter(std::uint8_t slot);
 // Sets InstallDir = "Install_Dir" + "\" (and the platform's install folder);
 // false when the key or the value is missing or empty.

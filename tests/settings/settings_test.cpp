@@ -71,6 +71,16 @@ TEST_F(Settings, WritesStoreOneByteAndReadBack) {
   SettingEffects = true;
 }
 
+TEST_F(Settings, ACharacterOutsideTheThreeSlotsIsTheFirst) {
+  CreateSettingsKeys();
+  for (int stored : {0, 4, 255}) {
+    WriteCharacter(static_cast<std::uint8_t>(stored));
+    EXPECT_EQ(ReadCharacter(), 1) << stored;
+  }
+  WriteCharacter(2);
+  EXPECT_EQ(ReadCharacter(), 2);
+}
+
 TEST_F(Settings, WritesBeforeTheKeyExistsAreSilentlyLost) {
   WriteGamma(9);
   EXPECT_EQ(ReadGamma(), 0);
