@@ -93,7 +93,7 @@ TEST_F(Corridor, ATapWhileTypingCompletesTitleAndText) {
   ClubStylusDown(120, 300);
   EXPECT_FALSE(c.typing);
   EXPECT_EQ(c.charIndex, static_cast<int>(std::wcslen(ClubRooms[RoomInstantPlay].description)));
-  EXPECT_EQ(c.titleOffset, c.title.width);
+  EXPECT_EQ(c.titleOffset, c.title.Width());
   EXPECT_FALSE(c.entering);
   // The completion breaks lines inside words: every line stays left of x 230.
   EXPECT_LT(c.textX, 230);
@@ -124,7 +124,7 @@ int TabX() { return 239; }
 int ItemRow(int item) { return 12 * item + 2 + 5; }
 
 TEST_F(Corridor, QuickMenuItemsLeadIntoTheirRooms) {
-  ASSERT_GT(c.quickMenuPanel.width, 0) << "no quick menu picture";
+  ASSERT_GT(c.quickMenuPanel.Width(), 0) << "no quick menu picture";
   const int rooms[] = {RoomCharacters, RoomOptions,  RoomGuestTournament, RoomMemberTournament,
                        RoomEliteTournament, RoomCardShop, RoomInstantPlay, RoomMultiplayer};
   for (int item = 0; item < 8; ++item) {
@@ -139,7 +139,7 @@ TEST_F(Corridor, QuickMenuItemsLeadIntoTheirRooms) {
 }
 
 TEST_F(Corridor, QuickMenuClosesWithoutActingOnAnotherItemOrOutside) {
-  ASSERT_GT(c.quickMenuPanel.width, 0);
+  ASSERT_GT(c.quickMenuPanel.Width(), 0);
   QueueGesture(TabX(), ItemRow(2), TabX(), ItemRow(3));  // released on another item
   ClubStylusDown(TabX(), 5);
   EXPECT_EQ(c.position, 7);
@@ -149,7 +149,7 @@ TEST_F(Corridor, QuickMenuClosesWithoutActingOnAnotherItemOrOutside) {
   EXPECT_EQ(c.position, 7);
   EXPECT_FALSE(c.entering);
   // Below the nine items (the tab itself) only closes the menu too.
-  if (c.quickMenuPanel.height > ItemRow(9)) {
+  if (c.quickMenuPanel.Height() > ItemRow(9)) {
     QueueTap(TabX(), ItemRow(9));
     ClubStylusDown(TabX(), 5);
     EXPECT_FALSE(c.entering);
@@ -158,7 +158,7 @@ TEST_F(Corridor, QuickMenuClosesWithoutActingOnAnotherItemOrOutside) {
 }
 
 TEST_F(Corridor, QuickMenuQuitAsksTheProgramToQuit) {
-  ASSERT_GT(c.quickMenuPanel.width, 0);
+  ASSERT_GT(c.quickMenuPanel.Width(), 0);
   int quits = 0;
   ClubQuitGame = [&quits] { ++quits; };
   QueueTap(TabX(), ItemRow(8));

@@ -71,16 +71,6 @@ TEST_F(Settings, WritesStoreOneByteAndReadBack) {
   SettingEffects = true;
 }
 
-TEST_F(Settings, ACharacterOutsideTheThreeSlotsIsTheFirst) {
-  CreateSettingsKeys();
-  for (int stored : {0, 4, 255}) {
-    WriteCharacter(static_cast<std::uint8_t>(stored));
-    EXPECT_EQ(ReadCharacter(), 1) << stored;
-  }
-  WriteCharacter(2);
-  EXPECT_EQ(ReadCharacter(), 2);
-}
-
 TEST_F(Settings, WritesBeforeTheKeyExistsAreSilentlyLost) {
   WriteGamma(9);
   EXPECT_EQ(ReadGamma(), 0);
@@ -121,6 +111,22 @@ TEST_F(Settings, WindowScaleIsOptional) {
   EXPECT_EQ(ReadWindowScale(), 3);
   WriteFile("[SOFTWARE\\Duskhaven]\nScale = dword:000000ff\n");
   EXPECT_EQ(ReadWindowScale(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Settings, ValuesTheOptionsCannotSetReadAsTheNearestTheyCan) {
+  WriteFile("[SOFTWARE\\Duskhaven]\nGamma = dword:000000ff\nVolume = dword:000000c8\nCharacter = dword:00000009\n");
+  EXPECT_EQ(SliderMaximum(), static_cast<std::uint8_t>(24 * 4.1666665f));
+  EXPECT_EQ(ReadGamma(), SliderMaximum());
+  EXPECT_EQ(ReadVolume(), SliderMaximum());
+  EXPECT_EQ(ReadCharacter(), 3);
+  WriteFile("[SOFTWARE\\Duskhaven]\nGamma = dword:00000063\nVolume = dword:00000001\nCharacter = dword:00000000\n");
+  EXPECT_EQ(ReadGamma(), 0x63);  // what the sliders can set is read as it is
+  EXPECT_EQ(ReadVolume(), 1);
+  EXPECT_EQ(ReadCharacter(), 1);
 }
 
 }  // namespace
