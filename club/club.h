@@ -168,10 +168,6 @@ void RegisterClubStateBlock();
 // files, keys and display closed, exit 0).
 extern std::function<void()> ClubQuitGame;
 
-// When set, answers the club's boxes instead of showing them: (text, left
-// label, right label) -> true for the left button (tests).
-extern std::function<bool(const std::wstring&, const std::wstring&, const std::wstring&)> ClubBoxAnswerer;
-
 // Which screens are open, as text ("character shop ..." or "none").
 std::string OpenClubScreens();
 // The club's lines of a state dump (screen, position, room, flags, character, open screens, record).

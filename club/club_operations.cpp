@@ -7,18 +7,22 @@
 #include "data/game_state.h"
 #include "data/player_record.h"
 #include "data/save_file.h"
+#include "club/room_boxes.h"
 #include "gfx/message_box.h"
 #include "platform/game_state.h"
 #include "sound/sound.h"
 
-std::function<bool(const std::wstring&, const std::wstring&, const std::wstring&)> ClubBoxAnswerer;
-
 namespace {
 
 bool Ask(const std::wstring& text, const wchar_t* left, const wchar_t* right, bool wide) {
-  if (ClubBoxAnswerer) return ClubBoxAnswerer(text, left, right);
-  if (wide) return GameMessageBox(text, left, right, true, 30, 95, 180, 100, 20, 3, 3);
-  return StandardMessageBox(text, left, right);
+  MessageBoxLayout layout;  // the standard one
+  if (wide) {
+    layout.x = 30;
+    layout.y = 95;
+    layout.w = 180;
+    layout.h = 100;
+  }
+  return RoomBox(text, left, right, layout);
 }
 
 }  // namespace

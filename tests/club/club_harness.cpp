@@ -21,72 +21,24 @@
 #include "platform/game_state.h"
 #include "platform/messages.h"
 
-std::vector<ShownBox> ClubBoxes;
-std::vector<bool> ClubAnswers;
-
-namespace {
-
-std::string privateDir;
-
-void RemovePrivateDir() {
-  std::error_code ignored;
-  if (!privateDir.empty()) std::filesystem::remove_all(privateDir, ignored);
+std::string ClubInstallDir() {
+  std::string dir(InstallDir.begin(), InstallDir.end());
+  if (!dir.empty() && dir.back() == '\\') dir.pop_back();
+  return dir;
 }
-
-// The forged data set through links, with a SAVE folder of this program's own.
-std::string PrivateInstallDir() {
-  namespace fs = std::filesystem;
-  char folder[] = "/tmp/duskhaven-club-XXXXXX";
-  if (!mkdtemp(folder)) return DUSKHAVEN_CLUB_TEST_DATA;
-  privateDir = folder;
-  std::atexit(RemovePrivateDir);
-  std::error_code error;
-  for (const fs::directory_entry& e : fs::directory_iterator(DUSKHAVEN_CLUB_TEST_DATA, error))
-    if (e.path().filename() != "SAVE") fs::create_symlink(e.path(), fs::path(privateDir) / e.path().filename(), error);
-  return privateDir;
-}
-
-bool Answer(const std::wstring& text, const std::wstring& left, const std::wstring& right) {
-  ClubBoxes.push_back({text, left, right});
-  if (!ClubAnswers.empty()) {
-    const bool a = ClubAnswers.front();
-    ClubAnswers.erase(ClubAnswers.begin());
-    return a;
-  }
-  return false;
-}
-
-}  // namespace
-
-const std::string& ClubInstallDir() { return privateDir; }
 
 void SetUpClub() {
+  SetUpRoom();
   static bool ready = false;
   if (!ready) {
     ready = true;
-    platform::BackendOptions options;
-    options.headless = true;
-    std::string error;
-    ASSERT_TRUE(platform::StartBackend(options, error)) << error;
-    const std::string dir = PrivateInstallDir();
-    platform::SetInstallDir(dir);
-    InstallDir = std::wstring(dir.begin(), dir.end()) + L"\\";
-    SoundOff = true;
-    SetPixelFormat(Rgb565, 0);
-    AllocateBuffers(240, 320);
-    ASSERT_TRUE(OpenCardDatabase()) << "no card database in " << dir;
-    platform::MakeDirectories("SAVE");
     LoadRoster();
-    LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
     LoadCorridorPictures();
     LoadClubControls();
-    ClubBoxAnswerer = Answer;
   }
   ResetClubState();
-  ClubBoxes.clear();
-  ClubAnswers.clear();
-  platform::ResetMessageQueue();
-  for (bool& f : KeyFlags) f = false;
+  RoomBoxes.clear();
+  RoomBoxAnswers.clear();
   InClub = 1;
   ResetPlayer(CurrentPlayer);
   CurrentPlayer.name = L"Tess";

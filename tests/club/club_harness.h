@@ -5,17 +5,13 @@
 #include <string>
 #include <vector>
 
-// Starts the headless backend and loads what the club draws (once), then
-// puts the club back to a fresh start with a fresh 700-credit character.
+#include "tests/club/room_harness.h"
+
+// The rooms' headless set-up, what the club draws loaded once, and the club
+// back at a fresh start with a fresh 700-credit character that is not saved.
 void SetUpClub();
 
-// Every box the club showed, and the answers to give (true = left button);
-// with no answer queued the right button is chosen.
-struct ShownBox {
-  std::wstring text, left, right;
-};
-extern std::vector<ShownBox> ClubBoxes;
-extern std::vector<bool> ClubAnswers;
+// The boxes the club showed and the answers to give are the rooms' (room_harness.h).
 
 // Main-loop passes of the club until `done` or the limit; false at the limit.
 template <typename Done>
@@ -32,7 +28,7 @@ std::vector<std::uint16_t> ScreenPixels(int buffer = 0);
 std::vector<std::uint8_t> ClubStateBytes();
 
 // The private install folder (its own SAVE folder).
-const std::string& ClubInstallDir();
+std::string ClubInstallDir();
 
 void ClubFrameOnce();
 template <typename Done>

@@ -104,8 +104,8 @@ TEST_F(ClubState, TheCardManagerKeepsItsSavedReturnScreen) {
   EXPECT_EQ(OpenClubScreens(), "shop cardManager");
   EXPECT_EQ(c.currentScreen, ScreenCardManager);
   EXPECT_EQ(c.returnFromCardManager, ScreenShop);
-  ClubStylusDown(10, 10);
-  ClubStylusUp(10, 10);
+  ClubStylusDown(203, 305);  // the manager's Leave
+  ClubStylusUp(203, 305);
   EXPECT_EQ(c.currentScreen, ScreenShop);
 }
 

@@ -21,6 +21,10 @@ class Corridor : public ::testing::Test {
   Club& c = GameClub;
 };
 
+// The shop's Back and the card manager's Leave buttons.
+constexpr int ShopBackX = 210, ShopBackY = 305;
+constexpr int ManagerLeaveX = 203, ManagerLeaveY = 305;
+
 // Walks one way until the club stands again; the position it stopped at.
 int WalkToNextRoom(int direction) {
   StartWalk(direction);
@@ -180,19 +184,19 @@ void MakeChampion(std::int32_t credits) {
 
 TEST_F(Corridor, HellGateChecksInOrderAndRefusesWithItsBoxes) {
   EXPECT_FALSE(CanEnterFinalChallenge());
-  ASSERT_EQ(ClubBoxes.size(), 1u);
-  EXPECT_EQ(ClubBoxes[0].text.rfind(L"You don't have enough card to pretend", 0), 0u);
+  ASSERT_EQ(RoomBoxes.size(), 1u);
+  EXPECT_EQ(RoomBoxes[0].text.rfind(L"You don't have enough card to pretend", 0), 0u);
   MakeChampion(49999);
   DuelStats.opponents[2][14].victories = 0;
   EXPECT_FALSE(CanEnterFinalChallenge());
-  EXPECT_EQ(ClubBoxes.back().text, L"You need to beat all the opponents before hoping to enter here !");
+  EXPECT_EQ(RoomBoxes.back().text, L"You need to beat all the opponents before hoping to enter here !");
   DuelStats.opponents[2][14].victories = 1;
   DuelStats.tourneysWon[1] = 0;
   EXPECT_FALSE(CanEnterFinalChallenge());
-  EXPECT_EQ(ClubBoxes.back().text, L"You need to have won all the tournaments to enter here ! \nCome back later ...");
+  EXPECT_EQ(RoomBoxes.back().text, L"You need to have won all the tournaments to enter here ! \nCome back later ...");
   DuelStats.tourneysWon[1] = 1;
   EXPECT_FALSE(CanEnterFinalChallenge());
-  EXPECT_EQ(ClubBoxes.back().text, L"You don't have enough money to enter here, you need 50000 Credits!");
+  EXPECT_EQ(RoomBoxes.back().text, L"You don't have enough money to enter here, you need 50000 Credits!");
   EXPECT_EQ(CurrentPlayer.credits, 49999);
 }
 
@@ -202,18 +206,18 @@ TEST_F(Corridor, HellGateChargesOnceAndKeepsTheFeeSaved) {
   std::filesystem::remove(ClubInstallDir() + "/SAVE/Player3.QXP");
   c.currentRoom = RoomHellGate;
   c.position = 10;
-  ClubAnswers = {true};  // "Cancel"
+  RoomBoxAnswers = {true};  // "Cancel"
   KeyFlags[KeyA] = true;
   ClubFrameOnce();
   EXPECT_EQ(CurrentPlayer.credits, 60000);
   EXPECT_FALSE(c.entering);
-  ClubBoxes.clear();
+  RoomBoxes.clear();
   KeyFlags[KeyA] = true;  // "Ok" this time
   ClubFrameOnce();
   EXPECT_EQ(CurrentPlayer.credits, 10000);
   ASSERT_TRUE(RunClubUntil([] { return GameClub.currentScreen == ScreenFinalChallenge; }));
   // One question only: the room did not ask (or charge) again on opening.
-  EXPECT_EQ(ClubBoxes.size(), 1u);
+  EXPECT_EQ(RoomBoxes.size(), 1u);
   EXPECT_EQ(CurrentPlayer.credits, 10000);
   ASSERT_TRUE(LoadCharacter(3));
   EXPECT_EQ(CurrentPlayer.credits, 10000);
@@ -248,13 +252,13 @@ TEST_F(Corridor, ATournamentWithoutSixteenCardsLeadsToTheShopAndBack) {
   c.position = 23;
   BeginEnterRoom(true);
   ASSERT_TRUE(RunClubUntil([] { return GameClub.currentScreen == ScreenShop; }));
-  ASSERT_FALSE(ClubBoxes.empty());
-  EXPECT_EQ(ClubBoxes[0].text,
+  ASSERT_FALSE(RoomBoxes.empty());
+  EXPECT_EQ(RoomBoxes[0].text,
             L"I don't have enough cards to play a game, I should buy some more.\nLet's go to the shop.");
   EXPECT_EQ(OpenClubScreens(), "shop");
   EXPECT_EQ(c.returnFromShop, ScreenCorridor);
-  ClubStylusDown(50, 50);
-  ClubStylusUp(50, 50);
+  ClubStylusDown(ShopBackX, ShopBackY);
+  ClubStylusUp(ShopBackX, ShopBackY);
   ASSERT_TRUE(RunClubUntil([] { return GameClub.ready && GameClub.currentScreen == ScreenCorridor; }));
   EXPECT_EQ(c.position, 23);
   EXPECT_EQ(OpenClubScreens(), "none");
@@ -266,8 +270,8 @@ TEST_F(Corridor, ScreensOpenedOnTopReturnWhereTheyCameFrom) {
   OpenCardManager(ScreenShop);
   EXPECT_EQ(c.currentScreen, ScreenCardManager);
   EXPECT_EQ(OpenClubScreens(), "shop cardManager");
-  ClubStylusDown(10, 10);
-  ClubStylusUp(10, 10);
+  ClubStylusDown(ManagerLeaveX, ManagerLeaveY);
+  ClubStylusUp(ManagerLeaveX, ManagerLeaveY);
   EXPECT_EQ(c.currentScreen, ScreenShop);
   EXPECT_EQ(OpenClubScreens(), "shop");
   OpenChallenge(ScreenShop, 3);

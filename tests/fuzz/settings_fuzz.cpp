@@ -1,5 +1,6 @@
 // settings_fuzz.cpp -- fuzzes the settings file: every read gives a value or its default, and a file the game
 // rewrites keeps the values it read.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -28,9 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string dir;
   const bool hasDir = platform::ReadStoreString(GameSettingsKey, "Install_Dir", dir);
   // Writing one value leaves the others as they were read.
-  WriteGamma(static_cast<std::uint8_t>(size & 0xFFu));
+  // (a value the options' slider can set: larger ones read as the slider's end).
+  const std::uint8_t gamma = std::min(static_cast<std::uint8_t>(size & 0xFFu), SliderMaximum());
+  WriteGamma(gamma);
   if (platform::StoreKeyExists(GameSettingsKey)) {
-    FUZZ_CHECK(ReadGamma() == static_cast<std::uint8_t>(size & 0xFFu));
+    FUZZ_CHECK(ReadGamma() == gamma);
     FUZZ_CHECK(ReadVolume() == volume && ReadEffects() == effects && ReadCharacter() == character);
     std::string again;
     FUZZ_CHECK(platform::ReadStoreString(GameSettingsKey, "Install_Dir", again) == hasDir && again == dir);
