@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "club/club_screen.h"
+#include "core/image.h"
 #include "data/card.h"
-#include "data/image.h"
 #include "data/player_record.h"
 #include "gfx/screen_button.h"
 
@@ -33,7 +33,7 @@ class CardManagerScreen : public ClubScreenBase {
  public:
   // tradeFrame runs in every Frame in trade mode (the link stays serviced).
   CardManagerScreen(bool highlightNew, bool tradeMode, std::function<void()> tradeFrame = {});
-  ~CardManagerScreen() override;
+  ~CardManagerScreen() override = default;
 
   void Enter() override;
   void Frame() override;
@@ -63,7 +63,7 @@ class CardManagerScreen : public ClubScreenBase {
 
  private:
   const Card& CardRecord(int id);
-  const Image& SmallPicture(int id);
+  ImageView SmallPicture(int id);
   void DrawSlotCard(int id, int x, int y, int buffer);
   void DrawGridSlot(int slot, int buffer);
   void DrawStrip(int buffer);
