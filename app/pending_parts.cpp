@@ -1,6 +1,8 @@
 // pending_parts.cpp -- the shell's calls into data, match and sound, and stand-ins for the club until it is built.
 #include "app/pending_parts.h"
 
+#include "app/shell.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -30,16 +32,39 @@ bool QuickLoadGame() { return QuickLoad(); }
 bool ClubActive() { return InClub != 0; }
 void SetClubActive(bool active) { InClub = active ? 1 : 0; }
 void LoadBoardGraphics() { LoadCardArt(); }
-// Stand-in club: no pictures yet, but its construction's 50 loading steps.
 void ConstructClub() {
-  for (int i = 0; i < 50; ++i) LoadingStep();
+  LoadCorridorPictures();
+  RegisterClubStateBlock();
 }
-void SetUpClubQuickMenu() {}
-void OpenCharacterSelection() {}  // stand-in: the screen stays as start-up left it
-void RedrawClubScreen() {}
-int CurrentClubScreen() { return -1; }
-void ClubFrame() {}
-void ClubStylus(int, int, int) {}
+void SetUpClubQuickMenu() {
+  LoadClubControls();
+  ClubQuitGame = [] {
+    QuickSave();
+    LaunchAndExit(2);
+  };
+}
+void ResumeOrSelectCharacter() {
+  if (QuickLoad()) {
+    CommitClubState();
+    // A tournament picks up its round once everything, the duel included, is back.
+    Club& club = GameClub;
+    if (InClub != 0 && club.tournamentScreen) club.tournamentScreen->Frame();
+    if (InClub != 0) RestoreClubFrame();
+    return;
+  }
+  DropClubState();
+  // No character is current until one is chosen: the character screen's save
+  // of the character being left writes nothing.
+  CurrentPlayer.slot = 255;
+  OpenCharacterSelection();
+}
+void RedrawClubScreen() { RedrawCurrentScreen(0); }
+int CurrentClubScreen() { return GameClub.currentScreen; }
+void ClubStylus(int kind, int x, int y) {
+  if (kind == 0) ClubStylusDown(x, y);
+  else if (kind == 1) ClubStylusMove(x, y);
+  else ClubStylusUp(x, y);
+}
 void MatchStylus(int kind, int x, int y) {
   if (kind == 0) MatchStylusDown(x, y);
   else if (kind == 1) MatchStylusMove(x, y);
@@ -85,4 +110,4 @@ bool CheatAddCollection() {
   for (int id = 1; id <= CollectionSize; ++id) AddCopy(CurrentPlayer, id);
   return true;
 }
-void RedrawCreditsCounter() {}
+void RedrawCreditsCounter() { DrawCreditsCounter(0); }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "club/club.h"    // ClubFrame, OpenCharacterSelection, RedrawCurrentScreen
 #include "match/match.h"  // SetUpMatchScreen, MatchFrame
 
 // The data files.
@@ -22,12 +23,13 @@ bool QuickLoadGame();  // true when a quick save existed (it is deleted after re
 bool ClubActive();  // InClub
 void SetClubActive(bool active);
 void LoadBoardGraphics();
-void ConstructClub();  // advances the loading screen 50 times
-void SetUpClubQuickMenu();
-void OpenCharacterSelection();
+void ConstructClub();  // the corridor pictures: advances the loading screen 50 times
+void SetUpClubQuickMenu();  // the arrows and the quick menu
+// Start-up after the quick menu: resumes from the quick save, or opens the
+// character selection with no character current.
+void ResumeOrSelectCharacter();
 void RedrawClubScreen();  // RedrawCurrentScreen (buffer 0) of the club
 int CurrentClubScreen();  // the club's ClubScreen; -1 while there is none
-void ClubFrame();
 void ClubStylus(int kind, int x, int y);   // 0 down, 1 move, 2 up
 void MatchStylus(int kind, int x, int y);
 

@@ -31,7 +31,7 @@ std::string ReportGameState() {
   out << "soundOff = " << (SoundOff ? 1 : 0) << "\n";
   out << "music = " << (CurrentMusicPath().empty() ? std::string("none") : platform::ToUtf8(CurrentMusicPath()))
       << (MusicLoaded() ? ", loaded" : ", not loaded") << "\n";
-  out << "clubScreen = " << CurrentClubScreen() << "\n";
+  out << ClubReport();
   out << "sequences =";
   for (const KeySequence& s : KeySequences) out << ' ' << static_cast<int>(s.position);
   out << "\n";
@@ -84,10 +84,8 @@ int ProgramEntry(const CommandLine& line) {
     CurrentPlayer.slot = 255;
     CurrentPlayer.kind = KindLocal;
     StartQuickGame();
-  } else if (QuickLoadGame()) {
-    if (ClubActive()) RedrawClubScreen();
   } else {
-    OpenCharacterSelection();
+    ResumeOrSelectCharacter();
   }
 
   const std::uint32_t code = RunMainLoop();

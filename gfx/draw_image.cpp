@@ -106,29 +106,31 @@ void DrawTinted(int x, int y, const Image& image, std::uint16_t tint, int buffer
 
 void DrawScaled(int sourceWidth, int sourceHeight, const Image& image, int dx, int dy, int dw, int dh,
                 bool keyed) {
-  // The maps cover destination indices 0..319; a picture larger than a buffer
-  // cannot be staged in buffer 1.
+  // The maps cover destination indices 0..319, and the picture may be at most
+  // screen size, as when it was staged in buffer 1. It is read where it lies
+  // now: staging it wrote the picture over buffer 1's corner, the saved screen
+  // that boxes and highlights put back.
   constexpr int MapSize = 320;
   if (dw <= 0 || dh <= 0 || !image.pixels || image.width > ScreenWidth() || image.height > ScreenHeight() ||
       sourceWidth <= 0 || sourceHeight <= 0 || sourceWidth > ScreenWidth() || sourceHeight > ScreenHeight())
     return;
-  DrawImage(0, 0, image, 1);
   int columnMap[MapSize];
   int rowMap[MapSize];
   for (int i = 0; i < MapSize; ++i) {
     columnMap[i] = static_cast<int>(static_cast<float>(i) * static_cast<float>(sourceWidth) / static_cast<float>(dw));
     rowMap[i] = static_cast<int>(static_cast<float>(i) * static_cast<float>(sourceHeight) / static_cast<float>(dh));
   }
-  // Only the part that lies on the buffer is written.
+  // Only the part that lies on the buffer is written, and only from the picture.
   const int firstCol = std::max(0, -dx), lastCol = std::min({dw, MapSize, ScreenWidth() - dx});
   const int firstRow = std::max(0, -dy), lastRow = std::min({dh, MapSize, ScreenHeight() - dy});
-  const std::uint16_t* staged = ScreenBuffer(1);
   const int stride = ScreenWidth();
   const std::uint16_t key = KeyColour;
   for (int row = firstRow; row < lastRow; ++row) {
-    const std::uint16_t* src = staged + rowMap[row] * stride;
+    if (rowMap[row] >= image.height) continue;
+    const std::uint16_t* src = image.pixels + rowMap[row] * image.width;
     std::uint16_t* dst = ScreenBuffer(0) + (dy + row) * stride + dx;
     for (int col = firstCol; col < lastCol; ++col) {
+      if (columnMap[col] >= image.width) continue;
       const std::uint16_t p = src[columnMap[col]];
       if (!keyed || p != key) dst[col] = p;
     }

@@ -27,7 +27,7 @@ void DrawKeyedTinted(int x, int y, const Image& image, std::uint16_t tint, int b
 void DrawTinted(int x, int y, const Image& image, std::uint16_t tint, int buffer);
 
 // Nearest-neighbour stretch of the whole picture to dw x dh at (dx, dy) in
-// buffer 0; the picture is first copied into buffer 1 at (0, 0).
+// buffer 0; the other buffers are left alone.
 void DrawScaled(int sourceWidth, int sourceHeight, const Image& image, int dx, int dy, int dw, int dh,
                 bool keyed);
 

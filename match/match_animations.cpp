@@ -27,14 +27,21 @@ std::int16_t Toward(std::int16_t from, std::int16_t goal, int step) {
 
 bool Same(PixelPos a, PixelPos b) { return a.x == b.x && a.y == b.y; }
 
-// A card picture of 32 x 50 drawn through scratch buffer 2.
+// A card picture of 32 x 50 drawn through scratch buffer 2. The flights keep
+// the screen they restore every frame in buffer 2, so the corner the card is
+// drawn in is put back afterwards: nothing of the card may stay at (0, 0).
 void PictureOfCard(const Card& card, int tint, Image& picture) {
   if (!picture.pixels || picture.width != 32 || picture.height != 50) {
     if (picture.pixels) FreeImage(picture);
     AllocateImage(picture, 32, 50);
   }
+  Image corner;
+  AllocateImage(corner, 32, 50);
+  GrabBuffer(0, 0, 2, corner);
   DrawCardPicture(card, 0, 0, false, 2, tint);
   GrabBuffer(0, 0, 2, picture);
+  DrawImage(0, 0, corner, 2);
+  FreeImage(corner);
 }
 
 void ReleasePicture(Image& picture) {

@@ -22,7 +22,8 @@ bool LocalLost() { return MatchResult == Opponent(LocalSide()); }
 
 PlayerRecord* LocalRecord() { return TheMatch.players[LocalSide()]; }
 
-void ResultBox(const std::wstring& text) { MatchBox(text, L"Ok", L"", false, 10, 0, 220, 80); }
+// A notice has its one "Ok" on the right, as every one-button box.
+void ResultBox(const std::wstring& text) { MatchBox(text, L"", L"Ok", false, 10, 0, 220, 80); }
 
 }  // namespace
 
@@ -126,7 +127,7 @@ void ApplyRewardState() {
   } else if (!MatchBox(removed + L"\n" + L"Do you want to add a card automatically to the deck ?", L"Cancel", L"Ok",
                        false, 10, 0, 220, 80)) {
     if (AddCardAutomatically(*local)) SaveCharacter();
-    else MatchBox(L"Failed. No more cards could be added.", L"Ok", L"", true, 40, 120, 160, 80);
+    else MatchBox(L"Failed. No more cards could be added.", L"", L"Ok", true, 40, 120, 160, 80);
   }
   m.state = MatchState::Leave;
 }

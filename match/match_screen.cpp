@@ -106,7 +106,9 @@ void DrawHandAndPile() {
   if (!BuffersAllocated()) return;
   DrawLocalHand();
   DrawLocalPile();
-  if (TheMatch.selectedSlot < HandSize) TintHandSlot(TheMatch.selectedSlot);
+  // A card just placed leaves its slot selected but empty, and untinted.
+  const std::uint8_t slot = TheMatch.selectedSlot;
+  if (slot < HandSize && LocalHand().Occupied(slot)) TintHandSlot(slot);
 }
 
 void DrawMatchScreen() {

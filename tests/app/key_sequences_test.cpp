@@ -4,6 +4,7 @@
 #include <new>
 
 #include "app/key_sequences.h"
+#include "club/club.h"
 #include "app/shell.h"
 #include "platform/display.h"
 #include "platform/game_state.h"
@@ -102,6 +103,7 @@ TEST(Cheats, NothingHappensOutsideTheCorridor) {
   GameKeys = platform::GetDefaultKeys();
   BuildKeySequences();
   CheatMode = false;
+  GameClub.currentScreen = ScreenCharacter;
   // Typing sequence 0 completes it, but without the club's corridor on screen nothing changes.
   const std::int16_t codes[4] = {platform::VkUp, platform::VkDown, platform::VkLeft, platform::VkRight};
   for (int i = 0; i < KeySequences[0].count; ++i)
@@ -110,6 +112,7 @@ TEST(Cheats, NothingHappensOutsideTheCorridor) {
   RunCheat(0);
   EXPECT_FALSE(CheatMode);
   for (bool& f : KeyFlags) f = false;
+  GameClub.currentScreen = ScreenCorridor;
 }
 
 }  // namespace

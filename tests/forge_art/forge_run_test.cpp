@@ -36,6 +36,21 @@ std::vector<Expected> OwnedPictures() {
       {"GFX\\TEXT\\Versus.QXG", 0, 0, true},
   };
   for (int n = 1; n <= 24; ++n) list.push_back({"GFX\\GENERAL\\" + std::to_string(n) + ".QXG", 0, 0, true});
+  // The club: corridor, panel, titles, arrows, quick menu, character screen.
+  for (int n = 1; n <= 50; ++n)
+    list.push_back({"GFX\\MENU\\MENU\\MENU00" + std::to_string(100 + n).substr(1) + ".QXG", 240, 180, false});
+  list.push_back({"GFX\\GENERAL\\BackgroundMenu.QXJ", 240, 80, false});
+  for (const char* title : {"MultiplayerTitle", "InstantPlayTitle", "HellGateTitle", "CardShopTitle", "GuestTournament",
+                            "MemberTournament", "EliteTournament", "OptionsTitle", "CharacterCreationTitle", "Quit"})
+    list.push_back({std::string("GFX\\MENU\\TITLES\\") + title + ".QXG", 0, 0, false});
+  for (const char* arrow : {"LEFTON", "LEFTOFF", "RIGHTON", "RIGHTOFF"})
+    list.push_back({std::string("GFX\\MENU\\MENU\\") + arrow + ".QXG", 0, 0, true});
+  list.push_back({"GFX\\MENU\\QuickMenu.QXG", 0, 0, false});
+  list.push_back({"GFX\\MENU\\QuickMenuON.QXG", 0, 0, false});
+  for (const char* screen : {"CreateCharacterEmpty.QXG", "CreateCharacterPIX.QXG"})
+    list.push_back({std::string("GFX\\MENU\\UI CHARACTER\\") + screen, 240, 320, false});
+  for (const char* button : {"CreateCharacterOK.QXJ", "CreateCharacterQUICKGAME.QXJ", "CreateCharacterDELETE.QXJ"})
+    list.push_back({std::string("GFX\\MENU\\UI CHARACTER\\") + button, 0, 23, false});
   for (int s = 1; s <= 5; ++s)
     list.push_back({"GFX\\CARDS\\SET 1\\CARDS SMALL\\PowerIcon" + std::to_string(s) + ".QXG", 0, 0, false});
   std::string error;

@@ -122,7 +122,8 @@ TEST_F(DuelEnd, AWonCardIsAddedAndCounted) {
   ASSERT_EQ(ShownBoxes.size(), 2u);
   EXPECT_EQ(ShownBoxes[0].text, CardInfoText(200));
   EXPECT_EQ(ShownBoxes[1].text, L"This card is added to your Collection.\nYou have now " + std::to_wstring(before + 1));
-  EXPECT_EQ(ShownBoxes[1].left, L"Ok");
+  EXPECT_EQ(ShownBoxes[1].left, L"");
+  EXPECT_EQ(ShownBoxes[1].right, L"Ok");  // a notice's one button is on the right
   for (int i = 0; i < 3; ++i) MatchFrame();
   EXPECT_EQ(CopiesOf(CurrentPlayer, id), 2);
   EXPECT_EQ(m.rewardCount, 0);
@@ -179,6 +180,8 @@ TEST_F(DuelEnd, TheLastCopyLostOffersToRefillTheDeck) {
   MatchFrame();
   ASSERT_EQ(ShownBoxes.size(), 3u);
   EXPECT_EQ(ShownBoxes[2].text, L"Failed. No more cards could be added.");
+  EXPECT_EQ(ShownBoxes[2].left, L"");
+  EXPECT_EQ(ShownBoxes[2].right, L"Ok");
   EXPECT_EQ(m.state, MatchState::Leave);
 }
 
@@ -197,6 +200,8 @@ TEST_F(DuelEnd, APerfectWinTakesTheWholeDeck) {
   EXPECT_EQ(DuelStats.perfectsRealised, realised + 1);
   ASSERT_FALSE(ShownBoxes.empty());
   EXPECT_EQ(ShownBoxes.back().text, L"You won all the cards in your opponents deck !");
+  EXPECT_EQ(ShownBoxes.back().left, L"");
+  EXPECT_EQ(ShownBoxes.back().right, L"Ok");
   EXPECT_EQ(m.state, MatchState::Leave);
 }
 

@@ -33,6 +33,7 @@ bool ForgeCardData(ForgeOutput& out);    // DATA\CARDS\SET 1\*, DATA\OPPONENTS.D
 bool ForgeFont(ForgeOutput& out);        // GFX\GENERAL\NEW FONT.QXB
 bool ForgeShellArt(ForgeOutput& out);    // maker logo, loading pictures and the other shell pictures
 bool ForgeMatchArt(ForgeOutput& out);    // board frame, cards, icons, coin token, banners
+bool ForgeClubArt(ForgeOutput& out);     // the club: corridor, titles, quick menu, room screens
 bool ForgeSounds(ForgeOutput& out);      // SOUNDS\*: modules and effects
 
 // Records the install directory in the settings store, as the installer did.

@@ -1,0 +1,132 @@
+// quick_menu.cpp -- the quick menu: the panel sliding down from the corner tab, its nine items, sliding back.
+#include "club/club_internal.h"
+#include "gfx/colour_rects.h"
+#include "gfx/draw_image.h"
+#include "gfx/pixels.h"
+#include "gfx/screen_buffers.h"
+#include "platform/clock.h"
+#include "platform/waits.h"
+
+namespace {
+
+constexpr int ItemTop = 2;
+constexpr int ItemHeight = 12;
+constexpr int ItemCount = 9;
+constexpr int SlideRows = 110;
+
+// Where each item leads: room and corridor position (item 8 quits).
+struct QuickItem {
+  std::int16_t room;
+  std::int16_t position;
+};
+constexpr QuickItem QuickItems[8] = {{RoomCharacters, 44},     {RoomOptions, 38},   {RoomGuestTournament, 23},
+                                     {RoomMemberTournament, 27}, {RoomEliteTournament, 31}, {RoomCardShop, 14},
+                                     {RoomInstantPlay, 7},     {RoomMultiplayer, 1}};
+
+int Left() { return 240 - GameClub.quickMenuPanel.width; }
+int Height() { return GameClub.quickMenuPanel.height; }
+
+void DrawPanelFrom(int offset) {
+  const Image& panel = GameClub.quickMenuPanel;
+  if (offset < panel.height) DrawImageRect(0, offset, panel.width, panel.height - offset, Left(), 0, panel, 0);
+}
+
+void PaceSlide(std::uint32_t began) {
+  PresentScreen();
+  SoundTickIfOn();
+  WaitSince(began, 5);
+}
+
+void SlideOpen() {
+  int step = 20;
+  for (int s = SlideRows; s > 0; s -= step) {
+    const std::uint32_t began = platform::TickCount();
+    DrawPanelFrom(s);
+    step = step - 2 < 2 ? 2 : step - 2;
+    PaceSlide(began);
+  }
+  DrawImage(Left(), 0, GameClub.quickMenuLit, 0);
+  PresentScreen();
+}
+
+void DrawUnderPanel() {
+  Club& c = GameClub;
+  FillRect(Left(), 0, GameClub.quickMenuPanel.width, Height(), KeyColour, 0);
+  DrawImageStrip(30, c.corridorPictures[c.position - 1], 0);
+  DrawCreditsCounter(0);
+}
+
+void SlideClosed() {
+  Club& c = GameClub;
+  int step = 20;
+  for (int s = 0; s < SlideRows; s += step) {
+    const std::uint32_t began = platform::TickCount();
+    DrawUnderPanel();
+    DrawPanelFrom(s);
+    DrawButton(c.leftArrow, 0);
+    DrawButton(c.rightArrow, 0);
+    step = step - 2 < 2 ? 2 : step - 2;
+    PaceSlide(began);
+  }
+  DrawUnderPanel();
+  DrawQuickMenuTab(0);
+  DrawButton(c.leftArrow, 0);
+  DrawButton(c.rightArrow, 0);
+  PresentScreen();
+}
+
+bool InPanel(int x, int y) { return x > Left() && y < Height(); }
+
+// The item under a tap: -1 outside the panel, 9 and more below the items.
+int ItemAt(int x, int y) {
+  if (!InPanel(x, y)) return -1;
+  return y < ItemTop ? 0 : (y - ItemTop) / ItemHeight;
+}
+
+void DrawBand(int item, const Image& picture) {
+  const int row = ItemHeight * item + ItemTop;
+  DrawImageRect(0, row, picture.width, ItemHeight, Left(), row, picture, 0);
+}
+
+}  // namespace
+
+void RunQuickMenu() {
+  Club& c = GameClub;
+  SlideOpen();
+  std::int16_t x = 0, y = 0;
+  WaitForTap(x, y);
+  const int item = ItemAt(x, y);
+  if (item < 0) {
+    SlideClosed();
+    return;
+  }
+  DrawBand(item, c.quickMenuLit);
+  PresentScreen();
+  std::int16_t rx = 0, ry = 0;
+  WaitForRelease(rx, ry);
+  DrawBand(item, c.quickMenuPanel);
+  // The tap and the release must be on the same item; items below the nine
+  // (the tab itself) only close the menu.
+  if (ItemAt(rx, ry) != item || item >= ItemCount) {
+    SlideClosed();
+    return;
+  }
+  if (c.tutorialActive) {
+    ClubBox(L"The QuickMenu is not accessible in the tutorial.");
+    SlideClosed();
+    return;
+  }
+  SlideClosed();
+  c.currentScreen = ScreenCorridor;
+  if (item == 8) {
+    if (ClubQuitGame) ClubQuitGame();
+    return;
+  }
+  const int oldTitleHeight = c.title.height;
+  c.currentRoom = QuickItems[item].room;
+  c.position = QuickItems[item].position;
+  FillRect(0, 0, 240, oldTitleHeight, KeyColour, 0);
+  ShowRoom(0);
+  DrawQuickMenuTab(0);
+  BeginEnterRoom(true);
+}

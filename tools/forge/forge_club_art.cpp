@@ -1,0 +1,45 @@
+// forge_club_art.cpp -- writes the club's pictures: corridor, description panel, titles, arrows, quick menu and the
+// character screen.
+#include "tools/forge/art_club.h"
+#include "tools/forge/art_club_draw.h"
+#include "tools/forge/forge.h"
+
+namespace {
+
+std::string CorridorPath(int n) {
+  return std::string("GFX\\MENU\\MENU\\MENU00") + static_cast<char>('0' + n / 10) + static_cast<char>('0' + n % 10) +
+         ".QXG";
+}
+
+bool ForgeCorridor(ForgeOutput& out) {
+  const std::vector<RgbPicture> pictures = DrawCorridorPictures();
+  for (int n = 1; n <= corridor::Pictures; ++n)
+    if (!WritePngPicture(out, CorridorPath(n), pictures[static_cast<std::size_t>(n - 1)])) return false;
+  if (!WriteJpegPicture(out, "GFX\\GENERAL\\BackgroundMenu.QXJ", DrawDescriptionPanel())) return false;
+  for (const RoomLook& room : RoomLooks())
+    if (!WritePngPicture(out, "GFX\\MENU\\TITLES\\" + room.title, DrawRoomTitle(room))) return false;
+  return WritePngPicture(out, "GFX\\MENU\\MENU\\LEFTON.QXG", DrawArrow(false, false)) &&
+         WritePngPicture(out, "GFX\\MENU\\MENU\\LEFTOFF.QXG", DrawArrow(false, true)) &&
+         WritePngPicture(out, "GFX\\MENU\\MENU\\RIGHTON.QXG", DrawArrow(true, false)) &&
+         WritePngPicture(out, "GFX\\MENU\\MENU\\RIGHTOFF.QXG", DrawArrow(true, true)) &&
+         WritePngPicture(out, "GFX\\MENU\\QuickMenu.QXG", DrawQuickMenu(false)) &&
+         WritePngPicture(out, "GFX\\MENU\\QuickMenuON.QXG", DrawQuickMenu(true));
+}
+
+bool ForgeCharacterScreen(ForgeOutput& out) {
+  const std::string folder = "GFX\\MENU\\UI CHARACTER\\";
+  const RgbPicture screen = DrawCharacterScreen(-1);
+  if (!WritePngPicture(out, folder + "CreateCharacterEmpty.QXG", screen) ||
+      !WritePngPicture(out, folder + "CreateCharacterPIX.QXG", screen))
+    return false;
+  for (int b = 0; b < 3; ++b) {
+    const character::Button& button = character::Buttons[b];
+    const RgbPicture pressed = Crop(DrawCharacterScreen(b), button.x, button.y, button.w, button.h);
+    if (!WriteJpegPicture(out, folder + button.file, pressed)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ForgeClubArt(ForgeOutput& out) { return ForgeCorridor(out) && ForgeCharacterScreen(out); }
