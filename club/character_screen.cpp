@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "club/character_keys.h"
+#include "club/club.h"
 #include "data/decimal_text.h"
 #include "data/duel_stats.h"
-#include "data/game_state.h"
 #include "data/save_file.h"
 #include "gfx/animations.h"
 #include "gfx/colour_rects.h"
@@ -127,13 +127,7 @@ void CharacterScreen::Enter() {
   PresentScreen();
 }
 
-void CharacterScreen::Frame() {
-  // Back from a quick game: the screen's own music again.
-  if (quickGameRunning_ && InClub) {
-    quickGameRunning_ = false;
-    PlayScreenMusic();
-  }
-}
+void CharacterScreen::Frame() {}
 
 void CharacterScreen::SelectSlot(int k) {
   selectedSlot_ = k;
@@ -167,9 +161,12 @@ bool CharacterScreen::StylusUp(int x, int y) {
     PressDelete();
     return false;
   }
-  // The quick game runs while the screen stays current: the club shows it
-  // again when the duel is left, for a character to be chosen.
-  if (ReleaseButton(quickGameButton_, x, y)) PressQuickGame();
+  // The screen is left for the quick game; the club opens it again when the
+  // duel is left, for a character to be chosen.
+  if (ReleaseButton(quickGameButton_, x, y)) {
+    PressQuickGame();
+    return true;
+  }
   return false;
 }
 
@@ -304,8 +301,9 @@ bool CharacterScreen::PressOk() {
   ClearDuelStats();
   ForgetPreviousCharacterCards();
   SaveCharacter();
-  // The club's tutorial is not part of the game yet: "Ok" goes on as "No" does.
-  Ask(TutorialText, L"Ok", L"No");
+  // "Ok" hands the new character to the club's tutorial (while the club has
+  // none, the character simply goes on into the corridor, as with "No").
+  if (Ask(TutorialText, L"Ok", L"No")) StartTutorial();
   return true;
 }
 
@@ -336,7 +334,6 @@ void CharacterScreen::PressQuickGame() {
   CurrentPlayer.slot = 255;
   ClearDuelStats();
   ForgetPreviousCharacterCards();
-  quickGameRunning_ = true;
   StartQuickGame();
 }
 

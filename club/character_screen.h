@@ -27,7 +27,8 @@ class CharacterScreen : public ClubScreenBase {
   void Enter() override;
   void Frame() override;
   void StylusDown(int x, int y) override;
-  // True when the screen is left for the club (OK played a character).
+  // True when the screen is left: for the club when OK chose a character,
+  // for the duel when QUICKGAME started one.
   bool StylusUp(int x, int y) override;
   void Redraw(int buffer) override;
   // The screen keeps nothing across a quick save: it reopens as it opens.
@@ -39,8 +40,6 @@ class CharacterScreen : public ClubScreenBase {
   int SelectedField() const { return selectedField_; }
   bool SlotEmpty() const { return slotEmpty_; }
   const PlayerRecord& Slot(int k) const { return slots_[static_cast<std::size_t>(k)]; }
-  // Whether a quick game was started from here and has not come back yet.
-  bool QuickGameRunning() const { return quickGameRunning_; }
 
  private:
   void ReadSlot(int k);
@@ -57,7 +56,6 @@ class CharacterScreen : public ClubScreenBase {
   int selectedSlot_ = 0;
   int selectedField_ = 1;
   bool slotEmpty_ = true;
-  bool quickGameRunning_ = false;
   Image background_;  // CreateCharacterEmpty: every redraw
   Image firstPicture_;  // CreateCharacterPIX: the opening fade's target
   ScreenButton okButton_;
