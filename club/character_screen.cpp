@@ -2,9 +2,11 @@
 #include "club/character_screen.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "club/character_keys.h"
 #include "club/club.h"
+#include "club/room_boxes.h"
 #include "data/decimal_text.h"
 #include "data/duel_stats.h"
 #include "data/save_file.h"
@@ -12,7 +14,6 @@
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
 #include "gfx/font.h"
-#include "gfx/image_memory.h"
 #include "gfx/message_box.h"
 #include "gfx/picture_load.h"
 #include "gfx/screen_buffers.h"
@@ -25,8 +26,6 @@
 #include "sound/sound.h"
 
 namespace {
-
-CharacterBoxAnswerer boxAnswerer = nullptr;
 
 constexpr const wchar_t* PictureFolder = L"GFX\\MENU\\UI CHARACTER\\";
 constexpr const wchar_t* ScreenMusic = L"SOUNDS\\Partie5.QXM";
@@ -47,7 +46,8 @@ void LoadPicture(const wchar_t* name, Image& image) {
 void MakeButton(ScreenButton& button, std::int16_t x, std::int16_t y, const wchar_t* name, const Image& background) {
   Image pressed;
   LoadPicture(name, pressed);
-  InitButton(button, x, y, pressed, CropImage(background, x, y, pressed.width, pressed.height), false);
+  Image up = CropImage(background, x, y, pressed.Width(), pressed.Height());
+  InitButton(button, x, y, std::move(pressed), std::move(up), false);
 }
 
 // The longest start of a text read from a file that the keyboard could have
@@ -78,8 +78,6 @@ void PlayScreenMusic() {
 
 }  // namespace
 
-void SetCharacterBoxAnswerer(CharacterBoxAnswerer answerer) { boxAnswerer = answerer; }
-
 CharacterScreen::CharacterScreen() {
   LoadPicture(L"CreateCharacterEmpty.QXG", background_);
   LoadPicture(L"CreateCharacterPIX.QXG", firstPicture_);
@@ -99,13 +97,7 @@ CharacterScreen::CharacterScreen() {
   DrawImage(0, 0, firstPicture_, 1);
 }
 
-CharacterScreen::~CharacterScreen() {
-  FreeImage(background_);
-  FreeImage(firstPicture_);
-  FreeButton(okButton_);
-  FreeButton(deleteButton_);
-  FreeButton(quickGameButton_);
-}
+CharacterScreen::~CharacterScreen() = default;
 
 void CharacterScreen::ReadSlot(int k) {
   PlayerRecord& slot = slots_[static_cast<std::size_t>(k)];
@@ -216,8 +208,8 @@ void CharacterScreen::PressKey(int key, int x, int y) {
 
 void CharacterScreen::FlyCharacter(wchar_t character, int fromX, int fromY, int toX, int toY) {
   const Glyph* glyph = FindGlyph(GameFont, character);
-  if (glyph == nullptr || glyph->width == 0 || glyph->height == 0) return;
-  const int w = glyph->width, h = glyph->height;
+  if (glyph == nullptr || glyph->picture.Width() == 0 || glyph->picture.Height() == 0) return;
+  const int w = glyph->picture.Width(), h = glyph->picture.Height();
   const int maxX = ScreenWidth() - w, maxY = ScreenHeight() - h;
   auto clampX = [&](int v) { return std::clamp(v, 0, std::max(0, maxX)); };
   auto clampY = [&](int v) { return std::clamp(v, 0, std::max(0, maxY)); };
@@ -248,13 +240,7 @@ void CharacterScreen::FlyCharacter(wchar_t character, int fromX, int fromY, int 
 }
 
 bool CharacterScreen::Ask(const std::wstring& text, const std::wstring& left, const std::wstring& right) {
-  if (boxAnswerer) {
-    GameMessageBox(text, L"", L"", MessageBoxLayout{});  // drawn without waiting, then answered
-    const bool answer = boxAnswerer(text, left, right);
-    Redraw(0);
-    return answer;
-  }
-  return StandardMessageBox(text, left, right);
+  return RoomBox(text, left, right, MessageBoxLayout{});
 }
 
 bool CharacterScreen::PressOk() {

@@ -6,15 +6,9 @@
 #include <string>
 
 #include "club/club_screen.h"
-#include "data/image.h"
+#include "core/image.h"
 #include "data/player_record.h"
 #include "gfx/screen_button.h"
-
-// The screen's boxes. A test that drives the screen without a person sets an
-// answerer: it is told each box and gives the button (true = left) instead
-// of the box waiting for the stylus.
-using CharacterBoxAnswerer = bool (*)(const std::wstring& text, const std::wstring& left, const std::wstring& right);
-void SetCharacterBoxAnswerer(CharacterBoxAnswerer answerer);
 
 class CharacterScreen : public ClubScreenBase {
  public:

@@ -41,10 +41,14 @@ void DrawHandAndPile();
 void HighlightTargets(int ax, int ay);
 void ClearHighlight();
 void TintHandSlot(int slot);
-// Pictures the duel loaded for its cards (by name), freed when a new duel begins.
+// Draws a card with its picture from the duel's cache (TheMatch.cardPictures).
 void DrawCardPicture(const Card& card, int x, int y, bool big, int buffer, int tint);
-void FreeDuelPictures();
 int DuelPictureFailures();
+// Buffer 1 takes the screen with the status line cleared: the panel of a box
+// without buttons darkens buffer 1, and the line must not show through it.
+void SaveScreenWithoutStatus();
+// A card's information text in the box without buttons at (5, 180, 230, 115).
+void ShowCardInfoBox(int id);
 // The card info view; false when no card is selected.
 bool OpenCardInfo();
 void CloseCardInfo();

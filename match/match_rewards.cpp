@@ -107,7 +107,8 @@ void ApplyRewardState() {
     AddCopy(*local, id);
     const int n = CopiesOwned(*local, id);
     SaveCharacter();
-    MatchBox(CardInfoText(id), L"", L"", false, 5, 180, 230, 115);
+    SaveScreenWithoutStatus();
+    ShowCardInfoBox(id);
     ResultBox(L"This card is added to your Collection.\nYou have now " + std::to_wstring(n));
     // A card handed over is struck off, so a resumed duel does not hand it over twice.
     m.rewardCards[m.rewardCount] = 0;
@@ -120,7 +121,8 @@ void ApplyRewardState() {
   m.rewardCards[m.rewardCount] = 0;
   const int n = CopiesOwned(*local, id);
   SaveCharacter();
-  MatchBox(CardInfoText(id), L"", L"", false, 5, 180, 230, 115);
+  SaveScreenWithoutStatus();
+  ShowCardInfoBox(id);
   const std::wstring removed = L"This card is Removed to your Collection.\nYou have now " + std::to_wstring(n);
   if (n > 0) {
     ResultBox(removed);

@@ -171,6 +171,10 @@ def CheckFamilies():
         CheckText(f"family {n} title", row[1], 30)
         if row[1] in titles:
             Fault(f"family {n}: title {row[1]!r} used twice")
+        # The zoom heads every member's text with it: it must read as the
+        # family's name, not as one more card (GRAMOPHONE is no "Turntable").
+        if not row[1].endswith(" family"):
+            Fault(f"family {n}: title {row[1]!r} does not end in ' family'")
         titles.add(row[1])
         for k, line in enumerate(row[2:], start=1):
             CheckText(f"family {n} line {k}", line, 70)

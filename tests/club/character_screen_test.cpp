@@ -60,7 +60,7 @@ void SaveCharacterIn(int slot, const std::wstring& name, std::int32_t credits) {
 }
 
 void FreshStart() {
-  SetUpClubTable();
+  SetUpCharacterTable();
   ResetPlayer(CurrentPlayer);
   CurrentPlayer.name.clear();
   CurrentPlayer.slot = 255;
@@ -105,7 +105,7 @@ TEST(CharacterScreenTyping, NameLimitProfileDigitsAndDeletes) {
   Tap(screen, KeyLiveLeft(0) + 15, KeyLiveTop(0) + 5);
   Tap(screen, KeyLiveLeft(0) + 5, KeyLiveTop(0) + 16);
   EXPECT_EQ(screen.Slot(0).profileText2, L"LIKES CARDS");
-  EXPECT_TRUE(Boxes.empty());
+  EXPECT_TRUE(RoomBoxes.empty());
 }
 
 TEST(CharacterScreenCreate, EmptyNameOnlyWarnsThenANameCreatesTheCharacter) {
@@ -117,20 +117,20 @@ TEST(CharacterScreenCreate, EmptyNameOnlyWarnsThenANameCreatesTheCharacter) {
   Tap(screen, 100, SlotTextRow(1) + 2);
   EXPECT_EQ(screen.SelectedSlot(), 1);
   EXPECT_FALSE(TapOk(screen));
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].text, L"The selected character is not valid. Please enter a name.");
-  EXPECT_EQ(Boxes[0].right, L"Ok");
+  ASSERT_EQ(RoomBoxes.size(), 1u);
+  EXPECT_EQ(RoomBoxes[0].text, L"The selected character is not valid. Please enter a name.");
+  EXPECT_EQ(RoomBoxes[0].right, L"Ok");
   EXPECT_FALSE(fs::exists(SaveHostPath(2)));
 
   Type(screen, L"ZOE");
   TapField(screen, FieldProfileNumber);
   Type(screen, L"42");
-  Answers = {true};  // "Ok" to the tutorial, which behaves as "No" for now
+  RoomBoxAnswers = {true};  // "Ok" to the tutorial, which behaves as "No" for now
   EXPECT_TRUE(TapOk(screen));
-  ASSERT_EQ(Boxes.size(), 2u);
-  EXPECT_EQ(Boxes[1].text, L"Since it's the first time you use this character, you should try the tutorial.");
-  EXPECT_EQ(Boxes[1].left, L"Ok");
-  EXPECT_EQ(Boxes[1].right, L"No");
+  ASSERT_EQ(RoomBoxes.size(), 2u);
+  EXPECT_EQ(RoomBoxes[1].text, L"Since it's the first time you use this character, you should try the tutorial.");
+  EXPECT_EQ(RoomBoxes[1].left, L"Ok");
+  EXPECT_EQ(RoomBoxes[1].right, L"No");
   EXPECT_EQ(CurrentPlayer.name, L"ZOE");
   EXPECT_EQ(CurrentPlayer.profileNumber, 42);
   EXPECT_EQ(CurrentPlayer.slot, 2);
@@ -163,7 +163,7 @@ TEST(CharacterScreenLoad, ASavedCharacterIsPlayedAndForgetsTheOtherCharactersCar
   EXPECT_EQ(screen.SelectedSlot(), 2);
   CurrentPlayer.tradeBox[0] = 17;
   EXPECT_TRUE(TapOk(screen));
-  EXPECT_TRUE(Boxes.empty());
+  EXPECT_TRUE(RoomBoxes.empty());
   EXPECT_EQ(CurrentPlayer.name, L"MAX");
   EXPECT_EQ(CurrentPlayer.credits, 1234);
   EXPECT_EQ(CurrentPlayer.slot, 3);
@@ -187,14 +187,14 @@ TEST(CharacterScreenDelete, QuestionCancelAndTheCurrentCharacterIsForgotten) {
   // An empty slot asks nothing.
   TapSlot(screen, 1);
   TapDeleteButton(screen);
-  EXPECT_TRUE(Boxes.empty());
+  EXPECT_TRUE(RoomBoxes.empty());
   TapSlot(screen, 0);
-  Answers = {true};  // "Cancel"
+  RoomBoxAnswers = {true};  // "Cancel"
   EXPECT_FALSE(TapDeleteButton(screen));
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].text, L"Are you sure that you want to delete the character ALICE with 900 Credits?");
-  EXPECT_EQ(Boxes[0].left, L"Cancel");
-  EXPECT_EQ(Boxes[0].right, L"Ok");
+  ASSERT_EQ(RoomBoxes.size(), 1u);
+  EXPECT_EQ(RoomBoxes[0].text, L"Are you sure that you want to delete the character ALICE with 900 Credits?");
+  EXPECT_EQ(RoomBoxes[0].left, L"Cancel");
+  EXPECT_EQ(RoomBoxes[0].right, L"Ok");
   EXPECT_TRUE(fs::exists(SaveHostPath(1)));
   EXPECT_FALSE(TapDeleteButton(screen));  // "Ok"
   EXPECT_FALSE(fs::exists(SaveHostPath(1)));
@@ -242,12 +242,12 @@ TEST(CharacterScreenDamage, ACorruptSaveIsDeletedWithItsBoxAndLongNamesAreBounde
   EXPECT_EQ(shown, std::wstring(L"#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#a").substr(0, shown.size()));
   EXPECT_EQ(screen.Slot(2).profileNumber, 30000);
 
-  Answers = {};
+  RoomBoxAnswers = {};
   EXPECT_FALSE(TapOk(screen));
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].text, L"Error !! \nSave file is not valid !!\n\nFile Deleted.");
-  EXPECT_TRUE(Boxes[0].left.empty());
-  EXPECT_EQ(Boxes[0].right, L"Ok");
+  ASSERT_EQ(RoomBoxes.size(), 1u);
+  EXPECT_EQ(RoomBoxes[0].text, L"Error !! \nSave file is not valid !!\n\nFile Deleted.");
+  EXPECT_TRUE(RoomBoxes[0].left.empty());
+  EXPECT_EQ(RoomBoxes[0].right, L"Ok");
   EXPECT_FALSE(fs::exists(SaveHostPath(1)));
   EXPECT_TRUE(screen.SlotEmpty());
   EXPECT_TRUE(screen.Slot(0).name.empty());
@@ -262,7 +262,7 @@ TEST(CharacterScreenDamage, ACorruptSaveIsDeletedWithItsBoxAndLongNamesAreBounde
 
 TEST(CharacterScreenOpening, NoFileForACharacterOfNoSlotAndAStrangeSettingMeansTheFirstSlot) {
   FreshStart();
-  WriteCharacter(7);
+  WriteCharacter(0);
   CurrentPlayer.name = L"GHOST";
   for (std::uint8_t slot : {std::uint8_t{255}, std::uint8_t{0}}) {
     CurrentPlayer.slot = slot;

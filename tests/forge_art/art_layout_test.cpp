@@ -47,11 +47,11 @@ TEST(ArtLayout, HandSlotsAndPileLineUpWithTheirPlaces) {
 TEST(ArtLayout, EveryMotifPaintsInsideItsCircle) {
   // Motifs stay near their art window so they spare the icon places and the name plate.
   const MotifPaint paint{Rgb8(200, 120, 220), Rgb8(60, 230, 200), Rgb8(255, 60, 200), Rgb8(30, 16, 40), 1.0 / 24};
-  for (int m = 0; m < MotifCount; ++m) {
+  for (int m = 0; m < MotifCount * 4; ++m) {
     ArtCanvas canvas(96, 96);
     cairo_translate(canvas.Cr(), 48, 48);
     cairo_scale(canvas.Cr(), 24, 24);
-    DrawMotif(canvas.Cr(), static_cast<Motif>(m), paint, 1);
+    DrawMotif(canvas.Cr(), static_cast<Motif>(m / 4), paint, m % 4);
     ASSERT_TRUE(canvas.Ok());
     const RgbPicture p = canvas.Keyed();
     int inside = 0, outside = 0;
@@ -61,8 +61,8 @@ TEST(ArtLayout, EveryMotifPaintsInsideItsCircle) {
         const double d = std::hypot(x + 0.5 - 48, y + 0.5 - 48) / 24;
         (d <= 1.45 ? inside : outside) += 1;
       }
-    EXPECT_GT(inside, 400) << "motif " << m << " draws almost nothing";
-    EXPECT_EQ(outside, 0) << "motif " << m << " spills out of its window";
+    EXPECT_GT(inside, 150) << "motif " << m / 4 << " level " << m % 4 + 1 << " draws almost nothing";
+    EXPECT_EQ(outside, 0) << "motif " << m / 4 << " level " << m % 4 + 1 << " spills out of its window";
   }
 }
 
@@ -91,20 +91,4 @@ TEST(ArtLayout, LongNamesStayOnTheBigPlate) {
             << name << " at " << x << ", " << y;
       }
   }
-}
-
-TEST(ArtLayout, SmallCardNameHintStaysAboveTheBottomIcons) {
-  const RgbPicture named = DrawCardPicture(CardArt{"CHROME BAT SOVEREIGN", 2, 7, "Chrome Bat"}, false);
-  const RgbPicture plain = DrawCardPicture(CardArt{"", 2, 7, "Chrome Bat"}, false);
-  bool inked = false;
-  for (int y = 0; y < 50; ++y)
-    for (int x = 0; x < 32; ++x) {
-      const bool differs = !std::equal(PixelAt(named, x, y), PixelAt(named, x, y) + 3, PixelAt(plain, x, y));
-      if (!differs) continue;
-      inked = true;
-      // The bottom icons cover y 41..47; the hint lives in the plate's rows above them.
-      EXPECT_GE(y, SmallPlate.y) << x << ", " << y;
-      EXPECT_LT(y, 41) << x << ", " << y;
-    }
-  EXPECT_TRUE(inked);
 }

@@ -133,10 +133,12 @@ TEST_F(ForgedArt, FamiliesLookDistinctAndLevelsGrowRicher) {
 
 TEST(ArtMotifs, TitlesPickTheirMotifByWholeWords) {
   EXPECT_EQ(MotifForTitle("Neon Moth", 0), Motif::Moth);
-  EXPECT_EQ(MotifForTitle("Moon Cat", 9), Motif::Moon);
+  EXPECT_EQ(MotifForTitle("Moon Cat family", 9), Motif::MoonCat);
+  EXPECT_EQ(MotifForTitle("Full Moon", 9), Motif::Moon);
   EXPECT_EQ(MotifForTitle("Disco Rat", 34), Motif::Rat);
-  EXPECT_EQ(MotifForTitle("Masked Dancer", 10), Motif::Mask);
-  EXPECT_EQ(MotifForTitle("Coat Check Imp", 37), Motif::Gargoyle);
+  EXPECT_EQ(MotifForTitle("Masked Dancer", 10), Motif::VeiledDancer);
+  EXPECT_EQ(MotifForTitle("Carnival Mask family", 76), Motif::Mask);
+  EXPECT_EQ(MotifForTitle("Coat Check Imp family", 37), Motif::Imp);
   // Short words only match whole words: no rat in a pirate, no bat in a bathtub.
   EXPECT_NE(MotifForTitle("Pirate", 5), Motif::Rat);
   EXPECT_NE(MotifForTitle("Bathtub", 5), Motif::Bat);

@@ -1,7 +1,9 @@
 // text_banners_test.cpp -- the banners load their picture, animate and leave the screen as the duel expects.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
+#include <map>
 #include <unistd.h>
 
 #include "gfx/colour_rects.h"
@@ -92,4 +94,56 @@ TEST_F(Banner, TapShortensTheHold) {
   ShowWonBanner();
   // The wipe takes about a second (61 frames); the tap at 1200 ends the 1488 ms hold.
   EXPECT_LT(platform::TickCount(), 1200u + 1488u);
+}
+
+namespace {
+
+// WCAG relative luminance of a pixel of the current mode.
+double Luminance(std::uint16_t pixel) {
+  const Channels c = SplitPixel(pixel), max = ChannelMaxima();
+  auto lin = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+  return 0.2126 * lin(static_cast<double>(c.r) / max.r) + 0.7152 * lin(static_cast<double>(c.g) / max.g) +
+         0.0722 * lin(static_cast<double>(c.b) / max.b);
+}
+
+double Contrast(std::uint16_t a, std::uint16_t b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+TEST(NamePlate, BothNamesReadAtOneToOneOnAnyPartOfTheBoard) {
+  UseScreen(Rgb565);
+  ASSERT_TRUE(UseForgedFont());
+  const std::wstring name = L"MAESTRA LUNA";
+  const int x0 = 40, y0 = 100, w = TextWidth(GameFont, name), h = LineHeight(GameFont);
+  // The strokes: where the untinted name is light (its fringes are not counted).
+  FillRect(0, 0, 240, 320, NamePlateColour(), 1);
+  DrawText(name, x0, y0, GameFont, 1);
+  std::vector<std::pair<int, int>> strokes;
+  for (int y = y0; y < y0 + h; ++y)
+    for (int x = x0; x < x0 + w; ++x)
+      if (Luminance(Pixel(1, x, y)) >= 0.5) strokes.emplace_back(x, y);
+  ASSERT_GT(strokes.size(), 100u);
+  // A blocked cell's grey, the board's navy and a bright cyan grid line under the names.
+  for (std::uint16_t under : {PackRgb(74, 76, 98), PackRgb(32, 16, 74), PackRgb(123, 242, 255)}) {
+    for (int tint : {6, 7}) {
+      FillRect(0, 0, 240, 320, under, 0);
+      DrawNameOnPlate(name, x0, y0, tint, 0);
+      for (int y = y0; y < y0 + h; ++y)
+        for (int x = x0 - 2; x < x0 + w + 2; ++x) ASSERT_NE(Pixel(0, x, y), under) << "no plate at " << x << ", " << y;
+      // The name's colour is its strokes' commonest colour (the font's fringes are softer).
+      std::map<std::uint16_t, int> colours;
+      int legible = 0;
+      for (auto [x, y] : strokes) {
+        ++colours[Pixel(0, x, y)];
+        if (Contrast(Pixel(0, x, y), NamePlateColour()) >= 4.5) ++legible;
+      }
+      auto commonest = std::max_element(colours.begin(), colours.end(),
+                                        [](const auto& a, const auto& b) { return a.second < b.second; });
+      EXPECT_GE(Contrast(commonest->first, NamePlateColour()), 4.5) << "tint " << tint;
+      EXPECT_GE(legible * 10, static_cast<int>(strokes.size()) * 6) << "tint " << tint;
+    }
+  }
 }

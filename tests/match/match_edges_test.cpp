@@ -154,6 +154,35 @@ TEST_F(LocalTurn, TheZoomButtonWantsASelectedCard) {
   EXPECT_EQ(m.state, MatchState::TapMove);
 }
 
+// The status line's band of buffer 0, as the player sees it.
+std::vector<std::uint16_t> StatusBand() {
+  std::vector<std::uint16_t> band;
+  for (int y = StatusTop; y < StatusTop + StatusHeight; ++y)
+    for (int x = StatusLeft; x < StatusLeft + StatusWidth; ++x) band.push_back(ScreenBuffer(0)[y * 240 + x]);
+  return band;
+}
+
+TEST_F(LocalTurn, TheStatusLineDoesNotShowThroughTheCardInformation) {
+  Match& m = TheMatch;
+  Tap(HandSlotX(1) + 10, HandSlotY + 10);
+  ASSERT_EQ(m.selectedSlot, 1);
+  std::vector<std::uint16_t> under[2], line[2];
+  const wchar_t* texts[2] = {L"RED : 13  BLUE : 11", L""};
+  for (int i = 0; i < 2; ++i) {
+    SetStatus(m.status, 1, texts[i], L"", L"", 0, false, 0);
+    StatusTick(m.status);
+    line[i] = StatusBand();
+    Tap(10, 238);
+    ASSERT_EQ(m.state, MatchState::CardInfo);
+    under[i] = StatusBand();
+    Tap(120, 100);
+    ASSERT_EQ(m.state, MatchState::TapMove);
+    EXPECT_EQ(StatusBand(), line[i]) << "the line is back once the information is closed";
+  }
+  EXPECT_NE(line[0], line[1]);
+  EXPECT_EQ(under[0], under[1]) << "the panel shows no trace of the status text";
+}
+
 TEST_F(LocalTurn, OnlyAHighlightedCellCanBeAttacked) {
   Match& m = TheMatch;
   ClearBoard();
@@ -376,14 +405,14 @@ TEST_F(LocalTurn, ThePileShowsOneBackPerFourCards) {
   // The bare frame, then one back for 1..3 cards, two from 4, three for 11.
   std::vector<std::uint16_t> frame;
   for (int y = 257; y < 257 + 54; ++y)
-    for (int x = 11; x < 11 + 36; ++x) frame.push_back(m.frameImage.pixels[y * m.frameImage.width + x]);
+    for (int x = 11; x < 11 + 36; ++x) frame.push_back(m.frameImage.Pixels()[y * m.frameImage.Width() + x]);
   EXPECT_EQ(empty, frame);
   EXPECT_NE(one, empty);
   EXPECT_EQ(one, three);
   EXPECT_NE(four, three);
   EXPECT_NE(eleven, four);
   // The third back's top-left corner at (13, 259) is the back's own corner.
-  const Image& back = CardBackPicture();
+  const ImageView back = CardBackPicture();
   EXPECT_EQ(eleven[(259 - 257) * 36 + (13 - 11)], back.pixels[0]);
 }
 

@@ -257,20 +257,23 @@ RgbPicture DrawCardBack() {
 }
 
 RgbPicture DrawPowerIcon(int strength) {
-  // Yellow, orange, red, violet, blue: the weakest to the strongest.
-  static const Colour gems[5] = {Rgb8(255, 230, 40), Rgb8(255, 140, 20), Rgb8(235, 40, 40), Rgb8(190, 60, 230),
-                                 Rgb8(40, 110, 255)};
-  const Colour c = gems[(strength < 1 ? 1 : strength > 5 ? 5 : strength) - 1];
+  // Yellow, orange, red, purple, blue: the weakest to the strongest. The two
+  // strongest stand far apart in hue and in shape: 4 is a purple gem in a dark
+  // rim like the weaker ones, 5 a brighter azure gem ringed in pale light.
+  static const Colour gems[5] = {Rgb8(255, 230, 40), Rgb8(255, 140, 20), Rgb8(235, 40, 40), Rgb8(200, 50, 230),
+                                 Rgb8(30, 140, 255)};
+  const int s = strength < 1 ? 1 : strength > 5 ? 5 : strength;
+  const Colour c = gems[s - 1];
   ArtCanvas canvas(PowerIconSize, PowerIconSize);
   cairo_t* cr = canvas.Cr();
   SetColour(cr, Rgb8(24, 16, 40));
   cairo_paint(cr);
   cairo_new_sub_path(cr);
-  cairo_arc(cr, 3.5, 3.5, 3.1, 0, 2 * Pi);
-  SetColour(cr, Scale(c, 0.55));
+  cairo_arc(cr, 3.5, 3.5, s == 5 ? 3.5 : 3.1, 0, 2 * Pi);
+  SetColour(cr, s == 5 ? Rgb8(210, 236, 255) : Scale(c, 0.55));
   cairo_fill(cr);
   cairo_new_sub_path(cr);
-  cairo_arc(cr, 3.5, 3.5, 2.3, 0, 2 * Pi);
+  cairo_arc(cr, 3.5, 3.5, s == 5 ? 2.2 : 2.3, 0, 2 * Pi);
   SetColour(cr, c);
   cairo_fill(cr);
   cairo_rectangle(cr, 2, 2, 1.4, 1.4);

@@ -29,13 +29,17 @@ constexpr CardLayout BigLayout{BigCardWidth, BigCardHeight, 48, 56, 30, BigPlate
 const Colour Chrome[3] = {Rgb8(238, 240, 250), Rgb8(128, 132, 150), Rgb8(214, 218, 232)};
 const Colour Gold[3] = {Rgb8(255, 232, 140), Rgb8(176, 118, 36), Rgb8(246, 200, 90)};
 
-void Background(cairo_t* cr, const FamilyLook& look, const CardLayout& l) {
+void Background(cairo_t* cr, const FamilyLook& look, const CardLayout& l, int level) {
+  // Darker for the young, brighter and warmer towards level 4.
+  const double k = 0.75 + 0.12 * level;
+  const Colour top = Scale(look.backTop, k), bottom = Scale(Mix(look.backBottom, look.paint.glow, 0.04 * level), k);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, l.height);
-  cairo_pattern_add_color_stop_rgb(g, 0, look.backTop.r, look.backTop.g, look.backTop.b);
-  cairo_pattern_add_color_stop_rgb(g, 1, look.backBottom.r, look.backBottom.g, look.backBottom.b);
+  cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
+  cairo_pattern_add_color_stop_rgb(g, 1, bottom.r, bottom.g, bottom.b);
   cairo_set_source(cr, g);
   cairo_paint(cr);
   cairo_pattern_destroy(g);
+  if (level == 1) return;
 
   // The family's pattern, faint, over the picture area only.
   cairo_save(cr);
@@ -43,7 +47,7 @@ void Background(cairo_t* cr, const FamilyLook& look, const CardLayout& l) {
   cairo_clip(cr);
   const Colour c = look.paint.glow;
   const double u = l.big ? 3.0 : 1.0;
-  SetColour(cr, c, 0.16);
+  SetColour(cr, c, 0.1 + 0.04 * level);
   cairo_set_line_width(cr, 0.8 * u);
   switch (look.pattern) {
     case 0:  // diagonal stripes
@@ -97,6 +101,55 @@ void Background(cairo_t* cr, const FamilyLook& look, const CardLayout& l) {
       }
       cairo_stroke(cr);
       break;
+  }
+  cairo_restore(cr);
+}
+
+// The room the creature stands in: a stage and its light at level 3, a burst
+// of rays at level 4; the young have only their plain wall.
+void Stage(cairo_t* cr, const FamilyLook& look, const CardLayout& l, int level) {
+  if (level < 2) return;
+  const double u = l.big ? 3.0 : 1.0;
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 0, l.width, l.plate.y);
+  cairo_clip(cr);
+  const double floorY = l.artY + l.artRadius * 0.95;
+  // A floor under it from level 2, lit from level 3.
+  cairo_pattern_t* f = cairo_pattern_create_linear(0, floorY - 2 * u, 0, l.plate.y);
+  const Colour fc = Mix(look.backBottom, look.paint.glow, level >= 3 ? 0.45 : 0.25);
+  cairo_pattern_add_color_stop_rgba(f, 0, fc.r, fc.g, fc.b, 0.0);
+  cairo_pattern_add_color_stop_rgba(f, 1, fc.r, fc.g, fc.b, 0.8);
+  cairo_set_source(cr, f);
+  cairo_rectangle(cr, 0, floorY - 2 * u, l.width, l.plate.y - floorY + 2 * u);
+  cairo_fill(cr);
+  cairo_pattern_destroy(f);
+  if (level >= 3) {
+    // The spot cone from above and its pool of light.
+    cairo_move_to(cr, l.artX - 3 * u, 0);
+    cairo_line_to(cr, l.artX + 3 * u, 0);
+    cairo_line_to(cr, l.artX + l.artRadius * 1.1, floorY);
+    cairo_line_to(cr, l.artX - l.artRadius * 1.1, floorY);
+    cairo_close_path(cr);
+    SetColour(cr, Mix(look.paint.glow, Rgb8(255, 255, 255), 0.5), 0.13);
+    cairo_fill(cr);
+    cairo_save(cr);
+    cairo_translate(cr, l.artX, floorY);
+    cairo_scale(cr, l.artRadius * 1.1, l.artRadius * 0.22);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * Pi);
+    cairo_restore(cr);
+    SetColour(cr, Mix(look.paint.glow, Rgb8(255, 255, 255), 0.4), 0.45);
+    cairo_fill(cr);
+  }
+  if (level >= 4) {
+    // Rays of its own colour from behind.
+    for (int i = 0; i < 12; ++i) {
+      const double a = i * Pi / 6 + 0.13;
+      cairo_move_to(cr, l.artX, l.artY);
+      cairo_arc(cr, l.artX, l.artY, 90 * u, a, a + 0.16);
+      cairo_close_path(cr);
+    }
+    SetColour(cr, look.paint.accent, 0.16);
+    cairo_fill(cr);
   }
   cairo_restore(cr);
 }
@@ -207,23 +260,9 @@ void Plate(cairo_t* cr, const CardArt& card, const CardLayout& l) {
 
   const Colour ink = Rgb8(30, 22, 46);
   SetColour(cr, ink);
-  if (!l.big) {
-    // A hint of the name above the bottom icons.
-    double size = 5.5;
-    SelectArtFont(cr, ArtFont::CondensedBold, size);
-    const double w = ArtTextWidth(cr, card.name);
-    if (w > p.w - 2) {
-      size = std::max(3.5, size * (p.w - 2) / w);
-      SelectArtFont(cr, ArtFont::CondensedBold, size);
-    }
-    cairo_save(cr);
-    cairo_rectangle(cr, p.x + 1, p.y + 1, p.w - 2, 5);  // rows above the bottom icons (y 41)
-    cairo_clip(cr);
-    SetColour(cr, ink);
-    DrawCentredText(cr, card.name, p.x + p.w / 2.0, p.y + 5.5);
-    cairo_restore(cr);
-    return;
-  }
+  // The small plate stays bare: five rows above the bottom icons cannot hold a
+  // legible name, and the zoom shows it in full.
+  if (!l.big) return;
   // The big card: the name on one or two lines, then the level as stars.
   const double maxWidth = p.w - 6;
   double size = 11;
@@ -307,7 +346,6 @@ FamilyLook LookOfFamily(int family, const std::string& title) {
   look.backTop = c.backTop;
   look.backBottom = c.backBottom;
   look.pattern = family % 6;
-  look.variant = (family / 6) % 4;
   return look;
 }
 
@@ -316,19 +354,24 @@ RgbPicture DrawCardPicture(const CardArt& card, bool big) {
   ArtCanvas canvas(l.width, l.height);
   cairo_t* cr = canvas.Cr();
   FamilyLook look = LookOfFamily(card.family, card.familyTitle);
-  Background(cr, look, l);
-  if (card.level >= 4) Aura(cr, look, l);
-  look.paint.px = 1.0 / l.artRadius * (big ? 1.4 : 1.0);
+  const int level = std::clamp(card.level, 1, 4);
+  Background(cr, look, l, level);
+  Stage(cr, look, l, level);
+  if (level >= 4) Aura(cr, look, l);
+  // The young (level 1) stand small in the middle; the grand fill the picture.
+  static const double grow[4] = {0.8, 0.9, 0.97, 1.0};
+  const double radius = l.artRadius * grow[level - 1];
+  look.paint.px = 1.0 / radius * (big ? 1.4 : 1.0);
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, l.width, l.plate.y);
   cairo_clip(cr);
-  cairo_translate(cr, l.artX, l.artY);
-  cairo_scale(cr, l.artRadius, l.artRadius);
-  DrawMotif(cr, look.motif, look.paint, look.variant + card.level - 1);
+  cairo_translate(cr, l.artX, l.artY + (l.artRadius - radius) * 0.6);
+  cairo_scale(cr, radius, radius);
+  DrawMotif(cr, look.motif, look.paint, level - 1);
   cairo_restore(cr);
-  if (!big) LevelPips(cr, look, l, card.level);
+  if (!big) LevelPips(cr, look, l, level);
   Plate(cr, card, l);
-  Frame(cr, look, l, card.level);
+  Frame(cr, look, l, level);
   return canvas.Opaque();
 }
 

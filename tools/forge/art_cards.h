@@ -21,7 +21,6 @@ struct FamilyLook {
   MotifPaint paint;  // px is set per picture size
   Colour backTop, backBottom;
   int pattern;  // 0..5
-  int variant;  // 0..3
 };
 
 FamilyLook LookOfFamily(int family, const std::string& title);

@@ -1,6 +1,8 @@
 // art_motifs.cpp -- the card families' creatures and emblems, each a few cairo paths in a unit circle.
 #include "tools/forge/art_motifs.h"
 
+#include "tools/forge/art_motif_kit.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -8,71 +10,7 @@
 
 namespace {
 
-
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * Pi);
-  cairo_restore(cr);
-}
-
-void Circle(cairo_t* cr, double cx, double cy, double r) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, cx, cy, r, 0, 2 * Pi);
-}
-
-
-void Poly(cairo_t* cr, std::initializer_list<double> xy) {
-  const double* p = xy.begin();
-  cairo_move_to(cr, p[0], p[1]);
-  for (std::size_t i = 2; i + 1 < xy.size(); i += 2) cairo_line_to(cr, p[i], p[i + 1]);
-  cairo_close_path(cr);
-}
-
-// Fills the current path in c and outlines it in ink.
-void Paint(cairo_t* cr, const MotifPaint& p, Colour c) {
-  SetColour(cr, c);
-  cairo_fill_preserve(cr);
-  SetColour(cr, p.ink);
-  cairo_set_line_width(cr, p.px * 0.9);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
-}
-
-void Fill(cairo_t* cr, Colour c, double alpha = 1.0) {
-  SetColour(cr, c, alpha);
-  cairo_fill(cr);
-}
-
-void Line(cairo_t* cr, const MotifPaint& p, Colour c, double width, std::initializer_list<double> xy) {
-  const double* q = xy.begin();
-  cairo_move_to(cr, q[0], q[1]);
-  for (std::size_t i = 2; i + 1 < xy.size(); i += 2) cairo_line_to(cr, q[i], q[i + 1]);
-  SetColour(cr, c);
-  cairo_set_line_width(cr, width * p.px);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
-}
-
-// A soft neon halo behind a motif.
-void Halo(cairo_t* cr, const MotifPaint& p, double cx, double cy, double r) {
-  cairo_pattern_t* g = cairo_pattern_create_radial(cx, cy, 0, cx, cy, r);
-  cairo_pattern_add_color_stop_rgba(g, 0, p.glow.r, p.glow.g, p.glow.b, 0.55);
-  cairo_pattern_add_color_stop_rgba(g, 1, p.glow.r, p.glow.g, p.glow.b, 0);
-  cairo_set_source(cr, g);
-  Circle(cr, cx, cy, r);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
-}
-
-void Eyes(cairo_t* cr, const MotifPaint&, double y, double dx, double r, Colour c) {
-  Circle(cr, -dx, y, r);
-  Circle(cr, dx, y, r);
-  Fill(cr, c);
-}
+using namespace motif_kit;
 
 void DrawMoth(cairo_t* cr, const MotifPaint& p, int v) {
   Halo(cr, p, 0, 0, 1.0);
@@ -286,33 +224,14 @@ void DrawBall(cairo_t* cr, const MotifPaint& p, int v) {
 
 void DrawGlass(cairo_t* cr, const MotifPaint& p, int v) {
   Halo(cr, p, 0, -0.2, 1.0);
-  if (v % 2 == 0) {  // cone
-    Poly(cr, {-0.75, -0.7, 0.75, -0.7, 0.06, 0.05, -0.06, 0.05});
-    SetColour(cr, p.body, 0.5);
-    cairo_fill_preserve(cr);
-    SetColour(cr, p.ink);
-    cairo_set_line_width(cr, p.px);
-    cairo_stroke(cr);
-    Poly(cr, {-0.6, -0.55, 0.6, -0.55, 0.05, -0.03, -0.05, -0.03});
-    Fill(cr, p.accent, 0.9);
-  } else {  // flute
-    cairo_move_to(cr, -0.35, -0.9);
-    cairo_curve_to(cr, -0.4, -0.2, -0.2, 0.05, 0, 0.05);
-    cairo_curve_to(cr, 0.2, 0.05, 0.4, -0.2, 0.35, -0.9);
-    cairo_close_path(cr);
-    SetColour(cr, p.body, 0.5);
-    cairo_fill_preserve(cr);
-    SetColour(cr, p.ink);
-    cairo_set_line_width(cr, p.px);
-    cairo_stroke(cr);
-    cairo_move_to(cr, -0.33, -0.6);
-    cairo_curve_to(cr, -0.35, -0.1, -0.2, 0.0, 0, 0.0);
-    cairo_curve_to(cr, 0.2, 0.0, 0.35, -0.1, 0.33, -0.6);
-    cairo_close_path(cr);
-    Fill(cr, p.accent, 0.9);
-    for (int i = 0; i < 3; ++i) Circle(cr, -0.1 + 0.1 * i, -0.45 + 0.15 * i, 0.04);
-    Fill(cr, Rgb8(255, 255, 230));
-  }
+  Poly(cr, {-0.75, -0.7, 0.75, -0.7, 0.06, 0.05, -0.06, 0.05});
+  SetColour(cr, p.body, 0.5);
+  cairo_fill_preserve(cr);
+  SetColour(cr, p.ink);
+  cairo_set_line_width(cr, p.px);
+  cairo_stroke(cr);
+  Poly(cr, {-0.6, -0.55, 0.6, -0.55, 0.05, -0.03, -0.05, -0.03});
+  Fill(cr, p.accent, 0.9);
   Line(cr, p, p.ink, 2.2, {0, 0.05, 0, 0.75});
   Line(cr, p, Scale(p.body, 1.4), 1.2, {0, 0.05, 0, 0.75});
   Ellipse(cr, 0, 0.8, 0.45, 0.1);
@@ -830,18 +749,6 @@ void DrawLightning(cairo_t* cr, const MotifPaint& p, int v) {
   }
 }
 
-void StarPath(cairo_t* cr, double cx, double cy, double r, int points) {
-  for (int i = 0; i < 2 * points; ++i) {
-    const double a = -Pi / 2 + i * Pi / points;
-    const double rr = i % 2 ? r * 0.42 : r;
-    if (i == 0)
-      cairo_move_to(cr, cx + rr * std::cos(a), cy + rr * std::sin(a));
-    else
-      cairo_line_to(cr, cx + rr * std::cos(a), cy + rr * std::sin(a));
-  }
-  cairo_close_path(cr);
-}
-
 void DrawStar(cairo_t* cr, const MotifPaint& p, int v) {
   Halo(cr, p, 0, 0, 1.0);
   for (int i = 0; i < 3; ++i) {
@@ -986,31 +893,32 @@ void DrawCamera(cairo_t* cr, const MotifPaint& p, int v) {
 
 void DrawShoe(cairo_t* cr, const MotifPaint& p, int v) {
   Halo(cr, p, 0, 0, 1.0);
-  if (v % 2 == 0) {  // high heel
-    cairo_move_to(cr, -0.85, 0.35);
-    cairo_curve_to(cr, -0.8, 0.0, -0.4, -0.05, -0.1, 0.05);
-    cairo_curve_to(cr, 0.2, 0.15, 0.35, -0.55, 0.6, -0.55);
-    cairo_line_to(cr, 0.75, -0.5);
-    cairo_line_to(cr, 0.7, 0.7);
-    cairo_line_to(cr, 0.62, 0.7);
-    cairo_line_to(cr, 0.55, 0.0);
-    cairo_curve_to(cr, 0.3, 0.1, 0.0, 0.45, -0.85, 0.45);
-    cairo_close_path(cr);
-    Paint(cr, p, p.body);
-    Line(cr, p, p.accent, 1.2, {-0.7, 0.3, -0.1, 0.2});
-  } else {  // roller skate
-    cairo_move_to(cr, -0.7, 0.3);
-    cairo_line_to(cr, -0.6, -0.8);
-    cairo_line_to(cr, 0.1, -0.8);
-    cairo_line_to(cr, 0.15, -0.1);
-    cairo_curve_to(cr, 0.6, -0.05, 0.8, 0.1, 0.8, 0.3);
-    cairo_close_path(cr);
-    Paint(cr, p, p.body);
-    for (int i = 0; i < 3; ++i) Line(cr, p, p.accent, 1, {-0.55, -0.6 + 0.2 * i, 0.05, -0.6 + 0.2 * i});
+  cairo_move_to(cr, -0.85, 0.35);
+  cairo_curve_to(cr, -0.8, 0.0, -0.4, -0.05, -0.1, 0.05);
+  cairo_curve_to(cr, 0.2, 0.15, 0.35, -0.55, 0.6, -0.55);
+  cairo_line_to(cr, 0.75, -0.5);
+  cairo_line_to(cr, 0.7, 0.7);
+  cairo_line_to(cr, 0.62, 0.7);
+  cairo_line_to(cr, 0.55, 0.0);
+  cairo_curve_to(cr, 0.3, 0.1, 0.0, 0.45, -0.85, 0.45);
+  cairo_close_path(cr);
+  Paint(cr, p, v >= 2 ? Mix(p.body, Rgb8(230, 240, 255), 0.45 + 0.15 * (v - 2)) : p.body);
+  Line(cr, p, p.accent, 1.2, {-0.7, 0.3, -0.1, 0.2});
+  if (v >= 1) {  // a strap and its buckle
+    Line(cr, p, p.accent, 1.2, {0.35, -0.35, 0.05, -0.4, -0.2, 0.0});
+    Circle(cr, 0.05, -0.4, 0.06);
+    Fill(cr, Rgb8(250, 210, 80));
+  }
+  if (v >= 2) {  // crystal glints
+    StarPath(cr, -0.4, -0.35, 0.15, 4);
+    StarPath(cr, 0.7, -0.85, 0.12, 4);
+    Fill(cr, Rgb8(255, 255, 255));
+  }
+  if (v >= 3) {  // the stairs at midnight
     for (int i = 0; i < 3; ++i) {
-      Circle(cr, -0.5 + 0.6 * i, 0.5, 0.17);
-      Paint(cr, p, p.glow);
+      cairo_rectangle(cr, -0.85 + 0.25 * i, 0.5 + 0.12 * (2 - i), 0.25, 0.35 - 0.12 * (2 - i));
     }
+    Fill(cr, Scale(p.ink, 1.8));
   }
 }
 
@@ -1084,37 +992,42 @@ void DrawCassette(cairo_t* cr, const MotifPaint& p, int v) {
 
 void DrawBottle(cairo_t* cr, const MotifPaint& p, int v) {
   Halo(cr, p, 0, 0, 1.0);
-  if (v % 2 == 0) {  // perfume flask
-    RoundRect(cr, -0.55, -0.3, 1.1, 1.1, 0.3);
-    SetColour(cr, p.body, 0.75);
-    cairo_fill_preserve(cr);
-    SetColour(cr, p.ink);
-    cairo_set_line_width(cr, p.px);
-    cairo_stroke(cr);
-    cairo_rectangle(cr, -0.15, -0.5, 0.3, 0.2);
-    Fill(cr, Rgb8(220, 200, 120));
-    Circle(cr, 0, -0.7, 0.2);
-    Paint(cr, p, p.accent);
-    Ellipse(cr, -0.25, 0.0, 0.08, 0.2);
-    Fill(cr, Rgb8(255, 255, 255), 0.7);
-  } else {  // shaker / champagne bottle
-    cairo_move_to(cr, -0.12, -0.95);
-    cairo_line_to(cr, 0.12, -0.95);
-    cairo_line_to(cr, 0.12, -0.45);
-    cairo_curve_to(cr, 0.45, -0.3, 0.45, -0.1, 0.45, 0.1);
-    cairo_line_to(cr, 0.45, 0.9);
-    cairo_line_to(cr, -0.45, 0.9);
-    cairo_line_to(cr, -0.45, 0.1);
-    cairo_curve_to(cr, -0.45, -0.1, -0.45, -0.3, -0.12, -0.45);
-    cairo_close_path(cr);
-    Paint(cr, p, p.body);
-    cairo_rectangle(cr, -0.45, 0.15, 0.9, 0.4);
-    Fill(cr, p.accent);
-    cairo_rectangle(cr, -0.14, -0.98, 0.28, 0.2);
-    Fill(cr, Rgb8(220, 200, 120));
-  }
-  for (int i = 0; i < 3; ++i) Circle(cr, 0.6 + 0.1 * i, -0.5 - 0.2 * i, 0.05);
+  RoundRect(cr, -0.55, -0.3, 1.1, 1.1, 0.3);
+  SetColour(cr, p.body, 0.75);
+  cairo_fill_preserve(cr);
+  SetColour(cr, p.ink);
+  cairo_set_line_width(cr, p.px);
+  cairo_stroke(cr);
+  cairo_rectangle(cr, -0.15, -0.5, 0.3, 0.2);
+  Fill(cr, Rgb8(220, 200, 120));
+  Circle(cr, 0, -0.7, 0.2);
+  Paint(cr, p, p.accent);
+  Ellipse(cr, -0.25, 0.0, 0.08, 0.2);
+  Fill(cr, Rgb8(255, 255, 255), 0.7);
+  for (int i = 0; i < 3 + v; ++i) Circle(cr, 0.55 + 0.1 * (i % 3) - 0.08 * (i / 3), -0.45 - 0.15 * (i % 3) + 0.3 * (i / 3), 0.05);
   Fill(cr, p.glow);
+  if (v == 0 || v >= 2) {  // the atomizer's bulb and tube
+    Line(cr, p, p.ink, 1, {0.15, -0.7, 0.6, -0.75, 0.7, -0.6});
+    Ellipse(cr, 0.75, -0.45, 0.13, 0.17);
+    Paint(cr, p, p.accent);
+  }
+  if (v >= 1) {  // a scent spirit curling out
+    cairo_move_to(cr, 0, -0.9);
+    cairo_curve_to(cr, -0.5, -1.0, -0.8, -0.6, -0.6, -0.3);
+    cairo_curve_to(cr, -0.5, -0.1, -0.85, 0.1, -0.8, 0.3);
+    SetColour(cr, p.glow, 0.8);
+    cairo_set_line_width(cr, 1.5 * p.px);
+    cairo_stroke(cr);
+  }
+  if (v >= 3) {  // the night orchid
+    for (int i = 0; i < 5; ++i) {
+      const double a = i * 2 * Pi / 5;
+      Ellipse(cr, 0.2 * std::cos(a), 0.3 + 0.2 * std::sin(a), 0.14, 0.1);
+    }
+    Fill(cr, Rgb8(200, 120, 240));
+    Circle(cr, 0, 0.3, 0.07);
+    Fill(cr, Rgb8(255, 240, 120));
+  }
 }
 
 void DrawBug(cairo_t* cr, const MotifPaint& p, int v) {
@@ -1134,15 +1047,27 @@ void DrawBug(cairo_t* cr, const MotifPaint& p, int v) {
   Paint(cr, p, p.body);
   Ellipse(cr, 0, 0.35, 0.24, 0.38);
   Paint(cr, p, p.body);
-  if (v % 2 == 0) {  // a firefly's lantern
-    Ellipse(cr, 0, 0.5, 0.2, 0.22);
-    Fill(cr, p.glow);
-    Halo(cr, p, 0, 0.5, 0.6);
-  } else {
-    for (int i = 0; i < 3; ++i) Line(cr, p, p.accent, 1, {-0.2, 0.2 + 0.15 * i, 0.2, 0.2 + 0.15 * i});
-  }
+  Ellipse(cr, 0, 0.5, 0.2, 0.22);
+  Fill(cr, p.glow);
+  Halo(cr, p, 0, 0.5, 0.6);
   Line(cr, p, p.ink, 0.8, {-0.08, -0.32, -0.3, -0.7});
   Line(cr, p, p.ink, 0.8, {0.08, -0.32, 0.3, -0.7});
+  if (v == 1) {  // the jar it lights
+    RoundRect(cr, -0.75, -0.85, 1.5, 1.75, 0.3);
+    SetColour(cr, Rgb8(220, 235, 255), 0.8);
+    cairo_set_line_width(cr, 1.2 * p.px);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, -0.45, -0.98, 0.9, 0.13);
+    Fill(cr, Rgb8(170, 120, 70));
+  }
+  // The choir, then a galaxy of them.
+  const int others = v >= 2 ? 2 + 3 * (v - 2) : 0;
+  static const double spots[5][2] = {{-0.75, -0.6}, {0.75, -0.5}, {-0.8, 0.4}, {0.8, 0.55}, {0.55, -0.9}};
+  for (int i = 0; i < others; ++i) {
+    Halo(cr, p, spots[i][0], spots[i][1], 0.25);
+    Circle(cr, spots[i][0], spots[i][1], 0.07);
+    Fill(cr, Rgb8(255, 250, 200));
+  }
 }
 
 void DrawJellyfish(cairo_t* cr, const MotifPaint& p, int v) {
@@ -1304,6 +1229,43 @@ void DrawMotif(cairo_t* cr, Motif motif, const MotifPaint& p, int variant) {
     case Motif::Train: DrawTrain(cr, p, v); break;
     case Motif::Lamp: DrawLamp(cr, p, v); break;
     case Motif::Eye: DrawEye(cr, p, v); break;
+    case Motif::Bouncer: DrawBouncer(cr, p, v); break;
+    case Motif::VeiledDancer: DrawVeiledDancer(cr, p, v); break;
+    case Motif::DiscJockey: DrawDiscJockey(cr, p, v); break;
+    case Motif::CigaretteGirl: DrawCigaretteGirl(cr, p, v); break;
+    case Motif::Bartender: DrawBartender(cr, p, v); break;
+    case Motif::Fairy: DrawFairy(cr, p, v); break;
+    case Motif::Crooner: DrawCrooner(cr, p, v); break;
+    case Motif::Imp: DrawImp(cr, p, v); break;
+    case Motif::Harlequin: DrawHarlequin(cr, p, v); break;
+    case Motif::Mime: DrawMime(cr, p, v); break;
+    case Motif::Magician: DrawMagician(cr, p, v); break;
+    case Motif::Croupier: DrawCroupier(cr, p, v); break;
+    case Motif::Hologram: DrawHologram(cr, p, v); break;
+    case Motif::Shadow: DrawShadow(cr, p, v); break;
+    case Motif::Banshee: DrawBanshee(cr, p, v); break;
+    case Motif::VinylGhost: DrawVinylGhost(cr, p, v); break;
+    case Motif::MoonCat: DrawMoonCat(cr, p, v); break;
+    case Motif::Cicada: DrawCicada(cr, p, v); break;
+    case Motif::Panther: DrawPanther(cr, p, v); break;
+    case Motif::Flamingo: DrawFlamingo(cr, p, v); break;
+    case Motif::DrumMachine: DrawDrumMachine(cr, p, v); break;
+    case Motif::SlotMachine: DrawSlotMachine(cr, p, v); break;
+    case Motif::Pearl: DrawPearl(cr, p, v); break;
+    case Motif::Scorpion: DrawScorpion(cr, p, v); break;
+    case Motif::Champagne: DrawChampagne(cr, p, v); break;
+    case Motif::Gecko: DrawGecko(cr, p, v); break;
+    case Motif::Wisp: DrawWisp(cr, p, v); break;
+    case Motif::Laser: DrawLaser(cr, p, v); break;
+    case Motif::RollerSkate: DrawRollerSkate(cr, p, v); break;
+    case Motif::Motorbike: DrawMotorbike(cr, p, v); break;
+    case Motif::Piano: DrawPiano(cr, p, v); break;
+    case Motif::Graffiti: DrawGraffiti(cr, p, v); break;
+    case Motif::Poltergeist: DrawPoltergeist(cr, p, v); break;
+    case Motif::Limousine: DrawLimousine(cr, p, v); break;
+    case Motif::Hourglass: DrawHourglass(cr, p, v); break;
+    case Motif::Eclipse: DrawEclipse(cr, p, v); break;
+    case Motif::Shaker: DrawShaker(cr, p, v); break;
     case Motif::Count: break;
   }
   cairo_restore(cr);
@@ -1317,39 +1279,42 @@ Motif MotifForTitle(const std::string& title, int family) {
     const char* word;
     Motif motif;
   } words[] = {
-      {"moth", Motif::Moth},          {"fairy", Motif::Moth},          {"bat", Motif::Bat},
-      {"masked", Motif::Mask},        {"vinyl", Motif::Record},        {"pianist", Motif::Keys},
-      {"wisp", Motif::Star},          {"shadow", Motif::Figure},
-      {"ghost", Motif::Ghost},        {"phantom", Motif::Ghost},       {"banshee", Motif::Ghost},
-      {"poltergeist", Motif::Ghost},
-      {"hologram", Motif::Ghost},     {"jukebox", Motif::Cabinet},     {"slot", Motif::Cabinet},
-      {"owl", Motif::Owl},            {"fox", Motif::Fox},             {"wolf", Motif::Wolf},
-      {"mirror ball", Motif::Ball},   {"pearl", Motif::Ball},          {"martini", Motif::Glass},
-      {"champagne", Motif::Glass},    {"moon", Motif::Moon},           {"eclipse", Motif::Moon},
-      {"mask", Motif::Mask},          {"harlequin", Motif::Mask},      {"serpent", Motif::Serpent},
-      {"snake", Motif::Serpent},      {"gecko", Motif::Serpent},       {"dice", Motif::Dice},
-      {"vinyl", Motif::Record},       {"turntable", Motif::Record},    {"disc jockey", Motif::Record},
-      {"spotlight", Motif::Spotlight}, {"laser", Motif::Spotlight},    {"saxophone", Motif::Saxophone},
-      {"gargoyle", Motif::Gargoyle},  {"imp", Motif::Gargoyle},        {"raven", Motif::Bird},
-      {"flamingo", Motif::Bird},      {"tango", Motif::Dancers},       {"pianist", Motif::Keys},
-      {"synthesizer", Motif::Keys},   {"drum machine", Motif::Cabinet}, {"sign", Motif::Sign},
-      {"graffiti", Motif::Sign},      {"roulette", Motif::Wheel},      {"lipstick", Motif::Lipstick},
-      {"cigarette", Motif::Lipstick}, {"robot", Motif::Robot},         {"spider", Motif::Spider},
-      {"scorpion", Motif::Spider},    {"fog", Motif::Cloud},           {"smoke", Motif::Cloud},
-      {"sandman", Motif::Cloud},      {"rat", Motif::Rat},             {"lava", Motif::LavaLamp},
-      {"taxi", Motif::Car},           {"limousine", Motif::Car},       {"rider", Motif::Car},
-      {"train", Motif::Train},        {"flame", Motif::Flame},         {"crown", Motif::Crown},
-      {"clock", Motif::Clock},        {"rose", Motif::Rose},           {"tesla", Motif::Lightning},
-      {"comet", Motif::Star},         {"koi", Motif::Fish},            {"jellyfish", Motif::Jellyfish},
-      {"top hat", Motif::TopHat},     {"magician", Motif::TopHat},     {"vampire", Motif::Fangs},
-      {"chandelier", Motif::Chandelier}, {"curtain", Motif::Curtain},  {"photographer", Motif::Camera},
-      {"stiletto", Motif::Shoe},      {"roller", Motif::Shoe},         {"dragon", Motif::Dragon},
-      {"cat", Motif::Cat},            {"panther", Motif::Cat},         {"cassette", Motif::Cassette},
-      {"perfume", Motif::Bottle},     {"shaker", Motif::Bottle},       {"absinthe", Motif::Bottle},
-      {"firefly", Motif::Bug},        {"cicada", Motif::Bug},          {"streetlamp", Motif::Lamp},
-      {"fortune", Motif::Eye},        {"croupier", Motif::Dice},       {"bouncer", Motif::Figure},
-      {"dancer", Motif::Figure},      {"bartender", Motif::Figure},    {"crooner", Motif::Figure},
-      {"girl", Motif::Figure},        {"mime", Motif::Figure},
+      // The whole family names first, so "Vinyl Ghost" is not any ghost and "Moon Cat" not any moon.
+      {"neon moth", Motif::Moth},         {"bouncer", Motif::Bouncer},        {"chrome bat", Motif::Bat},
+      {"vinyl", Motif::VinylGhost},       {"jukebox", Motif::Cabinet},        {"owl", Motif::Owl},
+      {"silver fox", Motif::Fox},         {"mirror ball", Motif::Ball},       {"martini", Motif::Glass},
+      {"moon cat", Motif::MoonCat},       {"masked dancer", Motif::VeiledDancer}, {"serpent", Motif::Serpent},
+      {"dice", Motif::Dice},              {"disc jockey", Motif::DiscJockey}, {"firefly", Motif::Bug},
+      {"spotlight", Motif::Spotlight},    {"saxophone", Motif::Saxophone},    {"gargoyle", Motif::Gargoyle},
+      {"shaker", Motif::Shaker},          {"raven", Motif::Bird},             {"tango", Motif::Dancers},
+      {"pianist", Motif::Piano},          {"neon sign", Motif::Sign},         {"alley cat", Motif::Cat},
+      {"cigarette", Motif::CigaretteGirl}, {"roulette", Motif::Wheel},        {"panther", Motif::Panther},
+      {"banshee", Motif::Banshee},        {"bartender", Motif::Bartender},    {"robot", Motif::Robot},
+      {"spider", Motif::Spider},          {"fog", Motif::Cloud},              {"fairy", Motif::Fairy},
+      {"absinthe", Motif::Fairy},         {"crooner", Motif::Crooner},        {"rat", Motif::Rat},
+      {"lava", Motif::LavaLamp},          {"taxi", Motif::Car},               {"imp", Motif::Imp},
+      {"streetlamp", Motif::Lamp},        {"harlequin", Motif::Harlequin},    {"cassette", Motif::Cassette},
+      {"flamingo", Motif::Flamingo},      {"eclipse", Motif::Eclipse},        {"drum machine", Motif::DrumMachine},
+      {"wolf", Motif::Wolf},              {"perfume", Motif::Bottle},         {"slot", Motif::SlotMachine},
+      {"mime", Motif::Mime},              {"pearl", Motif::Pearl},            {"koi", Motif::Fish},
+      {"magician", Motif::Magician},      {"train", Motif::Train},            {"top hat", Motif::TopHat},
+      {"scorpion", Motif::Scorpion},      {"lipstick", Motif::Lipstick},      {"champagne", Motif::Champagne},
+      {"gecko", Motif::Gecko},            {"wisp", Motif::Wisp},              {"turntable", Motif::Record},
+      {"fortune", Motif::Eye},            {"jellyfish", Motif::Jellyfish},    {"stiletto", Motif::Shoe},
+      {"laser", Motif::Laser},            {"croupier", Motif::Croupier},      {"cicada", Motif::Cicada},
+      {"roller", Motif::RollerSkate},     {"vampire", Motif::Fangs},          {"chandelier", Motif::Chandelier},
+      {"flame", Motif::Flame},            {"rider", Motif::Motorbike},        {"hologram", Motif::Hologram},
+      {"crown", Motif::Crown},            {"shadow", Motif::Shadow},          {"synthesizer", Motif::Keys},
+      {"clock", Motif::Clock},            {"graffiti", Motif::Graffiti},      {"carnival", Motif::Mask},
+      {"poltergeist", Motif::Poltergeist}, {"tesla", Motif::Lightning},       {"rose", Motif::Rose},
+      {"photographer", Motif::Camera},    {"limousine", Motif::Limousine},    {"comet", Motif::Star},
+      {"dragon", Motif::Dragon},          {"sandman", Motif::Hourglass},      {"curtain", Motif::Curtain},
+      // Then single words, for titles the club may add later.
+      {"moth", Motif::Moth},              {"bat", Motif::Bat},                {"fox", Motif::Fox},
+      {"ghost", Motif::Ghost},            {"phantom", Motif::Ghost},          {"mask", Motif::Mask},
+      {"moon", Motif::Moon},              {"cat", Motif::Cat},                {"car", Motif::Car},
+      {"heart", Motif::Hearts},           {"dancer", Motif::VeiledDancer},    {"girl", Motif::CigaretteGirl},
+      {"star", Motif::Star},              {"eye", Motif::Eye},                {"sign", Motif::Sign},
   };
   // Whole-word test for the short words, so "Pirate" never reads as "rat".
   auto wordAt = [&lower](std::size_t at, std::size_t len) {

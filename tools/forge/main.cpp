@@ -4,13 +4,15 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "tools/forge/art_contact_sheet.h"
 #include "tools/forge/forge.h"
 
 namespace {
 
 const char* const Usage =
     "usage: duskhaven-forge --out DIR       write the data set into DIR\n"
-    "       duskhaven-forge --install DIR   write it and record DIR as the game's install directory\n";
+    "       duskhaven-forge --install DIR   write it and record DIR as the game's install directory\n"
+    "       duskhaven-forge --contact-sheet FILE.png   every card's pictures on one sheet, for review\n";
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "duskhaven-forge: %s\n", message.c_str());
@@ -44,6 +46,12 @@ int main(int argc, char** argv) {
     std::string a = argv[i];
     if (a == "--help" || a == "-h") {
       std::fputs(Usage, stdout);
+      return 0;
+    }
+    if (a == "--contact-sheet" && i + 1 < argc) {
+      std::string error;
+      if (!WriteContactSheet(argv[++i], error)) return Fail(error);
+      std::printf("duskhaven-forge: contact sheet written to %s\n", argv[i]);
       return 0;
     }
     if ((a == "--out" || a == "--install") && i + 1 < argc) {
