@@ -1,5 +1,6 @@
 // settings_fuzz.cpp -- fuzzes the settings file: every read gives a value or its default, and a file the game
 // rewrites keeps the values it read.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -30,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Writing one value leaves the others as they were read.
   WriteGamma(static_cast<std::uint8_t>(size & 0xFFu));
   if (platform::StoreKeyExists(GameSettingsKey)) {
-    FUZZ_CHECK(ReadGamma() == static_cast<std::uint8_t>(size & 0xFFu));
+    // A gamma the options cannot set reads as the highest they can.
+    FUZZ_CHECK(ReadGamma() == std::min(static_cast<std::uint8_t>(size & 0xFFu), SliderMaximum()));
     FUZZ_CHECK(ReadVolume() == volume && ReadEffects() == effects && ReadCharacter() == character);
     std::string again;
     FUZZ_CHECK(platform::ReadStoreString(GameSettingsKey, "Install_Dir", again) == hasDir && again == dir);
