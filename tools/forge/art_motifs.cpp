@@ -1268,6 +1268,7 @@ void DrawMotif(cairo_t* cr, Motif motif, const MotifPaint& p, int variant) {
     case Motif::Shaker: DrawShaker(cr, p, v); break;
     case Motif::Count: break;
   }
+  DrawMotifProps(cr, motif, p, v);
   cairo_restore(cr);
 }
 
