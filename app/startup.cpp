@@ -2,11 +2,11 @@
 #include "app/key_sequences.h"
 #include "app/pending_parts.h"
 #include "app/shell.h"
+#include "core/image.h"
 #include "engine/random.h"
 #include "gfx/colour_rects.h"
-#include "gfx/font.h"
-#include "gfx/image_memory.h"
 #include "gfx/draw_image.h"
+#include "gfx/font.h"
 #include "gfx/loading_screen.h"
 #include "gfx/picture_load.h"
 #include "gfx/pixels.h"
@@ -27,7 +27,6 @@ void ShowMakerLogo() {
   DrawImage(0, 0, logo, 0);
   PresentScreen();
   WaitOrTap(2000);
-  FreeImage(logo);
   ClearAllBuffers();
   PresentScreen();
 }

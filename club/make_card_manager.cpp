@@ -1,7 +1,9 @@
-// make_card_manager.cpp -- the card manager room's screen (closed for now).
+// make_card_manager.cpp -- the card manager's screen, in deck mode or trade mode.
 #include <memory>
 
-#include "club/closed_room.h"
+#include "club/card_manager_screen.h"
 #include "club/room_screens.h"
 
-std::unique_ptr<ClubScreenBase> MakeCardManagerScreen(ClubScreen, bool, bool) { return std::make_unique<ClosedRoomScreen>(L"Card manager"); }
+std::unique_ptr<ClubScreenBase> MakeCardManagerScreen(ClubScreen, bool highlightNew, bool tradeMode) {
+  return std::make_unique<CardManagerScreen>(highlightNew, tradeMode);
+}

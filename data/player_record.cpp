@@ -1,6 +1,9 @@
 // player_record.cpp -- collection, boosters, credits, deck and trade box of a duellist.
 #include "data/player_record.h"
 
+#include <climits>
+#include <cstdint>
+
 #include "data/card_database.h"
 
 PlayerRecord CurrentPlayer;
@@ -76,12 +79,18 @@ bool OpenBoosters(PlayerRecord& record, int n) {
   return true;
 }
 
-void AddCredits(PlayerRecord& record, std::int32_t amount) {
-  record.credits = static_cast<std::int32_t>(static_cast<std::uint32_t>(record.credits) + static_cast<std::uint32_t>(amount));
+std::int32_t SaturatedSum(std::int32_t a, std::int32_t b) {
+  const std::int64_t sum = static_cast<std::int64_t>(a) + b;
+  if (sum > INT32_MAX) return INT32_MAX;
+  if (sum < INT32_MIN) return INT32_MIN;
+  return static_cast<std::int32_t>(sum);
 }
 
+void AddCredits(PlayerRecord& record, std::int32_t amount) { record.credits = SaturatedSum(record.credits, amount); }
+
 void SubCredits(PlayerRecord& record, std::int32_t amount) {
-  record.credits = static_cast<std::int32_t>(static_cast<std::uint32_t>(record.credits) - static_cast<std::uint32_t>(amount));
+  // Subtracting INT32_MIN cannot be negated; it adds the most there is.
+  record.credits = amount == INT32_MIN ? SaturatedSum(record.credits, INT32_MAX) : SaturatedSum(record.credits, -amount);
 }
 
 int DistinctCards(const PlayerRecord& record) {

@@ -62,8 +62,11 @@ int CopiesOf(const PlayerRecord& record, int id);
 // of which is set to -1. False, drawing nothing, for n above 10.
 bool OpenBoosters(PlayerRecord& record, int n);
 
+// Credits plus or minus the amount, held at the ends of the i32 range instead
+// of wrapping round (a rich character must not turn poor by earning more).
 void AddCredits(PlayerRecord& record, std::int32_t amount);
 void SubCredits(PlayerRecord& record, std::int32_t amount);
+std::int32_t SaturatedSum(std::int32_t a, std::int32_t b);
 // The number of different cards owned.
 int DistinctCards(const PlayerRecord& record);
 
