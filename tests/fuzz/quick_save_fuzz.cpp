@@ -17,7 +17,7 @@
 
 namespace {
 
-const Match freshMatch = TheMatch;
+const MatchRecord freshMatch = TheMatch;
 
 void CheckLoadedDuel() {
   const Match& m = TheMatch;
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  TheMatch = freshMatch;
+  static_cast<MatchRecord&>(TheMatch) = freshMatch;
   InClub = 1;
   PutGameFile(QuickSavePath, data, size);
   const bool loaded = QuickLoad();
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // What was resumed is saved on the way out, and that file resumes again.
   const std::uint8_t inClub = InClub;
   FUZZ_CHECK(QuickSave());
-  TheMatch = freshMatch;
+  static_cast<MatchRecord&>(TheMatch) = freshMatch;
   FUZZ_CHECK(QuickLoad());
   FUZZ_CHECK(InClub == inClub);
   return 0;
