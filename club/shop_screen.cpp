@@ -5,6 +5,7 @@
 #include <string>
 
 #include "club/room_boxes.h"
+#include "club/room_report.h"
 #include "data/deck_building.h"
 #include "data/decimal_text.h"
 #include "data/player_record.h"
@@ -283,4 +284,11 @@ bool ShopScreen::LoadState(ByteReader& in) {
   toManagerPending_ = false;
   FreeAnimationPictures();
   return true;
+}
+
+std::string ShopScreen::Report() const {
+  std::string out = "shop = animating " + std::to_string(animating_ ? 1 : 0) + ", frame " + std::to_string(animFrame_) +
+                    ", pending " + std::to_string(toManagerPending_ ? 1 : 0) + ", tutorial " +
+                    std::to_string(tutorial_ ? 1 : 0) + " stage " + std::to_string(tutorialStage_) + "\n";
+  return out + CollectionReport();
 }
