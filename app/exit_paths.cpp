@@ -46,8 +46,8 @@ void CloseAgain() {
   EndProcess(0);
 }
 
-void FatalExit(const wchar_t* text, bool closeCardData) {
-  platform::SystemMessageBox(text, L"Duskhaven");
+void FatalExit(const wchar_t* text, bool closeCardData, const char* note) {
+  platform::SystemMessageBox(text, L"Duskhaven", note);
   CloseKeysAndDisplay();
   if (closeCardData) CloseCardData();
   EndProcess(1);

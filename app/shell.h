@@ -33,7 +33,8 @@ void RunCheat(int index);
 void OnOutOfMemory();
 // A fatal start-up problem: box, keys and display closed (and the card data
 // files when asked), exit code 1.
-[[noreturn]] void FatalExit(const wchar_t* text, bool closeCardData);
+// `note` goes to stderr after the box's own line (see platform::SystemMessageBox).
+[[noreturn]] void FatalExit(const wchar_t* text, bool closeCardData, const char* note = "");
 void CloseKeysAndDisplay();
 
 // What a scripted run's "dump" lines write.

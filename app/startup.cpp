@@ -2,11 +2,11 @@
 #include "app/key_sequences.h"
 #include "app/pending_parts.h"
 #include "app/shell.h"
+#include "core/image.h"
 #include "engine/random.h"
 #include "gfx/colour_rects.h"
-#include "gfx/font.h"
-#include "gfx/image_memory.h"
 #include "gfx/draw_image.h"
+#include "gfx/font.h"
 #include "gfx/loading_screen.h"
 #include "gfx/picture_load.h"
 #include "gfx/pixels.h"
@@ -16,6 +16,7 @@
 #include "platform/file_system.h"
 #include "platform/game_state.h"
 #include "platform/messages.h"
+#include "platform/settings_store.h"
 #include "platform/waits.h"
 #include "settings/settings.h"
 
@@ -27,9 +28,13 @@ void ShowMakerLogo() {
   DrawImage(0, 0, logo, 0);
   PresentScreen();
   WaitOrTap(2000);
-  FreeImage(logo);
   ClearAllBuffers();
   PresentScreen();
+}
+
+std::string InstallHint() {
+  return "duskhaven: install the game's data with: duskhaven-forge --install DIR\n"
+         "duskhaven: (it records DIR as Install_Dir in " + platform::ConfigFolder() + "/settings.reg)";
 }
 
 void Steps(int count) {
@@ -47,8 +52,11 @@ void RunStartup() {
   OptionsGamma = SettingGamma;
   SettingVolume = ReadVolume();
   SettingEffects = ReadEffects();
-  // 3. The install directory.
-  if (!ReadInstallDir()) FatalExit(L"Can't find Duskhaven Directory", true);
+  // 3. The install directory. Mended: one that names no existing folder is
+  // refused too (a typo used to create it, with an empty SAVE inside), and
+  // the terminal says how the data set gets installed.
+  if (!ReadInstallDir() || !platform::DirectoryExists(""))
+    FatalExit(L"Can't find Duskhaven Directory", true, InstallHint().c_str());
   // 4. The save folder (an existing one is fine).
   platform::MakeDirectories("SAVE");
   // 5.

@@ -3,18 +3,19 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "club/room_boxes.h"
 #include "club/room_report.h"
+#include "core/image.h"
 #include "data/card_database.h"
-#include "data/deck_building.h"
 #include "data/decimal_text.h"
+#include "data/deck_building.h"
 #include "data/save_bytes.h"
 #include "data/save_file.h"
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
 #include "gfx/font.h"
-#include "gfx/image_memory.h"
 #include "gfx/picture_load.h"
 #include "gfx/screen_buffers.h"
 #include "match/card_pictures.h"
@@ -38,10 +39,6 @@ constexpr int DeckScrollLimit = 9;
 constexpr int TradeScrollLimit = 2;
 
 std::wstring ShopPath(const std::wstring& name) { return InstallDir + L"GFX\\MENU\\UI SHOP\\" + name; }
-
-void FreeIfHeld(Image& image) {
-  if (image.pixels) FreeImage(image);
-}
 
 void PresentArea(int x, int y) { platform::PresentRect(x, y, SlotW, SlotH, ScreenBuffer(0)); }
 
@@ -75,28 +72,18 @@ CardManagerScreen::CardManagerScreen(bool highlightNew, bool tradeMode, std::fun
   for (int i = 0; i < ManagerButtonCount; ++i) {
     Image pressed;
     LoadImageFile(ShopPath(ManagerButtons[i].picture), pressed, true);
-    Image normal = CropImage(shopPicture, ManagerButtons[i].x, ManagerButtons[i].y, pressed.width, pressed.height);
-    InitButton(buttons_[i], ManagerButtons[i].x, ManagerButtons[i].y, pressed, normal, false);
+    Image normal = CropImage(shopPicture, ManagerButtons[i].x, ManagerButtons[i].y, pressed.Width(), pressed.Height());
+    InitButton(buttons_[i], ManagerButtons[i].x, ManagerButtons[i].y, std::move(pressed), std::move(normal), false);
   }
-  FreeIfHeld(shopPicture);
   // A deck or trade box read from elsewhere may name a card that is no longer
   // owned; such an entry would let a card be played or traded that is not there.
   for (Card& slot : CurrentPlayer.deck.slots)
     if (slot.id != -1 && CopiesOf(CurrentPlayer, slot.id) < 1) RemoveFromDeck(CurrentPlayer.deck, slot.id);
   for (int i = TradeBoxCount(CurrentPlayer) - 1; i >= 0; --i)
     if (CopiesOf(CurrentPlayer, TradeBoxAt(CurrentPlayer, i)) < 1) TradeBoxRemoveAt(CurrentPlayer, i);
-  AllocateImage(highlightSaved_, SlotW, SlotH);
-  AllocateImage(dragSaved_, SlotW, SlotH);
+  highlightSaved_ = Image(SlotW, SlotH);
+  dragSaved_ = Image(SlotW, SlotH);
   Redraw(1);
-}
-
-CardManagerScreen::~CardManagerScreen() {
-  for (ScreenButton& b : buttons_) FreeButton(b);
-  for (Image& p : small_) FreeIfHeld(p);
-  FreeIfHeld(emptyPicture_);
-  FreeIfHeld(borderPicture_);
-  FreeIfHeld(highlightSaved_);
-  FreeIfHeld(dragSaved_);
 }
 
 const Card& CardManagerScreen::CardRecord(int id) {
@@ -109,14 +96,13 @@ const Card& CardManagerScreen::CardRecord(int id) {
   return cards_[id];
 }
 
-const Image& CardManagerScreen::SmallPicture(int id) {
-  static const Image none;
-  if (id < 1 || id > CollectionSize) return none;
+ImageView CardManagerScreen::SmallPicture(int id) {
+  if (id < 1 || id > CollectionSize) return {};
   if (!smallTried_[id]) {
     smallTried_[id] = true;
-    Card card = CardRecord(id);
+    const Card& card = CardRecord(id);
     // A card the database cannot give has no name, so no picture to ask for.
-    if (card.name.length > 0 && LoadCardImages(card, false)) small_[id] = card.smallImage;
+    if (card.name.length > 0) small_[id] = LoadCardPicture(card, false);
   }
   return small_[id];
 }
@@ -148,9 +134,7 @@ void CardManagerScreen::RecomputeStripScroll() {
 }
 
 void CardManagerScreen::DrawSlotCard(int id, int x, int y, int buffer) {
-  Card shown = CardRecord(id);
-  shown.smallImage = SmallPicture(id);
-  DrawCard(shown, x, y, false, buffer, 2);
+  DrawCard(CardRecord(id), SmallPicture(id), x, y, false, buffer, 2);
 }
 
 void CardManagerScreen::DrawGridSlot(int slot, int buffer) {
@@ -190,7 +174,7 @@ void CardManagerScreen::DrawCreditsLine(int buffer) {
 }
 
 void CardManagerScreen::Redraw(int buffer) {
-  if (emptyPicture_.width == 240 && emptyPicture_.height == 320) DrawFullScreen(emptyPicture_.pixels, buffer);
+  if (emptyPicture_.Width() == 240 && emptyPicture_.Height() == 320) DrawFullScreen(emptyPicture_.Pixels(), buffer);
   else ClearBuffer(buffer);
   DrawCreditsLine(buffer);
   for (int i = 0; i < GridSlots; ++i) DrawGridSlot(i, buffer);
@@ -233,7 +217,7 @@ void CardManagerScreen::ChangePage(int pageStart) {
 }
 
 void CardManagerScreen::Enter() {
-  if (emptyPicture_.width == 240 && emptyPicture_.height == 320) DrawFullScreen(emptyPicture_.pixels, 0);
+  if (emptyPicture_.Width() == 240 && emptyPicture_.Height() == 320) DrawFullScreen(emptyPicture_.Pixels(), 0);
   Redraw(0);
 }
 
@@ -400,10 +384,10 @@ void CardManagerScreen::Zoom() {
   layout.w = 230;
   layout.h = 115;
   RoomBox(CardInfoText(id), L"", L"", layout);
-  Card card = CardRecord(id);
-  if (card.name.length > 0 && LoadCardImages(card, true)) {
-    DrawCard(card, 72, 20, true, 0, 2);
-    FreeCardImages(card, true);
+  const Card& card = CardRecord(id);
+  if (card.name.length > 0) {
+    const Image big = LoadCardPicture(card, true);
+    if (!big.Empty()) DrawCard(card, big, 72, 20, true, 0, 2);
   }
   zoomShown_ = true;
 }

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "club/club_screen.h"
+#include "core/image.h"
 #include "data/card.h"
-#include "data/image.h"
 #include "data/player_record.h"
 #include "gfx/screen_button.h"
 
@@ -34,7 +34,7 @@ class CardManagerScreen : public ClubScreenBase {
  public:
   // tradeFrame runs in every Frame in trade mode (the link stays serviced).
   CardManagerScreen(bool highlightNew, bool tradeMode, std::function<void()> tradeFrame = {});
-  ~CardManagerScreen() override;
+  ~CardManagerScreen() override = default;
 
   void Enter() override;
   void Frame() override;
@@ -65,7 +65,7 @@ class CardManagerScreen : public ClubScreenBase {
 
  private:
   const Card& CardRecord(int id);
-  const Image& SmallPicture(int id);
+  ImageView SmallPicture(int id);
   void DrawSlotCard(int id, int x, int y, int buffer);
   void DrawGridSlot(int slot, int buffer);
   void DrawStrip(int buffer);

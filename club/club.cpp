@@ -1,11 +1,12 @@
 // club.cpp -- the club's rooms and pictures, and the routing of frames and stylus to the active screen.
 #include "club/club.h"
 
+#include <utility>
 #include <vector>
 
 #include "club/club_internal.h"
+#include "core/image.h"
 #include "data/game_state.h"
-#include "gfx/image_memory.h"
 #include "gfx/loading_screen.h"
 #include "gfx/picture_load.h"
 #include "platform/game_state.h"
@@ -48,17 +49,17 @@ namespace {
 std::vector<std::unique_ptr<ClubScreenBase>> RetiredScreens;
 
 void FreePictures(Club& club) {
-  for (Image& picture : club.corridorPictures) FreeImage(picture);
-  FreeImage(club.title);
-  FreeImage(club.bottomPanel);
+  for (Image& picture : club.corridorPictures) picture = Image();
+  club.title = Image();
+  club.bottomPanel = Image();
   FreeButton(club.leftArrow);
   FreeButton(club.rightArrow);
-  FreeImage(club.quickMenuLit);
-  FreeImage(club.quickMenuPanel);
+  club.quickMenuLit = Image();
+  club.quickMenuPanel = Image();
 }
 
 void LoadPicture(const wchar_t* path, Image& image) {
-  FreeImage(image);
+  image = Image();
   LoadImageFile(InstallDir + path, image, true);
 }
 
@@ -121,8 +122,8 @@ void LoadClubControls() {
   LoadImageFile(InstallDir + L"GFX\\MENU\\MENU\\LEFTOFF.QXG", leftDown, true);
   LoadImageFile(InstallDir + L"GFX\\MENU\\MENU\\RIGHTON.QXG", rightUp, true);
   LoadImageFile(InstallDir + L"GFX\\MENU\\MENU\\RIGHTOFF.QXG", rightDown, true);
-  InitButton(c.leftArrow, 0, 129, leftDown, leftUp, true);
-  InitButton(c.rightArrow, 217, 129, rightDown, rightUp, true);
+  InitButton(c.leftArrow, 0, 129, std::move(leftDown), std::move(leftUp), true);
+  InitButton(c.rightArrow, 217, 129, std::move(rightDown), std::move(rightUp), true);
   LoadPicture(L"GFX\\MENU\\QuickMenuON.QXG", c.quickMenuLit);
   LoadPicture(L"GFX\\MENU\\QuickMenu.QXG", c.quickMenuPanel);
 }
@@ -147,7 +148,7 @@ void ResetClubState() {
   Club& c = GameClub;
   ClubRecord fresh;
   ApplyRecord(fresh, c);
-  FreeImage(c.title);
+  c.title = Image();
   c.leftArrow.pressed = 0;
   c.rightArrow.pressed = 0;
   c.savedSoundOff = false;
@@ -238,11 +239,11 @@ void ClubStylusDown(int x, int y) {
     return;
   }
   if (c.typing) FinishDescription(0);
-  const int w = c.quickMenuPanel.width;
+  const int w = c.quickMenuPanel.Width();
   if (y <= 20 && x > 240 - w) {
     RunQuickMenu();
   } else if (PressButton(c.leftArrow, x, y) || PressButton(c.rightArrow, x, y)) {
-  } else if (y >= 30 && y < 30 + c.corridorPictures[0].height) {
+  } else if (y >= 30 && y < 30 + c.corridorPictures[0].Height()) {
     if (c.currentRoom != RoomHellGate || CanEnterFinalChallenge()) BeginEnterRoom(true);
   }
 }

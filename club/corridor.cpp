@@ -3,12 +3,12 @@
 #include <string>
 
 #include "club/club_internal.h"
+#include "core/image.h"
 #include "data/decimal_text.h"
 #include "data/player_record.h"
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
 #include "gfx/font.h"
-#include "gfx/image_memory.h"
 #include "gfx/picture_load.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
@@ -38,12 +38,12 @@ int WordWidth(std::wstring_view text, std::size_t index) {
 }
 
 void LoadTitle(Club& c) {
-  FreeImage(c.title);
+  c.title = Image();
   LoadImageFile(InstallDir + ClubRooms[c.currentRoom].titlePath, c.title, true);
 }
 
 void DrawTitleColumns(const Club& c, int buffer) {
-  if (c.titleOffset > 0) DrawImageColumns(0, 0, c.title, c.title.width - c.titleOffset, c.titleOffset, buffer);
+  if (c.titleOffset > 0) DrawImageColumns(0, 0, c.title, c.title.Width() - c.titleOffset, c.titleOffset, buffer);
 }
 
 void DrawArrows(int buffer) {
@@ -73,7 +73,7 @@ void StartWalk(int direction) {
 void SlideTitleOut() {
   Club& c = GameClub;
   LoadTitle(c);
-  const int width = c.title.width;
+  const int width = c.title.Width();
   c.titleOffset = static_cast<std::int16_t>(width);
   c.titleSpeed = -10;
   c.slideCounter = 0;
@@ -86,11 +86,11 @@ void SlideTitleOut() {
     }
     if (c.titleOffset < 0) c.titleOffset = 0;
     DrawTitleColumns(c, 0);
-    FillRect(c.titleOffset, 0, width - c.titleOffset, c.title.height, KeyColour, 0);
+    FillRect(c.titleOffset, 0, width - c.titleOffset, c.title.Height(), KeyColour, 0);
     PresentScreen();
     SoundTickIfOn();
   }
-  FreeImage(c.title);
+  c.title = Image();
 }
 
 void WalkStep() {
@@ -166,21 +166,21 @@ void FinishOneCharacter(Club& c, std::wstring_view text, int buffer, bool draw) 
 void TypeDescription() {
   Club& c = GameClub;
   // 1. The arrows look pressed until the title is half in.
-  const int look = c.titleOffset > c.title.width / 2 ? 0 : 1;
+  const int look = c.titleOffset > c.title.Width() / 2 ? 0 : 1;
   DrawButtonImage(c.leftArrow, look, 0);
   DrawButtonImage(c.rightArrow, look, 0);
   // 2. The title slides in from the left, slowing down to 2 columns a pass.
-  if (c.titleOffset < c.title.width) {
+  if (c.titleOffset < c.title.Width()) {
     c.titleOffset = static_cast<std::int16_t>(c.titleOffset + c.titleSpeed);
     if (++c.slideCounter >= 3) {
       c.slideCounter = 0;
       if (c.titleSpeed > 2) --c.titleSpeed;
     }
-    if (c.titleOffset > c.title.width) c.titleOffset = static_cast<std::int16_t>(c.title.width);
+    if (c.titleOffset > c.title.Width()) c.titleOffset = static_cast<std::int16_t>(c.title.Width());
     DrawTitleColumns(c, 0);
   }
   // A title that did not load (0 wide) counts as in.
-  if (c.titleOffset >= c.title.width) c.slideDone = true;
+  if (c.titleOffset >= c.title.Width()) c.slideDone = true;
   // 3. One character every fourth pass.
   if (++c.typeCounter > 3) {
     c.typeCounter = 0;
@@ -201,7 +201,7 @@ void FinishDescription(int buffer) {
   while (c.charIndex < static_cast<int>(text.size())) FinishOneCharacter(c, text, buffer, true);
   c.typing = false;
   // The record says what the screen shows: the title whole, the text typed.
-  c.titleOffset = static_cast<std::int16_t>(c.title.width);
+  c.titleOffset = static_cast<std::int16_t>(c.title.Width());
   c.slideDone = true;
   c.typingDone = true;
   DrawArrows(buffer);
@@ -215,7 +215,7 @@ void DrawCreditsCounter(int buffer) {
 
 void DrawQuickMenuTab(int buffer) {
   const Image& panel = GameClub.quickMenuPanel;
-  if (panel.height > 110) DrawImageRect(0, 110, panel.width, panel.height - 110, 240 - panel.width, 0, panel, buffer);
+  if (panel.Height() > 110) DrawImageRect(0, 110, panel.Width(), panel.Height() - 110, 240 - panel.Width(), 0, panel, buffer);
 }
 
 void DrawCorridor(int buffer) {
@@ -237,8 +237,8 @@ void RestoreCorridor(int buffer) {
   LoadTitle(c);
   if (c.walkDirection != 0) {
     // The title has slid out and is not held while walking.
-    FillRect(0, 0, c.title.width, c.title.height, KeyColour, buffer);
-    FreeImage(c.title);
+    FillRect(0, 0, c.title.Width(), c.title.Height(), KeyColour, buffer);
+    c.title = Image();
   } else {
     DrawTitleColumns(c, buffer);
   }
@@ -268,7 +268,7 @@ void RestoreCorridor(int buffer) {
   c.textX = endX;
   c.textY = endY;
   if (c.walkDirection == 0 && c.typing) {
-    const int look = c.titleOffset > c.title.width / 2 ? 0 : 1;
+    const int look = c.titleOffset > c.title.Width() / 2 ? 0 : 1;
     DrawButtonImage(c.leftArrow, look, buffer);
     DrawButtonImage(c.rightArrow, look, buffer);
   } else {

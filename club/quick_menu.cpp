@@ -23,12 +23,12 @@ constexpr QuickItem QuickItems[8] = {{RoomCharacters, 44},     {RoomOptions, 38}
                                      {RoomMemberTournament, 27}, {RoomEliteTournament, 31}, {RoomCardShop, 14},
                                      {RoomInstantPlay, 7},     {RoomMultiplayer, 1}};
 
-int Left() { return 240 - GameClub.quickMenuPanel.width; }
-int Height() { return GameClub.quickMenuPanel.height; }
+int Left() { return 240 - GameClub.quickMenuPanel.Width(); }
+int Height() { return GameClub.quickMenuPanel.Height(); }
 
 void DrawPanelFrom(int offset) {
   const Image& panel = GameClub.quickMenuPanel;
-  if (offset < panel.height) DrawImageRect(0, offset, panel.width, panel.height - offset, Left(), 0, panel, 0);
+  if (offset < panel.Height()) DrawImageRect(0, offset, panel.Width(), panel.Height() - offset, Left(), 0, panel, 0);
 }
 
 void PaceSlide(std::uint32_t began) {
@@ -51,7 +51,7 @@ void SlideOpen() {
 
 void DrawUnderPanel() {
   Club& c = GameClub;
-  FillRect(Left(), 0, GameClub.quickMenuPanel.width, Height(), KeyColour, 0);
+  FillRect(Left(), 0, GameClub.quickMenuPanel.Width(), Height(), KeyColour, 0);
   DrawImageStrip(30, c.corridorPictures[c.position - 1], 0);
   DrawCreditsCounter(0);
 }
@@ -85,7 +85,7 @@ int ItemAt(int x, int y) {
 
 void DrawBand(int item, const Image& picture) {
   const int row = ItemHeight * item + ItemTop;
-  DrawImageRect(0, row, picture.width, ItemHeight, Left(), row, picture, 0);
+  DrawImageRect(0, row, picture.Width(), ItemHeight, Left(), row, picture, 0);
 }
 
 }  // namespace
@@ -122,7 +122,7 @@ void RunQuickMenu() {
     if (ClubQuitGame) ClubQuitGame();
     return;
   }
-  const int oldTitleHeight = c.title.height;
+  const int oldTitleHeight = c.title.Height();
   c.currentRoom = QuickItems[item].room;
   c.position = QuickItems[item].position;
   FillRect(0, 0, 240, oldTitleHeight, KeyColour, 0);

@@ -3,18 +3,19 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "club/room_boxes.h"
 #include "club/room_report.h"
-#include "data/deck_building.h"
+#include "core/image.h"
 #include "data/decimal_text.h"
+#include "data/deck_building.h"
 #include "data/player_record.h"
 #include "data/save_bytes.h"
 #include "data/save_file.h"
 #include "gfx/animations.h"
 #include "gfx/draw_image.h"
 #include "gfx/font.h"
-#include "gfx/image_memory.h"
 #include "gfx/picture_load.h"
 #include "gfx/screen_buffers.h"
 #include "platform/clock.h"
@@ -47,10 +48,6 @@ constexpr std::uint32_t PendingMs = 1000;
 std::wstring ShopPath(const std::wstring& name) { return InstallDir + ShopFolder + name; }
 
 void LoadShopPicture(const std::wstring& name, Image& image) { LoadImageFile(ShopPath(name), image, true); }
-
-void FreeIfHeld(Image& image) {
-  if (image.pixels) FreeImage(image);
-}
 
 // The part of the character a purchase changes, to undo one that cannot be saved.
 struct PurchaseUndo {
@@ -87,22 +84,19 @@ ShopScreen::ShopScreen(OpenManager openManager) : openManager_(std::move(openMan
   for (int i = 0; i < ShopButtonCount; ++i) {
     Image pressed;
     LoadShopPicture(ShopButtons[i].picture, pressed);
-    Image normal = CropImage(shopPicture_, ShopButtons[i].x, ShopButtons[i].y, pressed.width, pressed.height);
-    InitButton(buttons_[i], ShopButtons[i].x, ShopButtons[i].y, pressed, normal, false);
+    Image normal = CropImage(shopPicture_, ShopButtons[i].x, ShopButtons[i].y, pressed.Width(), pressed.Height());
+    InitButton(buttons_[i], ShopButtons[i].x, ShopButtons[i].y, std::move(pressed), std::move(normal), false);
   }
   DrawImage(0, 0, shopPicture_, 1);
 }
 
 ShopScreen::~ShopScreen() {
   FreeAnimationPictures();
-  for (ScreenButton& b : buttons_) FreeButton(b);
-  FreeIfHeld(emptyPicture_);
-  FreeIfHeld(shopPicture_);
 }
 
 void ShopScreen::FreeAnimationPictures() {
-  for (Image& p : boosterPictures_) FreeIfHeld(p);
-  FreeIfHeld(savedBackground_);
+  for (Image& p : boosterPictures_) p = Image();
+  savedBackground_ = Image();
 }
 
 void ShopScreen::Enter() {
@@ -120,7 +114,7 @@ void ShopScreen::DrawCreditsLine(int buffer) const {
 }
 
 void ShopScreen::Redraw(int buffer) {
-  if (emptyPicture_.width == 240 && emptyPicture_.height == 320) DrawFullScreen(emptyPicture_.pixels, buffer);
+  if (emptyPicture_.Width() == 240 && emptyPicture_.Height() == 320) DrawFullScreen(emptyPicture_.Pixels(), buffer);
   else ClearBuffer(buffer);
   DrawCreditsLine(buffer);
 }

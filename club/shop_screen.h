@@ -6,7 +6,7 @@
 #include <string>
 
 #include "club/club_screen.h"
-#include "data/image.h"
+#include "core/image.h"
 #include "gfx/screen_button.h"
 
 constexpr int ShopButtonCount = 10;

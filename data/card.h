@@ -1,4 +1,4 @@
-// card.h -- the card value: number, level, power icons, price, name and pictures.
+// card.h -- the card value: number, level, power icons, price and name.
 #pragma once
 
 #include <algorithm>
@@ -8,7 +8,6 @@
 #include <string_view>
 #include <type_traits>
 
-#include "data/image.h"
 
 // PowerIcons: eight 3-bit strengths, direction d at bits 3d..3d+2.
 using PowerIcons = std::uint32_t;
@@ -42,9 +41,7 @@ struct Card {
   std::int8_t level = 0;    // 1..4; 5 for the card master's super cards
   PowerIcons icons = 0;
   std::int16_t price = 0;   // sell value in credits
-  CardName name;
-  Image smallImage;         // 32 x 50, empty until loaded
-  Image bigImage;           // 96 x 150, empty until loaded
+  CardName name;           // its pictures are found by name (match/card_pictures.h)
 
   int Icon(int direction) const { return IconAt(icons, direction); }
 };

@@ -74,8 +74,18 @@ void ReadStoredRecord(SavedCharacter& saved, ByteReader& in) {
   saved.complete = in.Ok();
 }
 
+// Beyond the check value, a record the game wrote has kind Local, no
+// negative count (counts stop at 127) and a deck count equal to the slots it
+// fills: anything else is damage the check value does not cover, and loading
+// it would save back a different file.
 bool RecordIsValid(const SavedCharacter& saved) {
-  return saved.complete && saved.deckCount <= DeckSize && saved.storedCheck == saved.computedCheck;
+  if (!saved.complete || saved.storedCheck != saved.computedCheck || saved.record.kind != KindLocal) return false;
+  for (std::int8_t count : saved.record.collection)
+    if (count < 0) return false;
+  int filled = 0;
+  for (std::int16_t id : saved.deckIds)
+    if (id != -1) ++filled;
+  return saved.deckCount == filled;
 }
 
 // The deck from its stored ids: -1 empties a slot, any other id is looked up.
@@ -128,7 +138,7 @@ SavedCharacter DecodeCharacterFile(const std::vector<std::uint8_t>& bytes) {
   ByteReader in(bytes);
   saved.version = in.I16();
   ReadStoredRecord(saved, in);
-  if (!RecordIsValid(saved)) return saved;
+  if (saved.version != SaveVersionStamp || !RecordIsValid(saved)) return saved;
   ReadStats(saved.stats, in);
   saved.statsRead = in.Ok();
   saved.valid = in.Ok() && in.AtEnd();
@@ -182,8 +192,18 @@ bool LoadCharacter(int slot) {
   if (slot < 1 || slot > 3) return false;
   std::vector<std::uint8_t> bytes;
   if (!platform::ReadWholeFile(CharacterSavePath(slot), bytes, 1u << 20)) return false;
+  return LoadCharacterBytes(slot, bytes);
+}
+
+bool LoadCharacterBytes(int slot, const std::vector<std::uint8_t>& bytes) {
   SavedCharacter saved = DecodeCharacterFile(bytes);
   if (!saved.valid) return false;
+  // The file of another slot would make every later save overwrite that
+  // slot's character; a deck card missing from the card set would leave the
+  // deck short of the count the file holds.
+  if (saved.record.slot != slot) return false;
+  for (std::int16_t id : saved.deckIds)
+    if (id != -1 && LoadCard(id).id != id) return false;
   std::uint8_t levelCode = CurrentPlayer.levelCode;  // not part of the file
   CopyIdentity(saved.record, CurrentPlayer);
   CurrentPlayer.levelCode = levelCode;

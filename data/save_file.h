@@ -31,7 +31,8 @@ struct SavedCharacter {
   std::int32_t computedCheck = 0;
   bool statsRead = false;     // the statistics were read (only for a valid record)
   DuelStatistics stats;
-  bool valid = false;         // check value matches, deck count at most 16, nothing missing or left over
+  bool valid = false;         // the version stamp, the check value, kind Local, no negative count, the deck
+                              // count matching its filled slots, nothing missing or left over
 };
 
 // Decodes a whole character file; garbage, truncated or over-long data
@@ -44,7 +45,8 @@ std::vector<std::uint8_t> EncodeCharacterFile(const PlayerRecord& record, const 
 void WritePlayerRecord(const PlayerRecord& record, ByteWriter& out);
 // Reads them into the record: identity as written, collection (cardTotal
 // rebuilt), the deck's cards from the database; true when the check value
-// matches and the deck count is at most 16.
+// matches, the kind is Local, no count is negative and the deck count is
+// that of the filled slots.
 bool ReadPlayerRecord(PlayerRecord& record, ByteReader& in);
 
 // The identity block of a slot's file for the character list, read without
@@ -63,3 +65,6 @@ bool SaveCharacter();
 // Reads the slot's file into CurrentPlayer and DuelStats; false, changing
 // neither, when the file is missing or invalid.
 bool LoadCharacter(int slot);
+// The same from the file's bytes; also false for a file whose slot byte is
+// not `slot` or whose deck names a card the card set does not hold.
+bool LoadCharacterBytes(int slot, const std::vector<std::uint8_t>& bytes);

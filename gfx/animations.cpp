@@ -67,7 +67,7 @@ void Transition(int x0, int y0, int x1, int y1, int shownBuffer, int newBuffer) 
   }
 }
 
-void Zoom(int x, int y, int fromScale, int toScale, int step, const Image& image) {
+void Zoom(int x, int y, int fromScale, int toScale, int step, ImageView image) {
   CopyBuffer(0, 2);
   if (image.width == 0 || image.height == 0 || !image.pixels) return;
   const bool widthLonger = image.width >= image.height;
@@ -92,7 +92,7 @@ void Zoom(int x, int y, int fromScale, int toScale, int step, const Image& image
   }
 }
 
-void Wipe(const Image& image, int topRow) {
+void Wipe(ImageView image, int topRow) {
   const int rows = image.height;
   CopyRows(0, 2, topRow, rows);
   const int quarter = rows / 4;
@@ -133,7 +133,7 @@ int SlideNextStep(int position, int step) {
   return step;
 }
 
-void Slide(int x, int y, std::int8_t speed, const Image& image) {
+void Slide(int x, int y, std::int8_t speed, ImageView image) {
   CopyBuffer(0, 1);
   SoundTickIfOn();
   if (speed == 0 || !image.pixels || image.width == 0) return;

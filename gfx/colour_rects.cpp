@@ -61,19 +61,20 @@ void StepRectToward(int x, int y, int w, int h, int step, int buffer, int target
   });
 }
 
-bool IsMaskPixel(int column, int row, const Image& image) {
+bool IsMaskPixel(int column, int row, ImageView image) {
   const Channels c = SplitPixel(image.pixels[row * image.width + column]);
   const Channels m = ChannelMaxima();
   return c.r == m.r && c.b == m.b && c.g == std::min(GammaInChannels().g, m.g);
 }
 
 void RedToKey(Image& image) {
-  if (!image.pixels) return;
+  std::uint16_t* pixels = image.Pixels();
+  if (!pixels) return;
   const Channels m = ChannelMaxima();
   const Channels g = GammaInChannels();
-  const int count = image.width * image.height;
+  const int count = image.Width() * image.Height();
   for (int i = 0; i < count; ++i) {
-    const Channels c = SplitPixel(image.pixels[i]);
-    if (c.r == m.r && c.g == std::min(g.g, m.g) && c.b == std::min(g.b, m.b)) image.pixels[i] = KeyColour;
+    const Channels c = SplitPixel(pixels[i]);
+    if (c.r == m.r && c.g == std::min(g.g, m.g) && c.b == std::min(g.b, m.b)) pixels[i] = KeyColour;
   }
 }

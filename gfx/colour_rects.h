@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "data/image.h"
+#include "core/image.h"
 
 // Deltas in 8-bit units, shifted to the current mode's channel widths.
 void AdjustRect(int x, int y, int w, int h, int dr, int dg, int db, int buffer);
@@ -15,6 +15,6 @@ void DarkenRect(int x, int y, int w, int h, int step, int buffer);
 void StepRectToward(int x, int y, int w, int h, int step, int buffer, int targetBuffer);
 
 // Pure magenta as decoded (green at the gamma's channel value).
-bool IsMaskPixel(int column, int row, const Image& image);
+bool IsMaskPixel(int column, int row, ImageView image);
 // Replaces every pure red pixel (as decoded) with KeyColour.
 void RedToKey(Image& image);

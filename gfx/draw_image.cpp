@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "gfx/image_memory.h"
+#include "core/image.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 
@@ -16,7 +16,7 @@ std::uint16_t* Target(int buffer, int x, int y) { return ScreenBuffer(buffer) + 
 // a picture file of an unexpected size must still never write outside a
 // buffer or read outside its pixels, so each copy is trimmed to both.
 // Returns false when nothing is left to copy.
-bool Trim(const Image& image, int& sx, int& sy, int& w, int& h, int& dx, int& dy) {
+bool Trim(ImageView image, int& sx, int& sy, int& w, int& h, int& dx, int& dy) {
   if (!image.pixels) return false;
   auto trimAxis = [](int& s, int& d, int& n, int sourceSize, int screenSize) {
     if (s < 0) n += s, d -= s, s = 0;
@@ -28,7 +28,7 @@ bool Trim(const Image& image, int& sx, int& sy, int& w, int& h, int& dx, int& dy
   return w > 0 && h > 0;
 }
 
-void CopyOpaque(const Image& image, int sx, int sy, int w, int h, int dx, int dy, int buffer) {
+void CopyOpaque(ImageView image, int sx, int sy, int w, int h, int dx, int dy, int buffer) {
   if (!Trim(image, sx, sy, w, h, dx, dy)) return;
   for (int row = 0; row < h; ++row)
     std::memcpy(Target(buffer, dx, dy + row), image.pixels + (sy + row) * image.width + sx,
@@ -37,19 +37,19 @@ void CopyOpaque(const Image& image, int sx, int sy, int w, int h, int dx, int dy
 
 }  // namespace
 
-void DrawImage(int x, int y, const Image& image, int buffer) {
+void DrawImage(int x, int y, ImageView image, int buffer) {
   CopyOpaque(image, 0, 0, image.width, image.height, x, y, buffer);
 }
 
-void DrawImageColumns(int x, int y, const Image& image, int firstColumn, int columnCount, int buffer) {
+void DrawImageColumns(int x, int y, ImageView image, int firstColumn, int columnCount, int buffer) {
   CopyOpaque(image, firstColumn, 0, columnCount, image.height, x, y, buffer);
 }
 
-void DrawImageSameRect(int x, int y, int w, int h, const Image& image, int buffer) {
+void DrawImageSameRect(int x, int y, int w, int h, ImageView image, int buffer) {
   CopyOpaque(image, x, y, w, h, x, y, buffer);
 }
 
-void DrawImageRect(int sx, int sy, int w, int h, int dx, int dy, const Image& image, int buffer) {
+void DrawImageRect(int sx, int sy, int w, int h, int dx, int dy, ImageView image, int buffer) {
   CopyOpaque(image, sx, sy, w, h, dx, dy, buffer);
 }
 
@@ -57,13 +57,13 @@ void DrawFullScreen(const std::uint16_t* pixels, int buffer) {
   if (pixels) std::memcpy(ScreenBuffer(buffer), pixels, static_cast<std::size_t>(ScreenPixelCount()) * 2);
 }
 
-void DrawImageStrip(int n, const Image& image, int buffer) { DrawImage(0, 2 * n, image, buffer); }
+void DrawImageStrip(int n, ImageView image, int buffer) { DrawImage(0, 2 * n, image, buffer); }
 
-void DrawImageRow(int row, const Image& image, int buffer) {
+void DrawImageRow(int row, ImageView image, int buffer) {
   CopyOpaque(image, 0, row, std::min<int>(image.width, ScreenWidth()), 1, 0, row, buffer);
 }
 
-void DrawKeyedRect(int sx, int sy, int w, int h, int dx, int dy, const Image& image, int buffer) {
+void DrawKeyedRect(int sx, int sy, int w, int h, int dx, int dy, ImageView image, int buffer) {
   if (!Trim(image, sx, sy, w, h, dx, dy)) return;
   const std::uint16_t key = KeyColour;
   for (int row = 0; row < h; ++row) {
@@ -74,15 +74,15 @@ void DrawKeyedRect(int sx, int sy, int w, int h, int dx, int dy, const Image& im
   }
 }
 
-void DrawKeyed(int x, int y, const Image& image, int buffer) {
+void DrawKeyed(int x, int y, ImageView image, int buffer) {
   DrawKeyedRect(0, 0, image.width, image.height, x, y, image, buffer);
 }
 
-void DrawKeyedColumns(int x, int y, int firstColumn, int columnCount, int buffer, const Image& image) {
+void DrawKeyedColumns(int x, int y, int firstColumn, int columnCount, int buffer, ImageView image) {
   DrawKeyedRect(firstColumn, 0, columnCount, image.height, x, y, image, buffer);
 }
 
-void DrawKeyedTinted(int x, int y, const Image& image, std::uint16_t tint, int buffer) {
+void DrawKeyedTinted(int x, int y, ImageView image, std::uint16_t tint, int buffer) {
   int sx = 0, sy = 0, w = image.width, h = image.height;
   if (!Trim(image, sx, sy, w, h, x, y)) return;
   const std::uint16_t key = KeyColour;
@@ -94,7 +94,7 @@ void DrawKeyedTinted(int x, int y, const Image& image, std::uint16_t tint, int b
   }
 }
 
-void DrawTinted(int x, int y, const Image& image, std::uint16_t tint, int buffer) {
+void DrawTinted(int x, int y, ImageView image, std::uint16_t tint, int buffer) {
   int sx = 0, sy = 0, w = image.width, h = image.height;
   if (!Trim(image, sx, sy, w, h, x, y)) return;
   for (int row = 0; row < h; ++row) {
@@ -104,7 +104,7 @@ void DrawTinted(int x, int y, const Image& image, std::uint16_t tint, int buffer
   }
 }
 
-void DrawScaled(int sourceWidth, int sourceHeight, const Image& image, int dx, int dy, int dw, int dh,
+void DrawScaled(int sourceWidth, int sourceHeight, ImageView image, int dx, int dy, int dw, int dh,
                 bool keyed) {
   // The maps cover destination indices 0..319, and the picture may be at most
   // screen size, as when it was staged in buffer 1. It is read where it lies
@@ -138,15 +138,13 @@ void DrawScaled(int sourceWidth, int sourceHeight, const Image& image, int dx, i
 }
 
 Image CropBuffer(int x, int y, int w, int h, int buffer) {
-  Image image;
-  AllocateImage(image, static_cast<std::uint16_t>(std::max(w, 0)), static_cast<std::uint16_t>(std::max(h, 0)));
+  Image image(static_cast<std::uint16_t>(std::max(w, 0)), static_cast<std::uint16_t>(std::max(h, 0)));
   GrabBuffer(x, y, buffer, image);
   return image;
 }
 
-Image CropImage(const Image& source, int x, int y, int w, int h) {
-  Image image;
-  AllocateImage(image, static_cast<std::uint16_t>(std::max(w, 0)), static_cast<std::uint16_t>(std::max(h, 0)));
+Image CropImage(ImageView source, int x, int y, int w, int h) {
+  Image image(static_cast<std::uint16_t>(std::max(w, 0)), static_cast<std::uint16_t>(std::max(h, 0)));
   GrabImage(x, y, source, image);
   return image;
 }
@@ -154,20 +152,21 @@ Image CropImage(const Image& source, int x, int y, int w, int h) {
 void GrabBuffer(int x, int y, int buffer, Image& image) {
   // Only the part of the rectangle that lies on the buffer is copied; the rest
   // of the picture keeps its pixels.
-  if (!image.pixels) return;
-  const int firstCol = std::max(0, -x), lastCol = std::min<int>(image.width, ScreenWidth() - x);
-  const int firstRow = std::max(0, -y), lastRow = std::min<int>(image.height, ScreenHeight() - y);
+  std::uint16_t* pixels = image.Pixels();
+  if (!pixels) return;
+  const int width = image.Width();
+  const int firstCol = std::max(0, -x), lastCol = std::min<int>(width, ScreenWidth() - x);
+  const int firstRow = std::max(0, -y), lastRow = std::min<int>(image.Height(), ScreenHeight() - y);
   if (firstCol >= lastCol) return;
   for (int row = firstRow; row < lastRow; ++row)
-    std::memcpy(image.pixels + row * image.width + firstCol, Target(buffer, x + firstCol, y + row),
+    std::memcpy(pixels + row * width + firstCol, Target(buffer, x + firstCol, y + row),
                 static_cast<std::size_t>(lastCol - firstCol) * 2);
 }
 
-void GrabImage(int x, int y, const Image& source, Image& target) {
-  if (!target.pixels || !source.pixels || x < 0 || y < 0 || x + target.width > source.width ||
-      y + target.height > source.height)
-    return;
-  for (int row = 0; row < target.height; ++row)
-    std::memcpy(target.pixels + row * target.width, source.pixels + (y + row) * source.width + x,
-                static_cast<std::size_t>(target.width) * 2);
+void GrabImage(int x, int y, ImageView source, Image& target) {
+  std::uint16_t* pixels = target.Pixels();
+  const int w = target.Width(), h = target.Height();
+  if (!pixels || !source.pixels || x < 0 || y < 0 || x + w > source.width || y + h > source.height) return;
+  for (int row = 0; row < h; ++row)
+    std::memcpy(pixels + row * w, source.pixels + (y + row) * source.width + x, static_cast<std::size_t>(w) * 2);
 }

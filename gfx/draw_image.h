@@ -6,32 +6,32 @@
 
 #include <cstdint>
 
-#include "data/image.h"
+#include "core/image.h"
 
-void DrawImage(int x, int y, const Image& image, int buffer);
-void DrawImageColumns(int x, int y, const Image& image, int firstColumn, int columnCount, int buffer);
+void DrawImage(int x, int y, ImageView image, int buffer);
+void DrawImageColumns(int x, int y, ImageView image, int firstColumn, int columnCount, int buffer);
 // The rectangle (x, y, w, h) of a screen-size picture, to the same place.
-void DrawImageSameRect(int x, int y, int w, int h, const Image& image, int buffer);
-void DrawImageRect(int sx, int sy, int w, int h, int dx, int dy, const Image& image, int buffer);
+void DrawImageSameRect(int x, int y, int w, int h, ImageView image, int buffer);
+void DrawImageRect(int sx, int sy, int w, int h, int dx, int dy, ImageView image, int buffer);
 void DrawFullScreen(const std::uint16_t* pixels, int buffer);
 // A full-width picture to the rows starting at row 2 x n.
-void DrawImageStrip(int n, const Image& image, int buffer);
+void DrawImageStrip(int n, ImageView image, int buffer);
 // Picture row `row` (its first screen-width columns) to buffer row `row`.
-void DrawImageRow(int row, const Image& image, int buffer);
+void DrawImageRow(int row, ImageView image, int buffer);
 
-void DrawKeyed(int x, int y, const Image& image, int buffer);
-void DrawKeyedColumns(int x, int y, int firstColumn, int columnCount, int buffer, const Image& image);
+void DrawKeyed(int x, int y, ImageView image, int buffer);
+void DrawKeyedColumns(int x, int y, int firstColumn, int columnCount, int buffer, ImageView image);
 // Keyed copy of the picture rectangle (sx, sy, w, h) to (dx, dy).
-void DrawKeyedRect(int sx, int sy, int w, int h, int dx, int dy, const Image& image, int buffer);
-void DrawKeyedTinted(int x, int y, const Image& image, std::uint16_t tint, int buffer);
-void DrawTinted(int x, int y, const Image& image, std::uint16_t tint, int buffer);
+void DrawKeyedRect(int sx, int sy, int w, int h, int dx, int dy, ImageView image, int buffer);
+void DrawKeyedTinted(int x, int y, ImageView image, std::uint16_t tint, int buffer);
+void DrawTinted(int x, int y, ImageView image, std::uint16_t tint, int buffer);
 
 // Nearest-neighbour stretch of the whole picture to dw x dh at (dx, dy) in
 // buffer 0; the other buffers are left alone.
-void DrawScaled(int sourceWidth, int sourceHeight, const Image& image, int dx, int dy, int dw, int dh,
+void DrawScaled(int sourceWidth, int sourceHeight, ImageView image, int dx, int dy, int dw, int dh,
                 bool keyed);
 
 Image CropBuffer(int x, int y, int w, int h, int buffer);
-Image CropImage(const Image& image, int x, int y, int w, int h);
+Image CropImage(ImageView image, int x, int y, int w, int h);
 void GrabBuffer(int x, int y, int buffer, Image& image);
-void GrabImage(int x, int y, const Image& source, Image& target);
+void GrabImage(int x, int y, ImageView source, Image& target);

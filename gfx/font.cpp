@@ -3,10 +3,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
+#include "core/image.h"
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
-#include "gfx/image_memory.h"
 #include "gfx/picture_load.h"
 #include "gfx/pixels.h"
 
@@ -20,22 +21,14 @@ const std::uint8_t SheetOrder[SheetGlyphCount] = {
 
 namespace {
 
-Image AsImage(const Glyph& g) {
-  Image image;
-  image.width = g.width;
-  image.height = g.height;
-  image.pixels = g.pixels;
-  return image;
-}
-
 int GlyphWidth(const BitmapFont& font, wchar_t c) {
   const Glyph* g = FindGlyph(font, c);
-  return g ? g->width : 0;
+  return g ? g->picture.Width() : 0;
 }
 
 void DrawGlyph(const BitmapFont& font, const Glyph& g, int x, int y, bool tinted, std::uint16_t tint,
                int buffer) {
-  const Image image = AsImage(g);
+  const ImageView image = g.picture;
   if (tinted) {
     if (font.keyed)
       DrawKeyedTinted(x, y, image, tint, buffer);
@@ -54,17 +47,14 @@ void DrawString(std::wstring_view text, int x, int y, const BitmapFont& font, bo
     const Glyph* g = FindGlyph(font, c);
     if (!g) continue;
     DrawGlyph(font, *g, x, y, tinted, tint, buffer);
-    x += g->width;
+    x += g->picture.Width();
   }
 }
 
 }  // namespace
 
 void FreeFont(BitmapFont& font) {
-  for (Glyph& g : font.glyphs) {
-    delete[] g.pixels;
-    g = Glyph{};
-  }
+  for (Glyph& g : font.glyphs) g = Glyph{};
   font.lineHeight = 0;
 }
 
@@ -77,7 +67,7 @@ const Glyph* FindGlyph(const BitmapFont& font, wchar_t character) {
   return g.present ? &g : nullptr;
 }
 
-void CutFont(BitmapFont& font, const Image& sheet, bool keyed, bool redToKey) {
+void CutFont(BitmapFont& font, ImageView sheet, bool keyed, bool redToKey) {
   FreeFont(font);
   font.keyed = keyed;
   font.redToKey = redToKey;
@@ -103,23 +93,20 @@ void CutFont(BitmapFont& font, const Image& sheet, bool keyed, bool redToKey) {
     Image cut = CropImage(sheet, startCol, cursorRow, gw, gh);
     if (redToKey) RedToKey(cut);
     Glyph& g = font.glyphs[code];
-    g.width = cut.width;
-    g.height = cut.height;
-    g.pixels = cut.pixels;
+    g.picture = std::move(cut);
     g.present = true;
     cursorCol = startCol + gw;
   }
   std::uint8_t tallest = 0;
   for (const Glyph& g : font.glyphs)
-    if (g.present) tallest = std::max<std::uint8_t>(tallest, static_cast<std::uint8_t>(g.height));
+    if (g.present) tallest = std::max<std::uint8_t>(tallest, static_cast<std::uint8_t>(g.picture.Height()));
   font.lineHeight = tallest;
 }
 
 bool LoadFont(BitmapFont& font, std::wstring_view path, bool keyed, bool redToKey) {
   Image sheet;
   const bool loaded = LoadImageFile(path, sheet, false);
-  CutFont(font, loaded ? sheet : Image{}, keyed, redToKey);
-  FreeImage(sheet);
+  CutFont(font, loaded ? sheet.View() : ImageView{}, keyed, redToKey);
   return loaded;
 }
 

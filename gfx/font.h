@@ -4,12 +4,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "data/image.h"
+#include "core/image.h"
 
 struct Glyph {
-  std::uint16_t height = 0;
-  std::uint16_t width = 0;
-  std::uint16_t* pixels = nullptr;
+  Image picture;  // cut from the sheet
   bool present = false;
 };
 
@@ -35,7 +33,7 @@ extern const std::uint8_t SheetOrder[SheetGlyphCount];
 // sheet shows the "Not found." box and leaves every glyph absent.
 bool LoadFont(BitmapFont& font, std::wstring_view path, bool keyed, bool redToKey);
 // Cuts the glyphs out of a decoded sheet (bands separated by magenta).
-void CutFont(BitmapFont& font, const Image& sheet, bool keyed, bool redToKey);
+void CutFont(BitmapFont& font, ImageView sheet, bool keyed, bool redToKey);
 void FreeFont(BitmapFont& font);
 
 // The glyph of a character (by its low byte); null when absent.

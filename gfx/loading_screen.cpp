@@ -1,11 +1,11 @@
 // loading_screen.cpp -- OpenLoadingScreen, LoadingStep and the final pan of the loading picture.
 #include "gfx/loading_screen.h"
 
+#include "core/image.h"
 #include "data/decimal_text.h"
 #include "engine/random.h"
 #include "gfx/draw_image.h"
 #include "gfx/font.h"
-#include "gfx/image_memory.h"
 #include "gfx/picture_load.h"
 #include "gfx/screen_buffers.h"
 #include "platform/game_state.h"
@@ -78,7 +78,7 @@ void DrawPanFrame(int column) {
 }
 
 void Finish() {
-  const int width = Loading.picture.width;
+  const int width = Loading.picture.Width();
   int column = 0;
   for (;;) {
     SoundTickIfOn();
@@ -104,13 +104,11 @@ std::wstring VersionLine() {
 
 void OpenLoadingScreen(int totalSteps) {
   Loading.step = 0;
-  FreeImage(Loading.picture);
   LoadImageFile(InstallDir + L"GFX\\LOADING\\EnterGAME.QXJ", Loading.picture, true);
   for (bool& shown : Loading.rowShown) shown = false;
   Loading.totalSteps = static_cast<std::int16_t>(totalSteps);
   Loading.rowsPerStep = static_cast<std::uint8_t>(totalSteps > 0 ? ScreenRows / totalSteps : 0);
   Loading.hint = static_cast<std::uint8_t>(Random(HintCount));
-  FreeImage(Loading.underText);
   Loading.underText = CropBuffer(StripX, StripY, StripW, StripH, 0);
 }
 
@@ -138,6 +136,6 @@ void LoadingStep() {
 }
 
 void CloseLoadingScreen() {
-  FreeImage(Loading.picture);
-  FreeImage(Loading.underText);
+  Loading.picture = Image();
+  Loading.underText = Image();
 }

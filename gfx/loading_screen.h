@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "data/image.h"
+#include "core/image.h"
 
 constexpr int HintCount = 38;
 extern const wchar_t* const LoadingHints[HintCount];

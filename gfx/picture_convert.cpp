@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "gfx/image_memory.h"
+#include "core/image.h"
 #include "gfx/pixels.h"
 
 namespace {
@@ -17,7 +17,7 @@ std::uint8_t AddClamped(std::uint8_t v, int add) { return static_cast<std::uint8
 bool ConvertBitmap(const platform::DecodedBitmap& bitmap, Image& image, bool dither) {
   const std::size_t w = bitmap.width, h = bitmap.height;
   if (bitmap.stride < w * 3 || bitmap.bits.size() < bitmap.stride * h) return false;
-  AllocateImage(image, bitmap.width, bitmap.height);
+  image = Image(bitmap.width, bitmap.height);
   const int gamma = GammaOffset;
   const bool spread = dither && PixelMode == Rgb444;
   // The dither adds into the bytes still to be converted, so it works on a copy.
@@ -31,7 +31,7 @@ bool ConvertBitmap(const platform::DecodedBitmap& bitmap, Image& image, bool dit
   // next pixel of the same memory row and to the next memory row.
   for (std::size_t m = 0; m < h; ++m) {
     const std::uint8_t* row = bits + m * bitmap.stride;
-    std::uint16_t* out = image.pixels + (h - 1 - m) * w;
+    std::uint16_t* out = image.Pixels() + (h - 1 - m) * w;
     for (std::size_t col = 0; col < w; ++col) {
       const std::uint8_t* px = row + col * 3;
       const int b = std::min(255, px[0] + gamma);

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "gfx/image_memory.h"
+#include "core/image.h"
 #include "gfx/message_box.h"
 #include "gfx/picture_convert.h"
 #include "platform/image_decoder.h"
@@ -14,7 +14,7 @@ namespace {
 
 bool FailWithBox(const std::wstring& text, Image& image) {
   StandardMessageBox(text, L"", L"Ok");
-  AllocateImage(image, 0, 0);
+  image = Image(0, 0);
   return false;
 }
 

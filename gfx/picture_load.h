@@ -3,10 +3,10 @@
 
 #include <string_view>
 
-#include "data/image.h"
+#include "core/image.h"
 
-// `path` is the full path (InstallDir + a relative path). True with newly
-// allocated pixels (the caller frees them). A missing or undecodable file
+// `path` is the full path (InstallDir + a relative path). True with the
+// picture's new pixels (the old ones are freed). A missing or undecodable file
 // shows a box naming it and leaves a 0 x 0 picture owning a small block;
 // an empty path shows nothing and leaves the picture unchanged.
 bool LoadImageFile(std::wstring_view path, Image& image, bool dither);

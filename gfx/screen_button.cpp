@@ -1,15 +1,16 @@
 // screen_button.cpp -- press, release, hit test and drawing of the picture buttons.
 #include "gfx/screen_button.h"
 
-#include "gfx/draw_image.h"
-#include "gfx/image_memory.h"
+#include <utility>
 
-void InitButton(ScreenButton& button, std::int16_t x, std::int16_t y, const Image& downImage, const Image& upImage,
-                bool keyed) {
+#include "core/image.h"
+#include "gfx/draw_image.h"
+
+void InitButton(ScreenButton& button, std::int16_t x, std::int16_t y, Image downImage, Image upImage, bool keyed) {
   button.x = x;
   button.y = y;
-  button.downImage = downImage;
-  button.upImage = upImage;
+  button.downImage = std::move(downImage);
+  button.upImage = std::move(upImage);
   button.keyed = keyed ? 1 : 0;
   button.pressed = 0;
   button.hidden = 0;
@@ -19,8 +20,8 @@ void SetButtonHidden(ScreenButton& button, bool hidden) { button.hidden = hidden
 
 bool ButtonHit(const ScreenButton& button, int sx, int sy) {
   if (button.hidden) return false;
-  return button.x <= sx && sx <= button.x + button.upImage.width && button.y <= sy &&
-         sy <= button.y + button.upImage.height;
+  return button.x <= sx && sx <= button.x + button.upImage.Width() && button.y <= sy &&
+         sy <= button.y + button.upImage.Height();
 }
 
 bool PressButton(ScreenButton& button, int sx, int sy) {
@@ -38,7 +39,7 @@ bool ReleaseButton(ScreenButton& button, int sx, int sy) {
 }
 
 void DrawButtonImage(const ScreenButton& button, int index, int buffer) {
-  const Image& image = index == 1 ? button.downImage : button.upImage;
+  const ImageView image = index == 1 ? button.downImage : button.upImage;
   if (button.keyed)
     DrawKeyed(button.x, button.y, image, buffer);
   else
@@ -51,6 +52,6 @@ void DrawButton(const ScreenButton& button, int buffer) {
 }
 
 void FreeButton(ScreenButton& button) {
-  FreeImage(button.upImage);
-  FreeImage(button.downImage);
+  button.upImage = Image();
+  button.downImage = Image();
 }

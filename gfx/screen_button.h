@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "data/image.h"
+#include "core/image.h"
 
 struct ScreenButton {
   Image upImage;    // drawn while not pressed; its size is the hit rectangle
@@ -15,8 +15,8 @@ struct ScreenButton {
   std::uint8_t hidden = 0;
 };
 
-void InitButton(ScreenButton& button, std::int16_t x, std::int16_t y, const Image& downImage, const Image& upImage,
-                bool keyed);
+// The button takes over both pictures (pass them with std::move).
+void InitButton(ScreenButton& button, std::int16_t x, std::int16_t y, Image downImage, Image upImage, bool keyed);
 void SetButtonHidden(ScreenButton& button, bool hidden);
 // Inside the up picture's rectangle, both far edges included; false when hidden.
 bool ButtonHit(const ScreenButton& button, int sx, int sy);
@@ -26,4 +26,5 @@ bool ReleaseButton(ScreenButton& button, int sx, int sy);
 void DrawButton(const ScreenButton& button, int buffer);
 // Draws picture 0 (up) or 1 (down) whatever the button's state.
 void DrawButtonImage(const ScreenButton& button, int index, int buffer);
+// Frees both pictures (the button is freed with its owner anyway).
 void FreeButton(ScreenButton& button);

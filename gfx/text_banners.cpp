@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <string>
 
+#include "core/image.h"
 #include "gfx/animations.h"
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
 #include "gfx/font.h"
-#include "gfx/image_memory.h"
 #include "gfx/picture_load.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
@@ -47,22 +47,20 @@ void DrawNameOnPlate(std::wstring_view name, int x, int y, int tint, int buffer)
 
 void ShowWipeBanner(std::wstring_view relativePath, int waitMs) {
   Image image = LoadBanner(relativePath);
-  Wipe(image, (320 - image.height) / 2);
+  Wipe(image, (320 - image.Height()) / 2);
   WaitOrTap(waitMs);
-  Zoom((240 - image.width) / 2, (320 - image.height) / 2, 1, 0, 15, image);
-  FreeImage(image);
+  Zoom((240 - image.Width()) / 2, (320 - image.Height()) / 2, 1, 0, 15, image);
   FlushInput();
 }
 
 void ShowZoomBanner(std::wstring_view relativePath) {
   Image image = LoadBanner(relativePath);
-  const int x = (240 - image.width) / 2, y = (235 - image.height) / 2;
+  const int x = (240 - image.Width()) / 2, y = (235 - image.Height()) / 2;
   CopyBuffer(0, 2);
   Zoom(x, y, 0, 1, 15, image);
   CopyBuffer(2, 0);
   WaitOrTap(348);
   Zoom(x, y, 1, 0, 15, image);
-  FreeImage(image);
   FlushInput();
 }
 
@@ -76,21 +74,18 @@ void ShowCardTakenBanner() { ShowZoomBanner(L"GFX\\TEXT\\cardtaken.QXG"); }
 
 void ShowVersusBanner(std::wstring_view firstName, std::wstring_view secondName) {
   Image versus = LoadBanner(L"GFX\\TEXT\\Versus.QXG");
-  const int w = versus.width, h = versus.height;
+  const int w = versus.Width(), h = versus.Height();
   const int x = 120 - w / 2, y = (235 - h) / 2;
   const int lineHeight = LineHeight(GameFont);
 
   Image first = NamePicture(firstName, 6);
   Slide(x + w, y, 10, first);
-  FreeImage(first);
 
   Image second = NamePicture(secondName, 7);
-  int secondX = x - second.width;
+  int secondX = x - second.Width();
   if (secondX < 3) secondX = 2;
   Slide(secondX, y + h - lineHeight, -10, second);
-  FreeImage(second);
 
   Zoom(x, y, 3, 1, 15, versus);
-  FreeImage(versus);
   FlushInput();
 }

@@ -1,11 +1,10 @@
-// card_pictures.cpp -- card pictures and DrawCard.
+// card_pictures.cpp -- card pictures, their cache, and DrawCard.
 #include "match/card_pictures.h"
 
 #include <string>
 
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
-#include "gfx/image_memory.h"
 #include "gfx/picture_load.h"
 #include "platform/game_state.h"
 
@@ -23,27 +22,35 @@ constexpr CardLayout Layouts[2] = {
 // Name-plate brightening per side: red, blue.
 constexpr int PlateTint[2][3] = {{120, 60, 60}, {60, 60, 120}};
 
-void Reload(Image& image, const std::wstring& relative) {
-  if (image.pixels) FreeImage(image);
-  LoadImageFile(InstallDir + relative, image, true);
-}
+void Reload(Image& image, const std::wstring& relative) { LoadImageFile(InstallDir + relative, image, true); }
 
 }  // namespace
 
-bool LoadCardImages(Card& card, bool big) {
-  std::wstring name = card.name.Wide();
-  Image& image = big ? card.bigImage : card.smallImage;
-  std::wstring path = big ? L"GFX\\CARDS\\SET 1\\CARDS BIG\\BIG_" + name + L".QXG"
-                          : L"GFX\\CARDS\\SET 1\\CARDS SMALL\\" + name + L".QXG";
-  return LoadImageFile(InstallDir + path, image, true) && !image.Empty();
+Image LoadCardPicture(const Card& card, bool big) {
+  const std::wstring name = card.name.Wide();
+  const std::wstring path = big ? L"GFX\\CARDS\\SET 1\\CARDS BIG\\BIG_" + name + L".QXG"
+                                : L"GFX\\CARDS\\SET 1\\CARDS SMALL\\" + name + L".QXG";
+  Image image;
+  LoadImageFile(InstallDir + path, image, true);
+  return image;
 }
 
-void FreeCardImages(Card& card, bool big) {
-  Image& image = big ? card.bigImage : card.smallImage;
-  FreeImage(image);
-  image.width = 0;
-  image.height = 0;
+ImageView CardPictureCache::Get(const Card& card, bool big) {
+  if (card.name.length == 0) return {};
+  auto found = entries_.find(card.name.View());
+  if (found == entries_.end()) found = entries_.emplace(std::string(card.name.View()), Entry{}).first;
+  Entry& e = found->second;
+  bool& tried = big ? e.bigTried : e.smallTried;
+  Image& image = big ? e.big : e.small;
+  if (!tried) {
+    tried = true;
+    image = LoadCardPicture(card, big);
+    if (image.Empty()) ++failures_;
+  }
+  return image;
 }
+
+void CardPictureCache::Clear() { entries_.clear(); }
 
 void LoadCardArt() {
   for (int v = 1; v <= 5; ++v)
@@ -52,15 +59,15 @@ void LoadCardArt() {
   Reload(blockPicture, L"GFX\\GENERAL\\BlockCard.QXG");
 }
 
-const Image& CardBackPicture() { return cardArt[0]; }
-const Image& BlockPicture() { return blockPicture; }
-const Image& PowerIconPicture(int strength) { return cardArt[strength >= 1 && strength <= 5 ? strength : 0]; }
+ImageView CardBackPicture() { return cardArt[0]; }
+ImageView BlockPicture() { return blockPicture; }
+ImageView PowerIconPicture(int strength) { return cardArt[strength >= 1 && strength <= 5 ? strength : 0]; }
 
 const CardLayout& CardLayoutFor(bool big) { return Layouts[big ? 1 : 0]; }
 
-void DrawCard(const Card& card, int x, int y, bool big, int buffer, int tint) {
+void DrawCard(const Card& card, ImageView picture, int x, int y, bool big, int buffer, int tint) {
   const CardLayout& l = Layouts[big ? 1 : 0];
-  DrawImage(x, y, big ? card.bigImage : card.smallImage, buffer);
+  DrawImage(x, y, picture, buffer);
   if (tint == 0 || tint == 1)
     AdjustRect(x + l.plateX, y + l.plateY, l.plateW, l.plateH, PlateTint[tint][0], PlateTint[tint][1],
                PlateTint[tint][2], buffer);

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "gfx/image_memory.h"
 #include "gfx/picture_load.h"
 #include "platform/game_state.h"
 
@@ -13,13 +12,11 @@ Image frames[CoinFrameCount];
 
 void LoadCoinToken() {
   for (int n = 1; n <= CoinFrameCount; ++n) {
-    Image& f = frames[n - 1];
-    if (f.pixels) FreeImage(f);
-    LoadImageFile(InstallDir + L"GFX\\GENERAL\\" + std::to_wstring(n) + L".QXG", f, true);
+    LoadImageFile(InstallDir + L"GFX\\GENERAL\\" + std::to_wstring(n) + L".QXG", frames[n - 1], true);
   }
 }
 
-const Image& CoinFrame(int k) { return frames[((k % CoinFrameCount) + CoinFrameCount) % CoinFrameCount]; }
+ImageView CoinFrame(int k) { return frames[((k % CoinFrameCount) + CoinFrameCount) % CoinFrameCount]; }
 
 int CoinSlowDown(int k, int target, CoinStep* steps, int capacity) {
   // Each frame waits d ms (d from 30, 3 more each frame); once d is past 65

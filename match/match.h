@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "data/image.h"
+#include "core/image.h"
 #include "engine/board.h"
 #include "engine/hand.h"
 #include "gfx/screen_button.h"
+#include "match/card_pictures.h"
 #include "match/match_players.h"
 #include "match/match_state.h"
 #include "match/status_line.h"
@@ -36,11 +37,9 @@ struct FlipAnimation {
   std::uint8_t loserTint = 0, winnerTint = 0;
 };
 
-struct Match {
-  ScreenButton zoomButton;
+// The duel's plain values: a copyable record (the snapshot reads into a copy).
+struct MatchRecord {
   Board board;
-  Image frameImage;
-  Image slotSave, cardSave;  // 32 x 50 backgrounds under a lifted card
   Side currentSide = 0;
   Side chainSide = 0;
   std::uint8_t chainActive = 0;
@@ -73,6 +72,14 @@ struct Match {
   std::uint8_t quickGame = 0;
   std::uint8_t tutorial = 0;
   std::uint8_t tutorialStep = 0, tutorialResume = 0;
+};
+
+// The duel with the pictures its screen owns; they are freed with it.
+struct Match : MatchRecord {
+  ScreenButton zoomButton;
+  Image frameImage;
+  Image slotSave, cardSave;  // 32 x 50 backgrounds under a lifted card
+  CardPictureCache cardPictures;  // the duel's card pictures, emptied when a new duel begins
 
   // Screen-side scratch of the running animation (not part of the snapshot).
   Image flipPicture;

@@ -4,7 +4,6 @@
 
 #include "gfx/draw_image.h"
 #include "gfx/font.h"
-#include "gfx/image_memory.h"
 #include "gfx/picture_load.h"
 #include "gfx/screen_buffers.h"
 #include "gfx/text_banners.h"
@@ -31,22 +30,15 @@ bool Same(PixelPos a, PixelPos b) { return a.x == b.x && a.y == b.y; }
 // the screen they restore every frame in buffer 2, so the corner the card is
 // drawn in is put back afterwards: nothing of the card may stay at (0, 0).
 void PictureOfCard(const Card& card, int tint, Image& picture) {
-  if (!picture.pixels || picture.width != 32 || picture.height != 50) {
-    if (picture.pixels) FreeImage(picture);
-    AllocateImage(picture, 32, 50);
-  }
-  Image corner;
-  AllocateImage(corner, 32, 50);
+  if (!picture.Pixels() || picture.Width() != 32 || picture.Height() != 50) picture = Image(32, 50);
+  Image corner(32, 50);
   GrabBuffer(0, 0, 2, corner);
   DrawCardPicture(card, 0, 0, false, 2, tint);
   GrabBuffer(0, 0, 2, picture);
   DrawImage(0, 0, corner, 2);
-  FreeImage(corner);
 }
 
-void ReleasePicture(Image& picture) {
-  if (picture.pixels) FreeImage(picture);
-}
+void ReleasePicture(Image& picture) { picture = Image(); }
 
 }  // namespace
 
@@ -113,7 +105,7 @@ void StartCaptureFlip(CellPos cell, const Card& card, Side loser, Side winner, M
 bool StepCaptureFlip() {
   Match& m = TheMatch;
   FlipAnimation& f = m.flip;
-  if (!m.flipPicture.pixels) PictureOfCard(m.animCard, f.phase == 0 ? f.loserTint : f.winnerTint, m.flipPicture);
+  if (!m.flipPicture.Pixels()) PictureOfCard(m.animCard, f.phase == 0 ? f.loserTint : f.winnerTint, m.flipPicture);
   f.widthCounter = static_cast<std::uint8_t>(f.widthCounter + m.flipStep);
   const int x = f.position.x, y = f.position.y;
   if (f.widthCounter <= 32) {
@@ -159,9 +151,9 @@ void StartDrawFlight(const Card& card, Side side, int slot, MatchState followUp)
 bool StepDrawFlight() {
   Match& m = TheMatch;
   CardMove& mv = m.move;
-  if (!m.flightPicture.pixels) PictureOfCard(m.animCard, m.drawFlightSide, m.flightPicture);
+  if (!m.flightPicture.Pixels()) PictureOfCard(m.animCard, m.drawFlightSide, m.flightPicture);
   CopyBuffer(2, 0);
-  const Image& back = CardBackPicture();
+  const ImageView back = CardBackPicture();
   switch (mv.phase) {
     case 0:  // the back flies to the middle
       mv.current.x = Toward(mv.current.x, m.flyTarget.x, m.moveStep);
@@ -224,7 +216,7 @@ void StartFlyIn(const Card& card, Side side, CellPos cell, MatchState followUp) 
 bool StepFlyIn() {
   Match& m = TheMatch;
   CardMove& mv = m.move;
-  if (!m.flightPicture.pixels) {
+  if (!m.flightPicture.Pixels()) {
     CopyBuffer(0, 2);
     PictureOfCard(m.animCard, m.drawFlightSide, m.flightPicture);
   }
@@ -252,7 +244,7 @@ void VersusSlide() {
   CopyBuffer(0, 2);
   Image banner;
   LoadImageFile(InstallDir + L"GFX\\TEXT\\Versus.QXG", banner, true);
-  const int w = banner.width, h = banner.height;
+  const int w = banner.Width(), h = banner.Height();
   const int x0 = (240 - w) / 2;
   int y = (235 - h) / 2;
   const int lineHeight = LineHeight(GameFont);
@@ -277,14 +269,12 @@ void VersusSlide() {
   }
   drawAll(y);
   PresentScreen();
-  FreeImage(banner);
 }
 
 void CoinTossSpin(Side firstSide) {
-  const Image& first = CoinFrame(0);
+  const ImageView first = CoinFrame(0);
   const int w = first.width, h = first.height;
-  Image under;
-  AllocateImage(under, static_cast<std::uint16_t>(std::max(1, w)), static_cast<std::uint16_t>(std::max(1, h)));
+  Image under(static_cast<std::uint16_t>(std::max(1, w)), static_cast<std::uint16_t>(std::max(1, h)));
   GrabBuffer(CoinX, CoinY, 0, under);
   auto show = [&](int k) {
     DrawImage(CoinX, CoinY, under, 0);
@@ -319,5 +309,4 @@ void CoinTossSpin(Side firstSide) {
     show(steps[i].frame);
   }
   WaitSince(platform::TickCount(), 200);
-  FreeImage(under);
 }

@@ -146,7 +146,7 @@ void LeaveMatch() {
   Match& m = TheMatch;
   m.state = MatchState::Leave;
   InClub = 1;
-  FreeDuelPictures();
+  m.cardPictures.Clear();
   if (OtherSideRemote(LocalSide()) && MatchLink.backToLobby) MatchLink.backToLobby();
   else platform::PostUserMessage(1);
 }

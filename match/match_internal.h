@@ -41,9 +41,8 @@ void DrawHandAndPile();
 void HighlightTargets(int ax, int ay);
 void ClearHighlight();
 void TintHandSlot(int slot);
-// Pictures the duel loaded for its cards (by name), freed when a new duel begins.
+// Draws a card with its picture from the duel's cache (TheMatch.cardPictures).
 void DrawCardPicture(const Card& card, int x, int y, bool big, int buffer, int tint);
-void FreeDuelPictures();
 int DuelPictureFailures();
 // Buffer 1 takes the screen with the status line cleared: the panel of a box
 // without buttons darkens buffer 1, and the line must not show through it.

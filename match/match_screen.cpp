@@ -1,12 +1,10 @@
 // match_screen.cpp -- drawing the duel screen: frame, cells, the local hand and pile, highlights, the card info view.
-#include <map>
 #include <string>
 
 #include "data/card_database.h"
 #include "engine/fight.h"
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
-#include "gfx/image_memory.h"
 #include "gfx/message_box.h"
 #include "gfx/picture_load.h"
 #include "gfx/screen_buffers.h"
@@ -16,53 +14,18 @@
 
 namespace {
 
-struct DuelPictures {
-  Image small, big;
-  bool smallTried = false, bigTried = false;
-};
-std::map<std::string, DuelPictures> pictures;
-int pictureFailures = 0;
-
-const Image& PictureFor(const Card& card, bool big) {
-  // A card rebuilt from an id the database does not hold (a resumed super
-  // card) has no name, hence no picture file to ask for.
-  static const Image none;
-  if (card.name.length == 0) return none;
-  DuelPictures& p = pictures[std::string(card.name.View())];
-  bool& tried = big ? p.bigTried : p.smallTried;
-  Image& image = big ? p.big : p.small;
-  if (!tried) {
-    tried = true;
-    Card copy = card;
-    copy.smallImage = Image{};
-    copy.bigImage = Image{};
-    if (!LoadCardImages(copy, big)) ++pictureFailures;
-    image = big ? copy.bigImage : copy.smallImage;
-  }
-  return image;
-}
-
 const Hand& LocalHand() { return TheMatch.hands[LocalSide()]; }
 
 }  // namespace
 
 void DrawCardPicture(const Card& card, int x, int y, bool big, int buffer, int tint) {
   if (card.id < 0) return;
-  Card shown = card;
-  if (big) shown.bigImage = PictureFor(card, true);
-  else shown.smallImage = PictureFor(card, false);
-  DrawCard(shown, x, y, big, buffer, tint);
+  // A card rebuilt from an id the database does not hold (a resumed super
+  // card) has no name, hence no picture file to ask for.
+  DrawCard(card, TheMatch.cardPictures.Get(card, big), x, y, big, buffer, tint);
 }
 
-void FreeDuelPictures() {
-  for (auto& [name, p] : pictures) {
-    if (p.small.pixels) FreeImage(p.small);
-    if (p.big.pixels) FreeImage(p.big);
-  }
-  pictures.clear();
-}
-
-int DuelPictureFailures() { return pictureFailures; }
+int DuelPictureFailures() { return TheMatch.cardPictures.Failures(); }
 
 int HandSlotX(int slot) { return 62 + 35 * slot; }
 

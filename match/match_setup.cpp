@@ -6,7 +6,6 @@
 #include "engine/duel_flow.h"
 #include "engine/random.h"
 #include "gfx/draw_image.h"
-#include "gfx/image_memory.h"
 #include "gfx/picture_load.h"
 #include "match/card_pictures.h"
 #include "match/coin_token.h"
@@ -33,7 +32,7 @@ void DropEmptyCards(Hand& hand, Pile& pile) {
 
 void CommonSetUp(PlayerRecord& side0, PlayerRecord& side1, int blocks, bool dealSide1First) {
   Match& m = TheMatch;
-  FreeDuelPictures();
+  m.cardPictures.Clear();
   m.players[0] = &side0;
   m.players[1] = &side1;
   m.link = nullptr;
@@ -111,12 +110,9 @@ void SetUpMatchScreen() {
   LoadImageFile(InstallDir + L"GFX\\GENERAL\\BoardUI.QXG", m.frameImage, true);
   Image zoomOn;
   LoadImageFile(InstallDir + L"GFX\\GENERAL\\BoardUIZoomON.QXG", zoomOn, true);
-  Image down = CropImage(zoomOn, 2, 231, 32, 16);
-  Image up = CropImage(m.frameImage, 2, 231, 32, 16);
-  FreeImage(zoomOn);
-  InitButton(m.zoomButton, 2, 231, down, up, false);
-  AllocateImage(m.slotSave, 32, 50);
-  AllocateImage(m.cardSave, 32, 50);
+  InitButton(m.zoomButton, 2, 231, CropImage(zoomOn, 2, 231, 32, 16), CropImage(m.frameImage, 2, 231, 32, 16), false);
+  m.slotSave = Image(32, 50);
+  m.cardSave = Image(32, 50);
   SetStatus(m.status, 2, L"", L"", L"", 0, false, 0);
   m.status.bounce = 1;
   LoadCoinToken();

@@ -147,7 +147,7 @@ void SaveMatchSnapshot(ByteWriter& w) {
 }
 
 bool LoadMatchSnapshot(ByteReader& r) {
-  Match l = TheMatch;
+  MatchRecord l = TheMatch;
   l.currentSide = r.U8();
   l.chainSide = r.U8();
   l.chainActive = r.U8();
@@ -263,10 +263,10 @@ bool LoadMatchSnapshot(ByteReader& r) {
       break;
     }
   l.link = nullptr;
-  l.flipPicture = Image{};
-  l.flightPicture = Image{};
-  l.screenSave = Image{};
-  TheMatch = l;
+  static_cast<MatchRecord&>(TheMatch) = l;
+  TheMatch.flipPicture = Image();
+  TheMatch.flightPicture = Image();
+  TheMatch.screenSave = Image();
   return true;
 }
 

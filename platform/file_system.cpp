@@ -150,6 +150,11 @@ bool FileExists(std::string_view gamePath) {
 
 bool RemoveFile(std::string_view gamePath) { return ::unlink(HostPath(gamePath).c_str()) == 0; }
 
+bool DirectoryExists(std::string_view gamePath) {
+  struct stat st {};
+  return ::stat(HostPath(gamePath).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 bool MakeDirectories(std::string_view gamePath) {
   std::string path = HostPath(gamePath);
   for (std::size_t i = 1; i <= path.size(); ++i) {

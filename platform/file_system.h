@@ -55,6 +55,8 @@ bool ReadWholeFile(std::string_view gamePath, std::vector<std::uint8_t>& bytes,
 bool WriteFileAtomically(std::string_view gamePath, const std::vector<std::uint8_t>& bytes);
 
 bool FileExists(std::string_view gamePath);
+// True when the path names an existing folder.
+bool DirectoryExists(std::string_view gamePath);
 bool RemoveFile(std::string_view gamePath);
 // Creates the folder and its parents; true when it exists afterwards.
 bool MakeDirectories(std::string_view gamePath);

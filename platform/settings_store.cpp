@@ -11,9 +11,11 @@ namespace platform {
 namespace {
 
 constexpr const char* StoreFileName = "settings.reg";
+constexpr const char* Header = "; Duskhaven settings: one [key] line per key, one name = value line per value";
 
 struct Value {
-  std::string name;
+  std::string name;  // empty for a kept line
+  std::string raw;   // a line the game cannot read (or a comment), written back as it was
   bool isNumber = false;
   std::uint32_t number = 0;
   std::string text;
@@ -79,8 +81,11 @@ bool ParseValue(const std::string& raw, Value& v) {
 }
 
 // Reads the file; a missing file is an empty store. Lines that make no sense
-// are reported once each on stderr and left out. `intact` turns false when
-// the file is there but cannot be read: it must then not be rewritten.
+// are reported once each on stderr, not used, and kept: a rewrite puts them
+// back where they stood (mended: they used to be dropped), as it does with
+// comments. Lines before the first key go to a key with no name. `intact`
+// turns false when the file is there but cannot be read: it must then not be
+// rewritten.
 std::vector<Key> Load(bool* intact = nullptr) {
   std::vector<Key> keys;
   std::vector<std::uint8_t> bytes;
@@ -101,8 +106,19 @@ std::vector<Key> Load(bool* intact = nullptr) {
     std::string line = Trim(std::string_view(all).substr(start, end - start));
     start = end + 1;
     ++lineNumber;
-    if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+    if (line.empty() || line == Header) continue;
+    auto keep = [&] {
+      if (keys.empty()) keys.push_back({"", {}});
+      Value kept;
+      kept.raw = line;
+      keys.back().values.push_back(std::move(kept));
+    };
+    if (line[0] == ';' || line[0] == '#') {
+      keep();
+      continue;
+    }
     auto bad = [&] {
+      keep();
       if (!report) return;
       reported = all;
       std::fprintf(stderr, "duskhaven: %s:%d: line ignored\n", StorePath().c_str(), lineNumber);
@@ -128,10 +144,14 @@ std::vector<Key> Load(bool* intact = nullptr) {
 }
 
 bool Save(const std::vector<Key>& keys) {
-  std::string out = "; Duskhaven settings: one [key] line per key, one name = value line per value\n";
+  std::string out = std::string(Header) + "\n";
   for (const Key& k : keys) {
-    out += "[" + k.name + "]\n";
+    if (!k.name.empty()) out += "[" + k.name + "]\n";
     for (const Value& v : k.values) {
+      if (v.name.empty()) {
+        out += v.raw + "\n";
+        continue;
+      }
       out += v.name + " = ";
       if (v.isNumber) {
         char hex[16];
@@ -153,6 +173,7 @@ bool Save(const std::vector<Key>& keys) {
 }
 
 Key* Find(std::vector<Key>& keys, std::string_view name) {
+  if (name.empty()) return nullptr;  // the kept lines before the first key
   for (Key& k : keys)
     if (SameKey(k.name, name)) return &k;
   return nullptr;

@@ -10,17 +10,20 @@
 
 namespace platform {
 
-void SystemMessageBox(std::wstring_view text, std::wstring_view caption) {
+void SystemMessageBox(std::wstring_view text, std::wstring_view caption, std::string_view note) {
   const std::string body = ToUtf8(text);
   const std::string title = ToUtf8(caption);
   std::string line = body;
   for (char& c : line)
     if (c == '\n') c = ' ';
   std::fprintf(stderr, "%s: %s\n", title.c_str(), line.c_str());
+  if (!note.empty()) std::fprintf(stderr, "%.*s\n", static_cast<int>(note.size()), note.data());
   std::fflush(stderr);
   Backend* backend = CurrentBackend();
   if (backend && backend->HasScreen()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), body.c_str(), nullptr);
 }
+
+void SystemMessageBox(std::wstring_view text, std::wstring_view caption) { SystemMessageBox(text, caption, {}); }
 
 void SystemMessageBoxStatic(const char* text, const char* caption) {
   Backend* backend = CurrentBackend();

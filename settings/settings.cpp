@@ -1,6 +1,8 @@
 // settings.cpp -- the stored settings on the registry-like store: values, defaults and the first-byte rule.
 #include "settings/settings.h"
 
+#include <algorithm>
+
 #include "platform/file_system.h"
 #include "platform/game_state.h"
 #include "platform/settings_store.h"
@@ -30,13 +32,21 @@ void CreateSettingsKeys() {
     platform::CreateStoreKey(std::string(GameSettingsKey) + "\\" + sub);
 }
 
-std::uint8_t ReadGamma() { return ReadByte("Gamma", 0); }
+std::uint8_t SliderMaximum() {
+  // The options' sliders end at position 24, stored as trunc(24 x 4.1666665).
+  const float top = 24 * 4.1666665f;
+  return static_cast<std::uint8_t>(top);
+}
+
+// Mended: a value the options screen cannot set (Gamma 255 turns every
+// picture white) is read as the nearest one it can.
+std::uint8_t ReadGamma() { return std::min(ReadByte("Gamma", 0), SliderMaximum()); }
 void WriteGamma(std::uint8_t gamma) { WriteByte("Gamma", gamma); }
-std::uint8_t ReadVolume() { return ReadByte("Volume", 50); }
+std::uint8_t ReadVolume() { return std::min(ReadByte("Volume", 50), SliderMaximum()); }
 void WriteVolume() { WriteByte("Volume", SettingVolume); }
 bool ReadEffects() { return ReadByte("Effects", 1) != 0; }
 void WriteEffects() { WriteByte("Effects", SettingEffects ? 1 : 0); }
-std::uint8_t ReadCharacter() { return ReadByte("Character", 1); }
+std::uint8_t ReadCharacter() { return std::clamp<std::uint8_t>(ReadByte("Character", 1), 1, 3); }
 void WriteCharacter(std::uint8_t slot) { WriteByte("Character", slot); }
 
 bool ReadInstallDir() {

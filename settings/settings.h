@@ -14,13 +14,15 @@ extern bool SettingEffects;         // screen transition effects
 
 // Creates "SOFTWARE\Duskhaven" and its four empty sub-keys.
 void CreateSettingsKeys();
-std::uint8_t ReadGamma();  // default 0
+// The largest gamma and volume the options' sliders store.
+std::uint8_t SliderMaximum();
+std::uint8_t ReadGamma();  // default 0; above SliderMaximum() reads as it
 void WriteGamma(std::uint8_t gamma);
-std::uint8_t ReadVolume();  // default 50
+std::uint8_t ReadVolume();  // default 50; above SliderMaximum() reads as it
 void WriteVolume();         // stores SettingVolume
 bool ReadEffects();         // default on
 void WriteEffects();        // stores SettingEffects
-std::uint8_t ReadCharacter();  // default 1
+std::uint8_t ReadCharacter();  // default 1; kept within the slots 1..3
 void WriteCharacter(std::uint8_t slot);
 // Sets InstallDir = "Install_Dir" + "\" (and the platform's install folder);
 // false when the key or the value is missing or empty.

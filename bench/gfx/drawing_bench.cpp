@@ -54,10 +54,7 @@ BENCHMARK(BM_DrawPanelFullScreen);
 
 void BM_DrawKeyedFullScreen(benchmark::State& state) {
   Prepare(Rgb565);
-  Image picture;
-  picture.width = 240;
-  picture.height = 320;
-  picture.pixels = ScreenBuffer(1);
+  const ImageView picture{320, 240, ScreenBuffer(1)};
   for (auto _ : state) {
     DrawKeyed(0, 0, picture, 0);
     benchmark::DoNotOptimize(ScreenBuffer(0)[500]);

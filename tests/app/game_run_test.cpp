@@ -48,11 +48,18 @@ TEST(CommandLine, ScriptMistakesNameTheLine) {
   EXPECT_EQ(r.output, "duskhaven: s.txt:2: expected: at T key down|up KEY\n");
 }
 
+// What the terminal says when the game has no install directory.
+std::string NoDirectoryOutput(const std::string& config) {
+  return "Duskhaven: Can't find Duskhaven Directory\n"
+         "duskhaven: install the game's data with: duskhaven-forge --install DIR\n"
+         "duskhaven: (it records DIR as Install_Dir in " + config + "/settings.reg)\n";
+}
+
 TEST(FatalStartup, MissingInstallDirectory) {
   const std::string config = testing_app::ConfigWithInstall("no-install-dir", "");
   auto r = RunGame("--headless --config '" + config + "'");
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.output, "Duskhaven: Can't find Duskhaven Directory\n");
+  EXPECT_EQ(r.output, NoDirectoryOutput(config));
   // The settings keys were created on the way.
   std::ifstream in(config + "/settings.reg");
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -63,7 +70,16 @@ TEST(FatalStartup, NoSettingsAtAll) {
   const std::string config = testing_app::Scratch("no-settings") + "/never-made";
   auto r = RunGame("--headless --config '" + config + "'");
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.output, "Duskhaven: Can't find Duskhaven Directory\n");
+  EXPECT_EQ(r.output, NoDirectoryOutput(config));
+}
+
+TEST(FatalStartup, AnInstallDirectoryThatDoesNotExistIsNeverMade) {
+  const std::string typo = testing_app::Scratch("typo") + "/Duskhavn";
+  const std::string config = testing_app::ConfigWithInstall("typo-config", typo);
+  auto r = RunGame("--headless --config '" + config + "'");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.output, NoDirectoryOutput(config));
+  EXPECT_FALSE(fs::exists(typo)) << "neither the folder nor its SAVE is created";
 }
 
 TEST(FatalStartup, MissingCardData) {

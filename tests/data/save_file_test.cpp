@@ -143,7 +143,7 @@ TEST_F(SaveFileTest, HandEditedCountsBreakTheCheckButDeckIdsDoNot) {
   bytes[collectionAt] = 9;  // element 0 is weighted by 0
   EXPECT_TRUE(DecodeCharacterFile(bytes).valid);
   bytes = SampleBytes();
-  bytes[collectionAt + 344 + 1 + 2] = 9;  // deck slot 1 now holds card 9
+  bytes[collectionAt + 344 + 1] = 9;  // deck slot 0 now holds card 9
   EXPECT_TRUE(DecodeCharacterFile(bytes).valid);
   bytes = SampleBytes();
   bytes[2 + 2] ^= 1;  // first letter of the name

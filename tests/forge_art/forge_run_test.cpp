@@ -51,6 +51,17 @@ std::vector<Expected> OwnedPictures() {
     list.push_back({std::string("GFX\\MENU\\UI CHARACTER\\") + screen, 240, 320, false});
   for (const char* button : {"CreateCharacterOK.QXJ", "CreateCharacterQUICKGAME.QXJ", "CreateCharacterDELETE.QXJ"})
     list.push_back({std::string("GFX\\MENU\\UI CHARACTER\\") + button, 0, 23, false});
+  // The shop and the card manager.
+  for (const char* screen : {"ShopEmpty.QXG", "ShopPIX.QXG", "CollectionEmpty.QXG"})
+    list.push_back({std::string("GFX\\MENU\\UI SHOP\\") + screen, 240, 320, false});
+  list.push_back({"GFX\\MENU\\UI SHOP\\CollectionBorder.QXG", 36, 54, true});
+  for (int n = 0; n <= 10; ++n)
+    list.push_back({"GFX\\MENU\\UI SHOP\\Booster" + std::to_string(n) + ".QXG", 0, 0, true});
+  for (const char* button : {"Shop1Booster", "Shop2Booster", "Shop3Booster", "Shop5Booster", "Shop10Booster", "ShopBack",
+                             "ShopEnterManager", "ShopClearDeck", "ShopSellCards", "ShopQuickDeck",
+                             "CollectionFlecheGaucheON", "CollectionZoom", "CollectionFlecheDroiteON", "CollectionSell",
+                             "CollectionBack", "CollectionAdd", "CollectionLeft", "CollectionRight"})
+    list.push_back({std::string("GFX\\MENU\\UI SHOP\\") + button + ".QXJ", 0, 0, false});
   for (int s = 1; s <= 5; ++s)
     list.push_back({"GFX\\CARDS\\SET 1\\CARDS SMALL\\PowerIcon" + std::to_string(s) + ".QXG", 0, 0, false});
   std::string error;

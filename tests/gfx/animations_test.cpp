@@ -1,10 +1,10 @@
 // animations_test.cpp -- cross-fade, zoom, wipe and slide run against the headless clock.
 #include <gtest/gtest.h>
 
+#include "core/image.h"
 #include "gfx/animations.h"
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
-#include "gfx/image_memory.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "platform/clock.h"
@@ -88,7 +88,7 @@ TEST_F(Animation, ZoomInEndsWithThePictureInPlaceAndZoomOutWithout) {
   FillRect(0, 0, 240, 320, 0x0841, 0);
   CopyBuffer(0, 2);
   Image picture = SolidImage(40, 20, 0xF800);
-  picture.pixels[0] = KeyColour;
+  picture.Pixels()[0] = KeyColour;
   Zoom(100, 150, 0, 1, 15, picture);
   EXPECT_EQ(Pixel(0, 100, 150), 0x0841);  // keyed corner
   EXPECT_EQ(Pixel(0, 101, 150), 0xF800);
@@ -102,7 +102,6 @@ TEST_F(Animation, ZoomInEndsWithThePictureInPlaceAndZoomOutWithout) {
   Zoom(100, 150, 1, 0, 15, picture);
   for (int y = 140; y < 180; ++y)
     for (int x = 90; x < 150; ++x) ASSERT_EQ(Pixel(0, x, y), 0x0841);
-  FreeImage(picture);
 }
 
 TEST_F(Animation, ZoomFromThreeTimesShrinksAboutTheCentre) {
@@ -119,7 +118,6 @@ TEST_F(Animation, ZoomFromThreeTimesShrinksAboutTheCentre) {
   EXPECT_EQ(Pixel(0, 89, 100), KeyColour);
   EXPECT_EQ(Pixel(0, 150, 129), KeyColour);
   EXPECT_EQ(Pixel(0, 90, 130), KeyColour);
-  FreeImage(picture);
 }
 
 TEST_F(Animation, WipeLeavesTheBandAsItFoundIt) {
@@ -131,7 +129,6 @@ TEST_F(Animation, WipeLeavesTheBandAsItFoundIt) {
   Image banner = SolidImage(240, 40, 0xFFFF);
   Wipe(banner, 140);
   EXPECT_TRUE(SameBuffers(0, 1));
-  FreeImage(banner);
 }
 
 TEST(SlideSteps, StartStepsPointTowardTheirTarget) {
@@ -150,7 +147,7 @@ TEST(SlideRun, BothDirectionsEndWithThePictureInPlace) {
     UseScreen(Rgb565);
     FillRect(0, 0, 240, 320, 0x0010, 0);
     Image name = SolidImage(50, 11, 0x7BEF);
-    name.pixels[1] = KeyColour;
+    name.Pixels()[1] = KeyColour;
     const int x = speed > 0 ? 150 : 2;
     const std::uint32_t before = platform::TickCount();
     Slide(x, 100, static_cast<std::int8_t>(speed), name);
@@ -160,6 +157,5 @@ TEST(SlideRun, BothDirectionsEndWithThePictureInPlace) {
     EXPECT_EQ(Pixel(0, x + 49, 110), 0x7BEF) << speed;
     EXPECT_EQ(Pixel(0, x + 50, 110), 0x0010) << speed;
     EXPECT_EQ(Pixel(0, x - 1, 105), 0x0010) << speed;
-    FreeImage(name);
   }
 }

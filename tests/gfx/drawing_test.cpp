@@ -1,9 +1,9 @@
 // drawing_test.cpp -- picture copies (opaque, keyed, tinted, scaled), cutting pictures from buffers, and the panel.
 #include <gtest/gtest.h>
 
+#include "core/image.h"
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
-#include "gfx/image_memory.h"
 #include "gfx/panel.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
@@ -13,10 +13,9 @@ namespace {
 
 // A picture whose pixel at (c, r) is 100 * r + c + 1 (never 0, never the key at gamma 0).
 Image NumberedImage(int w, int h) {
-  Image image;
-  AllocateImage(image, static_cast<std::uint16_t>(w), static_cast<std::uint16_t>(h));
+  Image image(static_cast<std::uint16_t>(w), static_cast<std::uint16_t>(h));
   for (int r = 0; r < h; ++r)
-    for (int c = 0; c < w; ++c) image.pixels[r * w + c] = static_cast<std::uint16_t>(100 * r + c + 1);
+    for (int c = 0; c < w; ++c) image.Pixels()[r * w + c] = static_cast<std::uint16_t>(100 * r + c + 1);
   return image;
 }
 
@@ -31,7 +30,6 @@ TEST(Drawing, KeyedDrawOfBlackAsDecodedChangesNothing) {
     DrawKeyedTinted(5, 5, black, 0xF800, 0);
     for (int y = 0; y < 320; y += 7)
       for (int x = 0; x < 240; x += 3) ASSERT_EQ(Pixel(0, x, y), 0x1234);
-    FreeImage(black);
   }
 }
 
@@ -49,7 +47,6 @@ TEST(Drawing, OpaqueCopiesPlaceTheRightSourcePixels) {
   DrawImageRect(4, 1, 2, 2, 50, 60, image, 2);
   EXPECT_EQ(Pixel(2, 50, 60), 105);
   EXPECT_EQ(Pixel(2, 51, 61), 206);
-  FreeImage(image);
 }
 
 TEST(Drawing, StripRowAndSameRectUseScreenPlaces) {
@@ -60,26 +57,23 @@ TEST(Drawing, StripRowAndSameRectUseScreenPlaces) {
   EXPECT_EQ(Pixel(0, 0, 60), 0x00FF);
   EXPECT_EQ(Pixel(0, 239, 63), 0x00FF);
   EXPECT_EQ(Pixel(0, 0, 64), 0);
-  FreeImage(strip);
   // A picture wider than the screen gives only its first 240 columns to the row.
   Image wide = NumberedImage(300, 320);
   DrawImageRow(7, wide, 1);
   EXPECT_EQ(Pixel(1, 0, 7), 701);
   EXPECT_EQ(Pixel(1, 239, 7), 940);
   EXPECT_EQ(Pixel(1, 0, 8), 0);
-  FreeImage(wide);
   Image background = NumberedImage(240, 320);
   DrawImageSameRect(20, 30, 2, 2, background, 2);
   EXPECT_EQ(Pixel(2, 20, 30), 3021);
   EXPECT_EQ(Pixel(2, 21, 31), 3122);
   EXPECT_EQ(Pixel(2, 19, 30), 0);
-  FreeImage(background);
 }
 
 TEST(Drawing, TintingWithWhiteKeepsGlyphsAndRedKeepsOnlyRed) {
   UseScreen(Rgb565);
   Image glyph = SolidImage(2, 2, PackChannels({20, 40, 10}));
-  glyph.pixels[3] = KeyColour;
+  glyph.Pixels()[3] = KeyColour;
   FillRect(0, 0, 10, 10, 0x0001, 0);
   DrawKeyedTinted(0, 0, glyph, TintColour(11), 0);
   EXPECT_EQ(Pixel(0, 0, 0), PackChannels({20, 40, 10}));
@@ -88,7 +82,6 @@ TEST(Drawing, TintingWithWhiteKeepsGlyphsAndRedKeepsOnlyRed) {
   EXPECT_EQ(Pixel(0, 4, 0), PackChannels({20, 0, 0}));
   DrawTinted(7, 0, glyph, TintColour(0), 0);
   EXPECT_EQ(Pixel(0, 8, 1), 0);  // opaque: the key pixel is written too
-  FreeImage(glyph);
 }
 
 TEST(Drawing, CopiesThatWouldLeaveTheBufferAreTrimmed) {
@@ -101,7 +94,6 @@ TEST(Drawing, CopiesThatWouldLeaveTheBufferAreTrimmed) {
   DrawKeyed(-5, -3, image, 2);
   EXPECT_EQ(Pixel(2, 0, 0), 306);
   EXPECT_EQ(Pixel(2, 239, 319), 0);
-  FreeImage(image);
 }
 
 TEST(Drawing, CropAndGrabRoundTrip) {
@@ -109,28 +101,27 @@ TEST(Drawing, CropAndGrabRoundTrip) {
   Image image = NumberedImage(8, 8);
   DrawImage(10, 10, image, 0);
   Image cut = CropBuffer(12, 13, 3, 2, 0);
-  ASSERT_EQ(cut.width, 3);
-  ASSERT_EQ(cut.height, 2);
-  EXPECT_EQ(cut.pixels[0], 303);
-  EXPECT_EQ(cut.pixels[5], 405);
+  ASSERT_EQ(cut.Width(), 3);
+  ASSERT_EQ(cut.Height(), 2);
+  EXPECT_EQ(cut.Pixels()[0], 303);
+  EXPECT_EQ(cut.Pixels()[5], 405);
   Image part = CropImage(image, 1, 2, 2, 2);
-  EXPECT_EQ(part.pixels[0], 202);
-  EXPECT_EQ(part.pixels[3], 303);
+  EXPECT_EQ(part.Pixels()[0], 202);
+  EXPECT_EQ(part.Pixels()[3], 303);
   GrabImage(5, 5, image, part);
-  EXPECT_EQ(part.pixels[0], 506);
+  EXPECT_EQ(part.Pixels()[0], 506);
   // A strip that reaches below the screen keeps what lies on it.
   Image strip = SolidImage(4, 20, 0x7777);
   FillRect(0, 310, 4, 10, 0x0042, 0);
   GrabBuffer(0, 307, 0, strip);
-  EXPECT_EQ(strip.pixels[3 * 4], 0x0042);
-  EXPECT_EQ(strip.pixels[19 * 4], 0x7777);
-  for (Image* i : {&image, &cut, &part, &strip}) FreeImage(*i);
+  EXPECT_EQ(strip.Pixels()[3 * 4], 0x0042);
+  EXPECT_EQ(strip.Pixels()[19 * 4], 0x7777);
 }
 
 TEST(Drawing, ScaledDrawMapsNearestPixelsAndHonoursTheKey) {
   UseScreen(Rgb565);
   Image image = NumberedImage(4, 2);
-  image.pixels[1] = KeyColour;
+  image.Pixels()[1] = KeyColour;
   FillRect(0, 0, 240, 320, 0x0F0F, 0);
   DrawScaled(4, 2, image, 10, 20, 8, 4, true);
   EXPECT_EQ(Pixel(0, 10, 20), 1);
@@ -147,7 +138,6 @@ TEST(Drawing, ScaledDrawMapsNearestPixelsAndHonoursTheKey) {
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 4; ++x) EXPECT_EQ(Pixel(1, x, y), 0x0F0F);
   DrawScaled(4, 2, image, 0, 0, 0, 5, true);  // no size: nothing, and no division by zero
-  FreeImage(image);
 }
 
 TEST(Panel, RingsBrightenFromOutsideInAndInteriorDarkens) {

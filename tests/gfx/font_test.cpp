@@ -1,9 +1,9 @@
 // font_test.cpp -- cutting the forged sheet and synthetic sheets, measuring, drawing and word wrapping.
 #include <gtest/gtest.h>
 
+#include "core/image.h"
 #include "gfx/colour_rects.h"
 #include "gfx/font.h"
-#include "gfx/image_memory.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "tests/gfx/gfx_test_support.h"
@@ -32,8 +32,8 @@ Image SyntheticSheet(const std::vector<int>& widths, int height, int perBand, bo
     const int y = band * (height + 2);
     for (int r = 0; r < height; ++r)
       for (int c = 0; c < widths[i]; ++c)
-        sheet.pixels[(y + r) * sheet.width + x + c] = static_cast<std::uint16_t>(i + 1);
-    if (redCorner) sheet.pixels[(y + height - 1) * sheet.width + x + widths[i] - 1] = PackRgb(255 + lift, lift, lift);
+        sheet.Pixels()[(y + r) * sheet.Width() + x + c] = static_cast<std::uint16_t>(i + 1);
+    if (redCorner) sheet.Pixels()[(y + height - 1) * sheet.Width() + x + widths[i] - 1] = PackRgb(255 + lift, lift, lift);
   }
   return sheet;
 }
@@ -44,7 +44,7 @@ class Font : public ::testing::Test {
     UseScreen(Rgb565);
     ASSERT_TRUE(UseForgedFont());
   }
-  int W(wchar_t c) { return FindGlyph(GameFont, c) ? FindGlyph(GameFont, c)->width : -1; }
+  int W(wchar_t c) { return FindGlyph(GameFont, c) ? FindGlyph(GameFont, c)->picture.Width() : -1; }
 };
 
 }  // namespace
@@ -56,8 +56,8 @@ TEST_F(Font, ForgedSheetGivesEveryGlyphOfTheOrder) {
   for (std::uint8_t code : SheetOrder) {
     const Glyph* g = FindGlyph(GameFont, static_cast<wchar_t>(code));
     ASSERT_NE(g, nullptr) << int(code);
-    EXPECT_GT(g->width, 0) << int(code);
-    EXPECT_EQ(g->height, LineHeight(GameFont)) << int(code);
+    EXPECT_GT(g->picture.Width(), 0) << int(code);
+    EXPECT_EQ(g->picture.Height(), LineHeight(GameFont)) << int(code);
   }
   EXPECT_GE(LineHeight(GameFont), 10);
   EXPECT_LE(LineHeight(GameFont), 11);
@@ -67,15 +67,14 @@ TEST_F(Font, ForgedSheetGivesEveryGlyphOfTheOrder) {
   // No glyph carries the mask colour or pure red.
   for (std::uint8_t code : SheetOrder) {
     const Glyph* g = FindGlyph(GameFont, static_cast<wchar_t>(code));
-    Image image{g->height, g->width, g->pixels};
-    for (int r = 0; r < g->height; ++r)
-      for (int c = 0; c < g->width; ++c) ASSERT_FALSE(IsMaskPixel(c, r, image)) << int(code);
+    for (int r = 0; r < g->picture.Height(); ++r)
+      for (int c = 0; c < g->picture.Width(); ++c) ASSERT_FALSE(IsMaskPixel(c, r, g->picture)) << int(code);
   }
 }
 
 TEST_F(Font, WidthsAddUpAndMissingCharactersCountForNothing) {
   EXPECT_EQ(TextWidth(GameFont, L"Ok"), W(L'O') + W(L'k'));
-  EXPECT_EQ(W(L'\u00E9'), FindGlyph(GameFont, L'\u00E9')->width);  // e acute is on the sheet
+  EXPECT_EQ(W(L'\u00E9'), FindGlyph(GameFont, L'\u00E9')->picture.Width());  // e acute is on the sheet
   EXPECT_EQ(FindGlyph(GameFont, L'\u00FC'), nullptr);              // u diaeresis is not
   EXPECT_EQ(TextWidth(GameFont, L"a\u00FCb"), W(L'a') + W(L'b'));
   EXPECT_EQ(FindGlyph(GameFont, L'\u00FF'), nullptr);  // code 255 has no slot at all
@@ -119,17 +118,16 @@ TEST(FontCutting, BandsAreReadInOrderAndRedBecomesTransparent) {
   for (int i = 0; i < SheetGlyphCount; ++i) {
     const Glyph* g = FindGlyph(font, static_cast<wchar_t>(SheetOrder[i]));
     ASSERT_NE(g, nullptr) << i;
-    EXPECT_EQ(g->width, widths[i]) << i;
-    EXPECT_EQ(g->pixels[0], i + 1) << i;
-    EXPECT_EQ(g->pixels[g->width * g->height - 1], KeyColour) << i;
+    EXPECT_EQ(g->picture.Width(), widths[i]) << i;
+    EXPECT_EQ(g->picture.Pixels()[0], i + 1) << i;
+    EXPECT_EQ(g->picture.Pixels()[g->picture.Width() * g->picture.Height() - 1], KeyColour) << i;
   }
   FreeFont(font);
   // Without redToKey the red pixel stays.
   CutFont(font, sheet, true, false);
   const Glyph* a = FindGlyph(font, L'A');
-  EXPECT_EQ(a->pixels[a->width * a->height - 1], PackRgb(255, 40, 40));
+  EXPECT_EQ(a->picture.Pixels()[a->picture.Width() * a->picture.Height() - 1], PackRgb(255, 40, 40));
   FreeFont(font);
-  FreeImage(sheet);
 }
 
 TEST(FontCutting, ShortOrEmptySheetsLeaveTheRestAbsent) {
@@ -139,10 +137,9 @@ TEST(FontCutting, ShortOrEmptySheetsLeaveTheRestAbsent) {
   CutFont(font, sheet, true, true);
   EXPECT_NE(FindGlyph(font, L'A'), nullptr);
   EXPECT_NE(FindGlyph(font, L'C'), nullptr);
-  EXPECT_EQ(FindGlyph(font, L'C')->width, 5);
+  EXPECT_EQ(FindGlyph(font, L'C')->picture.Width(), 5);
   EXPECT_EQ(FindGlyph(font, L'D'), nullptr);
   EXPECT_EQ(FindGlyph(font, L'@'), nullptr);
-  FreeImage(sheet);
   CutFont(font, Image{}, true, true);  // the empty picture of a missing sheet
   EXPECT_EQ(font.lineHeight, 0);
   EXPECT_EQ(TextWidth(font, L"Anything"), 0);
@@ -168,7 +165,7 @@ TEST_F(Font, WrappedTextBreaksLinesWhereWordsNoLongerFit) {
   const Glyph* gB = FindGlyph(GameFont, L'B');
   bool bAtLeft = false;
   for (int y = 40 + lh; y < 40 + 2 * lh; ++y)
-    for (int x = 30; x < 30 + gB->width; ++x) bAtLeft |= Pixel(0, x, y) != KeyColour;
+    for (int x = 30; x < 30 + gB->picture.Width(); ++x) bAtLeft |= Pixel(0, x, y) != KeyColour;
   EXPECT_TRUE(bAtLeft);
   // "aaa bbb" with room for "aaa b" only: "bbb" moves down whole.
   ClearBuffer(0);

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "gfx/image_memory.h"
+#include "core/image.h"
 #include "gfx/picture_convert.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
@@ -69,9 +69,8 @@ HeadlessRun::~HeadlessRun() {
 }
 
 Image SolidImage(int width, int height, std::uint16_t colour) {
-  Image image;
-  AllocateImage(image, static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height));
-  for (int i = 0; i < width * height; ++i) image.pixels[i] = colour;
+  Image image(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height));
+  for (int i = 0; i < width * height; ++i) image.Pixels()[i] = colour;
   return image;
 }
 
@@ -90,7 +89,6 @@ bool UseForgedFont() {
   Image sheet;
   if (!ConvertBitmap(bitmap, sheet, false)) return false;
   CutFont(GameFont, sheet, true, true);
-  FreeImage(sheet);
   return true;
 }
 

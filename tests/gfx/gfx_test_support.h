@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "data/image.h"
+#include "core/image.h"
 #include "gfx/font.h"
 
 // Sets the mode and gamma and (re)allocates three cleared 240 x 320 buffers.

@@ -99,7 +99,7 @@ TEST_F(Loading_, DotsCycleFromNoneToFour) {
     int right = -1;
     for (int y = 307; y < 307 + LineHeight(GameFont) && y < 320; ++y)
       for (int x = 5; x < 5 + 150; ++x)
-        if (Pixel(0, x, y) != Loading.underText.pixels[(y - 307) * 150 + x - 5]) right = std::max(right, x);
+        if (Pixel(0, x, y) != Loading.underText.Pixels()[(y - 307) * 150 + x - 5]) right = std::max(right, x);
     const int dots = step % 5;
     EXPECT_GE(right, 5 + base + dot * dots - dot) << step;
     EXPECT_LT(right, 5 + base + dot * dots) << step;

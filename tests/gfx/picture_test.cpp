@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include "core/image.h"
 #include "gfx/font.h"
-#include "gfx/image_memory.h"
 #include "gfx/picture_convert.h"
 #include "gfx/picture_load.h"
 #include "gfx/pixels.h"
@@ -44,15 +44,14 @@ TEST(PictureConvert, ThreeWidePictureSkipsItsPaddingAndFlipsRows) {
   EXPECT_EQ(b.stride, 12u);
   Image image;
   ASSERT_TRUE(ConvertBitmap(b, image, false));
-  ASSERT_EQ(image.width, 3);
-  ASSERT_EQ(image.height, 2);
-  EXPECT_EQ(image.pixels[0], 0xF800);
-  EXPECT_EQ(image.pixels[1], 0x07E0);
-  EXPECT_EQ(image.pixels[2], 0x001F);
-  EXPECT_EQ(image.pixels[3], (1 << 11) | (1 << 5) | 1);
-  EXPECT_EQ(image.pixels[4], 0xFFFF);
-  EXPECT_EQ(image.pixels[5], 0);
-  FreeImage(image);
+  ASSERT_EQ(image.Width(), 3);
+  ASSERT_EQ(image.Height(), 2);
+  EXPECT_EQ(image.Pixels()[0], 0xF800);
+  EXPECT_EQ(image.Pixels()[1], 0x07E0);
+  EXPECT_EQ(image.Pixels()[2], 0x001F);
+  EXPECT_EQ(image.Pixels()[3], (1 << 11) | (1 << 5) | 1);
+  EXPECT_EQ(image.Pixels()[4], 0xFFFF);
+  EXPECT_EQ(image.Pixels()[5], 0);
 }
 
 TEST(PictureConvert, GammaBrightensEveryChannelAndBlackBecomesTheKey) {
@@ -60,15 +59,13 @@ TEST(PictureConvert, GammaBrightensEveryChannelAndBlackBecomesTheKey) {
   platform::DecodedBitmap b = Bitmap(2, 1, {0, 0, 0, 250, 100, 220});
   Image image;
   ASSERT_TRUE(ConvertBitmap(b, image, false));
-  EXPECT_EQ(image.pixels[0], (5 << 11) | (10 << 5) | 5);
-  EXPECT_EQ(image.pixels[0], KeyColour);
-  EXPECT_EQ(image.pixels[1], (31 << 11) | (35 << 5) | 31);  // 250 + 40 and 220 + 40 clamp at 255
-  FreeImage(image);
+  EXPECT_EQ(image.Pixels()[0], (5 << 11) | (10 << 5) | 5);
+  EXPECT_EQ(image.Pixels()[0], KeyColour);
+  EXPECT_EQ(image.Pixels()[1], (31 << 11) | (35 << 5) | 31);  // 250 + 40 and 220 + 40 clamp at 255
   SetPixelFormat(Rgb555, 0);
   b = Bitmap(1, 1, {0, 0, 0});
   ASSERT_TRUE(ConvertBitmap(b, image, true));  // dithering only matters in 4-4-4
-  EXPECT_EQ(image.pixels[0], 0);
-  FreeImage(image);
+  EXPECT_EQ(image.Pixels()[0], 0);
 }
 
 TEST(PictureConvert, DitherSpreadsTheLostBitsOntoPixelsStillToCome) {
@@ -77,19 +74,18 @@ TEST(PictureConvert, DitherSpreadsTheLostBitsOntoPixelsStillToCome) {
   platform::DecodedBitmap b = Bitmap(2, 1, {14, 14, 14, 14, 14, 14});
   Image carry;
   ASSERT_TRUE(ConvertBitmap(b, carry, true));
-  EXPECT_EQ(carry.pixels[0], 0);
-  EXPECT_EQ(carry.pixels[1], 0x0111);
+  EXPECT_EQ(carry.Pixels()[0], 0);
+  EXPECT_EQ(carry.Pixels()[1], 0x0111);
   // Without it both stay at 0.
   Image flat;
   ASSERT_TRUE(ConvertBitmap(b, flat, false));
-  EXPECT_EQ(flat.pixels[1], 0);
+  EXPECT_EQ(flat.Pixels()[1], 0);
   // The next memory row (the row above on screen) gets a quarter.
   b = Bitmap(1, 2, {13, 13, 13, 15, 15, 15});
   Image up;
   ASSERT_TRUE(ConvertBitmap(b, up, true));
-  EXPECT_EQ(up.pixels[1], 0);
-  EXPECT_EQ(up.pixels[0], 0x0111);  // 13 + 15 / 4 = 16
-  for (Image* i : {&carry, &flat, &up}) FreeImage(*i);
+  EXPECT_EQ(up.Pixels()[1], 0);
+  EXPECT_EQ(up.Pixels()[0], 0x0111);  // 13 + 15 / 4 = 16
 }
 
 TEST(PictureConvert, DitherAdditionsClampAt255) {
@@ -97,9 +93,8 @@ TEST(PictureConvert, DitherAdditionsClampAt255) {
   platform::DecodedBitmap b = Bitmap(2, 1, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
   Image image;
   ASSERT_TRUE(ConvertBitmap(b, image, true));
-  EXPECT_EQ(image.pixels[0], 0x0FFF);
-  EXPECT_EQ(image.pixels[1], 0x0FFF);
-  FreeImage(image);
+  EXPECT_EQ(image.Pixels()[0], 0x0FFF);
+  EXPECT_EQ(image.Pixels()[1], 0x0FFF);
 }
 
 TEST(PictureConvert, ShortBitmapIsRefused) {
@@ -111,7 +106,7 @@ TEST(PictureConvert, ShortBitmapIsRefused) {
   b = Bitmap(4, 4, std::vector<int>(48, 0));
   b.stride = 8;  // fewer bytes a row than 4 pixels need
   EXPECT_FALSE(ConvertBitmap(b, image, false));
-  EXPECT_EQ(image.pixels, nullptr);
+  EXPECT_EQ(image.Pixels(), nullptr);
 }
 
 class PictureLoad : public ::testing::Test {
@@ -139,15 +134,13 @@ TEST_F(PictureLoad, MissingFileShowsTheBoxAndLeavesAnEmptyPicture) {
   HeadlessRun run("at 200 down 192 185\nat 230 up 192 185\n");
   ASSERT_TRUE(run.ok);
   Image image = SolidImage(3, 3, 7);
-  Image old = image;
+  const std::uint16_t* old = image.Pixels();
   EXPECT_FALSE(LoadImageFile(Path("none.QXJ"), image, false));
-  EXPECT_EQ(image.width, 0);
-  EXPECT_EQ(image.height, 0);
-  ASSERT_NE(image.pixels, nullptr);
-  EXPECT_NE(image.pixels, old.pixels);
+  EXPECT_EQ(image.Width(), 0);
+  EXPECT_EQ(image.Height(), 0);
+  ASSERT_NE(image.Pixels(), nullptr);
+  EXPECT_NE(image.Pixels(), old);
   EXPECT_EQ(NotFoundText(L"X"), L"Duskhaven/n/nError : X Not found.");
-  FreeImage(image);
-  FreeImage(old);
 }
 
 TEST_F(PictureLoad, FileThatDoesNotDecodeGivesTheEmptyPictureAndABox) {
@@ -156,19 +149,17 @@ TEST_F(PictureLoad, FileThatDoesNotDecodeGivesTheEmptyPictureAndABox) {
   ASSERT_TRUE(run.ok);
   Image image;
   EXPECT_FALSE(LoadImageFile(Path("broken.QXJ"), image, false));
-  EXPECT_EQ(image.width, 0);
-  EXPECT_EQ(image.height, 0);
-  EXPECT_NE(image.pixels, nullptr);
-  FreeImage(image);
+  EXPECT_EQ(image.Width(), 0);
+  EXPECT_EQ(image.Height(), 0);
+  EXPECT_NE(image.Pixels(), nullptr);
 }
 
 TEST_F(PictureLoad, EmptyPathShowsNothingAndKeepsThePicture) {
   Image image = SolidImage(2, 2, 9);
-  const Image before = image;
+  const std::uint16_t* before = image.Pixels();
   EXPECT_FALSE(LoadImageFile(L"", image, false));
-  EXPECT_EQ(image.pixels, before.pixels);
-  EXPECT_EQ(image.width, 2);
-  FreeImage(image);
+  EXPECT_EQ(image.Pixels(), before);
+  EXPECT_EQ(image.Width(), 2);
 }
 
 TEST_F(PictureLoad, PathWithAccentsReachesItsFile) {
@@ -177,9 +168,8 @@ TEST_F(PictureLoad, PathWithAccentsReachesItsFile) {
   ASSERT_TRUE(platform::WriteFileAtomically(folder + "/p.QXB", EncodeBmp24({255, 255, 255}, 1, 1)));
   Image image;
   EXPECT_TRUE(LoadImageFile(Path("") + L"\u00e9t\u00e9/p.QXB", image, false));
-  EXPECT_EQ(image.width, 1);
-  EXPECT_EQ(image.pixels[0], 0xFFFF);
-  FreeImage(image);
+  EXPECT_EQ(image.Width(), 1);
+  EXPECT_EQ(image.Pixels()[0], 0xFFFF);
   std::remove((folder + "/p.QXB").c_str());
   std::remove(folder.c_str());
 }

@@ -1,8 +1,8 @@
 // pixels_test.cpp -- channel packing in the three layouts, the colour key, clamping and the rectangle colour operations.
 #include <gtest/gtest.h>
 
+#include "core/image.h"
 #include "gfx/colour_rects.h"
-#include "gfx/image_memory.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "tests/gfx/gfx_test_support.h"
@@ -141,22 +141,20 @@ TEST(ColourRects, GreyscaleAveragesWithTheWideGreenHalved) {
 TEST(ColourRects, MaskAndRedAreRecognisedAsDecodedWithTheGamma) {
   for (std::uint8_t gamma : {std::uint8_t{0}, std::uint8_t{40}}) {
     SetPixelFormat(Rgb565, gamma);
-    Image image;
-    AllocateImage(image, 4, 1);
+    Image image(4, 1);
     const int lift = gamma;
-    image.pixels[0] = PackRgb(255 + lift, lift, 255 + lift);      // magenta
-    image.pixels[1] = PackRgb(255 + lift, lift, lift);            // red
-    image.pixels[2] = PackRgb(255 + lift, lift + 8, 255 + lift);  // almost magenta
-    image.pixels[3] = PackRgb(255, 255, 255);
+    image.Pixels()[0] = PackRgb(255 + lift, lift, 255 + lift);      // magenta
+    image.Pixels()[1] = PackRgb(255 + lift, lift, lift);            // red
+    image.Pixels()[2] = PackRgb(255 + lift, lift + 8, 255 + lift);  // almost magenta
+    image.Pixels()[3] = PackRgb(255, 255, 255);
     EXPECT_TRUE(IsMaskPixel(0, 0, image));
     EXPECT_FALSE(IsMaskPixel(1, 0, image));
     EXPECT_FALSE(IsMaskPixel(2, 0, image));
-    const std::uint16_t almost = image.pixels[2];
+    const std::uint16_t almost = image.Pixels()[2];
     RedToKey(image);
-    EXPECT_NE(image.pixels[0], KeyColour);
-    EXPECT_EQ(image.pixels[1], KeyColour);
-    EXPECT_EQ(image.pixels[2], almost);
-    EXPECT_EQ(image.pixels[3], 0xFFFF);
-    FreeImage(image);
+    EXPECT_NE(image.Pixels()[0], KeyColour);
+    EXPECT_EQ(image.Pixels()[1], KeyColour);
+    EXPECT_EQ(image.Pixels()[2], almost);
+    EXPECT_EQ(image.Pixels()[3], 0xFFFF);
   }
 }

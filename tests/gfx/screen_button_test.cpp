@@ -1,7 +1,9 @@
 // screen_button_test.cpp -- the picture button's hit rectangle, press and release rules and drawing.
 #include <gtest/gtest.h>
 
-#include "gfx/image_memory.h"
+#include <utility>
+
+#include "core/image.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "gfx/screen_button.h"
@@ -69,8 +71,8 @@ TEST_F(Button, HiddenButtonIgnoresTheStylusAndIsNotDrawn) {
 TEST_F(Button, KeyedButtonSkipsTheKeyAndDrawButtonImageIgnoresState) {
   FreeButton(button);
   Image down = SolidImage(4, 4, 0x0123);
-  down.pixels[0] = KeyColour;
-  InitButton(button, 10, 10, down, SolidImage(4, 4, 0x0456), true);
+  down.Pixels()[0] = KeyColour;
+  InitButton(button, 10, 10, std::move(down), SolidImage(4, 4, 0x0456), true);
   for (int i = 0; i < ScreenPixelCount(); ++i) ScreenBuffer(1)[i] = 0x0777;
   DrawButtonImage(button, 1, 1);
   EXPECT_EQ(Pixel(1, 10, 10), 0x0777);

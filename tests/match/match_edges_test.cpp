@@ -405,14 +405,14 @@ TEST_F(LocalTurn, ThePileShowsOneBackPerFourCards) {
   // The bare frame, then one back for 1..3 cards, two from 4, three for 11.
   std::vector<std::uint16_t> frame;
   for (int y = 257; y < 257 + 54; ++y)
-    for (int x = 11; x < 11 + 36; ++x) frame.push_back(m.frameImage.pixels[y * m.frameImage.width + x]);
+    for (int x = 11; x < 11 + 36; ++x) frame.push_back(m.frameImage.Pixels()[y * m.frameImage.Width() + x]);
   EXPECT_EQ(empty, frame);
   EXPECT_NE(one, empty);
   EXPECT_EQ(one, three);
   EXPECT_NE(four, three);
   EXPECT_NE(eleven, four);
   // The third back's top-left corner at (13, 259) is the back's own corner.
-  const Image& back = CardBackPicture();
+  const ImageView back = CardBackPicture();
   EXPECT_EQ(eleven[(259 - 257) * 36 + (13 - 11)], back.pixels[0]);
 }
 

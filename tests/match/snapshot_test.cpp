@@ -126,7 +126,7 @@ TEST_F(Snapshot, TheBlockIsLaidOutByteForByte) {
 TEST_F(Snapshot, ReadingGivesBackTheSameBlock) {
   std::vector<std::uint8_t> first;
   SaveMatchSnapshot(first);
-  const Match kept = TheMatch;
+  const MatchRecord kept = TheMatch;
   TheMatch.state = MatchState::Versus;
   ResetBoard(TheMatch.board, 6);
   ASSERT_TRUE(LoadMatchSnapshot(first));

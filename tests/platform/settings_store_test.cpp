@@ -112,3 +112,30 @@ TEST(SettingsStore, AnUnreadableFileIsNeverOverwritten) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SettingsStore, ARewriteKeepsTheLinesItCannotReadAndTheComments) {
+  const std::string dir = UseFreshFolder("store-keep");
+  {
+    std::ofstream out(dir + "/settings.reg");
+    out << "; my own note\nstray line before any key\n[SOFTWARE\\Duskhaven]\nInstall_Dir = \"/games/dusk\"\n"
+           "Volume = 0\n[broken key\nGamma = dword:00000010\n";
+  }
+  std::uint32_t n = 0;
+  EXPECT_FALSE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Volume", n)) << "an unreadable line is not used";
+  ASSERT_TRUE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Gamma", 0x20));
+  ASSERT_TRUE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Effects", 1));
+  const std::string text = FileText(dir + "/settings.reg");
+  for (const char* kept : {"; my own note\n", "stray line before any key\n", "Volume = 0\n", "[broken key\n",
+                           "Install_Dir = \"/games/dusk\"\n", "Gamma = dword:00000020\n", "Effects = dword:00000001\n"})
+    EXPECT_NE(text.find(kept), std::string::npos) << kept << " in\n" << text;
+  // The kept lines stay where they stood, and the game's own header is written once.
+  EXPECT_LT(text.find("stray line"), text.find("[SOFTWARE\\Duskhaven]"));
+  EXPECT_LT(text.find("Volume = 0"), text.find("[broken key"));
+  EXPECT_EQ(text.find("; Duskhaven settings"), text.rfind("; Duskhaven settings"));
+  ASSERT_TRUE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Gamma", 0x21));
+  EXPECT_EQ(FileText(dir + "/settings.reg").size(), text.size()) << "a second rewrite adds nothing";
+}
+
+}  // namespace

@@ -114,3 +114,19 @@ TEST_F(Settings, WindowScaleIsOptional) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Settings, ValuesTheOptionsCannotSetReadAsTheNearestTheyCan) {
+  WriteFile("[SOFTWARE\\Duskhaven]\nGamma = dword:000000ff\nVolume = dword:000000c8\nCharacter = dword:00000009\n");
+  EXPECT_EQ(SliderMaximum(), static_cast<std::uint8_t>(24 * 4.1666665f));
+  EXPECT_EQ(ReadGamma(), SliderMaximum());
+  EXPECT_EQ(ReadVolume(), SliderMaximum());
+  EXPECT_EQ(ReadCharacter(), 3);
+  WriteFile("[SOFTWARE\\Duskhaven]\nGamma = dword:00000063\nVolume = dword:00000001\nCharacter = dword:00000000\n");
+  EXPECT_EQ(ReadGamma(), 0x63);  // what the sliders can set is read as it is
+  EXPECT_EQ(ReadVolume(), 1);
+  EXPECT_EQ(ReadCharacter(), 1);
+}
+
+}  // namespace

@@ -6,8 +6,6 @@
 
 #include "tools/forge/art_canvas.h"
 
-class ForgeOutput;
-
 namespace corridor {
 constexpr int Pictures = 50;
 constexpr int Width = 240, Height = 180;      // drawn from screen row 60
@@ -62,5 +60,3 @@ const char* KeyLabel(int column, int row);
 
 // The character screen: the background (with or without a button pressed: -1 none, 0..2).
 RgbPicture DrawCharacterScreen(int pressedButton);
-
-bool ForgeClubArt(ForgeOutput& out);

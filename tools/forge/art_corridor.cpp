@@ -493,7 +493,7 @@ void Quit(cairo_t* cr, double cx) {
 
 // Between the rooms: sconces, plants, posters and dancers.
 void Decoration(cairo_t* cr, double cx, int kind) {
-  switch (kind % 4) {
+  switch (kind % 6) {
     case 0:  // a pair of amber sconces
       for (int s = -1; s <= 1; s += 2) {
         cairo_move_to(cr, cx + s * 14 - 5, 62);
@@ -537,15 +537,64 @@ void Decoration(cairo_t* cr, double cx, int kind) {
       cairo_fill(cr);
       break;
     }
-    default:  // a dancer under a coloured spot
-      Figure(cr, cx, FloorTop + 8, 46, Rgb8(30, 14, 46), static_cast<int>(cx) % 2 == 0);
-      cairo_move_to(cr, cx - 8, 96);
-      cairo_line_to(cr, cx - 16, 84);
-      cairo_move_to(cr, cx + 8, 96);
-      cairo_line_to(cr, cx + 14, 82);
-      SetColour(cr, Rgb8(30, 14, 46));
-      cairo_set_line_width(cr, 3);
-      cairo_stroke(cr);
+    case 3: {  // two dancers, arms up
+      for (int s = -1; s <= 1; s += 2) {
+        const double x = cx + s * 11, foot = FloorTop + 8, h = 44;
+        const Colour c = s < 0 ? Rgb8(34, 14, 50) : Rgb8(44, 16, 56);
+        Figure(cr, x, foot, h, c, s > 0);
+        const double shoulder = foot - h + h * 0.12 * 2.1 + 3;
+        cairo_move_to(cr, x - h * 0.18, shoulder);
+        cairo_line_to(cr, x - h * 0.3, shoulder - 14);
+        cairo_move_to(cr, x + h * 0.18, shoulder);
+        cairo_line_to(cr, x + h * 0.26 + s * 3, shoulder - 15);
+        SetColour(cr, c);
+        cairo_set_line_width(cr, 2.5);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(cr);
+      }
+      break;
+    }
+    case 4: {  // a bar corner: a counter with bottles and two stools
+      for (int k = 0; k < 5; ++k) {
+        cairo_rectangle(cr, cx - 14 + k * 6, 82 - (k % 2) * 4, 4, 14 + (k % 2) * 4);
+        SetColour(cr, Hsv(0.15 * k + 0.5, 0.6, 0.8), 0.85);
+        cairo_fill(cr);
+      }
+      cairo_rectangle(cr, cx - 18, 96, 36, 2);
+      SetColour(cr, club::ChromeLight);
+      cairo_fill(cr);
+      for (int s = -1; s <= 1; s += 2) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, cx + s * 12, 114, 5, Pi, 2 * Pi);
+        SetColour(cr, club::Velvet);
+        cairo_fill(cr);
+        cairo_rectangle(cr, cx + s * 12 - 1, 114, 2, FloorTop + 4 - 114);
+        SetColour(cr, club::ChromeLight);
+        cairo_fill(cr);
+      }
+      break;
+    }
+    default: {  // a jukebox glowing in three colours
+      cairo_move_to(cr, cx - 13, FloorTop + 2);
+      cairo_line_to(cr, cx - 13, 90);
+      cairo_curve_to(cr, cx - 13, 72, cx + 13, 72, cx + 13, 90);
+      cairo_line_to(cr, cx + 13, FloorTop + 2);
+      cairo_close_path(cr);
+      LinearSource(cr, cx - 13, 0, cx + 13, 0, Rgb8(120, 40, 100), Rgb8(60, 20, 70));
+      cairo_fill(cr);
+      const Colour bands[3] = {club::Magenta, club::Amber, club::Cyan};
+      for (int k = 0; k < 3; ++k) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, cx, 92, 11 - k * 3, Pi, 2 * Pi);
+        SetColour(cr, bands[k]);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+      }
+      cairo_rectangle(cr, cx - 8, 100, 16, 10);
+      SetColour(cr, Rgb8(255, 220, 160));
+      cairo_fill(cr);
+      break;
+    }
       break;
   }
 }
@@ -563,7 +612,7 @@ void Places(cairo_t* cr, double shift) {
       const int d = std::abs(r.position - p);
       nearest = std::min(nearest, std::min(d, corridor::Pictures - d));
     }
-    if (nearest >= 2) Decoration(cr, CentreOf(p) + shift, p * 7 % 11);
+    if (nearest >= 2) Decoration(cr, CentreOf(p) + shift, p);
   }
   for (std::size_t r = 0; r < rooms.size(); ++r) drawRoom[r](cr, CentreOf(rooms[r].position) + shift);
 }

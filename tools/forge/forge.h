@@ -34,6 +34,7 @@ bool ForgeFont(ForgeOutput& out);        // GFX\GENERAL\NEW FONT.QXB
 bool ForgeShellArt(ForgeOutput& out);    // maker logo, loading pictures and the other shell pictures
 bool ForgeMatchArt(ForgeOutput& out);    // board frame, cards, icons, coin token, banners
 bool ForgeClubArt(ForgeOutput& out);     // the club: corridor, titles, quick menu, room screens
+bool ForgeShopArt(ForgeOutput& out);     // the card shop and the card manager (part of ForgeClubArt)
 bool ForgeSounds(ForgeOutput& out);      // SOUNDS\*: modules and effects
 
 // Records the install directory in the settings store, as the installer did.

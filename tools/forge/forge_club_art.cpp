@@ -2,6 +2,7 @@
 // character screen.
 #include "tools/forge/art_club.h"
 #include "tools/forge/art_club_draw.h"
+#include "tools/forge/art_shop.h"
 #include "tools/forge/forge.h"
 
 namespace {
@@ -42,4 +43,25 @@ bool ForgeCharacterScreen(ForgeOutput& out) {
 
 }  // namespace
 
-bool ForgeClubArt(ForgeOutput& out) { return ForgeCorridor(out) && ForgeCharacterScreen(out); }
+
+bool ForgeShopArt(ForgeOutput& out) {
+  const std::string folder = "GFX\\MENU\\UI SHOP\\";
+  if (!WritePngPicture(out, folder + "ShopEmpty.QXG", DrawShopScreen(false, -1)) ||
+      !WritePngPicture(out, folder + "ShopPIX.QXG", DrawShopScreen(true, -1)) ||
+      !WritePngPicture(out, folder + "CollectionEmpty.QXG", DrawCollectionScreen(-1)) ||
+      !WritePngPicture(out, folder + "CollectionBorder.QXG", DrawCollectionBorder()))
+    return false;
+  for (int i = 0; i < shop::ButtonCount; ++i) {
+    const ButtonPlace& b = shop::Buttons[i];
+    if (!WriteJpegPicture(out, folder + b.file, Crop(DrawShopScreen(false, i), b.x, b.y, b.w, b.h))) return false;
+  }
+  for (int i = 0; i < manager::ButtonCount; ++i) {
+    const ButtonPlace& b = manager::Buttons[i];
+    if (!WriteJpegPicture(out, folder + b.file, Crop(DrawCollectionScreen(i), b.x, b.y, b.w, b.h))) return false;
+  }
+  for (int n = 0; n < shop::BoosterFrames; ++n)
+    if (!WritePngPicture(out, folder + "Booster" + std::to_string(n) + ".QXG", DrawBoosterFrame(n))) return false;
+  return true;
+}
+
+bool ForgeClubArt(ForgeOutput& out) { return ForgeCorridor(out) && ForgeCharacterScreen(out) && ForgeShopArt(out); }
