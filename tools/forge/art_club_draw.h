@@ -25,6 +25,12 @@ void ChromePanel(cairo_t* cr, double x, double y, double w, double h, double rad
 // Quilted velvet over the rectangle.
 void VelvetQuilt(cairo_t* cr, double x, double y, double w, double h, Colour base, double step);
 
+// A button face filling its whole rectangle opaque (so it looks the same over any background): a rounded
+// pill, normal in violet and chrome, pressed in lit magenta. Arrow faces take "<" or ">" as their label.
+enum class FaceStyle { Pill, Arrow, Small };
+void Face(cairo_t* cr, int x, int y, int w, int h, const char* label, bool pressed, FaceStyle style,
+          double labelCx = -1, double labelCy = -1);
+
 // The w x h rectangle of a picture at (x, y); the rectangle must lie inside it.
 RgbPicture Crop(const RgbPicture& picture, int x, int y, int w, int h);
 

@@ -2,6 +2,7 @@
 // character screen.
 #include "tools/forge/art_club.h"
 #include "tools/forge/art_club_draw.h"
+#include "tools/forge/art_rooms.h"
 #include "tools/forge/art_shop.h"
 #include "tools/forge/forge.h"
 
@@ -64,4 +65,50 @@ bool ForgeShopArt(ForgeOutput& out) {
   return true;
 }
 
-bool ForgeClubArt(ForgeOutput& out) { return ForgeCorridor(out) && ForgeCharacterScreen(out) && ForgeShopArt(out); }
+bool ForgeRoomArt(ForgeOutput& out) {
+  using namespace rooms;
+  const std::string instant = "GFX\\MENU\\UI INSTANT\\";
+  if (!WritePngPicture(out, instant + "InstantPlayPIX.QXG", DrawInstantPlayList(true, -1)) ||
+      !WritePngPicture(out, instant + "InstantPlayEmpty.QXG", DrawInstantPlayList(false, -1)) ||
+      !WriteJpegPicture(out, instant + "InstantPlayMember.QXJ", DrawClassTitle(1)) ||
+      !WriteJpegPicture(out, instant + "InstantPlayElite.QXJ", DrawClassTitle(2)) ||
+      !WritePngPicture(out, instant + "InstantPlay2Empty.QXG", DrawChallengeScreen(-1)))
+    return false;
+  for (int i = 0; i < 3; ++i) {
+    const ButtonPlace& b = ListButtons[i];
+    if (!WriteJpegPicture(out, instant + b.file, Crop(DrawInstantPlayList(false, i), b.x, b.y, b.w, b.h))) return false;
+  }
+  if (!WriteJpegPicture(out, instant + ChallengeOk.file,
+                        Crop(DrawChallengeScreen(0), ChallengeOk.x, ChallengeOk.y, ChallengeOk.w, ChallengeOk.h)) ||
+      !WriteJpegPicture(out, std::string("GFX\\MENU\\") + Deck.file,
+                        Crop(DrawChallengeScreen(2), Deck.x, Deck.y, Deck.w, Deck.h)))
+    return false;
+  const std::string tournament = "GFX\\MENU\\UI TOURNAMENT\\";
+  const char* classes[3] = {"Guest", "Member", "Elite"};
+  for (int c = 0; c < 3; ++c) {
+    const std::string stem = tournament + "Tournament" + classes[c];
+    if (!WritePngPicture(out, stem + "PIX.QXG", DrawTournamentScreen(c, true, false)) ||
+        !WritePngPicture(out, stem + "Empty.QXG", DrawTournamentScreen(c, false, false)))
+      return false;
+  }
+  struct Pair {
+    const char *normal, *pressed, *label;
+    bool wide;
+  };
+  const Pair buttons[4] = {{"TournamentStartON.QXG", "TournamentStartOFF.QXG", "START", true},
+                           {"TournamentNEXTon.QXG", "TournamentNEXToff.QXG", "NEXT", true},
+                           {"TournamentBackON.QXG", "TournamentBackOFF.QXG", "BACK", false},
+                           {"TournamentSurrenderON.QXG", "TournamentSurrenderOFF.QXG", "SURRENDER", false}};
+  for (const Pair& b : buttons)
+    if (!WritePngPicture(out, tournament + b.normal, DrawTournamentButton(b.label, b.wide, false)) ||
+        !WritePngPicture(out, tournament + b.pressed, DrawTournamentButton(b.label, b.wide, true)))
+      return false;
+  if (!WritePngPicture(out, tournament + "VStournoi.QXG", DrawVersusMark())) return false;
+  for (int n = 1; n <= 45; ++n)
+    if (!WritePngPicture(out, "GFX\\PLAYERS\\PLAYERS" + std::to_string(n) + ".QXG", DrawPortrait(n))) return false;
+  return true;
+}
+
+bool ForgeClubArt(ForgeOutput& out) {
+  return ForgeCorridor(out) && ForgeCharacterScreen(out) && ForgeShopArt(out) && ForgeRoomArt(out);
+}
