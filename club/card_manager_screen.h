@@ -6,8 +6,8 @@
 #include <string>
 
 #include "club/club_screen.h"
+#include "core/card.h"
 #include "core/image.h"
-#include "data/card.h"
 #include "data/player_record.h"
 #include "gfx/screen_button.h"
 

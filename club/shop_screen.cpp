@@ -7,8 +7,8 @@
 
 #include "club/room_boxes.h"
 #include "club/room_report.h"
+#include "core/decimal_text.h"
 #include "core/image.h"
-#include "data/decimal_text.h"
 #include "data/deck_building.h"
 #include "data/player_record.h"
 #include "data/save_bytes.h"

@@ -3,16 +3,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <vector>
 #include <system_error>
+#include <vector>
 
 #include "club/club.h"
+#include "core/random.h"
 #include "data/duel_stats.h"
 #include "data/game_state.h"
 #include "data/quick_save.h"
 #include "data/roster.h"
 #include "data/save_file.h"
-#include "engine/random.h"
 #include "match/match.h"
 #include "platform/file_system.h"
 #include "platform/settings_store.h"

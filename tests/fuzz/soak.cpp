@@ -8,10 +8,10 @@
 #include <string>
 
 #include "club/club.h"
+#include "core/random.h"
 #include "data/game_state.h"
 #include "data/quick_save.h"
 #include "data/roster.h"
-#include "engine/random.h"
 #include "match/match.h"
 #include "tests/fuzz/duel_table.h"
 #include "tests/fuzz/fuzz_support.h"
