@@ -185,9 +185,9 @@ TEST_F(ScriptedStartup, StartButtonAsksAndOkQuitsCleanly) {
   const std::uint32_t wait = StoppedAt(probe.output);
   ASSERT_GT(wait, 0u) << probe.output;
   const std::string t = std::to_string(wait + 100);
-  // Tap past the loading screen, press Start, then tap the box's "Ok".
-  auto r = Play("quit", "at " + t + " tap 120 160\nat " + std::to_string(wait + 1000) + " press Start\nat " +
-                            std::to_string(wait + 2000) + " tap 190 185\n");
+  // Tap past the loading screen, press Start once the character screen is up, then tap the box's "Ok".
+  auto r = Play("quit", "at " + t + " tap 120 160\nat " + std::to_string(wait + 3000) + " press Start\nat " +
+                            std::to_string(wait + 4000) + " tap 190 185\n");
   EXPECT_EQ(r.exitCode, 0) << r.output;
   EXPECT_EQ(r.output.find("duskhaven:"), std::string::npos) << r.output;
 }
@@ -206,7 +206,8 @@ TEST_F(ScriptedStartup, CancelKeepsPlayingAndActionKeyAsksNothing) {
 TEST_F(ScriptedStartup, ClosingTheWindowEndsWithZero) {
   auto probe = Play("close-probe", "");
   const std::uint32_t wait = StoppedAt(probe.output);
-  auto r = Play("close", "at " + std::to_string(wait + 100) + " tap 120 160\nat " + std::to_string(wait + 500) +
+  // Closed once the character screen has come in.
+  auto r = Play("close", "at " + std::to_string(wait + 100) + " tap 120 160\nat " + std::to_string(wait + 2500) +
                              " close\n");
   EXPECT_EQ(r.exitCode, 0) << r.output;
 }
