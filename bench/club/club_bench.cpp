@@ -50,7 +50,8 @@ void BM_ManagerFrameWhileDragging(benchmark::State& state) {
   }
   auto manager = std::make_unique<CardManagerScreen>(true, false);
   manager->Enter();
-  manager->StylusDown(GridSlotX(7) + 16, GridSlotY(7) + 25);
+  // Slot 2 holds card 3: owned and not in the deck, so the press picks it up.
+  manager->StylusDown(GridSlotX(2) + 16, GridSlotY(2) + 25);
   int step = 0;
   for (auto _ : state) {
     const int x = 20 + (step * 7) % 200, y = 30 + (step * 5) % 260;
