@@ -33,7 +33,7 @@ bool ClubActive() { return InClub != 0; }
 void SetClubActive(bool active) { InClub = active ? 1 : 0; }
 void LoadBoardGraphics() { LoadCardArt(); }
 void ConstructClub() {
-  LoadCorridorPictures();
+  LoadCorridorPictures(LoadingStep);
   RegisterClubStateBlock();
 }
 void SetUpClubQuickMenu() {

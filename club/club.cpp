@@ -7,7 +7,6 @@
 #include "club/club_internal.h"
 #include "core/image.h"
 #include "data/game_state.h"
-#include "gfx/loading_screen.h"
 #include "gfx/picture_load.h"
 #include "platform/game_state.h"
 
@@ -100,7 +99,7 @@ ClubScreenBase* ScreenFor(ClubScreen screen) {
   return slot ? slot->get() : nullptr;
 }
 
-void LoadCorridorPictures() {
+void LoadCorridorPictures(void (*step)()) {
   Club& c = GameClub;
   for (int n = 1; n <= CorridorLength; ++n) {
     std::wstring path = L"GFX\\MENU\\MENU\\MENU00";
@@ -108,7 +107,7 @@ void LoadCorridorPictures() {
     path += static_cast<wchar_t>(L'0' + n % 10);
     path += L".QXG";
     LoadPicture(path.c_str(), c.corridorPictures[n - 1]);
-    LoadingStep();
+    if (step) step();
   }
   LoadPicture(L"GFX\\GENERAL\\BackgroundMenu.QXJ", c.bottomPanel);
 }

@@ -105,7 +105,7 @@ extern Club GameClub;
 
 // Start-up: the 50 corridor pictures (a loading step after each) and the panel
 // under the description; then the arrows and the quick menu.
-void LoadCorridorPictures();
+void LoadCorridorPictures(void (*step)() = nullptr);  // step: LoadingStep at start-up
 void LoadClubControls();
 // Frees every picture and closes every screen (exit and tests).
 void FreeClub();

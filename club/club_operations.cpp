@@ -7,13 +7,29 @@
 #include "data/game_state.h"
 #include "data/player_record.h"
 #include "data/save_file.h"
+#include "club/room_boxes.h"
 #include "gfx/message_box.h"
 #include "platform/game_state.h"
 #include "sound/sound.h"
 
-void ClubBox(const wchar_t* text) { StandardMessageBox(text, L"", L"Ok"); }
+namespace {
 
-void ClubWideBox(const std::wstring& text) { GameMessageBox(text, L"", L"Ok", true, 30, 95, 180, 100, 20, 3, 3); }
+bool Ask(const std::wstring& text, const wchar_t* left, const wchar_t* right, bool wide) {
+  MessageBoxLayout layout;  // the standard one
+  if (wide) {
+    layout.x = 30;
+    layout.y = 95;
+    layout.w = 180;
+    layout.h = 100;
+  }
+  return RoomBox(text, left, right, layout);
+}
+
+}  // namespace
+
+void ClubBox(const wchar_t* text) { Ask(text, L"", L"Ok", false); }
+
+void ClubWideBox(const std::wstring& text) { Ask(text, L"", L"Ok", true); }
 
 void OpenCharacterSelection() {
   Club& c = GameClub;
@@ -129,7 +145,7 @@ bool CanEnterFinalChallenge() {
     ClubWideBox(L"You don't have enough money to enter here, you need 50000 Credits!");
     return false;
   }
-  if (StandardMessageBox(L"You will spend 50000 Credits! to enter here.", L"Cancel", L"Ok")) return false;
+  if (Ask(L"You will spend 50000 Credits! to enter here.", L"Cancel", L"Ok", false)) return false;
   SubCredits(CurrentPlayer, FinalChallengeFee);
   // The fee is kept at once: leaving before the challenge does not bring it back.
   SaveCharacter();

@@ -103,6 +103,7 @@ void WalkStep() {
   if (room < 0) {
     WaitSince(began, 50);
     DrawCorridorPicture(c.position, 0);
+    DrawCreditsCounter(0);
     DrawArrows(0);
     return;
   }
@@ -131,6 +132,9 @@ void ShowRoom(int buffer) {
   LoadTitle(c);
   DrawImage(0, 240, c.bottomPanel, buffer);
   DrawCorridorPicture(ClubRooms[c.currentRoom].position, buffer);
+  // The counter's line reaches into the corridor's first row: it is drawn
+  // after the corridor every time, so it never loses that row.
+  DrawCreditsCounter(buffer);
   DrawArrows(buffer);
 }
 

@@ -1,7 +1,7 @@
-// make_character.cpp -- the character room's screen (closed for now).
+// make_character.cpp -- the character room's screen.
 #include <memory>
 
-#include "club/closed_room.h"
+#include "club/character_screen.h"
 #include "club/room_screens.h"
 
-std::unique_ptr<ClubScreenBase> MakeCharacterScreen() { return std::make_unique<ClosedRoomScreen>(L"Character creation"); }
+std::unique_ptr<ClubScreenBase> MakeCharacterScreen() { return std::make_unique<CharacterScreen>(); }

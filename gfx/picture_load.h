@@ -1,6 +1,7 @@
 // picture_load.h -- LoadImageFile: a picture file decoded and converted into an Image, with the error boxes.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "core/image.h"
@@ -11,6 +12,10 @@
 // an empty path shows nothing and leaves the picture unchanged.
 bool LoadImageFile(std::wstring_view path, Image& image, bool dither);
 
-// The box texts of a picture that cannot be used.
+// The box text of a picture that cannot be used (missing, empty, cut short or
+// garbage alike), with the path as the file system names it.
 std::wstring NotFoundText(std::wstring_view path);
-std::wstring UndecodableText(std::wstring_view path);
+// A text with its "/n" read as line breaks.
+std::wstring GameLines(std::wstring_view text);
+// A game path as the player's file system names it.
+std::wstring ShownPath(std::wstring_view path);

@@ -36,9 +36,10 @@ std::string ParentOf(const std::string& path) {
 }  // namespace
 
 void SetInstallDir(std::string_view dir) {
-  installDir.assign(dir);
-  while (installDir.size() > 1 && installDir.back() == '/') installDir.pop_back();
-  if (installDir.empty()) installDir = ".";
+  // Trailing slashes are cut from the view before one assignment (trimming the
+  // string in place and then assigning "." trips GCC 12's -Wrestrict at -O3).
+  while (dir.size() > 1 && dir.back() == '/') dir.remove_suffix(1);
+  installDir = dir.empty() ? std::string(".") : std::string(dir);
 }
 
 const std::string& InstallDir() { return installDir; }

@@ -5,6 +5,8 @@
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
 #include <cstring>
 
 #include "platform/file_system.h"
@@ -119,6 +121,38 @@ bool HeaderSize(Kind kind, const Source& s, long& w, long& h) {
   return false;
 }
 
+// Whether the file holds the whole picture: the decoders turn a cut-off JPEG
+// or GIF into a picture with grey or missing rows, without an error.
+bool Complete(Kind kind, const Source& s) {
+  std::uint8_t tail[32] = {};
+  const std::uint64_t n = std::min<std::uint64_t>(s.size, sizeof tail);
+  if (s.ReadAt(s.size - n, tail, static_cast<std::size_t>(n)) != n) return false;
+  auto endsWith = [&](std::initializer_list<std::uint8_t> bytes, std::size_t slack) {
+    // The marker may be followed by a few padding bytes.
+    for (std::size_t end = n; end + slack >= n && end >= bytes.size(); --end)
+      if (std::equal(bytes.begin(), bytes.end(), tail + end - bytes.size())) return true;
+    return false;
+  };
+  switch (kind) {
+    case Kind::Png: return endsWith({'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82}, 0);
+    case Kind::Jpeg: return endsWith({0xFF, 0xD9}, 16);
+    case Kind::Gif: return endsWith({0x3B}, 16);
+    case Kind::Bmp: {
+      std::uint8_t h[34] = {};
+      if (s.ReadAt(0, h, sizeof h) != sizeof h) return false;
+      const std::uint32_t offset = static_cast<std::uint32_t>(Le32(h + 10));
+      const std::int64_t w = Le32(h + 18), rows = std::abs(static_cast<std::int64_t>(Le32(h + 22)));
+      const int bits = h[28] | (h[29] << 8);
+      const std::uint32_t compression = static_cast<std::uint32_t>(Le32(h + 30));
+      if (compression != 0 || w <= 0 || bits <= 0) return true;  // the decoder checks the rest
+      const std::uint64_t stride = (static_cast<std::uint64_t>(w) * static_cast<std::uint64_t>(bits) + 31) / 32 * 4;
+      return offset + stride * static_cast<std::uint64_t>(rows) <= s.size;
+    }
+    case Kind::None: break;
+  }
+  return false;
+}
+
 DecodeStatus Decode(Source& source, DecodedBitmap& bitmap, std::string& why) {
   std::uint8_t head[8] = {};
   const std::size_t n = source.ReadAt(0, head, sizeof head);
@@ -130,6 +164,10 @@ DecodeStatus Decode(Source& source, DecodedBitmap& bitmap, std::string& why) {
   long w = 0, h = 0;
   if (HeaderSize(kind, source, w, h) && (w > MaxPictureWidth || h > MaxPictureHeight)) {
     why = "the picture is " + std::to_string(w) + " x " + std::to_string(h) + ", over 800 x 600";
+    return DecodeStatus::Undecodable;
+  }
+  if (!Complete(kind, source)) {
+    why = "the picture is cut short";
     return DecodeStatus::Undecodable;
   }
   SDL_RWops* rw = SDL_AllocRW();

@@ -185,9 +185,9 @@ TEST_F(ScriptedStartup, StartButtonAsksAndOkQuitsCleanly) {
   const std::uint32_t wait = StoppedAt(probe.output);
   ASSERT_GT(wait, 0u) << probe.output;
   const std::string t = std::to_string(wait + 100);
-  // Tap past the loading screen, press Start, then tap the box's "Ok".
-  auto r = Play("quit", "at " + t + " tap 120 160\nat " + std::to_string(wait + 1000) + " press Start\nat " +
-                            std::to_string(wait + 2000) + " tap 190 185\n");
+  // Tap past the loading screen, press Start once the character screen is up, then tap the box's "Ok".
+  auto r = Play("quit", "at " + t + " tap 120 160\nat " + std::to_string(wait + 3000) + " press Start\nat " +
+                            std::to_string(wait + 4000) + " tap 190 185\n");
   EXPECT_EQ(r.exitCode, 0) << r.output;
   EXPECT_EQ(r.output.find("duskhaven:"), std::string::npos) << r.output;
 }
@@ -230,6 +230,7 @@ TEST_F(ScriptedStartup, OneCloseEndsTheGameAtOnceInEveryWait) {
       {"box", past + at(wait + 1000) + "press Start\n", wait + 1500, ""},
       {"coin-toss", past, wait + 800, "--quick-game "},
       {"club", past, wait + 1000, ""},
+      {"character-screen", past, wait + 2500, ""},
   };
   for (const Case& c : cases) {
     folder_ = testing_app::Scratch(std::string("close-") + c.name);

@@ -101,7 +101,7 @@ TEST(CardVariety, LevelsOfAFamilyGrowFromTheSameMotif) {
 TEST(CardVariety, SmallPlatesCarryNoLetteringAndTheBigPlateTheWholeName) {
   // Five rows above the bottom icons cannot hold a legible name: the small
   // plate stays bare, the zoom writes the name in full.
-  for (const char* name : {"OWL", "CHROME BAT SOVEREIGN"}) {
+  for (const char* name : {"OWL", "CHROME BAT SENTINELS"}) {  // no crown or crowd in these names
     const RgbPicture named = DrawCardPicture(CardArt{name, 2, 7, "Chrome Bat family"}, false);
     const RgbPicture plain = DrawCardPicture(CardArt{"", 2, 7, "Chrome Bat family"}, false);
     EXPECT_EQ(named.rgb, plain.rgb) << name;

@@ -68,7 +68,7 @@ TEST(ArtLayout, EveryMotifPaintsInsideItsCircle) {
 
 TEST(ArtLayout, LongNamesStayOnTheBigPlate) {
   // The longest names, one word and several words, wrapped and shrunk as needed.
-  for (const char* name : {"CHROME BAT SOVEREIGN", "ABCDEFGHIJKLMNOPQRST", "W W W W W W W W W W", "OWL"}) {
+  for (const char* name : {"CHROME BAT SENTINELS", "ABCDEFGHIJKLMNOPQRST", "W W W W W W W W W W", "OWL"}) {
     CardArt card{name, 4, 3, "Test"};
     const RgbPicture big = DrawCardPicture(card, true);
     const RgbPicture plain = DrawCardPicture(CardArt{"", 4, 3, "Test"}, true);

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "core/image.h"
+#include "gfx/colour_rects.h"
 #include "gfx/font.h"
 #include "gfx/picture_convert.h"
 #include "gfx/picture_load.h"
@@ -140,7 +141,10 @@ TEST_F(PictureLoad, MissingFileShowsTheBoxAndLeavesAnEmptyPicture) {
   EXPECT_EQ(image.Height(), 0);
   ASSERT_NE(image.Pixels(), nullptr);
   EXPECT_NE(image.Pixels(), old);
-  EXPECT_EQ(NotFoundText(L"X"), L"Duskhaven/n/nError : X Not found.");
+  // "/n" is a line break; the path is named as the file system names it.
+  EXPECT_EQ(NotFoundText(L"/games/dusk\\GFX\\X.QXJ"), L"Duskhaven\n\nError : /games/dusk/GFX/X.QXJ Not found.");
+  EXPECT_EQ(GameLines(L"a/nb/n"), L"a\nb\n");
+  EXPECT_EQ(GameLines(L"/x/n/"), L"/x\n/");
 }
 
 TEST_F(PictureLoad, FileThatDoesNotDecodeGivesTheEmptyPictureAndABox) {
@@ -152,6 +156,23 @@ TEST_F(PictureLoad, FileThatDoesNotDecodeGivesTheEmptyPictureAndABox) {
   EXPECT_EQ(image.Width(), 0);
   EXPECT_EQ(image.Height(), 0);
   EXPECT_NE(image.Pixels(), nullptr);
+}
+
+TEST_F(PictureLoad, BeforeTheFontIsCutTheSystemBoxSpeaksInstead) {
+  BitmapFont font = std::move(GameFont);
+  GameFont = BitmapFont{};
+  HeadlessRun run;
+  ASSERT_TRUE(run.ok);
+  FillRect(0, 0, 240, 320, 0x0F0F, 0);
+  testing::internal::CaptureStderr();
+  Image image;
+  EXPECT_FALSE(LoadImageFile(Path("logo.QXG"), image, false));
+  const std::string said = testing::internal::GetCapturedStderr();
+  GameFont = std::move(font);
+  EXPECT_NE(said.find("Duskhaven: Duskhaven  Error : " + dir_ + "/logo.QXG Not found."), std::string::npos) << said;
+  for (int y = 0; y < 320; y += 7)
+    for (int x = 0; x < 240; x += 7) ASSERT_EQ(Pixel(0, x, y), 0x0F0F) << "no blank panel is drawn";
+  EXPECT_EQ(image.Width(), 0);
 }
 
 TEST_F(PictureLoad, EmptyPathShowsNothingAndKeepsThePicture) {

@@ -116,6 +116,26 @@ TEST(ImageDecoder, OtherAndDamagedFilesAreUndecodableNotFatal) {
   EXPECT_EQ(platform::DecodePictureBytes(bmp, b, why), DecodeStatus::Undecodable);
 }
 
+TEST(ImageDecoder, APictureCutShortIsRefusedInEveryFormat) {
+  DecodedBitmap b;
+  std::string why;
+  for (const char* kind : {"png", "jpg", "bmp"}) {
+    const std::vector<std::uint8_t> whole = Encoded(64, 48, kind);
+    ASSERT_EQ(platform::DecodePictureBytes(whole, b, why), DecodeStatus::Decoded) << kind << ": " << why;
+    for (std::size_t keep : {whole.size() - 1, whole.size() * 3 / 4, whole.size() / 2}) {
+      std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(keep));
+      EXPECT_EQ(platform::DecodePictureBytes(cut, b, why), DecodeStatus::Undecodable) << kind << " cut to " << keep;
+    }
+  }
+  // A GIF ends with its trailer byte; without it the picture is cut short.
+  const std::vector<std::uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255,
+                                         255, 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
+  EXPECT_EQ(platform::DecodePictureBytes(gif, b, why), DecodeStatus::Decoded) << why;
+  const std::vector<std::uint8_t> cutGif(gif.begin(), gif.end() - 3);
+  EXPECT_EQ(platform::DecodePictureBytes(cutGif, b, why), DecodeStatus::Undecodable);
+  EXPECT_EQ(why, "the picture is cut short");
+}
+
 TEST(ImageDecoder, MissingFileIsNotFoundAndReadsReportProgress) {
   DecodedBitmap b;
   std::string why;

@@ -154,6 +154,46 @@ void Stage(cairo_t* cr, const FamilyLook& look, const CardLayout& l, int level) 
   cairo_restore(cr);
 }
 
+// Whole words of a card's name, so that a crowd or a crown in the name shows.
+bool NameHas(const std::string& name, std::initializer_list<const char*> words) {
+  for (const char* w : words) {
+    const std::string word(w);
+    for (std::size_t at = name.find(word); at != std::string::npos; at = name.find(word, at + 1)) {
+      const bool startOk = at == 0 || name[at - 1] == ' ';
+      const bool endOk = at + word.size() == name.size() || name[at + word.size()] == ' ';
+      if (startOk && endOk) return true;
+    }
+  }
+  return false;
+}
+
+// The motifs that draw their own crowds and crowns at the higher levels; the
+// older emblems get them from the card's name.
+bool DrawsItsOwnCourt(Motif m) { return static_cast<int>(m) >= static_cast<int>(Motif::Bouncer) || m == Motif::Crown || m == Motif::Bug; }
+
+void Regalia(cairo_t* cr, const MotifPaint& paint) {
+  // A small gold crown on the motif's brow, its jewels in the family's accent.
+  cairo_move_to(cr, -0.32, -0.62);
+  cairo_line_to(cr, -0.36, -0.92);
+  cairo_line_to(cr, -0.16, -0.76);
+  cairo_line_to(cr, 0, -1.0);
+  cairo_line_to(cr, 0.16, -0.76);
+  cairo_line_to(cr, 0.36, -0.92);
+  cairo_line_to(cr, 0.32, -0.62);
+  cairo_close_path(cr);
+  cairo_set_source_rgb(cr, 250 / 255.0, 208 / 255.0, 80 / 255.0);
+  cairo_fill_preserve(cr);
+  SetColour(cr, paint.ink);
+  cairo_set_line_width(cr, paint.px * 0.9);
+  cairo_stroke(cr);
+  for (int i = -1; i <= 1; ++i) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 0.18 * i, -0.69, 0.05, 0, 2 * Pi);
+  }
+  SetColour(cr, paint.accent);
+  cairo_fill(cr);
+}
+
 void Sparkle(cairo_t* cr, double x, double y, double r, Colour c) {
   cairo_move_to(cr, x, y - r);
   cairo_curve_to(cr, x, y, x, y, x + r, y);
@@ -367,7 +407,24 @@ RgbPicture DrawCardPicture(const CardArt& card, bool big) {
   cairo_clip(cr);
   cairo_translate(cr, l.artX, l.artY + (l.artRadius - radius) * 0.6);
   cairo_scale(cr, radius, radius);
+  const bool court = !DrawsItsOwnCourt(look.motif);
   DrawMotif(cr, look.motif, look.paint, level - 1);
+  if (court && NameHas(card.name, {"SWARM", "COLONY", "PACK", "TWIN", "THOUSAND", "AVENUE", "STORM"})) {
+    // Its kin at its feet, smaller, one to each side.
+    for (int side : {-1, 1}) {
+      cairo_save(cr);
+      cairo_translate(cr, 0.7 * side, 0.5);
+      cairo_scale(cr, 0.42, 0.42);
+      MotifPaint kin = look.paint;
+      kin.px /= 0.42;
+      kin.body = Scale(kin.body, 0.8);
+      DrawMotif(cr, look.motif, kin, level - 1);
+      cairo_restore(cr);
+    }
+  }
+  if (court && NameHas(card.name, {"EMPRESS", "SOVEREIGN", "MONARCH", "KING", "QUEEN", "EMPEROR", "LORD", "BARON",
+                                   "DUCHESS", "COUNTESS", "PATRIARCH"}))
+    Regalia(cr, look.paint);
   cairo_restore(cr);
   if (!big) LevelPips(cr, look, l, level);
   Plate(cr, card, l);

@@ -116,3 +116,6 @@ DUSKHAVEN_MOTIF(RollerSkate) DUSKHAVEN_MOTIF(Motorbike) DUSKHAVEN_MOTIF(Piano) D
 DUSKHAVEN_MOTIF(Poltergeist) DUSKHAVEN_MOTIF(Limousine) DUSKHAVEN_MOTIF(Hourglass) DUSKHAVEN_MOTIF(Eclipse)
 DUSKHAVEN_MOTIF(Shaker)
 #undef DUSKHAVEN_MOTIF
+
+// The props the older emblems gain with rank, drawn over the motif (art_motif_props.cpp).
+void DrawMotifProps(cairo_t* cr, Motif motif, const MotifPaint& p, int v);

@@ -433,7 +433,7 @@ void DrawBird(cairo_t* cr, const MotifPaint& p, int v) {
   cairo_curve_to(cr, -0.5, 0.5, -0.55, 0.0, -0.3, -0.2);
   cairo_curve_to(cr, -0.45, -0.35, -0.4, -0.5, -0.2, -0.55);
   cairo_close_path(cr);
-  Paint(cr, p, p.body);
+  Paint(cr, p, Mix(Rgb8(28, 24, 44), p.body, 0.3));  // a raven is black, with a sheen of its colour
   Poly(cr, {0.25, -0.45, 0.62, -0.35 + (tall ? 0.15 : 0), 0.22, -0.28});
   Paint(cr, p, p.accent);
   cairo_move_to(cr, -0.1, 0.0);
@@ -1268,6 +1268,7 @@ void DrawMotif(cairo_t* cr, Motif motif, const MotifPaint& p, int variant) {
     case Motif::Shaker: DrawShaker(cr, p, v); break;
     case Motif::Count: break;
   }
+  DrawMotifProps(cr, motif, p, v);
   cairo_restore(cr);
 }
 
