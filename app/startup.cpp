@@ -3,7 +3,7 @@
 #include "app/pending_parts.h"
 #include "app/shell.h"
 #include "core/image.h"
-#include "engine/random.h"
+#include "core/random.h"
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"
 #include "gfx/font.h"

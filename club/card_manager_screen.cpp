@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "club/room_boxes.h"
+#include "core/decimal_text.h"
 #include "core/image.h"
 #include "data/card_database.h"
-#include "data/decimal_text.h"
 #include "data/deck_building.h"
 #include "data/save_bytes.h"
 #include "data/save_file.h"

@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "club/club_screen.h"
+#include "core/card.h"
 #include "core/image.h"
-#include "data/card.h"
 #include "data/player_record.h"
 #include "gfx/screen_button.h"
 

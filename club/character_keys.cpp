@@ -1,7 +1,7 @@
 // character_keys.cpp -- hit tests of the character screen and the profile number's typing rules.
 #include "club/character_keys.h"
 
-#include "data/decimal_text.h"
+#include "core/decimal_text.h"
 
 int CharacterKeyAt(int x, int y) {
   if (x < KeyboardLeft || x >= KeyboardRight || y < KeyboardTop || y >= KeyboardBottom) return -1;

@@ -7,7 +7,7 @@
 #include "club/character_keys.h"
 #include "club/club.h"
 #include "club/room_boxes.h"
-#include "data/decimal_text.h"
+#include "core/decimal_text.h"
 #include "data/duel_stats.h"
 #include "data/save_file.h"
 #include "gfx/animations.h"

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "club/club_internal.h"
+#include "core/decimal_text.h"
 #include "core/image.h"
-#include "data/decimal_text.h"
 #include "data/player_record.h"
 #include "gfx/colour_rects.h"
 #include "gfx/draw_image.h"

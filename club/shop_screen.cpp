@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "club/room_boxes.h"
+#include "core/decimal_text.h"
 #include "core/image.h"
-#include "data/decimal_text.h"
 #include "data/deck_building.h"
 #include "data/player_record.h"
 #include "data/save_bytes.h"

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
-#include "data/decimal_text.h"
+#include "core/decimal_text.h"
+#include "core/random.h"
 #include "data/field_reader.h"
-#include "engine/random.h"
 #include "platform/file_system.h"
 
 const char* const CardIndexPath = "DATA\\CARDS\\SET 1\\CARDS.IND";

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "data/card.h"
+#include "core/card.h"
 
 // The one-byte mask that scrambles the card and roster data files.
 constexpr std::uint8_t DataFileMask = 0x5E;

@@ -1,8 +1,8 @@
 // deck_building.cpp -- the quick deck, the sale of duplicates and the tutorial's spread of cards.
 #include "data/deck_building.h"
 
+#include "core/random.h"
 #include "data/card_database.h"
-#include "engine/random.h"
 
 int QuickDeckIconScore(int strength) {
   static constexpr int Scores[6] = {0, -2, -1, 1, 3, 4};

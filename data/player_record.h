@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "data/deck.h"
+#include "core/deck.h"
 
 constexpr int CollectionSize = 344;
 constexpr int LastBoosterSize = 80;  // ten boosters of eight cards

@@ -3,9 +3,9 @@
 
 #include <vector>
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "data/field_reader.h"
-#include "engine/random.h"
 #include "platform/file_system.h"
 
 const char* const RosterPath = "DATA\\OPPONENTS.DAT";

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "data/deck.h"
+#include "core/deck.h"
 
 // Generates a 16-card deck for an opponent of that class (0 Guest, 1 Member,
 // 2 Elite) and tier (0..3), ordered by level, with no id twice. False (and

@@ -1,7 +1,7 @@
 // board.cpp -- resetting the board, placing cards and counting cells.
 #include "engine/board.h"
 
-#include "engine/random.h"
+#include "core/random.h"
 
 Board::Board() { ResetBoard(*this, 0); }
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "data/card.h"
+#include "core/card.h"
 
 // Side: 0 or 1 for the two duellists (0 red, 1 blue), 2 for nobody.
 using Side = std::uint8_t;

@@ -1,8 +1,8 @@
 // computer_opponent.cpp -- the one-move search of the computer opponent on compact boards.
 #include "engine/computer_opponent.h"
 
+#include "core/random.h"
 #include "engine/evaluation.h"
-#include "engine/random.h"
 #include "engine/search_board.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "engine/random.h"
+#include "core/random.h"
 
 void DealSide(const Deck& deck, Hand& hand, Pile& pile) {
   int order[DeckSize];

@@ -1,8 +1,8 @@
 // evaluation.cpp -- the static board score of the three computer levels, on full boards.
 #include "engine/evaluation.h"
 
+#include "core/random.h"
 #include "engine/fight.h"
-#include "engine/random.h"
 
 std::int8_t AiLevel = 0;
 std::uint8_t SettledMap[BoardCells];

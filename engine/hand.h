@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "data/card.h"
+#include "core/card.h"
 
 constexpr int HandSize = 5;
 constexpr int PileSize = 11;

@@ -1,8 +1,8 @@
 // search_board.cpp -- the static score on the compact search board.
 #include "engine/search_board.h"
 
+#include "core/random.h"
 #include "engine/evaluation.h"
-#include "engine/random.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // loading_screen.cpp -- OpenLoadingScreen, LoadingStep and the final pan of the loading picture.
 #include "gfx/loading_screen.h"
 
+#include "core/decimal_text.h"
 #include "core/image.h"
-#include "data/decimal_text.h"
-#include "engine/random.h"
+#include "core/random.h"
 #include "gfx/draw_image.h"
 #include "gfx/font.h"
 #include "gfx/picture_load.h"

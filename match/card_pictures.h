@@ -4,8 +4,8 @@
 #include <map>
 #include <string>
 
+#include "core/card.h"
 #include "core/image.h"
-#include "data/card.h"
 
 // Loads "GFX\CARDS\SET 1\CARDS SMALL\<name>.QXG" (big = false) or
 // "GFX\CARDS\SET 1\CARDS BIG\BIG_<name>.QXG" (big = true). A picture that

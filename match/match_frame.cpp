@@ -1,8 +1,8 @@
 // match_frame.cpp -- MatchFrame: one pass of the duel's state machine, and leaving the duel.
+#include "core/random.h"
 #include "gfx/draw_image.h"
 #include "gfx/screen_buffers.h"
 #include "gfx/text_banners.h"
-#include "engine/random.h"
 #include "match/match_internal.h"
 #include "match/match_link.h"
 #include "platform/clock.h"

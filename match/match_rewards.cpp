@@ -1,9 +1,9 @@
 // match_rewards.cpp -- the end of a duel: result, banners, the cards that change hands, the quick-game question.
 #include <string>
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "engine/duel_flow.h"
-#include "engine/random.h"
 #include "gfx/screen_buffers.h"
 #include "gfx/text_banners.h"
 #include "match/match_internal.h"

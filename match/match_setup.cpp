@@ -1,10 +1,10 @@
 // match_setup.cpp -- the duel set-ups: decks, dealing, blocked cells, the first side, and the match screen at start-up.
 #include <string>
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "data/roster.h"
 #include "engine/duel_flow.h"
-#include "engine/random.h"
 #include "gfx/draw_image.h"
 #include "gfx/picture_load.h"
 #include "match/card_pictures.h"

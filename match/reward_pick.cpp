@@ -1,7 +1,7 @@
 // reward_pick.cpp -- the one card of a perfect in the final challenge or a link duel.
 #include "match/reward_pick.h"
 
-#include "engine/random.h"
+#include "core/random.h"
 
 int PickPlacedRewardCard(const Board& board, Side loser, int cardCount, std::int16_t rewards[5]) {
   bool any = false;

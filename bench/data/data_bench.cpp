@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "data/roster.h"
 #include "data/save_file.h"
-#include "engine/random.h"
 #include "platform/file_system.h"
 #include "tools/forge/asset_tables.h"
 #include "tools/forge/card_data_files.h"

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "bench/engine/synthetic_cards.h"
+#include "core/random.h"
 #include "engine/computer_opponent.h"
 #include "engine/evaluation.h"
-#include "engine/random.h"
 #include "tests/engine/literal_search.h"
 #include "tools/tool/duel_play.h"
 

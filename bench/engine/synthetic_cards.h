@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "data/deck.h"
+#include "core/deck.h"
 #include "engine/board.h"
 #include "engine/hand.h"
 

@@ -3,18 +3,18 @@
 
 #include <cstdio>
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "data/roster.h"
-#include "engine/random.h"
 #include "gfx/font.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "match/card_pictures.h"
 #include "match/match.h"
 #include "platform/backend.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/game_state.h"
-#include "platform/clock.h"
 #include "platform/messages.h"
 
 namespace {

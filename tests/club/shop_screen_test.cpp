@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "club/shop_screen.h"
+#include "core/random.h"
 #include "data/card_database.h"
 #include "data/save_bytes.h"
-#include "engine/random.h"
 #include "gfx/screen_buffers.h"
 #include "tests/club/room_harness.h"
 

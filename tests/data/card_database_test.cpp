@@ -3,8 +3,8 @@
 
 #include <cmath>
 
+#include "core/random.h"
 #include "data/card_database.h"
-#include "engine/random.h"
 #include "tests/data/data_test_support.h"
 
 namespace {

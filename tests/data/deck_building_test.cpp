@@ -5,9 +5,9 @@
 #include <climits>
 #include <vector>
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "data/deck_building.h"
-#include "engine/random.h"
 #include "tests/data/data_test_support.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // player_record_test.cpp -- collection counts, boosters, deck slots and the trade box.
 #include <gtest/gtest.h>
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "data/player_record.h"
-#include "engine/random.h"
 #include "tests/data/data_test_support.h"
 
 namespace {

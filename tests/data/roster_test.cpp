@@ -3,10 +3,10 @@
 
 #include <set>
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "data/deck_table.h"
 #include "data/roster.h"
-#include "engine/random.h"
 #include "tests/data/data_test_support.h"
 
 namespace {

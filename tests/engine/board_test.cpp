@@ -1,10 +1,10 @@
 // board_test.cpp -- board reset, placing, directions, fights and counting.
 #include <gtest/gtest.h>
 
+#include "core/random.h"
 #include "engine/board.h"
 #include "engine/fight.h"
 #include "engine/hand.h"
-#include "engine/random.h"
 #include "tests/engine/test_cards.h"
 
 TEST(Board, ResetBlocksDistinctCellsAndClearsCards) {

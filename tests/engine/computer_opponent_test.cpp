@@ -1,10 +1,10 @@
 // computer_opponent_test.cpp -- the take-or-play rule, attack scoring and the fallback move.
 #include <gtest/gtest.h>
 
+#include "core/random.h"
 #include "engine/computer_opponent.h"
 #include "engine/evaluation.h"
 #include "engine/fight.h"
-#include "engine/random.h"
 #include "tests/engine/literal_search.h"
 #include "tests/engine/test_cards.h"
 

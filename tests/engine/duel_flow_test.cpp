@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "core/random.h"
 #include "engine/duel_flow.h"
-#include "engine/random.h"
 #include "engine/tutorial_boards.h"
 #include "tests/engine/test_cards.h"
 

@@ -1,8 +1,8 @@
 // evaluation_test.cpp -- hand-worked scores of the computer opponent's evaluation.
 #include <gtest/gtest.h>
 
+#include "core/random.h"
 #include "engine/evaluation.h"
-#include "engine/random.h"
 #include "tests/engine/test_cards.h"
 
 TEST(Score, SixteenBitWrap) {

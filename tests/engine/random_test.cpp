@@ -1,7 +1,7 @@
 // random_test.cpp -- the generator's sequence and scaling are pinned.
 #include <gtest/gtest.h>
 
-#include "engine/random.h"
+#include "core/random.h"
 
 TEST(Random, RawSequenceFollowsTheLinearCongruence) {
   SeedRandom(1);

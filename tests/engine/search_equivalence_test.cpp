@@ -6,10 +6,10 @@
 
 #include <random>
 
+#include "core/random.h"
 #include "engine/computer_opponent.h"
 #include "engine/evaluation.h"
 #include "engine/fight.h"
-#include "engine/random.h"
 #include "tests/engine/literal_search.h"
 #include "tests/engine/test_cards.h"
 

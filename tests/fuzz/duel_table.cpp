@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "data/roster.h"
 #include "data/save_file.h"
-#include "engine/random.h"
 #include "gfx/font.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"

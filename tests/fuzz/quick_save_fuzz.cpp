@@ -1,6 +1,9 @@
-// quick_save_fuzz.cpp -- fuzzes the quick-save reader with its match block: a damaged file never crashes, a
-// loaded duel refers only to cells, states and duellists that exist, and saving it again loads again.
+// quick_save_fuzz.cpp -- fuzzes the quick-save reader with the club's block and the match block, on the headless
+// duel table: a damaged file never crashes, a loaded duel refers only to cells, states and duellists that exist
+// (and is drawn), the club takes the record, and saving all that again loads again.
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "data/card_database.h"
@@ -13,6 +16,8 @@
 #include "match/match.h"
 #include "match/match_snapshot.h"
 #include "platform/file_system.h"
+#include "club/club.h"
+#include "tests/fuzz/duel_table.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
@@ -32,21 +37,12 @@ void CheckLoadedDuel() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  FuzzInstallDir("quicksave");
-  if (!InstallForgedCardData(true)) BrokenProperty("the forged card data cannot be installed");
-  // The character the quick saves name: slot 1, a deck of the first cards of each level.
-  ResetPlayer(CurrentPlayer);
-  CurrentPlayer.name = L"TESTER";
-  CurrentPlayer.kind = KindLocal;
-  CurrentPlayer.slot = 1;
-  const int q = CardCount() / 4;
-  for (int i = 0; i < DeckSize; ++i) {
-    const int id = (i % 4) * q + 1 + i / 4 * 3;
-    AddCopy(CurrentPlayer, id);
-    AddToDeck(CurrentPlayer, id, false);
-  }
-  if (!SaveCharacter()) BrokenProperty("the character cannot be saved");
-  RegisterMatchSnapshot();
+  // The forged data set (pictures included: a resumed duel is drawn) with a save folder of this process's own.
+  const std::string root = FuzzInstallDir("quicksave");
+  if (!SetUpDuelTable(DUSKHAVEN_FORGED_DATA, root)) BrokenProperty("no duel table");
+  // The character the quick saves name, in slot 1.
+  if (!MakeSavedCharacter(L"TESTER")) BrokenProperty("the character cannot be saved");
+  RegisterClubStateBlock();
   return 0;
 }
 
@@ -57,7 +53,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool loaded = QuickLoad();
   FUZZ_CHECK(!platform::FileExists(QuickSavePath));
   FUZZ_CHECK(InClub <= 1);
-  if (!loaded) return 0;
+  if (!loaded) {
+    DropClubState();
+    return 0;
+  }
+  CommitClubState();
+  if (std::getenv("DUSKHAVEN_FUZZ_VERBOSE")) std::printf("resumed %s\n", InClub ? "in the club" : "in a duel");
   FUZZ_CHECK(CurrentPlayer.slot == 1);
   if (InClub == 0) CheckLoadedDuel();
   // What was resumed is saved on the way out, and that file resumes again.
@@ -65,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(QuickSave());
   static_cast<MatchRecord&>(TheMatch) = freshMatch;
   FUZZ_CHECK(QuickLoad());
+  CommitClubState();
   FUZZ_CHECK(InClub == inClub);
   return 0;
 }

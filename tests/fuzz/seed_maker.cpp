@@ -3,15 +3,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <vector>
 #include <system_error>
+#include <vector>
 
+#include "club/club.h"
+#include "core/random.h"
 #include "data/duel_stats.h"
 #include "data/game_state.h"
 #include "data/quick_save.h"
 #include "data/roster.h"
 #include "data/save_file.h"
-#include "engine/random.h"
 #include "match/match.h"
 #include "platform/file_system.h"
 #include "platform/settings_store.h"
@@ -68,7 +69,7 @@ void KeepSettings(const std::string& work) {
   platform::SetConfigFolder(config);
   CreateSettingsKeys();
   Keep(config + "/settings.reg", "settings", "keys-only");
-  platform::WriteStoreString(GameSettingsKey, "Install_Dir", work + "/Duskhaven \"install\"");
+  platform::WriteStoreString(GameSettingsKey, "Install_Dir", "/opt/Duskhaven \"install\"");
   Keep(config + "/settings.reg", "settings", "installed");
   WriteGamma(40);
   SettingVolume = 0;
@@ -96,6 +97,7 @@ int main(int argc, char** argv) {
   }
   out = argv[3];
   if (!SetUpDuelTable(argv[1], argv[2])) return 1;
+  RegisterClubStateBlock();
   KeepDataFiles();
   SeedRandom(5);
   if (!MakeSavedCharacter(L"SEEDLING")) return 1;

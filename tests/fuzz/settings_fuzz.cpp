@@ -28,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string dir;
   const bool hasDir = platform::ReadStoreString(GameSettingsKey, "Install_Dir", dir);
   // Writing one value leaves the others as they were read.
-  // (a brightness the options can set: larger ones read back as the largest)
-  const auto gamma = static_cast<std::uint8_t>(size % 100);
+  FUZZ_CHECK(ReadGamma() <= SliderMaximum() && volume <= SliderMaximum() && character >= 1 && character <= 3);
+  const auto gamma = static_cast<std::uint8_t>(size % (SliderMaximum() + 1u));
   WriteGamma(gamma);
   if (platform::StoreKeyExists(GameSettingsKey)) {
     FUZZ_CHECK(ReadGamma() == gamma);

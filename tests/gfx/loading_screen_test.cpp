@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "engine/random.h"
+#include "core/random.h"
 #include "gfx/font.h"
 #include "gfx/loading_screen.h"
 #include "gfx/pixels.h"

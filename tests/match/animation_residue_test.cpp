@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/random.h"
 #include "engine/board.h"
-#include "engine/random.h"
 #include "gfx/screen_buffers.h"
 #include "match/match_internal.h"
 #include "platform/clock.h"

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "engine/duel_flow.h"
-#include "engine/random.h"
 #include "platform/game_state.h"
 #include "tests/match/match_harness.h"
 

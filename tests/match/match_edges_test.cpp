@@ -1,8 +1,8 @@
 // match_edges_test.cpp -- the duel state machine at its edges: drops, draws, the zoom button, targets, fights, passes.
 #include <gtest/gtest.h>
 
+#include "core/random.h"
 #include "data/card_database.h"
-#include "engine/random.h"
 #include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "match/card_pictures.h"

@@ -1,9 +1,9 @@
 // rewards_test.cpp -- the end of a duel: how many cards change hands, the boxes, perfects and the quick-game question.
 #include <gtest/gtest.h>
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "data/duel_stats.h"
-#include "engine/random.h"
 #include "match/match_internal.h"
 #include "tests/match/match_harness.h"
 

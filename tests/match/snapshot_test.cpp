@@ -1,7 +1,7 @@
 // snapshot_test.cpp -- the duel's block of the quick-save file: its exact bytes, a round trip, and damaged blocks.
 #include <gtest/gtest.h>
 
-#include "engine/random.h"
+#include "core/random.h"
 #include "match/match_snapshot.h"
 #include "tests/match/match_harness.h"
 

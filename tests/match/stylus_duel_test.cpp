@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <map>
 
+#include "core/random.h"
 #include "data/card_database.h"
-#include "engine/random.h"
-#include "match/match_internal.h"
 #include "data/quick_save.h"
 #include "data/save_file.h"
+#include "match/match_internal.h"
 #include "match/match_snapshot.h"
 #include "platform/file_system.h"
 #include "platform/game_state.h"

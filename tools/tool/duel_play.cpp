@@ -3,13 +3,13 @@
 
 #include <ctime>
 
+#include "core/random.h"
 #include "engine/attack_rules.h"
 #include "engine/board.h"
 #include "engine/computer_opponent.h"
 #include "engine/evaluation.h"
 #include "engine/fight.h"
 #include "engine/hand.h"
-#include "engine/random.h"
 
 namespace {
 

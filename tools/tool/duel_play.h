@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "data/deck.h"
+#include "core/deck.h"
 #include "engine/computer_opponent.h"
 #include "engine/duel_flow.h"
 

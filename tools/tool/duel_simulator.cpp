@@ -1,9 +1,9 @@
 // duel_simulator.cpp -- duels seeded one by one, with decks generated from the card database.
 #include "tools/tool/duel_simulator.h"
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "data/roster.h"
-#include "engine/random.h"
 
 namespace {
 

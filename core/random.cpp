@@ -1,5 +1,5 @@
 // random.cpp -- the game's pseudo-random generator, bit for bit as the handheld's runtime had it.
-#include "engine/random.h"
+#include "core/random.h"
 
 namespace {
 std::uint32_t holdrand = 1;

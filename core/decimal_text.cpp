@@ -1,5 +1,5 @@
 // decimal_text.cpp -- number-to-text conversion used by every screen.
-#include "data/decimal_text.h"
+#include "core/decimal_text.h"
 
 std::wstring DecimalTextPadded(long long value, int width) {
   unsigned long long magnitude = value < 0 ? 0ull - static_cast<unsigned long long>(value)

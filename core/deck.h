@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "data/card.h"
+#include "core/card.h"
 
 constexpr int DeckSize = 16;
 

@@ -1,0 +1,4 @@
+// rules.h -- rules that wrongly draw.
+#pragma once
+
+#include "gfx/draw.h"

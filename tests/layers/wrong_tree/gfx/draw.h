@@ -1,0 +1,2 @@
+// draw.h -- a drawing header.
+#pragma once
