@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "club/room_boxes.h"
+#include "club/room_report.h"
 #include "core/decimal_text.h"
 #include "core/image.h"
 #include "data/card_database.h"
@@ -508,4 +509,14 @@ bool CardManagerScreen::LoadState(ByteReader& in) {
   if (!in.Ok() || on > 1) return false;
   tutorial_ = on == 1;
   return true;
+}
+
+std::string CardManagerScreen::Report() const {
+  std::string out = "manager = page " + std::to_string(pageStart_) + ", zoom slot " + std::to_string(zoomSlot_) +
+                    ", strip slot " + std::to_string(stripSlot_) + ", scroll " + std::to_string(stripScroll_) +
+                    ", dragging " + std::to_string(dragging_ ? 1 : 0) + ", zoom shown " +
+                    std::to_string(zoomShown_ ? 1 : 0) + ", new cards " + std::to_string(highlightNew_ ? 1 : 0) +
+                    ", trade " + std::to_string(tradeMode_ ? 1 : 0) + ", tutorial " + std::to_string(tutorial_ ? 1 : 0) +
+                    "\n";
+  return out + CollectionReport();
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "club/club_screen.h"
 #include "core/card.h"
@@ -43,6 +44,7 @@ class CardManagerScreen : public ClubScreenBase {
   void Redraw(int buffer) override;
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
+  std::string Report() const override;
 
   // Set by the club's tutorial: selling and leaving are refused, and the
   // screen finishes at the first release of a grid card once the deck is full.

@@ -25,6 +25,7 @@ std::string ClubReport() {
   out << "character = " << platform::ToUtf8(CurrentPlayer.name) << ", slot " << static_cast<int>(CurrentPlayer.slot)
       << ", credits " << CurrentPlayer.credits << "\n";
   out << "clubScreensOpen = " << OpenClubScreens() << "\n";
+  if (const ClubScreenBase* screen = ScreenFor(c.currentScreen)) out << screen->Report();
   // The whole stored record, to compare a resumed run with an uninterrupted one.
   std::vector<std::uint8_t> bytes;
   ByteWriter writer(bytes);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class ByteReader;
 class ByteWriter;
@@ -48,4 +49,6 @@ class ClubScreenBase {
   virtual void Redraw(int buffer) = 0;
   virtual void SaveState(ByteWriter& out) const = 0;
   virtual bool LoadState(ByteReader& in) = 0;
+  // Lines of "name = value" for a scripted run's state dump; none by default.
+  virtual std::string Report() const { return {}; }
 };

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "club/room_boxes.h"
+#include "club/room_report.h"
 #include "core/decimal_text.h"
 #include "core/image.h"
 #include "data/deck_building.h"
@@ -277,4 +278,11 @@ bool ShopScreen::LoadState(ByteReader& in) {
   toManagerPending_ = false;
   FreeAnimationPictures();
   return true;
+}
+
+std::string ShopScreen::Report() const {
+  std::string out = "shop = animating " + std::to_string(animating_ ? 1 : 0) + ", frame " + std::to_string(animFrame_) +
+                    ", pending " + std::to_string(toManagerPending_ ? 1 : 0) + ", tutorial " +
+                    std::to_string(tutorial_ ? 1 : 0) + " stage " + std::to_string(tutorialStage_) + "\n";
+  return out + CollectionReport();
 }

@@ -39,6 +39,7 @@ class ShopScreen : public ClubScreenBase {
   void Redraw(int buffer) override;
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
+  std::string Report() const override;
 
   // The club's tutorial drives these: stage 4 must buy a booster, stage 5
   // must open the card manager.

@@ -4,7 +4,10 @@
 #include <string_view>
 
 namespace {
-void Tag(std::vector<std::uint8_t>& out, std::string_view tag) { out.insert(out.end(), tag.begin(), tag.end()); }
+// Byte by byte: a range insert here trips GCC 12's -Wstringop-overflow at -O3.
+void Tag(std::vector<std::uint8_t>& out, std::string_view tag) {
+  for (char c : tag) out.push_back(static_cast<std::uint8_t>(c));
+}
 void U16(std::vector<std::uint8_t>& out, std::uint32_t v) {
   out.push_back(static_cast<std::uint8_t>(v & 0xFF));
   out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
