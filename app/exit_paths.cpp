@@ -38,12 +38,13 @@ void LaunchAndExit(int kind) {
   EndProcess(0);
 }
 
-void CloseAgain() {
-  // As the destroy message would have ended it: the character is saved, no quick save.
-  SaveCurrentCharacter();
-  CloseKeysAndDisplay();
-  CloseCardData();
-  EndProcess(0);
+void CloseGame() {
+  // The window's close button, SIGTERM or SIGINT, in any screen, wait or box:
+  // the game ends as after the quit question's "Ok". Before a character is
+  // current (start-up, the character screen, a quick duel) neither save
+  // writes anything, so the last session's saves stay as they were.
+  QuickSaveGame();
+  LaunchAndExit(2);
 }
 
 void FatalExit(const wchar_t* text, bool closeCardData, const char* note) {

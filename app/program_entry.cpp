@@ -11,6 +11,7 @@
 #include "match/match.h"
 #include "platform/backend.h"
 #include "platform/clock.h"
+#include "platform/close_request.h"
 #include "platform/file_system.h"
 #include "platform/game_state.h"
 #include "platform/image_decoder.h"
@@ -64,7 +65,7 @@ int ProgramEntry(const CommandLine& line) {
     return 1;
   }
   platform::SetStateReporter(ReportThunk);
-  platform::SetCloseAgainHook([] { CloseAgain(); });
+  platform::SetCloseHook([] { CloseGame(); });
   RememberLastCharacter = WriteCharacter;
   SetSoundTickHook(GameSoundTick);
   platform::SetDecodeProgressHook(SoundTickIfOn);

@@ -27,8 +27,8 @@ void RunCheat(int index);
 
 // kind 3 contacts, 4 calendar, 2 plain quit: saves, closes and ends with 0.
 [[noreturn]] void LaunchAndExit(int kind);
-// The window was asked to close twice while a modal wait kept the first request queued.
-[[noreturn]] void CloseAgain();
+// A close request (window, SIGTERM, SIGINT): quick save, character saved, code 0.
+[[noreturn]] void CloseGame();
 // The allocation-failure handler.
 void OnOutOfMemory();
 // A fatal start-up problem: box, keys and display closed (and the card data

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/backend_interface.h"
+#include "platform/close_request.h"
 #include "platform/messages.h"
 #include "platform/panel.h"
 #include "platform/script.h"
@@ -19,7 +20,6 @@ namespace {
 std::unique_ptr<Backend> current;
 bool headless = false;
 std::string (*stateReporter)() = nullptr;
-void (*closeAgainHook)() = nullptr;
 
 DeviceProfile Portrait(const char* name, std::uint32_t flags) {
   DeviceProfile p;
@@ -86,6 +86,8 @@ bool StartBackend(const BackendOptions& options, std::string& error) {
   }
   ThePanel().Configure(*profile);
   ResetMessageQueue();
+  ResetCloseRequest();
+  CatchEndSignals();
   Backend* made = options.headless ? MakeHeadlessBackend(options, error) : MakeSdlBackend(options, error);
   if (!made) return false;
   current.reset(made);
@@ -113,12 +115,6 @@ std::uint32_t StartSeed() {
   std::uint32_t seed = 0;
   if (current && current->ScriptSeed(seed)) return seed;
   return static_cast<std::uint32_t>(std::time(nullptr));
-}
-
-void SetCloseAgainHook(void (*hook)()) { closeAgainHook = hook; }
-
-void RunCloseAgainHook() {
-  if (closeAgainHook) closeAgainHook();
 }
 
 void SetStateReporter(std::string (*reporter)()) { stateReporter = reporter; }

@@ -37,7 +37,7 @@ struct BackendOptions {
 //   at T tap X Y          stylus down at T, up 30 ms later
 //   at T down X Y | at T move X Y | at T up X Y
 //   at T key down NAME | at T key up NAME | at T press NAME   (Up Down Left Right A B C Start)
-//   at T close            the window is closed (the destroy message)
+//   at T close            the window is closed (the game ends at once, as on SIGTERM)
 //   capture T FILE.png    the frame on screen at T (T may be "end": when the run stops)
 //   dump T FILE           the game's state report at T
 //   hold MS               on screen: keep the window MS ms after the script ran out
@@ -57,12 +57,6 @@ bool BackendIsHeadless();
 // The seed the game takes "from the clock": the wall clock, except in a
 // scripted run (either backend), which takes its script's seed so it replays.
 std::uint32_t StartSeed();
-
-// On screen, the window's close request becomes the destroy message. Modal
-// waits leave that message queued; a second request while the first is
-// still waiting runs this hook, which must end the game as a destroy would.
-void SetCloseAgainHook(void (*hook)());
-void RunCloseAgainHook();
 
 // Headless: what the game reports of its state for "dump" script lines.
 void SetStateReporter(std::string (*reporter)());

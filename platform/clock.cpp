@@ -2,6 +2,7 @@
 #include "platform/clock.h"
 
 #include "platform/backend_interface.h"
+#include "platform/close_request.h"
 
 namespace platform {
 
@@ -10,12 +11,17 @@ std::uint32_t TickCount() {
   return backend ? backend->TickCount() : 0;
 }
 
+// Waits that only watch the clock (animations, pauses) end the game on a close request too.
 void SleepMs(std::uint32_t ms) {
+  HonourCloseRequest();
   if (Backend* backend = CurrentBackend()) backend->Sleep(ms);
+  HonourCloseRequest();
 }
 
 void IdleUntilInput(std::uint32_t maxMs, const char* waitName, bool endless) {
+  HonourCloseRequest();
   if (Backend* backend = CurrentBackend()) backend->IdleUntilInput(maxMs, waitName, endless);
+  HonourCloseRequest();
 }
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/backend_interface.h"
+#include "platform/close_request.h"
 #include "platform/panel.h"
 
 namespace platform {
@@ -52,6 +53,8 @@ void Present(int x, int y, int w, int h, const std::uint16_t* buffer) {
   CopyRows(base + x * sx + y * sy, buffer + y * frameCopy.width + x, w, h);
   if (!frameCopy.fixedFrameBuffer) EndDraw();
   backend->ShowPanel();
+  // Animations that only present frames end the game on a close request too.
+  HonourCloseRequest();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "platform/backend_interface.h"
 #include "platform/clock.h"
+#include "platform/close_request.h"
 #include "platform/messages.h"
 
 namespace platform {
@@ -25,6 +26,8 @@ int nextTimerId = 1;
 // time per timer, as a system timer does).
 void Pump() {
   if (Backend* backend = CurrentBackend()) backend->PumpInput();
+  // A close request ends the game here, in whichever screen, wait or box is looking at the queue.
+  HonourCloseRequest();
   if (timers.empty()) return;
   const std::uint32_t now = TickCount();
   for (Timer& t : timers) {
@@ -68,7 +71,10 @@ bool RemoveNextKeyMessage(Message& message) {
   return RemoveFirst(message, [](const Message& m) { return IsKey(m); });
 }
 
-void PostMessage(const Message& message) { queue.push_back(message); }
+void PostMessage(const Message& message) {
+  if (message.kind == MessageKind::Destroy) RequestClose();
+  queue.push_back(message);
+}
 
 void PostQuitMessage(std::uint32_t exitCode) {
   Message m;

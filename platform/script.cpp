@@ -190,6 +190,12 @@ bool Script::NextTime(std::uint32_t& time) const {
   return any;
 }
 
+bool Script::CloseDue(std::uint32_t now) const {
+  for (std::size_t i = nextInput_; i < inputs_.size() && inputs_[i].time <= now; ++i)
+    if (inputs_[i].message.kind == MessageKind::Destroy) return true;
+  return false;
+}
+
 bool Script::Finished() const {
   std::uint32_t t = 0;
   return !NextTime(t);

@@ -24,6 +24,8 @@ class Script {
   bool NextTime(std::uint32_t& time) const;
   bool NextInputTime(std::uint32_t& time) const;
   bool Finished() const;
+  // True when a scripted close is due by `now` (waits that read no input still end on it).
+  bool CloseDue(std::uint32_t now) const;
   // The run stops: takes the "end" captures and those due by `now`; warns about later ones.
   void TakeFinal(std::uint32_t now);
   std::uint32_t HoldMs() const { return holdMs_; }

@@ -4,6 +4,7 @@
 
 #include "platform/backend.h"
 #include "platform/backend_interface.h"
+#include "platform/close_request.h"
 #include "platform/panel.h"
 #include "platform/script.h"
 
@@ -28,6 +29,7 @@ class HeadlessBackend : public Backend {
     // The next 1/60 s slot.
     const std::uint64_t slot = (static_cast<std::uint64_t>(now_) * 60) / 1000 + 1;
     AdvanceTo(static_cast<std::uint32_t>((slot * 1000 + 59) / 60));
+    if (script_.CloseDue(now_)) RequestClose();
   }
 
   std::uint32_t TickCount() override {
@@ -35,7 +37,10 @@ class HeadlessBackend : public Backend {
     return now_;
   }
 
-  void Sleep(std::uint32_t ms) override { AdvanceTo(now_ + ms); }
+  void Sleep(std::uint32_t ms) override {
+    AdvanceTo(now_ + ms);
+    if (script_.CloseDue(now_)) RequestClose();
+  }
 
   void IdleUntilInput(std::uint32_t maxMs, const char* waitName, bool endless) override {
     std::uint32_t next = 0;
@@ -43,6 +48,7 @@ class HeadlessBackend : public Backend {
     std::uint32_t target = now_ + maxMs;
     if (script_.NextTime(next) && next > now_ && next < target) target = next;
     AdvanceTo(target);
+    if (script_.CloseDue(now_)) RequestClose();
   }
 
   void PumpInput() override { script_.PostDue(now_); }

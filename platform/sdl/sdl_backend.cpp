@@ -7,6 +7,7 @@
 
 #include "platform/backend.h"
 #include "platform/backend_interface.h"
+#include "platform/close_request.h"
 #include "platform/instance_lock.h"
 #include "platform/messages.h"
 #include "platform/panel.h"
@@ -38,6 +39,8 @@ class SdlBackend : public Backend {
   bool Start(std::string& error) {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // SIGTERM and SIGINT are the game's own close requests (platform/close_request).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
       error = std::string("cannot open a window: ") + SDL_GetError() + " (--headless runs without one)";
       return false;
@@ -96,6 +99,7 @@ class SdlBackend : public Backend {
       Render();
     }
     if (window_) Pace();
+    NoticeCloseButton();
   }
 
   std::uint32_t TickCount() override { return SDL_GetTicks() - start_; }
@@ -103,6 +107,14 @@ class SdlBackend : public Backend {
   void Sleep(std::uint32_t ms) override {
     if (scripted_) script_.TakeDue(TickCount() + ms);
     SDL_Delay(ms);
+    NoticeCloseButton();
+  }
+
+  // Pauses and animations that read no input still see the close button (the
+  // event stays queued for the input pump).
+  static void NoticeCloseButton() {
+    SDL_PumpEvents();
+    if (SDL_HasEvent(SDL_QUIT)) RequestClose();
   }
 
   void IdleUntilInput(std::uint32_t maxMs, const char* waitName, bool endless) override {
@@ -230,12 +242,10 @@ class SdlBackend : public Backend {
     Render();
   }
 
-  // The first request is the destroy message; a second one while the first
-  // still waits in the queue (a modal wait keeps it there) ends the game at once.
+  // One request is enough: it stays set, and the next look at the queue or
+  // the clock, in any wait or box, ends the game.
   void CloseRequested() {
-    if (closeAt_ != 0 && TickCount() - closeAt_ > 300) RunCloseAgainHook();
-    if (closeAt_ != 0) return;
-    closeAt_ = std::max<std::uint32_t>(TickCount(), 1);
+    RequestClose();
     Message m;
     m.kind = MessageKind::Destroy;
     PostMessage(m);
@@ -317,7 +327,6 @@ class SdlBackend : public Backend {
   Uint32 start_ = 0;
   Uint64 nextSlot_ = 0;
   bool stylusDown_ = false;
-  std::uint32_t closeAt_ = 0;  // tick of the first close request, 0 = none
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

@@ -203,13 +203,48 @@ TEST_F(ScriptedStartup, CancelKeepsPlayingAndActionKeyAsksNothing) {
   EXPECT_NE(r.output.find("while the game waits for input in the main loop"), std::string::npos) << r.output;
 }
 
-TEST_F(ScriptedStartup, ClosingTheWindowEndsWithZero) {
+// The game's clock when the run ended, from a "dump end" report.
+std::uint32_t EndTick(const std::string& folder) {
+  std::ifstream in(folder + "/end.txt");
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::smatch m;
+  return std::regex_search(text, m, std::regex("tick = ([0-9]+)")) ? static_cast<std::uint32_t>(std::stoul(m[1]))
+                                                                    : 0;
+}
+
+TEST_F(ScriptedStartup, OneCloseEndsTheGameAtOnceInEveryWait) {
   auto probe = Play("close-probe", "");
   const std::uint32_t wait = StoppedAt(probe.output);
-  // Closed once the character screen has come in.
-  auto r = Play("close", "at " + std::to_string(wait + 100) + " tap 120 160\nat " + std::to_string(wait + 2500) +
-                             " close\n");
-  EXPECT_EQ(r.exitCode, 0) << r.output;
+  ASSERT_GT(wait, 3000u) << probe.output;
+  const auto at = [](std::uint32_t t) { return "at " + std::to_string(t) + " "; };
+  const std::string past = at(wait + 100) + "tap 120 160\n";
+  struct Case {
+    const char* name;
+    std::string input;
+    std::uint32_t closeAt;
+    const char* options;
+  } cases[] = {
+      {"logo", "", 500, ""},
+      {"loading", "", 3000, ""},
+      {"loading-tap", "", wait - 50, ""},
+      {"box", past + at(wait + 1000) + "press Start\n", wait + 1500, ""},
+      {"coin-toss", past, wait + 800, "--quick-game "},
+      {"club", past, wait + 1000, ""},
+      {"character-screen", past, wait + 2500, ""},
+  };
+  for (const Case& c : cases) {
+    folder_ = testing_app::Scratch(std::string("close-") + c.name);
+    std::ofstream(folder_ + "/s.txt") << c.input << at(c.closeAt) << "close\ndump end end.txt\n";
+    const std::string config = testing_app::ConfigWithInstall(std::string("close-") + c.name + "-config",
+                                                              testing_app::ForgedInstall());
+    auto r = RunGame(std::string("--headless ") + c.options + "--script s.txt --config '" + config + "'", folder_);
+    EXPECT_EQ(r.exitCode, 0) << c.name << ": " << r.output;
+    EXPECT_EQ(r.output.find("duskhaven:"), std::string::npos) << c.name << ": " << r.output;
+    // Within two frames of the request, not at the end of the wait it came in.
+    const std::uint32_t end = EndTick(folder_);
+    EXPECT_GE(end, c.closeAt) << c.name;
+    EXPECT_LE(end, c.closeAt + 34) << c.name;
+  }
 }
 
 }  // namespace
