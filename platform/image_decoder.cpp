@@ -121,6 +121,54 @@ bool HeaderSize(Kind kind, const Source& s, long& w, long& h) {
   return false;
 }
 
+// Walks a GIF's blocks and gives the largest frame it places on its screen,
+// right and bottom edges included: a header of a few pixels can hide a frame
+// that would make the decoder reserve gigabytes. False when the blocks do not
+// read as a GIF: such a file is refused as damaged rather than handed to a
+// decoder that would have to guess what it means.
+bool GifFrameExtent(const Source& s, long& w, long& h) {
+  std::uint8_t b[10] = {};
+  if (s.ReadAt(0, b, 10) != 10) return false;
+  w = b[6] | (b[7] << 8);
+  h = b[8] | (b[9] << 8);
+  std::uint8_t packed = 0;
+  if (s.ReadAt(10, &packed, 1) != 1) return false;
+  std::uint64_t at = 13;
+  if (packed & 0x80) at += 3u << ((packed & 7) + 1);
+  auto skipSubBlocks = [&]() {
+    for (int guard = 0; guard < 1 << 20; ++guard) {
+      std::uint8_t size = 0;
+      if (s.ReadAt(at, &size, 1) != 1) return false;
+      at += 1u + size;
+      if (size == 0) return true;
+    }
+    return false;
+  };
+  for (int guard = 0; guard < 4096; ++guard) {
+    std::uint8_t kind = 0;
+    if (s.ReadAt(at, &kind, 1) != 1) return false;
+    if (kind == 0x3B) return true;
+    if (kind == 0x21) {
+      at += 2;
+      if (!skipSubBlocks()) return false;
+    } else if (kind == 0x2C) {
+      std::uint8_t d[9] = {};
+      if (s.ReadAt(at + 1, d, 9) != 9) return false;
+      w = std::max<long>(w, (d[0] | (d[1] << 8)) + (d[4] | (d[5] << 8)));
+      h = std::max<long>(h, (d[2] | (d[3] << 8)) + (d[6] | (d[7] << 8)));
+      at += 10;
+      if (d[8] & 0x80) at += 3u << ((d[8] & 7) + 1);
+      std::uint8_t codeSize = 0;
+      if (s.ReadAt(at, &codeSize, 1) != 1 || codeSize < 2 || codeSize > 8) return false;
+      at += 1;
+      if (!skipSubBlocks()) return false;
+    } else {
+      return false;
+    }
+  }
+  return false;
+}
+
 // Whether the file holds the whole picture: the decoders turn a cut-off JPEG
 // or GIF into a picture with grey or missing rows, without an error.
 bool Complete(Kind kind, const Source& s) {
@@ -169,6 +217,16 @@ DecodeStatus Decode(Source& source, DecodedBitmap& bitmap, std::string& why) {
   if (!Complete(kind, source)) {
     why = "the picture is cut short";
     return DecodeStatus::Undecodable;
+  }
+  if (kind == Kind::Gif) {
+    if (!GifFrameExtent(source, w, h)) {
+      why = "damaged picture: its GIF blocks do not read";
+      return DecodeStatus::Undecodable;
+    }
+    if (w > MaxPictureWidth || h > MaxPictureHeight) {
+      why = "the picture has a frame of " + std::to_string(w) + " x " + std::to_string(h) + ", over 800 x 600";
+      return DecodeStatus::Undecodable;
+    }
   }
   SDL_RWops* rw = SDL_AllocRW();
   if (!rw) {

@@ -90,6 +90,12 @@ TEST(ImageDecoder, GifDecodes) {
 TEST(ImageDecoder, PicturesOver800x600AreRefusedBeforeDecoding) {
   DecodedBitmap b;
   std::string why;
+  // A GIF whose screen is 1 x 1 but whose frame is 60000 x 2: refused before the decoder reserves its rows.
+  const std::vector<std::uint8_t> wideFrame = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 255, 255, 255,
+                                               0, 0, 0, 0x2C, 0, 0, 0, 0, 0x60, 0xEA, 2, 0, 0, 2, 2, 0x44, 0x01, 0,
+                                               0x3B};
+  EXPECT_EQ(platform::DecodePictureBytes(wideFrame, b, why), DecodeStatus::Undecodable);
+  EXPECT_EQ(why, "the picture has a frame of 60000 x 2, over 800 x 600");
   EXPECT_EQ(platform::DecodePictureBytes(Encoded(801, 2, "png"), b, why), DecodeStatus::Undecodable);
   EXPECT_EQ(why, "the picture is 801 x 2, over 800 x 600");
   EXPECT_EQ(platform::DecodePictureBytes(Encoded(2, 601, "jpg"), b, why), DecodeStatus::Undecodable);
