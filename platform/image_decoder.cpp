@@ -296,6 +296,18 @@ DecodeStatus DecodePicture(std::string_view path, DecodedBitmap& bitmap, std::st
   return Decode(source, bitmap, why);
 }
 
+bool GifReachesDecoder(const std::vector<std::uint8_t>& bytes) {
+  Source source;
+  source.bytes = &bytes;
+  source.size = bytes.size();
+  std::uint8_t head[8] = {};
+  if (Sniff(head, source.ReadAt(0, head, sizeof head)) != Kind::Gif) return false;
+  long w = 0, h = 0;
+  if (HeaderSize(Kind::Gif, source, w, h) && (w > MaxPictureWidth || h > MaxPictureHeight)) return false;
+  if (!Complete(Kind::Gif, source)) return false;
+  return GifFrameExtent(source, w, h) && w <= MaxPictureWidth && h <= MaxPictureHeight;
+}
+
 DecodeStatus DecodePictureBytes(const std::vector<std::uint8_t>& bytes, DecodedBitmap& bitmap, std::string& why) {
   Source source;
   source.bytes = &bytes;
