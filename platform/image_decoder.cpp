@@ -107,6 +107,10 @@ bool HeaderSize(Kind kind, const Source& s, long& w, long& h) {
         ++at;
         continue;
       }
+      if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {  // markers without a length
+        at += 2;
+        continue;
+      }
       const std::uint32_t length = (std::uint32_t{m[2]} << 8) | m[3];
       if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
         if (s.ReadAt(at + 4, m, 5) != 5) return false;
@@ -210,8 +214,15 @@ DecodeStatus Decode(Source& source, DecodedBitmap& bitmap, std::string& why) {
     return DecodeStatus::Undecodable;
   }
   long w = 0, h = 0;
-  if (HeaderSize(kind, source, w, h) && (w > MaxPictureWidth || h > MaxPictureHeight)) {
+  const bool sized = HeaderSize(kind, source, w, h);
+  if (sized && (w > MaxPictureWidth || h > MaxPictureHeight)) {
     why = "the picture is " + std::to_string(w) + " x " + std::to_string(h) + ", over 800 x 600";
+    return DecodeStatus::Undecodable;
+  }
+  // The JPEG decoder reserves its rows from the frame header: without one
+  // that can be read here, the size limit could not hold.
+  if (kind == Kind::Jpeg && !sized) {
+    why = "damaged picture: no readable JPEG frame header";
     return DecodeStatus::Undecodable;
   }
   if (!Complete(kind, source)) {
