@@ -186,7 +186,21 @@ bool Complete(Kind kind, const Source& s) {
     return false;
   };
   switch (kind) {
-    case Kind::Png: return endsWith({'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82}, 0);
+    case Kind::Png: {
+      if (!endsWith({'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82}, 0)) return false;
+      // Every chunk must lie inside the file: the decoder would otherwise read
+      // on past its end for as long as a damaged length says.
+      std::uint64_t at = 8;
+      while (at + 12 <= s.size) {
+        std::uint8_t c[8];
+        if (s.ReadAt(at, c, 8) != 8) return false;
+        const std::uint64_t length = Be32(c);
+        if (length > s.size - at - 12) return false;
+        at += 12 + length;
+        if (std::memcmp(c + 4, "IEND", 4) == 0) return at == s.size;
+      }
+      return false;
+    }
     case Kind::Jpeg: return endsWith({0xFF, 0xD9}, 16);
     case Kind::Gif: return endsWith({0x3B}, 16);
     case Kind::Bmp: {
