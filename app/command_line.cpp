@@ -18,6 +18,10 @@ const char* const UsageText =
     "  --config DIR      keep the settings and the lock in DIR instead of\n"
     "                    $XDG_CONFIG_HOME/duskhaven\n"
     "  --quick-game      start a quick duel right after start-up\n"
+    "  --autoplay CLASS:TIER\n"
+    "                    the computer opponent of that class (guest, member, elite)\n"
+    "                    and tier (0..3) plays your side of every duel; the club\n"
+    "                    and the boxes stay yours\n"
     "script lines (T in ms of the game's clock; KEY: Up Down Left Right A B C Start):\n"
     "  at T tap X Y | at T down|move|up X Y | at T press KEY | at T key down|up KEY\n"
     "  at T close | capture T|end FILE.png | dump T|end FILE | hold MS | seed N\n"
@@ -76,6 +80,14 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
       line.backend.device = text;
     } else if (arg == "--quick-game") {
       line.quickGame = true;
+    } else if (arg == "--autoplay") {
+      if (!value(text)) return false;
+      std::string why;
+      if (!ParseAutoplayPlayer(text, line.autoplayPlayer, why)) {
+        error = "duskhaven: " + why + " (see --help)";
+        return false;
+      }
+      line.autoplay = true;
     } else if (arg == "--config") {
       if (!value(line.configFolder)) return false;
     } else {

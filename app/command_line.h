@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "match/match_autoplay.h"
 #include "platform/backend.h"
 
 struct CommandLine {
@@ -11,6 +12,8 @@ struct CommandLine {
   bool showHelp = false;
   bool showVersion = false;
   bool quickGame = false;  // --quick-game: a quick duel right after start-up
+  bool autoplay = false;   // --autoplay CLASS:TIER: the computer plays the local side of every duel
+  AutoplayPlayer autoplayPlayer;
 };
 
 // False with one line in `error` for a bad argument.

@@ -9,6 +9,7 @@
 #include "app/shell.h"
 #include "data/player_record.h"
 #include "match/match.h"
+#include "match/match_autoplay.h"
 #include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/close_request.h"
@@ -33,6 +34,12 @@ std::string ReportGameState() {
   out << "music = " << (CurrentMusicPath().empty() ? std::string("none") : platform::ToUtf8(CurrentMusicPath()))
       << (MusicLoaded() ? ", loaded" : ", not loaded") << "\n";
   out << ClubReport();
+  if (AutoplayOn()) {
+    // Only autoplay runs report the duel, so the dumps of other runs stay as they were.
+    out << "autoplay = " << AutoplayPlayerText(AutoplaySetting()) << "\n";
+    out << "matchState = " << static_cast<int>(TheMatch.state) << "\n";
+    out << "matchResult = " << static_cast<int>(MatchResult) << "\n";
+  }
   out << "sequences =";
   for (const KeySequence& s : KeySequences) out << ' ' << static_cast<int>(s.position);
   out << "\n";
@@ -77,6 +84,7 @@ int ProgramEntry(const CommandLine& line) {
   platform::OpenInput();
   GameKeys = platform::GetDefaultKeys();
 
+  if (line.autoplay) SetAutoplay(line.autoplayPlayer);
   RunStartup();
 
   SetUpClubQuickMenu();
