@@ -1,6 +1,7 @@
 // command_line.h -- the program's command line: backend, script, scale, device and configuration folder.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "match/match_autoplay.h"
@@ -14,6 +15,8 @@ struct CommandLine {
   bool quickGame = false;  // --quick-game: a quick duel right after start-up
   bool autoplay = false;   // --autoplay CLASS:TIER: the computer plays the local side of every duel
   AutoplayPlayer autoplayPlayer;
+  std::string linkPeer;        // --link-peer HOST: the link's partner for this run
+  std::uint16_t linkPort = 0;  // --link-port N: the link's port for this run (0 = the setting)
 };
 
 // False with one line in `error` for a bad argument.

@@ -8,6 +8,8 @@
 #include "app/pending_parts.h"
 #include "app/shell.h"
 #include "data/player_record.h"
+#include "link/link.h"
+#include "link/link_duel.h"
 #include "match/match.h"
 #include "match/match_autoplay.h"
 #include "platform/backend.h"
@@ -86,6 +88,9 @@ int ProgramEntry(const CommandLine& line) {
 
   if (line.autoplay) SetAutoplay(line.autoplayPlayer);
   RunStartup();
+  if (line.linkPort) OverrideLinkPort(line.linkPort);
+  if (!line.linkPeer.empty()) OverrideLinkPeer(line.linkPeer);
+  InstallLinkDuel();
 
   SetUpClubQuickMenu();
   if (line.quickGame) {
