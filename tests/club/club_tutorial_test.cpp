@@ -10,6 +10,7 @@
 #include "club/room_boxes.h"
 #include "club/shop_screen.h"
 #include "data/game_state.h"
+#include "data/save_bytes.h"
 #include "data/player_record.h"
 #include "match/match.h"
 #include "match/match_tutorial.h"
@@ -215,6 +216,22 @@ TEST_F(ClubTutorial, EndingKeepsTheSlotSavesTheFreshCharacterAndRestoresTheSound
     EXPECT_EQ(saved.record.cardTotal, 0);
     SoundOff = true;
   }
+}
+
+TEST_F(ClubTutorial, AQuickSaveResumedInsideTheTutorialRunsItSilentAgain) {
+  Start();
+  ASSERT_TRUE(RunClubUntil([] { return Step(1); }));
+  const std::vector<std::uint8_t> bytes = ClubStateBytes();
+  ResetClubState();
+  SoundOff = false;  // the sound setting of the new start
+  ByteReader in(bytes);
+  ASSERT_TRUE(ReadClubState(in));
+  CommitClubState();
+  EXPECT_TRUE(GameClub.tutorialActive);
+  EXPECT_TRUE(Step(1));
+  EXPECT_TRUE(SoundOff);
+  EndTutorial();
+  EXPECT_FALSE(SoundOff) << "the setting of the new start comes back";
 }
 
 }  // namespace
