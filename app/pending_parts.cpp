@@ -21,7 +21,8 @@
 #include "platform/system_box.h"
 #include "sound/sound.h"
 
-bool OpenCardData() { return OpenCardDatabase(); }
+bool OpenCardData() { return OpenCardDatabase() && CheckCardDatabase(); }
+std::string CardDataProblem() { return CardDatabaseProblem(); }
 void CloseCardData() { CloseCardDatabase(); }
 void LoadOpponentRoster() { LoadRoster(); }
 void SetCurrentPlayerLocal() { CurrentPlayer.kind = KindLocal; }

@@ -6,12 +6,15 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "club/club.h"    // ClubFrame, OpenCharacterSelection, RedrawCurrentScreen
 #include "match/match.h"  // SetUpMatchScreen, MatchFrame
 
 // The data files.
 bool OpenCardData();
+// Why the card data could not be used, as one line.
+std::string CardDataProblem();
 void CloseCardData();
 void LoadOpponentRoster();
 void SetCurrentPlayerLocal();  // CurrentPlayer kind 2

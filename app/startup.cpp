@@ -62,7 +62,12 @@ void RunStartup() {
   // 5.
   SoundOff = SettingVolume == 0;
   // 6. The card data.
-  if (!OpenCardData()) FatalExit(L" Error :\n Data files are missing !", false);
+  // Mended: a damaged card file is refused here too (it used to start duels with empty hands); the
+  // terminal also gets which file and why.
+  if (!OpenCardData()) {
+    const std::string why = "duskhaven: " + CardDataProblem();
+    FatalExit(L" Error :\n Data files are missing !", false, why.c_str());
+  }
   // 7.
   BuildKeySequences();
   // 8. The device and its pixel format.

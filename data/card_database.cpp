@@ -70,6 +70,51 @@ bool OpenCardDatabase() {
   return true;
 }
 
+bool CheckCardDatabase() {
+  problem.clear();
+  const int count = cardCount;
+  if (count < 4) {
+    problem = std::string(CardIndexPath) + " holds " + std::to_string(count) + " cards (at least 4, one per level)";
+    return false;
+  }
+  const int q = count / 4;
+  for (int id = 1; id <= count; ++id) {
+    std::uint32_t start = 0, end = 0;
+    if (!ReadIndexPair(id, start, end)) {
+      problem = std::string(CardIndexPath) + " ends before the entry of card " + std::to_string(id);
+      return false;
+    }
+    const Card card = LoadCard(id);
+    if (card.id != id) {
+      problem = std::string(CardRecordPath) + ": the record of card " + std::to_string(id) + " is damaged";
+      return false;
+    }
+    const int level = (id - 1) / q + 1;
+    if (level <= 4 && card.level != level) {
+      problem = std::string(CardRecordPath) + ": card " + std::to_string(id) + " has level " +
+                std::to_string(card.level) + " where level " + std::to_string(level) + " belongs";
+      return false;
+    }
+  }
+  std::vector<std::uint8_t> bytes;
+  if (!platform::ReadWholeFile(CardInfoPath, bytes)) {
+    problem = std::string("cannot read ") + CardInfoPath;
+    return false;
+  }
+  Unscramble(bytes, DataFileMask);
+  // Five texts per family (title and the four levels' lines), the last family's included.
+  FieldReader fields(bytes);
+  std::string field;
+  for (int f = 0; f < q; ++f)
+    for (int k = 0; k < 5; ++k)
+      if (!fields.Text(field)) {
+        problem = std::string(CardInfoPath) + " ends before the texts of family " + std::to_string(f + 1) + " of " +
+                  std::to_string(q);
+        return false;
+      }
+  return true;
+}
+
 void CloseCardDatabase() {
   indexFile.Close();
   recordFile.Close();

@@ -15,8 +15,15 @@ constexpr std::uint8_t DataFileMask = 0x5E;
 bool OpenCardDatabase();
 void CloseCardDatabase();
 
-// Why the last OpenCardDatabase failed, as one line; empty after a success.
+// Why the last OpenCardDatabase or CheckCardDatabase failed, as one line;
+// empty after a success.
 const std::string& CardDatabaseProblem();
+
+// The start-up's look at the whole open set: at least four cards, every
+// record readable and of its number's level, and a CARDS.INF that holds
+// the texts of every family. False (the reason in CardDatabaseProblem) for a
+// damaged set, which would otherwise deal empty hands and blank zoom texts.
+bool CheckCardDatabase();
 
 // The game's paths of the three files, under the install directory.
 extern const char* const CardIndexPath;

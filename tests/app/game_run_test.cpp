@@ -88,7 +88,8 @@ TEST(FatalStartup, MissingCardData) {
   const std::string config = testing_app::ConfigWithInstall("no-card-data-config", install);
   auto r = RunGame("--headless --config '" + config + "'");
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.output, "Duskhaven:  Error :  Data files are missing !\n");
+  EXPECT_EQ(r.output, "Duskhaven:  Error :  Data files are missing !\n"
+                      "duskhaven: cannot open DATA\\CARDS\\SET 1\\CARDS.IND\n");
   EXPECT_TRUE(fs::is_directory(install + "/SAVE"));  // made before the data files are opened
 }
 

@@ -191,3 +191,50 @@ TEST_F(CardDatabaseTest, RandomlyDamagedFilesNeverGiveAHalfReadCard) {
     }
   }
 }
+
+TEST_F(CardDatabaseTest, TheStartUpCheckRefusesADamagedSetAndNamesTheFile) {
+  FreshInstallDir("check-good");
+  ASSERT_TRUE(WriteSmallCardSet(5));
+  EXPECT_TRUE(CheckCardDatabase()) << CardDatabaseProblem();
+  EXPECT_TRUE(CardDatabaseProblem().empty());
+
+  // One record cut short: the set opens, but the check names CARDS.DAT and the card.
+  std::vector<std::uint8_t> dat = ReadGameFile(CardRecordPath);
+  ASSERT_GT(dat.size(), 20u);
+  std::vector<std::uint8_t> cut(dat.begin(), dat.begin() + static_cast<std::ptrdiff_t>(dat.size() - 10));
+  ASSERT_TRUE(WriteGameFile(CardRecordPath, cut));
+  ASSERT_TRUE(OpenCardDatabase());
+  EXPECT_FALSE(CheckCardDatabase());
+  EXPECT_NE(CardDatabaseProblem().find("CARDS.DAT"), std::string::npos) << CardDatabaseProblem();
+  EXPECT_NE(CardDatabaseProblem().find("card 20"), std::string::npos) << CardDatabaseProblem();
+
+  // A card of the wrong level for its number.
+  FreshInstallDir("check-level");
+  auto rows = SmallCardRows(5);
+  rows[2].level = 3;
+  ASSERT_TRUE(WriteCardSet(rows, SmallFamilyRows(5), SmallOpponentRows()));
+  EXPECT_FALSE(CheckCardDatabase());
+  EXPECT_NE(CardDatabaseProblem().find("card 3 has level 3"), std::string::npos) << CardDatabaseProblem();
+
+  // CARDS.INF missing or ending before the last family's texts.
+  FreshInstallDir("check-info");
+  ASSERT_TRUE(WriteSmallCardSet(5));
+  std::vector<std::uint8_t> inf = ReadGameFile(CardInfoPath);
+  inf.resize(inf.size() / 2);
+  ASSERT_TRUE(WriteGameFile(CardInfoPath, inf));
+  EXPECT_FALSE(CheckCardDatabase());
+  EXPECT_NE(CardDatabaseProblem().find("CARDS.INF"), std::string::npos) << CardDatabaseProblem();
+  platform::RemoveFile(CardInfoPath);
+  EXPECT_FALSE(CheckCardDatabase());
+
+  // Fewer than four cards cannot fill the four levels.
+  FreshInstallDir("check-few");
+  const std::string a = "#A#\r\n#10000000#\r\n#100#\r\n#1#\r\n";
+  auto sa = static_cast<std::uint32_t>(a.size());
+  std::vector<std::uint8_t> ind;
+  for (std::uint32_t e : {2u, 0u, sa, 2 * sa}) PutU32(ind, e);
+  platform::MakeDirectories("DATA\\CARDS\\SET 1");
+  ASSERT_TRUE(WriteGameFile(CardIndexPath, ind) && WriteGameFile(CardRecordPath, Scrambled(a + a)));
+  ASSERT_TRUE(OpenCardDatabase());
+  EXPECT_FALSE(CheckCardDatabase());
+}
