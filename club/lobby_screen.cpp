@@ -51,6 +51,12 @@ LobbyScreen* OpenLobby() {
 
 bool FailedBy(LinkFailure f) { return TheLink.failure == f; }
 
+// A link duel has ended: back in the lobby, whose link line shows whether the partner is still there.
+void LobbyDuelEnded() {
+  if (!LinkAlive(TheLink)) TheLink.connected = 0;
+  platform::PostUserMessage(1);
+}
+
 }  // namespace
 
 LobbyScreen::LobbyScreen() {
@@ -65,6 +71,8 @@ LobbyScreen::LobbyScreen() {
     Image normal = p.picture ? LoadMulti(p.picture) : CropImage(background_, p.x, p.y, pressed.Width(), pressed.Height());
     InitButton(buttons_[i], p.x, p.y, std::move(pressed), std::move(normal), false);
   }
+  LinkLobby.reconnect = &LobbyReconnect;
+  LinkLobby.duelEnded = &LobbyDuelEnded;
   savedSoundOff_ = SoundOff;
   SoundOff = true;  // no sound in the lobby
   TheLink.connected = 0;
@@ -74,6 +82,8 @@ LobbyScreen::LobbyScreen() {
 
 LobbyScreen::~LobbyScreen() {
   TheLink.poll = nullptr;
+  LinkLobby.reconnect = nullptr;
+  LinkLobby.duelEnded = nullptr;
   SoundOff = savedSoundOff_;
 }
 
