@@ -49,6 +49,10 @@ class ClubScreenBase {
   virtual void Redraw(int buffer) = 0;
   virtual void SaveState(ByteWriter& out) const = 0;
   virtual bool LoadState(ByteReader& in) = 0;
+  // The club's first-play tutorial switches a room into its tutorial mode
+  // (club_tutorial.h); rooms without one ignore it.
+  virtual void SetTutorial(bool /*on*/) {}
+  virtual void SetTutorialStage(std::uint8_t /*stage*/) {}
   // Lines of "name = value" for a scripted run's state dump; none by default.
   virtual std::string Report() const { return {}; }
 };

@@ -15,7 +15,10 @@ const char* const Usage =
     "  save   [--data DIR] FILE         decode a character save file\n"
     "  duel   [--data DIR] --seed S [--count N] [--red C:T] [--blue C:T] [--quiet]\n"
     "                                   computer-against-computer duels\n"
-    "  bench  [--data DIR]              the computer opponent's speed\n";
+    "  bench  [--data DIR]              the computer opponent's speed\n"
+    "  character [--data DIR] --out FILE [--name NAME] [--slot 1..3] [--credits N] [--gate] [--deck strong|weak]\n"
+    "                                   write a character save file; --gate: every card, a deck, every\n"
+    "                                   opponent beaten, every tournament won and 50000 credits\n";
 
 }  // namespace
 
@@ -36,5 +39,6 @@ int main(int argc, char** argv) {
   if (command == "save") return RunSaveCommand(args);
   if (command == "duel") return RunDuelCommand(args);
   if (command == "bench") return RunBenchCommand(args);
+  if (command == "character") return RunCharacterCommand(args);
   return ToolFailure("unknown command '" + command + "' (try --help)");
 }
