@@ -14,6 +14,7 @@ struct CommandLine {
   bool quickGame = false;  // --quick-game: a quick duel right after start-up
   std::string linkPeer;        // --link-peer HOST: the link's partner for this run
   std::uint16_t linkPort = 0;  // --link-port N: the link's port for this run (0 = the setting)
+  std::string linkDuel;        // --link-duel create|join: a duel against the other device at once
 };
 
 // False with one line in `error` for a bad argument.
