@@ -18,6 +18,10 @@ const char* const UsageText =
     "  --config DIR      keep the settings and the lock in DIR instead of\n"
     "                    $XDG_CONFIG_HOME/duskhaven\n"
     "  --quick-game      start a quick duel right after start-up\n"
+    "  --autoplay CLASS:TIER\n"
+    "                    the computer opponent of that class (guest, member, elite)\n"
+    "                    and tier (0..3) plays your side of every duel; the club\n"
+    "                    and the boxes stay yours\n"
     "  --link-peer HOST  join the link at HOST this run (default: the Link_Peer setting,\n"
     "                    else 127.0.0.1)\n"
     "  --link-port N     create or join the link on TCP port N (1..65535) this run\n"
@@ -94,6 +98,14 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
       line.backend.device = text;
     } else if (arg == "--quick-game") {
       line.quickGame = true;
+    } else if (arg == "--autoplay") {
+      if (!value(text)) return false;
+      std::string why;
+      if (!ParseAutoplayPlayer(text, line.autoplayPlayer, why)) {
+        error = "duskhaven: " + why + " (see --help)";
+        return false;
+      }
+      line.autoplay = true;
     } else if (arg == "--link-peer") {
       if (!value(line.linkPeer)) return false;
     } else if (arg == "--link-port") {
