@@ -49,6 +49,9 @@ class ClubScreenBase {
   virtual void Redraw(int buffer) = 0;
   virtual void SaveState(ByteWriter& out) const = 0;
   virtual bool LoadState(ByteReader& in) = 0;
+  // The pass the club runs once when a quick save taken in the club (not
+  // during a duel) has been resumed, every block of it read; Frame by default.
+  virtual void ResumeFrame() { Frame(); }
   // Lines of "name = value" for a scripted run's state dump; none by default.
   virtual std::string Report() const { return {}; }
 };
