@@ -187,6 +187,18 @@ void ReopenMissingScreen() {
 
 }  // namespace
 
+void CorridorAnimationStep() {
+  Club& c = GameClub;
+  if (c.walkDirection != 0)
+    WalkStep();
+  else if (c.entering)
+    DarkenStep();
+  else if (c.opening)
+    BrightenStep();
+  else if (c.typing)
+    TypeDescription();
+}
+
 void ClubFrame() {
   FreeRetiredScreens();
   Club& c = GameClub;
@@ -196,14 +208,7 @@ void ClubFrame() {
   }
   switch (c.currentScreen) {
     case ScreenCorridor:
-      if (c.walkDirection != 0)
-        WalkStep();
-      else if (c.entering)
-        DarkenStep();
-      else if (c.opening)
-        BrightenStep();
-      else if (c.typing)
-        TypeDescription();
+      CorridorAnimationStep();
       // A fade that has just ended in a room leaves the keys to that room.
       if (c.ready && c.currentScreen == ScreenCorridor) CorridorKeys();
       break;

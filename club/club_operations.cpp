@@ -75,6 +75,7 @@ void OpenTradeScreen(ClubScreen returnScreen) {
 void OpenChallenge(ClubScreen returnScreen, int opponent) {
   Club& c = GameClub;
   c.challengeScreen = MakeChallengeScreen(opponent);
+  if (c.tutorialActive) c.challengeScreen->SetTutorial(true);
   c.challengeScreen->Redraw(0);
   c.currentScreen = ScreenChallenge;
   c.returnFromChallenge = returnScreen;
@@ -151,16 +152,3 @@ bool CanEnterFinalChallenge() {
   SaveCharacter();
   return true;
 }
-
-// The first-play tutorial is not in the club yet: accepting it leaves the
-// new character in the corridor as if it had been declined.
-void StartTutorial() {}
-void EndTutorial() {
-  Club& c = GameClub;
-  if (!c.tutorialActive) return;
-  c.tutorialActive = false;
-  SoundOff = c.savedSoundOff;
-}
-void TutorialFrame() { GameClub.tutorialActive = false; }
-void TutorialStylusDown(int, int) {}
-void TutorialStylusUp(int, int) {}

@@ -5,14 +5,15 @@
 #include "gfx/text_banners.h"
 #include "match/match_internal.h"
 #include "match/match_link.h"
+#include "match/match_tutorial.h"
 #include "platform/clock.h"
 #include "platform/game_state.h"
 #include "platform/messages.h"
 
 Match TheMatch;
 std::uint8_t MatchResult = 2;
-void (*MatchTutorialFrame)() = nullptr;
-void (*MatchTutorialStylusDown)(int x, int y) = nullptr;
+void (*MatchTutorialFrame)() = DuelTutorialFrame;
+void (*MatchTutorialStylusDown)(int x, int y) = DuelTutorialStylusDown;
 MatchLinkHooks MatchLink;
 
 bool OtherSideRemote(Side side) {
@@ -122,8 +123,9 @@ void MatchFrame() {
       if (platform::TickCount() > m.pauseUntil) m.state = m.nextState;
       break;
     case MatchState::CoinToss:
-      CoinTossSpin(m.currentSide);
-      m.state = MatchState::StartPlay;
+      if (OtherSideRemote(LocalSide()) && MatchLink.coinToss) MatchLink.coinToss();
+      else CoinTossSpin(m.currentSide);
+      if (m.state != MatchState::Leave) m.state = MatchState::StartPlay;
       break;
     case MatchState::StartPlay:
       StartPlayState();
