@@ -39,13 +39,17 @@ const RoomStop ClubRooms[RoomCount] = {
     {47, L"GFX\\MENU\\TITLES\\Quit.QXG", L"I have enough, I realy need to leave now..."},
 };
 
+namespace {
+// Screens left from inside one of their own calls are freed on the next pass.
+// Defined before the club, so that it still exists when the club is destroyed
+// at exit with a screen left there.
+std::vector<std::unique_ptr<ClubScreenBase>> RetiredScreens;
+}  // namespace
+
 Club GameClub;
 std::function<void()> ClubQuitGame;
 
 namespace {
-
-// Screens left from inside one of their own calls are freed on the next pass.
-std::vector<std::unique_ptr<ClubScreenBase>> RetiredScreens;
 
 void FreePictures(Club& club) {
   for (Image& picture : club.corridorPictures) picture = Image();

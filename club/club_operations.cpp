@@ -89,6 +89,21 @@ void CloseTradeScreen() {
   ReturnToScreen(c.returnFromTrade);
 }
 
+void LeaveFinalChallenge(bool toCharacters) {
+  Club& c = GameClub;
+  // Called from the final challenge's own frame: it is freed at the next pass.
+  RetireScreen(c.finalChallengeScreen);
+  c.currentScreen = ScreenCorridor;
+  if (toCharacters) {
+    c.currentRoom = RoomCharacters;
+    c.position = ClubRooms[RoomCharacters].position;
+    OpenCharacterSelection();
+  } else {
+    PlayClubMusic();
+    DrawCorridor(0);
+  }
+}
+
 void ReturnToScreen(ClubScreen screen) {
   Club& c = GameClub;
   c.currentScreen = screen;

@@ -27,7 +27,10 @@ const char* const Usage =
     "                                     winner W\n"
     "                                     prize CREDITS roundsWon R\n"
     "                                   --balance COUNT: seeds N..N+COUNT-1 for every computer\n"
-    "                                   (or only --player's): tournaments won, second places, rounds won\n";
+    "                                   (or only --player's): tournaments won, second places, rounds won\n"
+    "  character [--data DIR] --out FILE [--name NAME] [--slot 1..3] [--credits N] [--gate] [--deck strong|weak]\n"
+    "                                   write a character save file; --gate: every card, a deck, every\n"
+    "                                   opponent beaten, every tournament won and 50000 credits\n";
 
 }  // namespace
 
@@ -49,5 +52,6 @@ int main(int argc, char** argv) {
   if (command == "duel") return RunDuelCommand(args);
   if (command == "bench") return RunBenchCommand(args);
   if (command == "tourney") return RunTourneyCommand(args);
+  if (command == "character") return RunCharacterCommand(args);
   return ToolFailure("unknown command '" + command + "' (try --help)");
 }
