@@ -58,9 +58,10 @@ void SetUpClubQuickMenu() {
 void ResumeOrSelectCharacter() {
   if (QuickLoad()) {
     CommitClubState();
-    // A tournament picks up its round once everything, the duel included, is back.
+    // A tournament picks up its round once everything, the duel included, is
+    // back; a save taken during a duel leaves the booking to the duel's end.
     Club& club = GameClub;
-    if (InClub != 0 && club.tournamentScreen) club.tournamentScreen->Frame();
+    if (InClub != 0 && club.tournamentScreen) club.tournamentScreen->ResumeFrame();
     if (InClub != 0) RestoreClubFrame();
     return;
   }
