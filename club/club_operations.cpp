@@ -1,6 +1,7 @@
 // club_operations.cpp -- what the club's screens call: opening the shop, manager, trade and challenge, going back, music, the Hell gate.
 #include <string>
 
+#include "club/challenge_screen.h"
 #include "club/club_internal.h"
 #include "data/card_database.h"
 #include "data/duel_stats.h"
@@ -75,6 +76,9 @@ void OpenTradeScreen(ClubScreen returnScreen) {
 void OpenChallenge(ClubScreen returnScreen, int opponent) {
   Club& c = GameClub;
   c.challengeScreen = MakeChallengeScreen(opponent);
+  // The club tutorial's first duel is taken from the challenge in its tutorial mode.
+  if (c.tutorialActive)
+    if (auto* challenge = dynamic_cast<ChallengeScreen*>(c.challengeScreen.get())) challenge->SetTutorial(true);
   c.challengeScreen->Redraw(0);
   c.currentScreen = ScreenChallenge;
   c.returnFromChallenge = returnScreen;
