@@ -64,8 +64,10 @@ InstantPlayScreen::InstantPlayScreen(OpenChallengeFor openChallenge) : openChall
   // The Guest title is painted on the list picture, in the Member title's size.
   classTitles_[0] = CropImage(listPicture_, TitlePlaces[0].x, TitlePlaces[0].y, classTitles_[1].Width(),
                               classTitles_[1].Height());
-  DrawImage(0, 0, listPicture_, 1);
+  DrawOpeningPicture(1);
 }
+
+void InstantPlayScreen::DrawOpeningPicture(int buffer) { DrawImage(0, 0, listPicture_, buffer); }
 
 void InstantPlayScreen::Enter() {
   if (!WaitOrTap(500)) {

@@ -24,6 +24,7 @@ class InstantPlayScreen : public ClubScreenBase {
   void StylusDown(int x, int y) override;
   bool StylusUp(int x, int y) override;
   void Redraw(int buffer) override;
+  void DrawOpeningPicture(int buffer) override;
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
   std::string Report() const override;
