@@ -31,7 +31,7 @@ class ChallengeScreen : public ClubScreenBase {
 
   // The club tutorial's mode: Ok starts the duel without a bet and finishes
   // the screen; back and deck only explain.
-  void SetTutorial(bool on) { tutorial_ = on; }
+  void SetTutorial(bool on) override { tutorial_ = on; }
   bool Tutorial() const { return tutorial_; }
 
   int Row() const { return row_; }

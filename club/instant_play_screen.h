@@ -31,8 +31,8 @@ class InstantPlayScreen : public ClubScreenBase {
 
   // The club tutorial puts the list in its tutorial mode (stage 9): the back
   // button then explains, and choosing an opponent finishes the list.
-  void SetTutorial(bool on) { tutorial_ = on; }
-  void SetTutorialStage(std::uint8_t stage) { tutorialStage_ = stage; }
+  void SetTutorial(bool on) override { tutorial_ = on; }
+  void SetTutorialStage(std::uint8_t stage) override { tutorialStage_ = stage; }
   bool Tutorial() const { return tutorial_; }
 
   int ShownClass() const { return shownClass_; }

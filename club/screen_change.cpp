@@ -1,5 +1,6 @@
 // screen_change.cpp -- the darkening and brightening between the corridor and a room, and opening the room's screen.
 #include "club/club_internal.h"
+#include "club/club_tutorial.h"
 #include "data/player_record.h"
 #include "data/save_file.h"
 #include "gfx/colour_rects.h"
@@ -103,6 +104,7 @@ void BrightenStep() {
       ShowRoom(0);
       DrawCreditsCounter(0);
       DrawQuickMenuTab(0);
+      TutorialAfterFadeIn(ScreenCorridor);
       break;
     case ScreenGuestTournament:
     case ScreenMemberTournament:
@@ -120,6 +122,7 @@ void BrightenStep() {
       break;  // the final challenge runs from its constructor
     default:
       EnterScreen(c.currentScreen);
+      TutorialAfterFadeIn(c.currentScreen);
       break;
   }
 }

@@ -36,6 +36,8 @@ bool ForgeMatchArt(ForgeOutput& out);    // board frame, cards, icons, coin toke
 bool ForgeClubArt(ForgeOutput& out);     // the club: corridor, titles, quick menu, room screens
 bool ForgeShopArt(ForgeOutput& out);     // the card shop and the card manager (part of ForgeClubArt)
 bool ForgeRoomArt(ForgeOutput& out);     // instant play, challenge, tournaments, portraits (part of ForgeClubArt)
+bool ForgeMultiArt(ForgeOutput& out);    // the multiplayer lobby and the card trade (part of ForgeClubArt)
+bool ForgeFinalArt(ForgeOutput& out);    // the card master's lair and the end credits
 bool ForgeSounds(ForgeOutput& out);      // SOUNDS\*: modules and effects
 
 // Records the install directory in the settings store, as the installer did.
