@@ -235,6 +235,7 @@ bool SendConfirmed(Link& link, const LinkMessage& m, std::uint32_t stepMs) {
         link.framer.PutBack(std::move(reply));
         return Fail(link, LinkFailure::Crossed);
       }
+      ++link.dropped;
       continue;
     }
     if (reply == expected) return SendMessage(link, FreshMessage(LinkMessageType::Confirm));

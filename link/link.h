@@ -52,6 +52,7 @@ struct Link {
   std::string failureText;  // the protocol error or the system's reason, for stderr
   LinkPoll poll;            // used by every wait while set (the lobby's Cancel)
   int cardCount = 0;        // card ids 1..cardCount are in range; 0 = the card database's count
+  std::uint32_t dropped = 0;  // server: client messages SendConfirmed dropped because they crossed its own
 };
 
 // The program's one link (the lobby's).
