@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "club/club.h"
+#include "club/instant_play_rules.h"
 #include "club/room_boxes.h"
 #include "core/decimal_text.h"
 #include "data/duel_stats.h"
@@ -45,23 +46,6 @@ constexpr std::int16_t DeckX = 207, DeckY = 0;
 constexpr int TitleX = 70, TitleY = 44;
 constexpr int HighlightTint = 3;
 constexpr int FeeRight = 108, PrizeRight = 225, PurseRow = 275;
-
-// The Member table opens once every Guest has been beaten and the Guest
-// tournament won, the Elite table likewise after the Member.
-bool TableOpen(int opponentClass) {
-  if (opponentClass <= 0) return true;
-  const int below = opponentClass - 1;
-  if (DuelStats.tourneysWon[below] == 0) return false;
-  for (const OpponentResults& r : DuelStats.opponents[below])
-    if (r.victories < 1) return false;
-  return true;
-}
-
-const wchar_t* ClosedTableText(int opponentClass) {
-  if (opponentClass == 2)
-    return L"I can't play on this table, I need to have beaten all members players, and won the member's tourney.";
-  return L"I can't play on this table, I need to have beaten all guests players, and won the guest's tourney.";
-}
 
 void DrawRightAligned(const std::wstring& text, int right, int y, int buffer) {
   DrawText(text, right - TextWidth(GameFont, text), y, GameFont, buffer);
@@ -202,7 +186,7 @@ void TournamentScreen::Join() {
   const TournamentPurse& purse = PurseOf(tournamentClass_);
   prize_ = purse.prize;
   runnerUpPrize_ = purse.runnerUpPrize;
-  if (!TableOpen(tournamentClass_)) {
+  if (!ClassOpen(tournamentClass_)) {
     RoomOkBox(ClosedTableText(tournamentClass_));
     return;
   }

@@ -236,7 +236,9 @@ bool AwaitOneShot(LinkMessageType type, LinkMessage& msg) {
       LeaveMatch();
       return false;
     }
-    if ((link->failure == LinkFailure::Refused) && LinkAlive(*link)) continue;
+    // A partner that is still there is only slow (a player who has not stopped the token yet): wait on.
+    const bool slow = link->failure == LinkFailure::Refused || link->failure == LinkFailure::TimedOut;
+    if (slow && LinkAlive(*link)) continue;
     if (!AnswerLostLink(Interrupted)) return false;
   }
 }
