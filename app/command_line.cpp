@@ -26,6 +26,8 @@ const char* const UsageText =
     "                    else 127.0.0.1)\n"
     "  --link-port N     create or join the link on TCP port N (1..65535) this run\n"
     "                    (default: the Link_Port setting, else 7373)\n"
+    "  --link-duel MODE  create or join the link at once and duel the partner with the\n"
+    "                    last character (MODE create or join); the game ends after it\n"
     "script lines (T in ms of the game's clock; KEY: Up Down Left Right A B C Start):\n"
     "  at T tap X Y | at T down|move|up X Y | at T press KEY | at T key down|up KEY\n"
     "  at T close | capture T|end FILE.png | dump T|end FILE | hold MS | seed N\n"
@@ -110,6 +112,12 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
       if (!value(text)) return false;
       if (!ParsePort(text, line.linkPort)) {
         error = "duskhaven: --link-port takes a port number from 1 to 65535, not '" + text + "'";
+        return false;
+      }
+    } else if (arg == "--link-duel") {
+      if (!value(line.linkDuel)) return false;
+      if (line.linkDuel != "create" && line.linkDuel != "join") {
+        error = "duskhaven: --link-duel takes create or join, not '" + line.linkDuel + "'";
         return false;
       }
     } else if (arg == "--config") {

@@ -17,6 +17,7 @@ struct CommandLine {
   AutoplayPlayer autoplayPlayer;
   std::string linkPeer;        // --link-peer HOST: the link's partner for this run
   std::uint16_t linkPort = 0;  // --link-port N: the link's port for this run (0 = the setting)
+  std::string linkDuel;        // --link-duel create|join: a duel against the other device at once
 };
 
 // False with one line in `error` for a bad argument.

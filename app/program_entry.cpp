@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/key_sequences.h"
+#include "app/link_duel_entry.h"
 #include "data/save_file.h"
 #include "app/pending_parts.h"
 #include "app/shell.h"
@@ -93,7 +94,18 @@ int ProgramEntry(const CommandLine& line) {
   InstallLinkDuel();
 
   SetUpClubQuickMenu();
-  if (line.quickGame) {
+  if (!line.linkDuel.empty()) {
+    if (!StartLinkDuelFromCommandLine(line.linkDuel)) {
+      CurrentPlayer.slot = 255;  // nothing of the failed start is saved
+      CloseCardData();
+      CloseKeysAndDisplay();
+      StopSound();
+      platform::EndRun();
+      platform::StopBackend();
+      platform::ReleaseInstanceLock();
+      return 1;
+    }
+  } else if (line.quickGame) {
     // A quick duel at once; nothing of it is saved.
     CurrentPlayer.slot = 255;
     CurrentPlayer.kind = KindLocal;

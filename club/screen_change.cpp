@@ -143,7 +143,7 @@ void RestoreClubFrame() {
       DrawCorridor(1);
       ClearBuffer(0);
     } else {
-      if (ClubScreenBase* s = ScreenFor(c.nextScreen)) s->Redraw(1);
+      if (ClubScreenBase* s = ScreenFor(c.nextScreen)) s->DrawOpeningPicture(1);
       FillRect(0, 0, 240, 320, 0, 0);
     }
     for (int k = 0; k < passes; ++k) StepRectToward(0, 0, 240, 320, 4, 0, 1);

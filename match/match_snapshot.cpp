@@ -7,6 +7,7 @@
 #include "data/board_file.h"
 #include "data/quick_save.h"
 #include "data/save_bytes.h"
+#include "engine/duel_flow.h"
 #include "match/match_tutorial.h"
 #include "platform/clock.h"
 
@@ -279,6 +280,10 @@ bool LoadMatchSnapshot(ByteReader& r) {
     }
   l.link = nullptr;
   static_cast<MatchRecord&>(TheMatch) = l;
+  // The result is not stored: a duel saved after its board filled (its
+  // cards being handed over) gets it back from the board, so that the
+  // hand-over and the screen that started the duel go by the real result.
+  if (BoardFull(TheMatch.board)) MatchResult = DecideOutcome(TheMatch.board, false).result;
   TheMatch.flipPicture = Image();
   TheMatch.flightPicture = Image();
   TheMatch.screenSave = Image();
