@@ -110,5 +110,6 @@ bool ForgeRoomArt(ForgeOutput& out) {
 }
 
 bool ForgeClubArt(ForgeOutput& out) {
-  return ForgeCorridor(out) && ForgeCharacterScreen(out) && ForgeShopArt(out) && ForgeRoomArt(out);
+  return ForgeCorridor(out) && ForgeCharacterScreen(out) && ForgeShopArt(out) && ForgeRoomArt(out) &&
+         ForgeOptionsArt(out);
 }
