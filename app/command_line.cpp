@@ -18,6 +18,10 @@ const char* const UsageText =
     "  --config DIR      keep the settings and the lock in DIR instead of\n"
     "                    $XDG_CONFIG_HOME/duskhaven\n"
     "  --quick-game      start a quick duel right after start-up\n"
+    "  --link-peer HOST  join the link at HOST this run (default: the Link_Peer setting,\n"
+    "                    else 127.0.0.1)\n"
+    "  --link-port N     create or join the link on TCP port N (1..65535) this run\n"
+    "                    (default: the Link_Port setting, else 7373)\n"
     "script lines (T in ms of the game's clock; KEY: Up Down Left Right A B C Start):\n"
     "  at T tap X Y | at T down|move|up X Y | at T press KEY | at T key down|up KEY\n"
     "  at T close | capture T|end FILE.png | dump T|end FILE | hold MS | seed N\n"
@@ -36,6 +40,18 @@ bool ParseScale(const std::string& text, int& scale) {
   }
   if (value < 1 || value > 16) return false;
   scale = value;
+  return true;
+}
+
+bool ParsePort(const std::string& text, std::uint16_t& port) {
+  if (text.empty() || text.size() > 5) return false;
+  std::uint32_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + static_cast<std::uint32_t>(c - '0');
+  }
+  if (value < 1 || value > 65535) return false;
+  port = static_cast<std::uint16_t>(value);
   return true;
 }
 
@@ -76,6 +92,14 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
       line.backend.device = text;
     } else if (arg == "--quick-game") {
       line.quickGame = true;
+    } else if (arg == "--link-peer") {
+      if (!value(line.linkPeer)) return false;
+    } else if (arg == "--link-port") {
+      if (!value(text)) return false;
+      if (!ParsePort(text, line.linkPort)) {
+        error = "duskhaven: --link-port takes a port number from 1 to 65535, not '" + text + "'";
+        return false;
+      }
     } else if (arg == "--config") {
       if (!value(line.configFolder)) return false;
     } else {

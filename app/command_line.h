@@ -1,6 +1,7 @@
 // command_line.h -- the program's command line: backend, script, scale, device and configuration folder.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/backend.h"
@@ -11,6 +12,8 @@ struct CommandLine {
   bool showHelp = false;
   bool showVersion = false;
   bool quickGame = false;  // --quick-game: a quick duel right after start-up
+  std::string linkPeer;        // --link-peer HOST: the link's partner for this run
+  std::uint16_t linkPort = 0;  // --link-port N: the link's port for this run (0 = the setting)
 };
 
 // False with one line in `error` for a bad argument.

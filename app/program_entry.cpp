@@ -8,6 +8,8 @@
 #include "app/pending_parts.h"
 #include "app/shell.h"
 #include "data/player_record.h"
+#include "link/link.h"
+#include "link/link_duel.h"
 #include "match/match.h"
 #include "platform/backend.h"
 #include "platform/clock.h"
@@ -78,6 +80,9 @@ int ProgramEntry(const CommandLine& line) {
   GameKeys = platform::GetDefaultKeys();
 
   RunStartup();
+  if (line.linkPort) OverrideLinkPort(line.linkPort);
+  if (!line.linkPeer.empty()) OverrideLinkPeer(line.linkPeer);
+  InstallLinkDuel();
 
   SetUpClubQuickMenu();
   if (line.quickGame) {

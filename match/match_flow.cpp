@@ -6,6 +6,7 @@
 #include "gfx/text_banners.h"
 #include "match/match_events.h"
 #include "match/match_internal.h"
+#include "match/match_link.h"
 
 namespace {
 
@@ -82,6 +83,12 @@ void TurnChange() {
       if (SideHasNoMove(m.currentSide)) {
         Report(MatchEvent::Pass, m.currentSide);
         m.state = MatchState::EndTurn;
+        // Against the other device the pass travels as a CardTaken from an empty pile.
+        if (OtherSideRemote(m.currentSide) && MatchLink.sendCardTaken) {
+          MatchLink.sendCardTaken();
+          if (m.state == MatchState::Leave) return;
+          m.state = MatchState::EndTurn;
+        }
         break;
       }
       m.state = MatchState::TapMove;

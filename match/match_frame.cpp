@@ -122,8 +122,9 @@ void MatchFrame() {
       if (platform::TickCount() > m.pauseUntil) m.state = m.nextState;
       break;
     case MatchState::CoinToss:
-      CoinTossSpin(m.currentSide);
-      m.state = MatchState::StartPlay;
+      if (OtherSideRemote(LocalSide()) && MatchLink.coinToss) MatchLink.coinToss();
+      else CoinTossSpin(m.currentSide);
+      if (m.state != MatchState::Leave) m.state = MatchState::StartPlay;
       break;
     case MatchState::StartPlay:
       StartPlayState();

@@ -4,7 +4,9 @@
 #include "match/match.h"
 
 // Each hook is called only in a duel whose other side is remote (kind 3 or 4)
-// and only when it is set; unset, a link duel ends at its first wait.
+// and only when it is set; unset, a link duel ends at its first wait. A hook
+// that sends may end the duel (the player gave up on a lost link): the state
+// is then Leave and the caller does nothing more.
 struct MatchLinkHooks {
   // Runs AwaitRemoteMove, AwaitRemoteAttack, AwaitRemoteMultiHit and RemotePlaced.
   void (*remoteState)() = nullptr;
@@ -18,6 +20,8 @@ struct MatchLinkHooks {
   void (*agreeRewardCard)() = nullptr;
   // LeaveMatch of a link duel: back to the lobby.
   void (*backToLobby)() = nullptr;
+  // CoinToss of a link duel: the server spins the token and sends TossDone, the client waits for it.
+  void (*coinToss)() = nullptr;
 };
 extern MatchLinkHooks MatchLink;
 

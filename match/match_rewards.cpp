@@ -79,7 +79,10 @@ void MatchOverState() {
 void SettleState() {
   Match& m = TheMatch;
   // A link duel agrees its card over the link; against the computer nothing is exchanged.
-  if (OpponentIsRemote() && MatchLink.agreeRewardCard) MatchLink.agreeRewardCard();
+  if (OpponentIsRemote() && MatchLink.agreeRewardCard) {
+    MatchLink.agreeRewardCard();
+    if (m.state == MatchState::Leave) return;  // the player gave up: nothing is handed over
+  }
   m.state = m.rewardCount > 0 ? MatchState::ShowReward : MatchState::Leave;
 }
 

@@ -62,6 +62,7 @@ void DrawFromOwnPile() {
     m.selectedSlot = 255;
   }
   if (OtherSideRemote(side) && MatchLink.sendCardTaken) MatchLink.sendCardTaken();
+  if (m.state == MatchState::Leave) return;
   StartDrawFlight(card, side, slot, MatchState::EndTurn);
 }
 
@@ -80,7 +81,10 @@ void Drop() {
   const int cx = (m.dragPos.x + 12) / 40, cy = (m.dragPos.y + 21) / 58;
   Hand& hand = LocalHand();
   if (m.selectedSlot < HandSize && hand.Occupied(m.selectedSlot) && CanPlace(m.board, m.liftedCard, cx, cy)) {
-    if (OtherSideRemote(m.currentSide) && MatchLink.sendPlayCard) MatchLink.sendPlayCard(m.liftedCard.id, cx, cy);
+    if (OtherSideRemote(m.currentSide) && MatchLink.sendPlayCard) {
+      MatchLink.sendPlayCard(m.liftedCard.id, cx, cy);
+      if (m.state == MatchState::Leave) return;
+    }
     PlayMatchEffect(L"SOUNDS\\carte.QXW");
     DrawImage(m.dragPos.x, m.dragPos.y, m.slotSave, 0);
     DrawCardPicture(m.liftedCard, CellPixelX(cx), CellPixelY(cy), false, 0, m.currentSide);
@@ -111,8 +115,12 @@ void ChooseTarget(int px, int py, bool multiHit) {
   const int tx = (px - 4) / 40, ty = (py - 4) / 58;
   if (!InBounds(tx, ty) || !CanAttack(m.board, m.attacker.x, m.attacker.y, tx, ty)) return;
   ClearHighlight();
-  if (OtherSideRemote(m.currentSide) && MatchLink.sendAttack)
+  // A chain is chosen by the owner of the chaining card, whose turn it may not be.
+  const Side chooser = multiHit ? m.chainSide : m.currentSide;
+  if (OtherSideRemote(chooser) && MatchLink.sendAttack) {
     MatchLink.sendAttack(multiHit, m.attacker, {static_cast<std::int8_t>(tx), static_cast<std::int8_t>(ty)});
+    if (m.state == MatchState::Leave) return;
+  }
   StartAttack(m.attacker.x, m.attacker.y, tx, ty, multiHit ? MatchState::ResolveMultiHit : MatchState::ResolveAttack);
 }
 

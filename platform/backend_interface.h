@@ -16,6 +16,9 @@ class Backend {
   virtual std::uint32_t TickCount() = 0;
   virtual void Sleep(std::uint32_t ms) = 0;
   virtual void IdleUntilInput(std::uint32_t maxMs, const char* waitName, bool endless) = 0;
+  // A wait outside the backend (a socket's select) took ms of real time; the
+  // headless clock moves on by it, a real clock has already.
+  virtual void RealTimeSpent(std::uint32_t /*ms*/) {}
   // Moves input that has arrived into the message queue.
   virtual void PumpInput() = 0;
   // True when a system message box can be shown on a screen.

@@ -51,6 +51,11 @@ class HeadlessBackend : public Backend {
     if (script_.CloseDue(now_)) RequestClose();
   }
 
+  void RealTimeSpent(std::uint32_t ms) override {
+    AdvanceTo(now_ + ms);
+    if (script_.CloseDue(now_)) RequestClose();
+  }
+
   void PumpInput() override { script_.PostDue(now_); }
 
   void EndRun() override { script_.TakeFinal(now_); }

@@ -36,6 +36,7 @@ bool ForgeMatchArt(ForgeOutput& out);    // board frame, cards, icons, coin toke
 bool ForgeClubArt(ForgeOutput& out);     // the club: corridor, titles, quick menu, room screens
 bool ForgeShopArt(ForgeOutput& out);     // the card shop and the card manager (part of ForgeClubArt)
 bool ForgeRoomArt(ForgeOutput& out);     // instant play, challenge, tournaments, portraits (part of ForgeClubArt)
+bool ForgeMultiArt(ForgeOutput& out);    // the multiplayer lobby and the card trade (part of ForgeClubArt)
 bool ForgeOptionsArt(ForgeOutput& out);  // the options room (part of ForgeClubArt)
 bool ForgeSounds(ForgeOutput& out);      // SOUNDS\*: modules and effects
 
