@@ -48,7 +48,7 @@ class CardManagerScreen : public ClubScreenBase {
 
   // Set by the club's tutorial: selling and leaving are refused, and the
   // screen finishes at the first release of a grid card once the deck is full.
-  void SetTutorial(bool on) { tutorial_ = on; }
+  void SetTutorial(bool on) override { tutorial_ = on; }
   bool Tutorial() const { return tutorial_; }
 
   int PageStart() const { return pageStart_; }

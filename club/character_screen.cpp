@@ -287,8 +287,8 @@ bool CharacterScreen::PressOk() {
   ClearDuelStats();
   ForgetPreviousCharacterCards();
   SaveCharacter();
-  // "Ok" hands the new character to the club's tutorial (while the club has
-  // none, the character simply goes on into the corridor, as with "No").
+  // "Ok" hands the new character to the club's tutorial; with "No" it goes
+  // straight on into the corridor.
   if (Ask(TutorialText, L"Ok", L"No")) StartTutorial();
   return true;
 }

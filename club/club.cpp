@@ -39,13 +39,17 @@ const RoomStop ClubRooms[RoomCount] = {
     {47, L"GFX\\MENU\\TITLES\\Quit.QXG", L"I have enough, I realy need to leave now..."},
 };
 
+namespace {
+// Screens left from inside one of their own calls are freed on the next pass.
+// Defined before the club, so that it still exists when the club is destroyed
+// at exit with a screen left there.
+std::vector<std::unique_ptr<ClubScreenBase>> RetiredScreens;
+}  // namespace
+
 Club GameClub;
 std::function<void()> ClubQuitGame;
 
 namespace {
-
-// Screens left from inside one of their own calls are freed on the next pass.
-std::vector<std::unique_ptr<ClubScreenBase>> RetiredScreens;
 
 void FreePictures(Club& club) {
   for (Image& picture : club.corridorPictures) picture = Image();
@@ -187,6 +191,18 @@ void ReopenMissingScreen() {
 
 }  // namespace
 
+void CorridorAnimationStep() {
+  Club& c = GameClub;
+  if (c.walkDirection != 0)
+    WalkStep();
+  else if (c.entering)
+    DarkenStep();
+  else if (c.opening)
+    BrightenStep();
+  else if (c.typing)
+    TypeDescription();
+}
+
 void ClubFrame() {
   FreeRetiredScreens();
   Club& c = GameClub;
@@ -196,14 +212,7 @@ void ClubFrame() {
   }
   switch (c.currentScreen) {
     case ScreenCorridor:
-      if (c.walkDirection != 0)
-        WalkStep();
-      else if (c.entering)
-        DarkenStep();
-      else if (c.opening)
-        BrightenStep();
-      else if (c.typing)
-        TypeDescription();
+      CorridorAnimationStep();
       // A fade that has just ended in a room leaves the keys to that room.
       if (c.ready && c.currentScreen == ScreenCorridor) CorridorKeys();
       break;

@@ -129,6 +129,9 @@ void OpenCardManager(ClubScreen returnScreen, bool highlightNew = false, bool tr
 void OpenTradeScreen(ClubScreen returnScreen);
 void OpenChallenge(ClubScreen returnScreen, int opponent);
 void CloseTradeScreen();
+// Closes the final challenge: to the character screen (true, after the
+// credits) or straight back to the corridor with the club music (false).
+void LeaveFinalChallenge(bool toCharacters);
 void ReturnToScreen(ClubScreen screen);
 void PlayClubMusic();
 void DrawCreditsCounter(int buffer);

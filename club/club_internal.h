@@ -26,6 +26,9 @@ int RoomAt(int position);
 void ClubBox(const wchar_t* text);
 void ClubWideBox(const std::wstring& text);  // (30, 95), 180 x 100
 
+// One step of the corridor's animation: walking, a fade, or the room's title and description.
+void CorridorAnimationStep();
+
 // The first-play tutorial's handlers while it runs.
 void TutorialFrame();
 void TutorialStylusDown(int x, int y);

@@ -75,6 +75,7 @@ void OpenTradeScreen(ClubScreen returnScreen) {
 void OpenChallenge(ClubScreen returnScreen, int opponent) {
   Club& c = GameClub;
   c.challengeScreen = MakeChallengeScreen(opponent);
+  if (c.tutorialActive) c.challengeScreen->SetTutorial(true);
   c.challengeScreen->Redraw(0);
   c.currentScreen = ScreenChallenge;
   c.returnFromChallenge = returnScreen;
@@ -86,6 +87,21 @@ void CloseTradeScreen() {
   RetireScreen(c.cardManagerScreen);
   RetireScreen(c.tradeScreen);
   ReturnToScreen(c.returnFromTrade);
+}
+
+void LeaveFinalChallenge(bool toCharacters) {
+  Club& c = GameClub;
+  // Called from the final challenge's own frame: it is freed at the next pass.
+  RetireScreen(c.finalChallengeScreen);
+  c.currentScreen = ScreenCorridor;
+  if (toCharacters) {
+    c.currentRoom = RoomCharacters;
+    c.position = ClubRooms[RoomCharacters].position;
+    OpenCharacterSelection();
+  } else {
+    PlayClubMusic();
+    DrawCorridor(0);
+  }
 }
 
 void ReturnToScreen(ClubScreen screen) {
@@ -151,16 +167,3 @@ bool CanEnterFinalChallenge() {
   SaveCharacter();
   return true;
 }
-
-// The first-play tutorial is not in the club yet: accepting it leaves the
-// new character in the corridor as if it had been declined.
-void StartTutorial() {}
-void EndTutorial() {
-  Club& c = GameClub;
-  if (!c.tutorialActive) return;
-  c.tutorialActive = false;
-  SoundOff = c.savedSoundOff;
-}
-void TutorialFrame() { GameClub.tutorialActive = false; }
-void TutorialStylusDown(int, int) {}
-void TutorialStylusUp(int, int) {}

@@ -47,8 +47,18 @@ class ClubScreenBase {
   virtual void StylusMove(int /*x*/, int /*y*/) {}
   virtual bool StylusUp(int x, int y) = 0;
   virtual void Redraw(int buffer) = 0;
+  // The picture the constructor drew into buffer 1 as the opening fade's
+  // target, drawn again (a quick save taken during the fade is resumed).
+  virtual void DrawOpeningPicture(int buffer) { Redraw(buffer); }
   virtual void SaveState(ByteWriter& out) const = 0;
   virtual bool LoadState(ByteReader& in) = 0;
+  // The pass the club runs once when a quick save taken in the club (not
+  // during a duel) has been resumed, every block of it read; Frame by default.
+  virtual void ResumeFrame() { Frame(); }
+  // The club's first-play tutorial switches a room into its tutorial mode
+  // (club_tutorial.h); rooms without one ignore it.
+  virtual void SetTutorial(bool /*on*/) {}
+  virtual void SetTutorialStage(std::uint8_t /*stage*/) {}
   // Lines of "name = value" for a scripted run's state dump; none by default.
   virtual std::string Report() const { return {}; }
 };

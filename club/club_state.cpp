@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "club/club_internal.h"
+#include "club/club_tutorial.h"
 #include "data/quick_save.h"
 #include "data/save_bytes.h"
 
@@ -252,6 +253,7 @@ void CommitClubState() {
   c.leftArrow.pressed = 0;
   c.rightArrow.pressed = 0;
   Pending.present = false;
+  ResumeTutorialSilence();
 }
 
 void DropClubState() {

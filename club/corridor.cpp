@@ -3,6 +3,7 @@
 #include <string>
 
 #include "club/club_internal.h"
+#include "club/club_tutorial.h"
 #include "core/decimal_text.h"
 #include "core/image.h"
 #include "data/player_record.h"
@@ -113,6 +114,7 @@ void WalkStep() {
   c.ready = true;
   ShowRoom(0);
   DrawArrows(0);
+  TutorialAtRoom();
 }
 
 void ShowRoom(int buffer) {

@@ -1,7 +1,7 @@
-// make_challenge.cpp -- the opponent confirmation room's screen (closed for now).
+// make_challenge.cpp -- the opponent confirmation before an instant-play duel.
 #include <memory>
 
-#include "club/closed_room.h"
+#include "club/challenge_screen.h"
 #include "club/room_screens.h"
 
-std::unique_ptr<ClubScreenBase> MakeChallengeScreen(int) { return std::make_unique<ClosedRoomScreen>(L"Challenge"); }
+std::unique_ptr<ClubScreenBase> MakeChallengeScreen(int opponent) { return std::make_unique<ChallengeScreen>(opponent); }

@@ -1,7 +1,7 @@
-// make_final_challenge.cpp -- the Hell gate room's screen (closed for now).
+// make_final_challenge.cpp -- the Hell gate room's screen.
 #include <memory>
 
-#include "club/closed_room.h"
+#include "club/final_challenge_screen.h"
 #include "club/room_screens.h"
 
-std::unique_ptr<ClubScreenBase> MakeFinalChallengeScreen() { return std::make_unique<ClosedRoomScreen>(L"Hell gate"); }
+std::unique_ptr<ClubScreenBase> MakeFinalChallengeScreen() { return std::make_unique<FinalChallengeScreen>(); }

@@ -1,7 +1,7 @@
-// make_lobby.cpp -- the multiplayer room's screen (closed for now).
+// make_lobby.cpp -- the multiplayer room's screen.
 #include <memory>
 
-#include "club/closed_room.h"
+#include "club/lobby_screen.h"
 #include "club/room_screens.h"
 
-std::unique_ptr<ClubScreenBase> MakeLobbyScreen() { return std::make_unique<ClosedRoomScreen>(L"Multiplayer"); }
+std::unique_ptr<ClubScreenBase> MakeLobbyScreen() { return std::make_unique<LobbyScreen>(); }

@@ -1,7 +1,7 @@
-// make_trade.cpp -- the trade room's screen (closed for now).
+// make_trade.cpp -- the trade room's screen.
 #include <memory>
 
-#include "club/closed_room.h"
 #include "club/room_screens.h"
+#include "club/trade_screen.h"
 
-std::unique_ptr<ClubScreenBase> MakeTradeScreen(bool) { return std::make_unique<ClosedRoomScreen>(L"Card trade"); }
+std::unique_ptr<ClubScreenBase> MakeTradeScreen(bool withLink) { return std::make_unique<TradeScreen>(withLink); }

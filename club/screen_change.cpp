@@ -1,5 +1,6 @@
 // screen_change.cpp -- the darkening and brightening between the corridor and a room, and opening the room's screen.
 #include "club/club_internal.h"
+#include "club/club_tutorial.h"
 #include "data/player_record.h"
 #include "data/save_file.h"
 #include "gfx/colour_rects.h"
@@ -103,6 +104,7 @@ void BrightenStep() {
       ShowRoom(0);
       DrawCreditsCounter(0);
       DrawQuickMenuTab(0);
+      TutorialAfterFadeIn(ScreenCorridor);
       break;
     case ScreenGuestTournament:
     case ScreenMemberTournament:
@@ -120,6 +122,7 @@ void BrightenStep() {
       break;  // the final challenge runs from its constructor
     default:
       EnterScreen(c.currentScreen);
+      TutorialAfterFadeIn(c.currentScreen);
       break;
   }
 }
@@ -140,7 +143,7 @@ void RestoreClubFrame() {
       DrawCorridor(1);
       ClearBuffer(0);
     } else {
-      if (ClubScreenBase* s = ScreenFor(c.nextScreen)) s->Redraw(1);
+      if (ClubScreenBase* s = ScreenFor(c.nextScreen)) s->DrawOpeningPicture(1);
       FillRect(0, 0, 240, 320, 0, 0);
     }
     for (int k = 0; k < passes; ++k) StepRectToward(0, 0, 240, 320, 4, 0, 1);

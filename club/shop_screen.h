@@ -43,8 +43,8 @@ class ShopScreen : public ClubScreenBase {
 
   // The club's tutorial drives these: stage 4 must buy a booster, stage 5
   // must open the card manager.
-  void SetTutorial(bool on) { tutorial_ = on; }
-  void SetTutorialStage(std::uint8_t stage) { tutorialStage_ = stage; }
+  void SetTutorial(bool on) override { tutorial_ = on; }
+  void SetTutorialStage(std::uint8_t stage) override { tutorialStage_ = stage; }
   bool Tutorial() const { return tutorial_; }
   std::uint8_t TutorialStage() const { return tutorialStage_; }
 

@@ -154,6 +154,12 @@ bool LinkJoin(Link& link, int attempts, std::uint32_t spacingMs) {
   return Fail(link, LinkFailure::TimedOut, "no partner at " + peer + ":" + std::to_string(port));
 }
 
+void LinkAdopt(Link& link, int socket, std::uint32_t role) {
+  CloseLink(link);
+  link.role = role;
+  Opened(link, socket);
+}
+
 void CloseLink(Link& link) {
   platform::CloseSocket(link.socket);
   link.framer.Reset();
@@ -229,6 +235,7 @@ bool SendConfirmed(Link& link, const LinkMessage& m, std::uint32_t stepMs) {
         link.framer.PutBack(std::move(reply));
         return Fail(link, LinkFailure::Crossed);
       }
+      ++link.dropped;
       continue;
     }
     if (reply == expected) return SendMessage(link, FreshMessage(LinkMessageType::Confirm));

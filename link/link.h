@@ -52,6 +52,7 @@ struct Link {
   std::string failureText;  // the protocol error or the system's reason, for stderr
   LinkPoll poll;            // used by every wait while set (the lobby's Cancel)
   int cardCount = 0;        // card ids 1..cardCount are in range; 0 = the card database's count
+  std::uint32_t dropped = 0;  // server: client messages SendConfirmed dropped because they crossed its own
 };
 
 // The program's one link (the lobby's).
@@ -63,6 +64,8 @@ extern Link TheLink;
 // a connection made in an attempt is used at once. Both close the old socket first.
 bool LinkCreate(Link& link, int seconds = CreateWaitSeconds);
 bool LinkJoin(Link& link, int attempts = JoinAttempts, std::uint32_t spacingMs = JoinSpacingMs);
+// Takes over a connected socket in the role (a partner connected some other way; tests).
+void LinkAdopt(Link& link, int socket, std::uint32_t role);
 // Closes the socket (the descriptor is forgotten) and forgets queued messages.
 void CloseLink(Link& link);
 // Open socket, partner not known to have closed: select on read, write and

@@ -7,6 +7,7 @@
 #include "match/match_events.h"
 #include "match/match_internal.h"
 #include "match/match_link.h"
+#include "match/match_tutorial.h"
 
 namespace {
 
@@ -20,6 +21,15 @@ std::uint8_t KindOf(Side side) {
 }
 
 MatchEventObserver observer = nullptr;
+
+// Several targets in a tutorial example: they are highlighted and the
+// example waits for the player's tap on one of them.
+void TutorialTargetChoice(MatchState state) {
+  Match& m = TheMatch;
+  HighlightTargets(m.attacker.x, m.attacker.y);
+  m.state = state;
+  m.tutorialStep = TutorialExampleTap;
+}
 
 void Report(MatchEvent::Kind kind, Side side) {
   MatchEvent e;
@@ -121,6 +131,9 @@ void PlaceAndAttack(const Card& card, int x, int y) {
     int tx = 0, ty = 0;
     FirstAttackTarget(m.board, x, y, tx, ty);
     StartAttack(x, y, tx, ty, MatchState::ResolveAttack);
+  } else if (m.tutorial) {
+    // The tutorial's examples leave every choice of target to the player.
+    TutorialTargetChoice(MatchState::TapAttack);
   } else {
     switch (KindOf(m.currentSide)) {
       case KindComputer:
@@ -177,7 +190,12 @@ void MultiHitStartState() {
     return;
   }
   const std::uint8_t kind = KindOf(m.chainSide);
-  if (kind == KindComputer) {
+  if (m.tutorial && n > 1) {
+    // Whichever side's chain it is (a first attack lost in an example chains
+    // for the player's side): the tutorial's own tap picks the target, as the
+    // duel's stylus is the tutorial's while it runs.
+    TutorialTargetChoice(MatchState::TapMultiHit);
+  } else if (kind == KindComputer && !m.tutorial) {
     m.state = MatchState::ComputerMultiHit;
   } else if (n == 1) {
     int tx = 0, ty = 0;

@@ -7,9 +7,23 @@
 #include "data/board_file.h"
 #include "data/quick_save.h"
 #include "data/save_bytes.h"
+#include "engine/duel_flow.h"
+#include "match/match_tutorial.h"
 #include "platform/clock.h"
 
 namespace {
+
+bool TutorialStepsUsable(const MatchRecord& l) {
+  if (l.tutorial == 0) return true;
+  if (l.tutorial != 1) return false;
+  const std::uint8_t step = l.tutorialStep, resume = l.tutorialResume;
+  const bool page = step >= TutorialFirstPage && step <= TutorialLastPage;
+  const bool wait = step >= TutorialFirstWait && step <= TutorialLastWait;
+  const bool choosing = step == TutorialExampleTap &&
+                        (l.state == MatchState::TapAttack || l.state == MatchState::TapMultiHit);
+  const bool resumes = resume == 0 || (resume > TutorialFirstWait && resume <= TutorialLastWait);
+  return (page || wait || step == TutorialExampleRuns || choosing) && resumes;
+}
 
 bool KnownState(std::uint8_t v) {
   switch (static_cast<MatchState>(v)) {
@@ -237,6 +251,8 @@ bool LoadMatchSnapshot(ByteReader& r) {
   if (!CellInRange(l.attacker) || !CellInRange(l.target) || !CellInRange(l.flip.cell) || l.drawSlot >= HandSize ||
       l.moveStep == 0 || l.flipStep == 0 || l.shrinkStep == 0 || l.flip.loserTint > 2 || l.flip.winnerTint > 2)
     return false;
+  // A tutorial that stands on a step it has no page, example or tap for would wait for ever.
+  if (!TutorialStepsUsable(l)) return false;
 
   // The duellists, found by name.
   PlayerRecord* players[2] = {nullptr, nullptr};
@@ -264,6 +280,10 @@ bool LoadMatchSnapshot(ByteReader& r) {
     }
   l.link = nullptr;
   static_cast<MatchRecord&>(TheMatch) = l;
+  // The result is not stored: a duel saved after its board filled (its
+  // cards being handed over) gets it back from the board, so that the
+  // hand-over and the screen that started the duel go by the real result.
+  if (BoardFull(TheMatch.board)) MatchResult = DecideOutcome(TheMatch.board, false).result;
   TheMatch.flipPicture = Image();
   TheMatch.flightPicture = Image();
   TheMatch.screenSave = Image();

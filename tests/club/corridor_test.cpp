@@ -24,6 +24,8 @@ class Corridor : public ::testing::Test {
 // The shop's Back and the card manager's Leave buttons.
 constexpr int ShopBackX = 210, ShopBackY = 305;
 constexpr int ManagerLeaveX = 203, ManagerLeaveY = 305;
+// The back button of instant play and of the challenge.
+constexpr int BackX = 212, BackY = 308;
 
 // Walks one way until the club stands again; the position it stopped at.
 int WalkToNextRoom(int direction) {
@@ -237,9 +239,9 @@ TEST_F(Corridor, EnteringARoomDarkensOpensAndBrightensInEightPassesEach) {
   RunClubFrames(9);
   EXPECT_EQ(c.currentScreen, ScreenInstantPlay);
   EXPECT_TRUE(c.ready);
-  // Leaving: the screen is closed and the corridor fades back in.
-  ClubStylusDown(100, 100);
-  ClubStylusUp(100, 100);
+  // Leaving by its back button: the screen is closed and the corridor fades back in.
+  ClubStylusDown(BackX, BackY);
+  ClubStylusUp(BackX, BackY);
   EXPECT_EQ(OpenClubScreens(), "none");
   EXPECT_EQ(c.currentScreen, ScreenCorridor);
   ASSERT_TRUE(RunClubUntil([] { return GameClub.ready; }));
@@ -276,8 +278,8 @@ TEST_F(Corridor, ScreensOpenedOnTopReturnWhereTheyCameFrom) {
   EXPECT_EQ(OpenClubScreens(), "shop");
   OpenChallenge(ScreenShop, 3);
   EXPECT_EQ(c.currentScreen, ScreenChallenge);
-  ClubStylusDown(10, 10);
-  ClubStylusUp(10, 10);
+  ClubStylusDown(BackX, BackY);
+  ClubStylusUp(BackX, BackY);
   EXPECT_EQ(c.currentScreen, ScreenShop);
 }
 

@@ -181,6 +181,22 @@ TEST_F(Snapshot, AResumedDragGoesBackToTheHand) {
   EXPECT_EQ(TheMatch.state, MatchState::TapMove);
 }
 
+TEST(SnapshotResult, ADuelSavedWhileItsCardsAreHandedOverResumesWithItsResult) {
+  SetUpMatchTable();
+  for (std::uint32_t seed : {21u, 22u, 23u}) {
+    MakeCharacter(CurrentPlayer, L"TESTER");
+    SeedRandom(seed);
+    StartClubDuel(2, 0);
+    ASSERT_TRUE(PlayUntil(MatchState::MatchOver, LocalStyle::Strong));
+    const std::uint8_t result = MatchResult;
+    std::vector<std::uint8_t> b;
+    SaveMatchSnapshot(b);
+    MatchResult = static_cast<std::uint8_t>((result + 1) % 3);  // what a new start would hold
+    ASSERT_TRUE(LoadMatchSnapshot(b));
+    EXPECT_EQ(MatchResult, result) << seed;
+  }
+}
+
 }  // namespace
 
 namespace {

@@ -38,6 +38,7 @@ bool ForgeShopArt(ForgeOutput& out);     // the card shop and the card manager (
 bool ForgeRoomArt(ForgeOutput& out);     // instant play, challenge, tournaments, portraits (part of ForgeClubArt)
 bool ForgeMultiArt(ForgeOutput& out);    // the multiplayer lobby and the card trade (part of ForgeClubArt)
 bool ForgeOptionsArt(ForgeOutput& out);  // the options room (part of ForgeClubArt)
+bool ForgeFinalArt(ForgeOutput& out);    // the card master's lair and the end credits
 bool ForgeSounds(ForgeOutput& out);      // SOUNDS\*: modules and effects
 
 // Records the install directory in the settings store, as the installer did.

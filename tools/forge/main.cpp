@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
 
   ForgeOutput tree(root);
   if (!ForgeCardData(tree) || !ForgeFont(tree) || !ForgeShellArt(tree) || !ForgeMatchArt(tree) ||
-      !ForgeClubArt(tree) || !ForgeSounds(tree))
+      !ForgeClubArt(tree) || !ForgeFinalArt(tree) || !ForgeSounds(tree))
     return 1;
   if (!install.empty() && !RecordInstallDir(root)) return Fail("cannot record the install directory");
   std::printf("duskhaven-forge: %d files written to %s\n", tree.FilesWritten(), root.c_str());

@@ -1,0 +1,80 @@
+// link_bench.cpp -- the link on loopback: a move's confirmed round trip, and the CPU a device spends waiting.
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "link/link.h"
+#include "platform/tcp_socket.h"
+
+namespace {
+
+bool Pair(Link& server, Link& client) {
+  int listener = platform::TcpListen(0);
+  if (listener < 0) return false;
+  const std::uint16_t port = platform::LocalPort(listener);
+  const int c = platform::TcpConnectWithin("127.0.0.1", port, 1000);
+  const int s = platform::TcpAcceptWithin(listener, 1000);
+  platform::CloseSocket(listener);
+  if (s < 0 || c < 0) return false;
+  server.cardCount = client.cardCount = 344;
+  LinkAdopt(server, s, RoleServer);
+  LinkAdopt(client, c, RoleClient);
+  return true;
+}
+
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// One move: PlayCard -> Echo -> Confirm, the partner receiving it as the duel does.
+void BM_MoveRoundTrip(benchmark::State& state) {
+  Link server, client;
+  if (!Pair(server, client)) {
+    state.SkipWithError("no loopback sockets");
+    return;
+  }
+  std::atomic<bool> done{false};
+  std::thread partner([&] {
+    LinkMessage m;
+    while (!done) ReceiveConfirmed(client, m, 100);
+  });
+  for (auto _ : state) {
+    if (!SendConfirmed(server, PlayCardMessage(17, 3, 2))) state.SkipWithError("the exchange failed");
+  }
+  done = true;
+  partner.join();
+  CloseLink(server);
+  CloseLink(client);
+}
+BENCHMARK(BM_MoveRoundTrip)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// A device waiting for its partner's move: the share of one core it uses.
+void BM_WaitingForThePartner(benchmark::State& state) {
+  Link server, client;
+  if (!Pair(server, client)) {
+    state.SkipWithError("no loopback sockets");
+    return;
+  }
+  double cpu = 0, wall = 0;
+  for (auto _ : state) {
+    const double c0 = CpuSeconds();
+    const auto t0 = std::chrono::steady_clock::now();
+    LinkMessage m;
+    ReceiveConfirmed(client, m, 1000);
+    cpu += CpuSeconds() - c0;
+    wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+  }
+  state.counters["core_percent"] = wall > 0 ? 100.0 * cpu / wall : 0;
+  CloseLink(server);
+  CloseLink(client);
+}
+BENCHMARK(BM_WaitingForThePartner)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+}  // namespace

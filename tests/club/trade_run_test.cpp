@@ -1,0 +1,274 @@
+// trade_run_test.cpp -- two game processes on loopback, each headless with its own install folder and save files:
+// they create and join a link, agree on a trade and exchange cards and credits (the totals across both save files
+// stay the same), and a partner killed in the middle of a trade leaves both characters as they were.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <thread>
+
+#include "club/club.h"
+#include "data/player_record.h"
+#include "data/quick_save.h"
+#include "data/save_file.h"
+#include "gfx/message_box.h"
+#include "platform/file_system.h"
+#include "platform/game_state.h"
+#include "tests/club/room_harness.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::map<std::string, std::string> Fields(const std::string& text, const char* separator) {
+  std::map<std::string, std::string> fields;
+  std::istringstream in(text);
+  const std::string sep = separator;
+  for (std::string line; std::getline(in, line);) {
+    const std::size_t at = line.find(sep);
+    if (at != std::string::npos) fields[line.substr(0, at)] = line.substr(at + sep.size());
+  }
+  return fields;
+}
+
+// One device: an install folder sharing the forged data, its own SAVE folder, settings and script.
+struct Device {
+  std::string root, name;
+  std::int32_t credits = 0;
+  std::vector<int> cards;
+  std::string script;
+
+  std::string Install() const { return root + "/" + name; }
+  std::string Config() const { return root + "/" + name + "-config"; }
+  std::string Dump() const { return root + "/" + name + ".dump"; }
+
+  void Prepare(const std::string& data) {
+    fs::create_directories(Install() + "/SAVE");
+    fs::create_directories(Config());
+    for (const fs::directory_entry& e : fs::directory_iterator(data))
+      if (e.path().filename() != "SAVE") fs::create_symlink(e.path(), Install() + "/" + e.path().filename().string());
+    std::ofstream(Config() + "/settings.reg") << "[SOFTWARE\\Duskhaven]\nInstall_Dir = \"" << Install() << "\"\n";
+    // The character, standing in front of the multiplayer room, as a quick save leaves it.
+    std::string harness = platform::HostPath("");
+    if (!harness.empty() && harness.back() == '/') harness.pop_back();
+    const std::string install = Install();
+    platform::SetInstallDir(install);
+    InstallDir = std::wstring(install.begin(), install.end()) + L"\\";
+    SetUpRoom();
+    CurrentPlayer.name = std::wstring(name.begin(), name.end());
+    CurrentPlayer.credits = credits;
+    for (int id : cards) AddCopy(CurrentPlayer, id);
+    ASSERT_TRUE(SaveCharacter());
+    RegisterClubStateBlock();
+    ResetClubState();
+    GameClub.currentRoom = RoomMultiplayer;
+    GameClub.position = ClubRooms[RoomMultiplayer].position;
+    ASSERT_TRUE(QuickSave());
+    platform::SetInstallDir(harness);
+    InstallDir = std::wstring(harness.begin(), harness.end()) + L"\\";
+  }
+  std::string Command(int port) const {
+    const std::string file = root + "/" + name + ".txt";
+    std::ofstream(file) << script;
+    return "'" DUSKHAVEN_GAME_PATH "' --headless --config '" + Config() + "' --link-port " + std::to_string(port) +
+           " --script '" + file + "'";
+  }
+  // The save file as duskhaven-tool decodes it ("key value" lines).
+  std::map<std::string, std::string> Saved() const {
+    const std::string out = root + "/" + name + ".saved";
+    const std::string command = "'" DUSKHAVEN_TOOL_PATH "' save --data '" + Install() + "' '" + Install() +
+                                "/SAVE/Player1.QXP' > '" + out + "' 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << ReadText(out);
+    return Fields(ReadText(out), " ");
+  }
+};
+
+// "3x1 5x2 ..." into counts by id.
+std::map<int, int> Counts(const std::string& collection) {
+  std::map<int, int> counts;
+  std::istringstream in(collection);
+  for (std::string entry; in >> entry;) {
+    const std::size_t x = entry.find('x');
+    counts[std::stoi(entry.substr(0, x))] += x == std::string::npos ? 1 : std::stoi(entry.substr(x + 1));
+  }
+  return counts;
+}
+
+struct Line {
+  std::ostringstream text;
+  void Tap(int t, int x, int y) { text << "at " << t << " tap " << x << " " << y << "\n"; }
+  void Hold(int t, int ms, int x, int y) {
+    text << "at " << t << " down " << x << " " << y << "\nat " << t + ms << " up " << x << " " << y << "\n";
+  }
+};
+
+int GridCentreX(int id) { return 34 * ((id - 1) % 6) + 18 + 16; }
+int GridCentreY(int id) { return 52 * ((id - 1) / 6) + 25 + 25; }
+
+constexpr int EnterRoom = 10000, Connect = 12000, StartTrade = 13500;
+
+// Into the lobby, Create or Join, then Trade; then the card manager with the cards given into the box.
+void LobbyAndBox(Line& s, bool server, const std::vector<int>& box) {
+  s.Tap(7500, 120, 100);     // past the loading screen
+  s.Tap(EnterRoom, 120, 100);
+  if (server) s.Tap(Connect, 213, 253);
+  else s.Tap(Connect, 47, 253);
+  s.Tap(StartTrade, 100, 253);
+  s.Tap(StartTrade + 1500, 48, 288);  // ADD: the card manager's trade page
+  int t = StartTrade + 2300;
+  for (int id : box) {
+    s.Tap(t, GridCentreX(id), GridCentreY(id));
+    s.Tap(t + 300, 181, 11);  // ADD / DEL
+    t += 600;
+  }
+  s.Tap(StartTrade + 3800, 221, 312);  // back to the trade
+}
+
+class TradeRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetUpRoom();
+    char folder[] = "/tmp/duskhaven-trade-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    root = folder;
+    port = 20000 + static_cast<int>(::getpid() % 20000);
+  }
+  void TearDown() override {
+    // DUSKHAVEN_TRADE_KEEP=1 keeps the folders (dumps, logs, captured frames) for looking at.
+    if (const char* keep = std::getenv("DUSKHAVEN_TRADE_KEEP"); keep && *keep) return;
+    std::error_code error;
+    fs::remove_all(root, error);
+  }
+  std::string root;
+  int port = 0;
+};
+
+}  // namespace
+
+TEST_F(TradeRun, TwoDevicesTradeCardsAndCreditsAndTheTotalsStayTheSame) {
+  Device a{root, "Alice", 1000, {3, 5, 7}, ""}, b{root, "Bob", 500, {10, 12, 12}, ""};
+  a.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
+  b.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
+  const MessageBoxGeometry ok = MessageBoxPlaces(L"Ok", L"", MessageBoxLayout{});
+  Line sa, sb;
+  LobbyAndBox(sa, true, {3, 5});
+  LobbyAndBox(sb, false, {12});
+  sa.Hold(StartTrade + 4500, 1100, 111, 264);  // + held: the offer climbs
+  for (int k = 0; k < 3; ++k) sb.Tap(StartTrade + 4500 + 300 * k, 111, 264);
+  sa.Tap(StartTrade + 8000, 156, 290);  // READY
+  sb.Tap(StartTrade + 8500, 156, 290);
+  sa.text << "capture " << Connect + 800 << " " << root << "/a-lobby.png\n";
+  for (Line* s : {&sa, &sb}) {
+    s->Tap(StartTrade + 10500, (ok.leftMin + ok.leftMax) / 2, (ok.bandMin + ok.bandMax) / 2);  // "Trade Finished"
+    const std::string who = root + "/" + (s == &sa ? "a" : "b");
+    s->text << "capture " << StartTrade + 8300 << " " << who << "-boxes.png\ncapture " << StartTrade + 11000 << " "
+            << who << "-after.png\n";
+  }
+  a.script = sa.text.str() + "dump end " + a.Dump() + "\nat " + std::to_string(StartTrade + 11500) + " close\n";
+  b.script = sb.text.str() + "dump end " + b.Dump() + "\nat " + std::to_string(StartTrade + 11500) + " close\n";
+
+  // Both at once: the client's run in the background.
+  const std::string bLog = root + "/b.log", aLog = root + "/a.log";
+  const std::string bCommand = b.Command(port) + " > '" + bLog + "' 2>&1 &";
+  ASSERT_EQ(std::system(bCommand.c_str()), 0);
+  const int aCode = std::system((a.Command(port) + " > '" + aLog + "' 2>&1").c_str());
+  EXPECT_EQ(WEXITSTATUS(aCode), 0) << ReadText(aLog);
+  // The client ends a moment later; its dump is written at its end.
+  for (int k = 0; k < 400 && ReadText(b.Dump()).find("clubRecord") == std::string::npos; ++k)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  auto da = Fields(ReadText(a.Dump()), " = "), db = Fields(ReadText(b.Dump()), " = ");
+  ASSERT_FALSE(db.empty()) << ReadText(bLog);
+  EXPECT_NE(da["trade"].find("partner Bob"), std::string::npos) << da["trade"];
+  EXPECT_NE(db["trade"].find("partner Alice"), std::string::npos) << db["trade"];
+  EXPECT_NE(da["trade"].find("trades 1"), std::string::npos) << da["trade"];
+  EXPECT_NE(db["trade"].find("trades 1"), std::string::npos) << db["trade"];
+
+  const auto fa = a.Saved(), fb = b.Saved();
+  ASSERT_EQ(fa.at("valid"), "yes");
+  ASSERT_EQ(fb.at("valid"), "yes");
+  const int creditsA = std::stoi(fa.at("credits")), creditsB = std::stoi(fb.at("credits"));
+  EXPECT_EQ(creditsA + creditsB, 1500);
+  EXPECT_LT(creditsA, 1000) << "Alice offered credits";
+  EXPECT_GT(creditsB, 500);
+  std::map<int, int> ca = Counts(fa.at("collection")), cb = Counts(fb.at("collection"));
+  // Every card is on one side or the other, once; Bob's 12 went over, and Alice's box (3 and 5, unless a tap of
+  // the script fell into a link wait) went the other way.
+  std::map<int, int> both = ca;
+  for (const auto& [id, n] : cb) both[id] += n;
+  EXPECT_EQ(both, (std::map<int, int>{{3, 1}, {5, 1}, {7, 1}, {10, 1}, {12, 2}}));
+  EXPECT_EQ(ca[12], 1);
+  EXPECT_EQ(ca[7], 1);
+  EXPECT_GE(cb[3] + cb[5], 1);
+}
+
+TEST_F(TradeRun, APartnerKilledInTheMiddleOfATradeLeavesBothCharactersAsTheyWere) {
+  Device a{root, "Alice", 1000, {3, 5, 7}, ""}, b{root, "Bob", 500, {10, 12, 12}, ""};
+  a.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
+  b.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
+  const MessageBoxGeometry lost = MessageBoxPlaces(L"Cancel", L"Retry", MessageBoxLayout{});
+  Line sa, sb;
+  LobbyAndBox(sa, true, {3, 5});
+  LobbyAndBox(sb, false, {12});
+  sa.Hold(StartTrade + 4300, 600, 111, 264);
+  sb.Tap(StartTrade + 4300, 111, 264);
+  // Bob's boxes and offer are on both screens when his process is killed; Alice is READY.
+  const std::string marker = root + "/bob-in-trade.dump";
+  sb.text << "dump " << StartTrade + 5500 << " " << marker << "\n";
+  sa.Tap(StartTrade + 6000, 156, 290);
+  // The lost link's box: Cancel leaves the trade for the lobby.
+  sa.Tap(StartTrade + 9000, (lost.leftMin + lost.leftMax) / 2, (lost.bandMin + lost.bandMax) / 2);
+  sa.text << "capture " << StartTrade + 9500 << " " << root << "/a-lobby-after.png\n";
+  a.script = sa.text.str() + "dump end " + a.Dump() + "\nat " + std::to_string(StartTrade + 10500) + " close\n";
+  b.script = sb.text.str() + "at " + std::to_string(StartTrade + 30000) + " close\n";
+
+  const std::string bCommand = "exec " + b.Command(port) + " > '" + root + "/b.log' 2>&1";
+  const pid_t bob = ::fork();
+  ASSERT_GE(bob, 0);
+  if (bob == 0) {
+    ::execl("/bin/sh", "sh", "-c", bCommand.c_str(), static_cast<char*>(nullptr));
+    std::_Exit(127);
+  }
+  // Killed as soon as his dump shows him in the trade with his box sent.
+  std::thread killer([&] {
+    for (int k = 0; k < 600 && ReadText(marker).find("clubRecord") == std::string::npos; ++k)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ::kill(bob, SIGKILL);
+  });
+  const std::string aLog = root + "/a.log";
+  const int aCode = std::system((a.Command(port) + " > '" + aLog + "' 2>&1").c_str());
+  killer.join();
+  int status = 0;
+  ::waitpid(bob, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "Bob was killed, not ended";
+  EXPECT_EQ(WEXITSTATUS(aCode), 0) << ReadText(aLog);
+
+  const auto bobInTrade = Fields(ReadText(marker), " = ");
+  EXPECT_EQ(bobInTrade.at("clubScreen"), "14");
+  EXPECT_NE(bobInTrade.at("partnerBox").substr(0, 2), "0:") << "Alice's box had reached Bob";
+  const auto da = Fields(ReadText(a.Dump()), " = ");
+  EXPECT_EQ(da.at("clubScreen"), "0") << "back in the lobby";
+  EXPECT_NE(da.at("lobby").find("connected 0"), std::string::npos) << da.at("lobby");
+  EXPECT_EQ(da.at("character"), "Alice, slot 1, credits 1000");
+
+  const auto fa = a.Saved(), fb = b.Saved();
+  EXPECT_EQ(fa.at("credits"), "1000");
+  EXPECT_EQ(fb.at("credits"), "500");
+  EXPECT_EQ(Counts(fa.at("collection")), (std::map<int, int>{{3, 1}, {5, 1}, {7, 1}}));
+  EXPECT_EQ(Counts(fb.at("collection")), (std::map<int, int>{{10, 1}, {12, 2}}));
+}

@@ -1,0 +1,100 @@
+// game_runs.cpp -- the game as a child process with its own install, configuration and log.
+#include "tests/link/game_runs.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iomanip>
+#include <iomanip>
+#include <sstream>
+#include <thread>
+
+#include "data/duel_stats.h"
+#include "data/player_record.h"
+#include "data/save_file.h"
+
+namespace link_test {
+namespace fs = std::filesystem;
+
+bool DataAvailable() { return fs::exists(fs::path(DUSKHAVEN_LINK_TEST_DATA) / "DATA"); }
+
+GameSide MakeSide(const std::string& name, const std::string& character, std::uint16_t port, int firstCard) {
+  GameSide side;
+  const fs::path base = fs::temp_directory_path() / ("duskhaven-link-" + std::to_string(::getpid())) / name;
+  fs::remove_all(base);
+  fs::create_directories(base / "install" / "SAVE");
+  fs::create_directories(base / "config");
+  for (const char* folder : {"DATA", "GFX", "SOUNDS"})
+    fs::create_directory_symlink(fs::path(DUSKHAVEN_LINK_TEST_DATA) / folder, base / "install" / folder);
+  side.root = (base / "install").string();
+  side.config = (base / "config").string();
+  side.log = (base / "stderr.txt").string();
+  std::ofstream settings(side.config + "/settings.reg");
+  settings << "[SOFTWARE\\Duskhaven]\nInstall_Dir = \"" << side.root << "\"\nVolume = dword:00000000\n"
+           << "Character = dword:00000001\nLink_Port = dword:" << std::hex << std::setw(8) << std::setfill('0')
+           << port << "\n";
+  PlayerRecord record;
+  ResetPlayer(record);
+  record.name.assign(character.begin(), character.end());
+  record.slot = 1;
+  record.kind = KindLocal;
+  for (int k = 0; k < DeckSize; ++k) {
+    AddCopy(record, firstCard + k);
+    record.deck.slots[k].id = static_cast<std::int16_t>(firstCard + k);
+  }
+  record.deck.count = DeckSize;
+  const auto bytes = EncodeCharacterFile(record, DuelStatistics{});
+  std::ofstream save(side.root + "/SAVE/Player1.QXP", std::ios::binary);
+  save.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return side;
+}
+
+pid_t StartGame(const GameSide& side, const std::string& arguments, const std::string& script) {
+  std::string command = std::string("exec '") + DUSKHAVEN_LINK_GAME + "' --headless --config '" + side.config + "' ";
+  if (!script.empty()) {
+    const std::string path = side.config + "/script.txt";
+    std::ofstream(path) << script;
+    command += "--script '" + path + "' ";
+  }
+  command += arguments + " 2> '" + side.log + "' > /dev/null";
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  return pid;
+}
+
+int WaitGame(pid_t pid, int ms) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  for (;;) {
+    int status = 0;
+    const pid_t got = ::waitpid(pid, &status, WNOHANG);
+    if (got == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    if (got < 0) return -2;
+    if (std::chrono::steady_clock::now() > end) {
+      ::kill(pid, SIGKILL);
+      ::waitpid(pid, &status, 0);
+      return -1;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace link_test

@@ -1,0 +1,28 @@
+// game_runs.h -- running the built game against a partner from a test: a private install and configuration each.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace link_test {
+
+struct GameSide {
+  std::string root;    // install directory: the forged data linked in, its own SAVE folder
+  std::string config;  // settings (Install_Dir, Volume 0, Link_Port, Character 1)
+  std::string log;     // the run's stderr
+};
+
+// A side with the character NAME in slot 1 (a deck of the 16 cards from firstCard on).
+GameSide MakeSide(const std::string& name, const std::string& character, std::uint16_t port, int firstCard);
+// Starts the game headless with these extra arguments; its pid.
+pid_t StartGame(const GameSide& side, const std::string& arguments, const std::string& script = "");
+// Waits up to ms for the game; its exit code, or -1 after killing it when it ran over.
+int WaitGame(pid_t pid, int ms);
+std::string ReadText(const std::string& path);
+std::vector<std::uint8_t> ReadBytes(const std::string& path);
+bool DataAvailable();
+
+}  // namespace link_test

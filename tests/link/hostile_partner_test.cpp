@@ -1,0 +1,170 @@
+// hostile_partner_test.cpp -- the game joins a partner that sends garbage at every step of a link duel: it never
+// crashes or hangs, closes the link, shows the box of a lost link (or of a message out of step) and keeps its save.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include "link/link.h"
+#include "platform/tcp_socket.h"
+#include "tests/link/game_runs.h"
+#include "tests/link/loopback.h"
+
+namespace {
+
+using namespace link_test;
+
+struct Hostile {
+  const char* name;
+  // What the partner does once the game has joined; `link` is the partner's end.
+  std::function<void(Link& link)> act;
+  const char* expected[2];  // lines the game's stderr must hold
+};
+
+// The partner's side of a correct set-up: the server's name, the game (client) moves second, two blocks.
+bool HonestSetUp(Link& link) {
+  if (!SendConfirmed(link, PlayerNameMessage(L"HOSTILE"), 20000)) return false;
+  if (!SendConfirmed(link, FirstPlayerMessage(0))) return false;
+  for (int cell : {0, 23})
+    if (!SendConfirmed(link, BlockedCellMessage(cell / 4, cell % 4))) return false;
+  if (!SendConfirmed(link, BlockedCellMessage(255, 255))) return false;
+  LinkMessage name;
+  return ReceiveConfirmed(link, name, 20000) && name.Is(LinkMessageType::PlayerName);
+}
+
+bool SetUpAndToss(Link& link) {
+  return HonestSetUp(link) && SendConfirmed(link, FreshMessage(LinkMessageType::TossDone), 20000);
+}
+
+void Raw(Link& link, const std::vector<std::uint8_t>& bytes) { RawSend(link.socket, bytes); }
+
+// Lets the game read what was sent before the partner goes.
+void Linger(Link& link) {
+  LinkMessage m;
+  ReceiveOne(link, m, 3000);
+}
+
+// Taps through the logo and the loading screen.
+std::string StartUpTaps() {
+  std::string script = "seed 7\n";
+  for (int t = 1000; t <= 9000; t += 700) script += "at " + std::to_string(t) + " tap 120 150\n";
+  return script;
+}
+
+void RunHostile(const Hostile& h, int index) {
+  if (!DataAvailable()) GTEST_SKIP() << "no forged data set";
+  const std::uint16_t port = FreePort();
+  int listener = platform::TcpListen(port);
+  ASSERT_GE(listener, 0);
+  GameSide side = MakeSide(std::string("hostile") + std::to_string(index), "GUEST", port, 20);
+  const auto saveBefore = ReadBytes(side.root + "/SAVE/Player1.QXP");
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t game = StartGame(side, "--link-duel join", StartUpTaps());
+  const int socket = platform::TcpAcceptWithin(listener, 15000);
+  platform::CloseSocket(listener);
+  ASSERT_GE(socket, 0) << h.name << ": the game did not join\n" << ReadText(side.log);
+  Link partner;
+  partner.cardCount = 344;
+  LinkAdopt(partner, socket, RoleServer);
+  h.act(partner);
+  Linger(partner);
+  CloseLink(partner);
+  const int code = WaitGame(game, 60000);
+  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start);
+  const std::string log = ReadText(side.log);
+  // 3: the run stopped at a box waiting for the player; never a crash, never a hang.
+  EXPECT_EQ(code, 3) << h.name << "\n" << log;
+  EXPECT_LT(seconds.count(), 45) << h.name;
+  for (const char* line : h.expected)
+    if (line) {
+      EXPECT_NE(log.find(line), std::string::npos) << h.name << ": no '" << line << "' in\n" << log;
+    }
+  EXPECT_EQ(ReadBytes(side.root + "/SAVE/Player1.QXP"), saveBefore) << h.name << ": the save changed";
+}
+
+const char* const LostBox = "link duel box: The connection is interrupted !";
+const char* const InitBox = "link duel box: Game Initialisation via Infra-Red failed !";
+
+TEST(HostilePartner, GarbageDuringTheSetUpFailsItWithTheInitialisationBox) {
+  const Hostile cases[] = {
+      {"zero length", [](Link& l) { Raw(l, {0, 0, 0, 0, 0, 0, 0, 0, 0}); }, {"length byte 0 outside", InitBox}},
+      {"length 255", [](Link& l) { Raw(l, std::vector<std::uint8_t>(255, 255)); }, {"length byte 255", InitBox}},
+      {"no terminator", [](Link& l) { Raw(l, {12, 5, 255, 255, 255, 255, 255, 255, 'A', 'B', 'C', 'D'}); },
+       {"not ended by 0", InitBox}},
+      {"a wrong type", [](Link& l) { SendConfirmed(l, FreshMessage(LinkMessageType::StartGame), 20000); },
+       {InitBox, nullptr}},
+  };
+  int i = 0;
+  for (const Hostile& h : cases) RunHostile(h, i++);
+}
+
+TEST(HostilePartner, OutOfStepAndOutOfRangeMessagesInTheDuelShowTheirBoxes) {
+  const Hostile cases[] = {
+      {"a move instead of the toss",
+       [](Link& l) {
+         if (HonestSetUp(l)) SendConfirmed(l, PlayCardMessage(5, 2, 2), 20000);
+       },
+       {"link duel box: Error of Synchronization:", nullptr}},
+      {"a multi-hit instead of a move",
+       [](Link& l) {
+         if (SetUpAndToss(l)) SendConfirmed(l, AttackMessage(true, 1, 1, 2, 1), 20000);
+       },
+       {"Error of Synchronization: A move is expected when An Multi-hit message is received.", nullptr}},
+      {"an absurd card id",
+       [](Link& l) {
+         if (SetUpAndToss(l)) Raw(l, {9, 0, 2, 2, 255, 255, 0x30, 0x75, 0});
+       },
+       {"card id out of range", LostBox}},
+      {"an absurd offer",
+       [](Link& l) {
+         if (SetUpAndToss(l)) Raw(l, {9, 12, 255, 255, 255, 255, 255, 255, 0});
+       },
+       {"offer of 2^31 or more", LostBox}},
+      {"a card on a blocked cell",
+       [](Link& l) {
+         if (SetUpAndToss(l)) SendConfirmed(l, PlayCardMessage(5, 0, 0), 20000);
+       },
+       {"a card put on a cell that is not free", LostBox}},
+      {"a flood of 10000 moves, then gone",
+       [](Link& l) {
+         if (!SetUpAndToss(l)) return;
+         std::vector<std::uint8_t> flood;
+         for (int i = 0; i < 10000; ++i) EncodeMessage(FreshMessage(LinkMessageType::CardTaken), flood);
+         platform::SendAllWithin(l.socket, flood.data(), flood.size(), 10000);
+       },
+       {LostBox, nullptr}},
+  };
+  int i = 10;
+  for (const Hostile& h : cases) RunHostile(h, i++);
+}
+
+TEST(HostilePartner, AnHonestPartnerSendingByteByByteIsUnderstood) {
+  const Hostile split = {"split bytes",
+                         [](Link& l) {
+                           // The set-up, each message's bytes in reads of their own.
+                           std::vector<std::uint8_t> name;
+                           EncodeMessage(PlayerNameMessage(L"SLOWPOKE"), name);
+                           for (std::uint8_t b : name) {
+                             Raw(l, {b});
+                             std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                           }
+                           LinkMessage echo;
+                           if (!ReceiveOne(l, echo, 20000)) return;
+                           SendMessage(l, FreshMessage(LinkMessageType::Confirm));
+                           if (!SendConfirmed(l, FirstPlayerMessage(0))) return;
+                           if (!SendConfirmed(l, BlockedCellMessage(0, 0))) return;
+                           if (!SendConfirmed(l, BlockedCellMessage(5, 3))) return;
+                           if (!SendConfirmed(l, BlockedCellMessage(255, 255))) return;
+                           LinkMessage m;
+                           if (!ReceiveConfirmed(l, m, 20000)) return;
+                           if (!SendConfirmed(l, FreshMessage(LinkMessageType::TossDone), 20000)) return;
+                           // A move in the corner next to a block, then the partner waits for the game's move.
+                           SendConfirmed(l, PlayCardMessage(5, 0, 3), 20000);
+                           ReceiveOne(l, m, 2000);
+                         },
+                         {"while the game waits for", nullptr}};
+  RunHostile(split, 30);
+}
+
+}  // namespace
