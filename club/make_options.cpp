@@ -1,7 +1,7 @@
-// make_options.cpp -- the options room's screen (closed for now).
+// make_options.cpp -- the options room's screen.
 #include <memory>
 
-#include "club/closed_room.h"
+#include "club/options_screen.h"
 #include "club/room_screens.h"
 
-std::unique_ptr<ClubScreenBase> MakeOptionsScreen() { return std::make_unique<ClosedRoomScreen>(L"Options"); }
+std::unique_ptr<ClubScreenBase> MakeOptionsScreen() { return std::make_unique<OptionsScreen>(); }

@@ -37,6 +37,7 @@ bool ForgeClubArt(ForgeOutput& out);     // the club: corridor, titles, quick me
 bool ForgeShopArt(ForgeOutput& out);     // the card shop and the card manager (part of ForgeClubArt)
 bool ForgeRoomArt(ForgeOutput& out);     // instant play, challenge, tournaments, portraits (part of ForgeClubArt)
 bool ForgeMultiArt(ForgeOutput& out);    // the multiplayer lobby and the card trade (part of ForgeClubArt)
+bool ForgeOptionsArt(ForgeOutput& out);  // the options room (part of ForgeClubArt)
 bool ForgeFinalArt(ForgeOutput& out);    // the card master's lair and the end credits
 bool ForgeSounds(ForgeOutput& out);      // SOUNDS\*: modules and effects
 

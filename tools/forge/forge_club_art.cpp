@@ -111,5 +111,5 @@ bool ForgeRoomArt(ForgeOutput& out) {
 
 bool ForgeClubArt(ForgeOutput& out) {
   return ForgeCorridor(out) && ForgeCharacterScreen(out) && ForgeShopArt(out) && ForgeRoomArt(out) &&
-         ForgeMultiArt(out);
+         ForgeMultiArt(out) && ForgeOptionsArt(out);
 }
