@@ -23,6 +23,7 @@
 #include "match/card_pictures.h"
 #include "platform/clock.h"
 #include "platform/game_state.h"
+#include "platform/tcp_socket.h"
 
 namespace {
 
@@ -187,13 +188,10 @@ void TradeScreen::Service() {
       continue;
     }
     if (PendingBytes(TheLink) == 0) {
-      // Nothing to say and nothing heard: wait a little on the link instead of spinning.
-      LinkMessage m;
-      if (!ReceiveOne(TheLink, m, step == 0 ? IdleWaitMs : 0)) {
-        if (LinkBroken()) LinkLost();
-        return;
-      }
-      TheLink.framer.PutBack(std::move(m));
+      // Nothing to say and nothing heard: sleep a little on the socket instead of spinning (a plain wait on
+      // the socket, so the player's taps stay queued for the screen).
+      if (step == 0 && TheLink.socket >= 0) platform::WaitReadable(TheLink.socket, IdleWaitMs);
+      if (PendingBytes(TheLink) == 0) return;
     }
     ProcessIncoming();
   }
