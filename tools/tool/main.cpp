@@ -16,7 +16,7 @@ const char* const Usage =
     "  duel   [--data DIR] --seed S [--count N] [--red C:T] [--blue C:T] [--quiet]\n"
     "                                   computer-against-computer duels\n"
     "  bench  [--data DIR]              the computer opponent's speed\n"
-    "  character [--data DIR] --out FILE [--name NAME] [--slot 1..3] [--credits N] [--gate] [--deck strong|weak]\n"
+    "  character [--data DIR] --out FILE [--name NAME] [--slot 1..3] [--credits N] [--gate] [--deck strong|weak] [--copies N]\n"
     "                                   write a character save file; --gate: every card, a deck, every\n"
     "                                   opponent beaten, every tournament won and 50000 credits\n";
 
