@@ -18,10 +18,16 @@ const char* const UsageText =
     "  --config DIR      keep the settings and the lock in DIR instead of\n"
     "                    $XDG_CONFIG_HOME/duskhaven\n"
     "  --quick-game      start a quick duel right after start-up\n"
+    "  --autoplay CLASS:TIER\n"
+    "                    the computer opponent of that class (guest, member, elite)\n"
+    "                    and tier (0..3) plays your side of every duel; the club\n"
+    "                    and the boxes stay yours\n"
     "  --link-peer HOST  join the link at HOST this run (default: the Link_Peer setting,\n"
     "                    else 127.0.0.1)\n"
     "  --link-port N     create or join the link on TCP port N (1..65535) this run\n"
     "                    (default: the Link_Port setting, else 7373)\n"
+    "  --link-duel MODE  create or join the link at once and duel the partner with the\n"
+    "                    last character (MODE create or join); the game ends after it\n"
     "script lines (T in ms of the game's clock; KEY: Up Down Left Right A B C Start):\n"
     "  at T tap X Y | at T down|move|up X Y | at T press KEY | at T key down|up KEY\n"
     "  at T close | capture T|end FILE.png | dump T|end FILE | hold MS | seed N\n"
@@ -92,12 +98,26 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
       line.backend.device = text;
     } else if (arg == "--quick-game") {
       line.quickGame = true;
+    } else if (arg == "--autoplay") {
+      if (!value(text)) return false;
+      std::string why;
+      if (!ParseAutoplayPlayer(text, line.autoplayPlayer, why)) {
+        error = "duskhaven: " + why + " (see --help)";
+        return false;
+      }
+      line.autoplay = true;
     } else if (arg == "--link-peer") {
       if (!value(line.linkPeer)) return false;
     } else if (arg == "--link-port") {
       if (!value(text)) return false;
       if (!ParsePort(text, line.linkPort)) {
         error = "duskhaven: --link-port takes a port number from 1 to 65535, not '" + text + "'";
+        return false;
+      }
+    } else if (arg == "--link-duel") {
+      if (!value(line.linkDuel)) return false;
+      if (line.linkDuel != "create" && line.linkDuel != "join") {
+        error = "duskhaven: --link-duel takes create or join, not '" + line.linkDuel + "'";
         return false;
       }
     } else if (arg == "--config") {

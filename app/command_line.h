@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "match/match_autoplay.h"
 #include "platform/backend.h"
 
 struct CommandLine {
@@ -12,8 +13,11 @@ struct CommandLine {
   bool showHelp = false;
   bool showVersion = false;
   bool quickGame = false;  // --quick-game: a quick duel right after start-up
+  bool autoplay = false;   // --autoplay CLASS:TIER: the computer plays the local side of every duel
+  AutoplayPlayer autoplayPlayer;
   std::string linkPeer;        // --link-peer HOST: the link's partner for this run
   std::uint16_t linkPort = 0;  // --link-port N: the link's port for this run (0 = the setting)
+  std::string linkDuel;        // --link-duel create|join: a duel against the other device at once
 };
 
 // False with one line in `error` for a bad argument.

@@ -1,5 +1,6 @@
 // pending_parts.cpp -- the shell's calls into data, match and sound, and stand-ins for the club until it is built.
 #include "app/pending_parts.h"
+#include "match/match_link.h"
 
 #include "app/shell.h"
 
@@ -26,7 +27,18 @@ void CloseCardData() { CloseCardDatabase(); }
 void LoadOpponentRoster() { LoadRoster(); }
 void SetCurrentPlayerLocal() { CurrentPlayer.kind = KindLocal; }
 void SaveCurrentCharacter() { SaveCharacter(); }
-void QuickSaveGame() { QuickSave(); }
+void QuickSaveGame() {
+  // A duel against the other device cannot go on without it: the quick save
+  // brings the player back to the club instead of into a duel with nobody
+  // (or with a roster opponent who happens to have the partner's name).
+  if (!ClubActive() && OtherSideRemote(LocalSide())) {
+    InClub = 1;
+    QuickSave();
+    InClub = 0;
+    return;
+  }
+  QuickSave();
+}
 bool QuickLoadGame() { return QuickLoad(); }
 
 bool ClubActive() { return InClub != 0; }
@@ -46,9 +58,10 @@ void SetUpClubQuickMenu() {
 void ResumeOrSelectCharacter() {
   if (QuickLoad()) {
     CommitClubState();
-    // A tournament picks up its round once everything, the duel included, is back.
+    // A tournament picks up its round once everything, the duel included, is
+    // back; a save taken during a duel leaves the booking to the duel's end.
     Club& club = GameClub;
-    if (InClub != 0 && club.tournamentScreen) club.tournamentScreen->Frame();
+    if (InClub != 0 && club.tournamentScreen) club.tournamentScreen->ResumeFrame();
     if (InClub != 0) RestoreClubFrame();
     return;
   }

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/key_sequences.h"
+#include "app/link_duel_entry.h"
 #include "data/save_file.h"
 #include "app/pending_parts.h"
 #include "app/shell.h"
@@ -11,6 +12,7 @@
 #include "link/link.h"
 #include "link/link_duel.h"
 #include "match/match.h"
+#include "match/match_autoplay.h"
 #include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/close_request.h"
@@ -35,6 +37,12 @@ std::string ReportGameState() {
   out << "music = " << (CurrentMusicPath().empty() ? std::string("none") : platform::ToUtf8(CurrentMusicPath()))
       << (MusicLoaded() ? ", loaded" : ", not loaded") << "\n";
   out << ClubReport();
+  if (AutoplayOn()) {
+    // Only autoplay runs report the duel, so the dumps of other runs stay as they were.
+    out << "autoplay = " << AutoplayPlayerText(AutoplaySetting()) << "\n";
+    out << "matchState = " << static_cast<int>(TheMatch.state) << "\n";
+    out << "matchResult = " << static_cast<int>(MatchResult) << "\n";
+  }
   out << "sequences =";
   for (const KeySequence& s : KeySequences) out << ' ' << static_cast<int>(s.position);
   out << "\n";
@@ -79,13 +87,25 @@ int ProgramEntry(const CommandLine& line) {
   platform::OpenInput();
   GameKeys = platform::GetDefaultKeys();
 
+  if (line.autoplay) SetAutoplay(line.autoplayPlayer);
   RunStartup();
   if (line.linkPort) OverrideLinkPort(line.linkPort);
   if (!line.linkPeer.empty()) OverrideLinkPeer(line.linkPeer);
   InstallLinkDuel();
 
   SetUpClubQuickMenu();
-  if (line.quickGame) {
+  if (!line.linkDuel.empty()) {
+    if (!StartLinkDuelFromCommandLine(line.linkDuel)) {
+      CurrentPlayer.slot = 255;  // nothing of the failed start is saved
+      CloseCardData();
+      CloseKeysAndDisplay();
+      StopSound();
+      platform::EndRun();
+      platform::StopBackend();
+      platform::ReleaseInstanceLock();
+      return 1;
+    }
+  } else if (line.quickGame) {
     // A quick duel at once; nothing of it is saved.
     CurrentPlayer.slot = 255;
     CurrentPlayer.kind = KindLocal;

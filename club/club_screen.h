@@ -49,6 +49,9 @@ class ClubScreenBase {
   virtual void Redraw(int buffer) = 0;
   virtual void SaveState(ByteWriter& out) const = 0;
   virtual bool LoadState(ByteReader& in) = 0;
+  // The pass the club runs once when a quick save taken in the club (not
+  // during a duel) has been resumed, every block of it read; Frame by default.
+  virtual void ResumeFrame() { Frame(); }
   // The club's first-play tutorial switches a room into its tutorial mode
   // (club_tutorial.h); rooms without one ignore it.
   virtual void SetTutorial(bool /*on*/) {}

@@ -1,7 +1,9 @@
-// make_tournament.cpp -- the tournament room's screen (closed for now).
+// make_tournament.cpp -- the tournament rooms' screen, one per class.
 #include <memory>
 
-#include "club/closed_room.h"
 #include "club/room_screens.h"
+#include "club/tournament_screen.h"
 
-std::unique_ptr<ClubScreenBase> MakeTournamentScreen(int) { return std::make_unique<ClosedRoomScreen>(L"Tournament"); }
+std::unique_ptr<ClubScreenBase> MakeTournamentScreen(int opponentClass) {
+  return std::make_unique<TournamentScreen>(opponentClass);
+}

@@ -154,6 +154,12 @@ bool LinkJoin(Link& link, int attempts, std::uint32_t spacingMs) {
   return Fail(link, LinkFailure::TimedOut, "no partner at " + peer + ":" + std::to_string(port));
 }
 
+void LinkAdopt(Link& link, int socket, std::uint32_t role) {
+  CloseLink(link);
+  link.role = role;
+  Opened(link, socket);
+}
+
 void CloseLink(Link& link) {
   platform::CloseSocket(link.socket);
   link.framer.Reset();

@@ -63,6 +63,8 @@ extern Link TheLink;
 // a connection made in an attempt is used at once. Both close the old socket first.
 bool LinkCreate(Link& link, int seconds = CreateWaitSeconds);
 bool LinkJoin(Link& link, int attempts = JoinAttempts, std::uint32_t spacingMs = JoinSpacingMs);
+// Takes over a connected socket in the role (a partner connected some other way; tests).
+void LinkAdopt(Link& link, int socket, std::uint32_t role);
 // Closes the socket (the descriptor is forgotten) and forgets queued messages.
 void CloseLink(Link& link);
 // Open socket, partner not known to have closed: select on read, write and

@@ -42,8 +42,16 @@ std::wstring RemoteName() {
 
 bool DuelLeft() { return TheMatch.state == MatchState::Leave; }
 
+// A box of the link duel; its text also goes to stderr, so a run from a terminal (or a test) sees it.
+bool LinkBox(const std::wstring& text, const wchar_t* left, const wchar_t* right) {
+  std::string line;
+  for (wchar_t c : text) line += c == L'\n' ? ' ' : (c >= 32 && c < 127 ? static_cast<char>(c) : '?');
+  std::fprintf(stderr, "duskhaven: link duel box: %s\n", line.c_str());
+  return MatchBox(text, left, right, true, 40, 120, 160, 80);
+}
+
 // "Cancel Game" (left, true) or "Retry".
-bool CancelGame(const std::wstring& text) { return MatchBox(text, L"Cancel Game", L"Retry", true, 40, 120, 160, 80); }
+bool CancelGame(const std::wstring& text) { return LinkBox(text, L"Cancel Game", L"Retry"); }
 
 std::wstring ArrivedName(const LinkMessage& m) {
   switch (m.type) {
@@ -290,7 +298,7 @@ bool OwnReconnect() {
   if (!link) return false;
   if (LinkAlive(*link)) return true;
   link->connected = 0;
-  if (MatchBox(SyncHead, L"Cancel", L"Retry", true, 40, 120, 160, 80)) return false;
+  if (LinkBox(SyncHead, L"Cancel", L"Retry")) return false;
   const bool ok = link->role == RoleServer ? LinkCreate(*link) : LinkJoin(*link);
   link->connected = ok ? 1 : 0;
   return ok;
@@ -378,7 +386,7 @@ bool BeginLinkDuel(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& 
                                                    : ClientSetUp(local, remote, link);
     if (ok) break;
     std::fprintf(stderr, "duskhaven: the link duel's set-up failed (%s)\n", LinkFailureName(link.failure));
-    if (MatchBox(L"Game Initialisation via Infra-Red failed !", L"Cancel Game", L"Retry", true, 40, 120, 160, 80)) {
+    if (CancelGame(L"Game Initialisation via Infra-Red failed !")) {
       LeaveMatch();
       return false;
     }

@@ -9,6 +9,7 @@
 #include "gfx/text_banners.h"
 #include "match/card_pictures.h"
 #include "match/coin_token.h"
+#include "match/match_autoplay.h"
 #include "match/match_internal.h"
 #include "platform/clock.h"
 #include "platform/game_state.h"
@@ -282,7 +283,8 @@ void CoinTossSpin(Side firstSide) {
     PresentScreen();
   };
   int k = 0;
-  // Spin until the player taps.
+  const std::uint32_t spinStart = platform::TickCount();
+  // Spin until the player taps (or autoplay stops it).
   for (;;) {
     platform::Message msg;
     bool tapped = false;
@@ -291,14 +293,14 @@ void CoinTossSpin(Side firstSide) {
         tapped = true;
         break;
       }
-    if (tapped) break;
+    if (tapped || AutoplayStopsCoin(platform::TickCount() - spinStart)) break;
     const std::uint32_t start = platform::TickCount();
     show(k);
     k = (k + 1) % CoinFrameCount;
     SoundTickIfOn();
     // Sleeps the rest of the frame; a scripted run without a tap left stops here.
     const std::uint32_t spent = platform::TickCount() - start;
-    if (spent < 30) platform::IdleUntilInput(30 - spent, "a tap to stop the coin toss", true);
+    if (spent < 30) platform::IdleUntilInput(30 - spent, "a tap to stop the coin toss", !AutoplayDrivesDuel());
   }
   // Slow down onto the starting side's colour.
   CoinStep steps[64];

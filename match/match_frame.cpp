@@ -3,6 +3,7 @@
 #include "gfx/draw_image.h"
 #include "gfx/screen_buffers.h"
 #include "gfx/text_banners.h"
+#include "match/match_autoplay.h"
 #include "match/match_internal.h"
 #include "match/match_link.h"
 #include "match/match_tutorial.h"
@@ -47,6 +48,8 @@ void Finish(bool ended) {
 
 void MatchFrame() {
   Match& m = TheMatch;
+  // The computer's stylus for the local side comes first, as a person's stylus messages would.
+  AutoplayFrame();
   if (m.state == MatchState::CardInfo) return;
   if (m.tutorial && m.tutorialStep != 25 && MatchTutorialFrame) {
     MatchTutorialFrame();

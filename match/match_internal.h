@@ -18,6 +18,9 @@ void SetComputerSkill();
 // True when the side can neither place a card nor draw one.
 bool SideHasNoMove(Side side);
 
+// True while autoplay drives the duel and the stylus event is not its own (match_autoplay.cpp).
+bool StylusBlockedByAutoplay();
+
 // End of the duel (match_rewards.cpp).
 void MatchOverState();
 void SettleState();

@@ -7,9 +7,22 @@
 #include "data/board_file.h"
 #include "data/quick_save.h"
 #include "data/save_bytes.h"
+#include "match/match_tutorial.h"
 #include "platform/clock.h"
 
 namespace {
+
+bool TutorialStepsUsable(const MatchRecord& l) {
+  if (l.tutorial == 0) return true;
+  if (l.tutorial != 1) return false;
+  const std::uint8_t step = l.tutorialStep, resume = l.tutorialResume;
+  const bool page = step >= TutorialFirstPage && step <= TutorialLastPage;
+  const bool wait = step >= TutorialFirstWait && step <= TutorialLastWait;
+  const bool choosing = step == TutorialExampleTap &&
+                        (l.state == MatchState::TapAttack || l.state == MatchState::TapMultiHit);
+  const bool resumes = resume == 0 || (resume > TutorialFirstWait && resume <= TutorialLastWait);
+  return (page || wait || step == TutorialExampleRuns || choosing) && resumes;
+}
 
 bool KnownState(std::uint8_t v) {
   switch (static_cast<MatchState>(v)) {
@@ -237,6 +250,8 @@ bool LoadMatchSnapshot(ByteReader& r) {
   if (!CellInRange(l.attacker) || !CellInRange(l.target) || !CellInRange(l.flip.cell) || l.drawSlot >= HandSize ||
       l.moveStep == 0 || l.flipStep == 0 || l.shrinkStep == 0 || l.flip.loserTint > 2 || l.flip.winnerTint > 2)
     return false;
+  // A tutorial that stands on a step it has no page, example or tap for would wait for ever.
+  if (!TutorialStepsUsable(l)) return false;
 
   // The duellists, found by name.
   PlayerRecord* players[2] = {nullptr, nullptr};

@@ -128,6 +128,7 @@ void ChooseTarget(int px, int py, bool multiHit) {
 
 void MatchStylusDown(int x, int y) {
   Match& m = TheMatch;
+  if (StylusBlockedByAutoplay()) return;
   if (m.tutorial) {
     if (MatchTutorialStylusDown) MatchTutorialStylusDown(x, y);
     return;
@@ -159,12 +160,13 @@ void MatchStylusDown(int x, int y) {
 }
 
 void MatchStylusMove(int x, int y) {
+  if (StylusBlockedByAutoplay()) return;
   if (TheMatch.state == MatchState::DragCard) DragTo(x, y);
 }
 
 void MatchStylusUp(int x, int y) {
   Match& m = TheMatch;
-  if (m.tutorial) return;
+  if (m.tutorial || StylusBlockedByAutoplay()) return;
   switch (m.state) {
     case MatchState::TapMove: {
       const bool wasPressed = m.zoomButton.pressed != 0;

@@ -154,6 +154,13 @@ void CloseSocket(int& socket) {
   socket = -1;
 }
 
+std::uint16_t LocalPort(int socket) {
+  sockaddr_in address{};
+  socklen_t length = sizeof address;
+  if (socket < 0 || getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) return 0;
+  return ntohs(address.sin_port);
+}
+
 bool SendAllWithin(int socket, const std::uint8_t* bytes, std::size_t length, std::uint32_t ms) {
   if (socket < 0) return false;
   std::size_t sent = 0;

@@ -20,6 +20,8 @@ int TcpAcceptWithin(int listenSocket, std::uint32_t ms);
 // One connection attempt to host:port, waiting up to ms for it to complete; -1 when refused or timed out.
 int TcpConnectWithin(const std::string& host, std::uint16_t port, std::uint32_t ms);
 void CloseSocket(int& socket);
+// The local port a socket is bound to (0 on an error): a listener made on port 0 got a free one.
+std::uint16_t LocalPort(int socket);
 
 // Sends all `length` bytes, waiting up to ms for room; false on an error or
 // when not everything was accepted in time (a partial write is a failure).

@@ -6,6 +6,7 @@
 #include "engine/fight.h"
 #include "engine/tutorial_boards.h"
 #include "match/match_internal.h"
+#include "match/match_snapshot.h"
 #include "match/match_tutorial.h"
 #include "platform/game_state.h"
 #include "tests/match/match_harness.h"
@@ -170,6 +171,28 @@ TEST_F(DuelTutorial, ALostFirstAttackWithSeveralChainTargetsWaitsForTheTutorials
   ASSERT_EQ(RunToWait(), 22);
   EXPECT_EQ(OwnerAt(2, 2), 0) << "side 0's chain took the card it was aimed at";
   EXPECT_EQ(OwnerAt(2, 0), 1);
+}
+
+TEST_F(DuelTutorial, AQuickSaveKeepsTheTutorialAndRefusesStepsItCouldNeverLeave) {
+  Match& m = TheMatch;
+  ASSERT_EQ(RunToWait(), 20);
+  std::vector<std::uint8_t> bytes;
+  SaveMatchSnapshot(bytes);
+  m.tutorial = 0;
+  ASSERT_TRUE(LoadMatchSnapshot(bytes));
+  EXPECT_EQ(m.tutorial, 1);
+  EXPECT_EQ(m.tutorialStep, 20);
+  struct Damage {
+    std::uint8_t tutorial, step, resume;
+  };
+  for (const Damage d : {Damage{1, 0, 0}, Damage{1, 19, 0}, Damage{1, 26, 0}, Damage{1, 25, 7}, Damage{2, 20, 0}}) {
+    m.tutorial = d.tutorial;
+    m.tutorialStep = d.step;
+    m.tutorialResume = d.resume;
+    std::vector<std::uint8_t> damaged;
+    SaveMatchSnapshot(damaged);  // step 26 outside a choice of target: no tap would ever be taken
+    EXPECT_FALSE(LoadMatchSnapshot(damaged)) << int(d.tutorial) << " " << int(d.step) << " " << int(d.resume);
+  }
 }
 
 }  // namespace

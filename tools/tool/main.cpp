@@ -16,6 +16,18 @@ const char* const Usage =
     "  duel   [--data DIR] --seed S [--count N] [--red C:T] [--blue C:T] [--quiet]\n"
     "                                   computer-against-computer duels\n"
     "  bench  [--data DIR]              the computer opponent's speed\n"
+    "  tourney [--data DIR] --class C --seed N [--player C:T] [--balance COUNT]\n"
+    "                                   a whole tournament of class C (0..2), the character's duels\n"
+    "                                   played by the computer C:T (default 0:0); one line each:\n"
+    "                                     tourney class C seed N player C:T\n"
+    "                                     bracket P0 .. P15       (slot order; 0..14 roster index, 16 the character)\n"
+    "                                     round R players M\n"
+    "                                     contest A B scores SA SB redraws K winner W\n"
+    "                                     duel OPPONENT blocks B cells C0 C1 result won|lost|tie\n"
+    "                                     winner W\n"
+    "                                     prize CREDITS roundsWon R\n"
+    "                                   --balance COUNT: seeds N..N+COUNT-1 for every computer\n"
+    "                                   (or only --player's): tournaments won, second places, rounds won\n"
     "  character [--data DIR] --out FILE [--name NAME] [--slot 1..3] [--credits N] [--gate] [--deck strong|weak] [--copies N]\n"
     "                                   write a character save file; --gate: every card, a deck, every\n"
     "                                   opponent beaten, every tournament won and 50000 credits\n";
@@ -39,6 +51,7 @@ int main(int argc, char** argv) {
   if (command == "save") return RunSaveCommand(args);
   if (command == "duel") return RunDuelCommand(args);
   if (command == "bench") return RunBenchCommand(args);
+  if (command == "tourney") return RunTourneyCommand(args);
   if (command == "character") return RunCharacterCommand(args);
   return ToolFailure("unknown command '" + command + "' (try --help)");
 }
