@@ -27,11 +27,18 @@ void TypeSpeech(std::wstring_view text, int x, int row, int width, int colour) {
   int penX = x;
   int penY = row;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (WordWidth(text, i) > x + width - penX) {
+    const std::wstring_view one = text.substr(i, 1);
+    // The rest of the word must fit the line. Mended: a word wider than the
+    // whole width would move down a line before each of its characters and
+    // run off the screen; it starts a line once, then breaks where the next
+    // character would pass the right edge.
+    const bool wordStart = i == 0 || IsSpeechSeparator(text[i - 1]);
+    const bool tooLong = wordStart ? WordWidth(text, i) > x + width - penX
+                                   : !IsSpeechSeparator(text[i]) && TextWidth(GameFont, one) > x + width - penX;
+    if (tooLong && penX > x) {
       penX = x;
       penY += LineHeight(GameFont) + 2;
     }
-    const std::wstring_view one = text.substr(i, 1);
     DrawTextTinted(one, penX, penY, GameFont, colour, 0);
     penX += TextWidth(GameFont, one);
     PresentScreen();

@@ -217,33 +217,53 @@ TEST(CreditsSlides, EveryPictureAndTuneOfTheLairAndTheCreditsIsInTheDataSet) {
   for (int k = 0; k < 7; ++k) EXPECT_EQ(std::wstring(CreditsPages[persons[k]].path), CreditsPersonPaths[expected[k]]);
 }
 
-TEST(TypedSpeech, WordsWrapInsideTheWidthAndEveryCharacterIsTyped) {
-  SetUpClub();
+// The rectangle that typing inked in buffer 0, from a cleared buffer.
+struct Inked {
+  int left = 240, right = -1, top = 320, bottom = -1;
+};
+Inked TypeOnClearedScreen(const std::wstring& text, int x, int row, int width, int colour) {
   ClearBuffer(0);
   const std::vector<std::uint16_t> blank = ScreenPixels(0);
+  TypeSpeech(text, x, row, width, colour);
+  const std::vector<std::uint16_t> typed = ScreenPixels(0);
+  Inked r;
+  for (int y = 0; y < 320; ++y)
+    for (int px = 0; px < 240; ++px)
+      if (typed[static_cast<std::size_t>(y * 240 + px)] != blank[static_cast<std::size_t>(y * 240 + px)]) {
+        r.left = std::min(r.left, px);
+        r.right = std::max(r.right, px);
+        r.top = std::min(r.top, y);
+        r.bottom = std::max(r.bottom, y);
+      }
+  return r;
+}
+
+TEST(TypedSpeech, WordsWrapInsideTheWidthAndEveryCharacterIsTyped) {
+  SetUpClub();
   const std::wstring text =
       L"But soon you'll understand why they call me the card master. I'm not only a player, I'm also the essence of "
       L"the card universe.";
   const std::uint32_t before = platform::TickCount();
-  TypeSpeech(text, 20, 260, 200, 5);
+  const Inked r = TypeOnClearedScreen(text, 20, 260, 200, 5);
   EXPECT_GE(platform::TickCount() - before, 50u * text.size());
-  const std::vector<std::uint16_t> typed = ScreenPixels(0);
-  int left = 240, right = -1, top = 320, bottom = -1;
-  for (int y = 0; y < 320; ++y)
-    for (int x = 0; x < 240; ++x)
-      if (typed[static_cast<std::size_t>(y * 240 + x)] != blank[static_cast<std::size_t>(y * 240 + x)]) {
-        left = std::min(left, x);
-        right = std::max(right, x);
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-      }
-  EXPECT_GE(left, 20);
-  EXPECT_LT(right, 220);
-  EXPECT_GE(top, 260);
+  EXPECT_GE(r.left, 20);
+  EXPECT_LT(r.right, 220);
+  EXPECT_GE(r.top, 260);
   // Wider than one line: it took several lines, LineHeight + 2 apart.
-  const int lines = (bottom - 260) / (LineHeight(GameFont) + 2) + 1;
+  const int lines = (r.bottom - 260) / (LineHeight(GameFont) + 2) + 1;
   EXPECT_GE(lines, 3);
-  EXPECT_LE(bottom, 260 + lines * (LineHeight(GameFont) + 2));
+  EXPECT_LE(r.bottom, 260 + lines * (LineHeight(GameFont) + 2));
+}
+
+TEST(TypedSpeech, AWordWiderThanTheLineBreaksAtTheEdgeInsteadOfOneLineACharacter) {
+  SetUpClub();
+  const std::wstring scream = L"AAAAARRRRRRRRRRHHHHHHHAAAARRRRHHHH!!";
+  ASSERT_GT(TextWidth(GameFont, scream), 150);
+  const Inked r = TypeOnClearedScreen(L"What are you doing to us all? " + scream, 50, 240, 150, 11);
+  EXPECT_GE(r.left, 50);
+  EXPECT_LT(r.right, 200);
+  // Two or three lines, all on the screen (one line a letter would run past row 600).
+  EXPECT_LT(r.bottom, 240 + 4 * (LineHeight(GameFont) + 2));
 }
 
 }  // namespace

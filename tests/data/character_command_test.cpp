@@ -54,10 +54,11 @@ TEST_F(CharacterCommand, TheGateCharacterMeetsEveryConditionAndLoadsInItsSlot) {
     for (const OpponentResults& r : opponents) EXPECT_EQ(r.victories, 1);
   for (int c = 0; c < OpponentClasses; ++c) EXPECT_EQ(DuelStats.tourneysWon[c], 1);
 
-  ASSERT_EQ(RunTool(Args("--gate --deck weak --credits 70000 --out '" + file + "'")), 0);
+  ASSERT_EQ(RunTool(Args("--gate --deck weak --credits 70000 --copies 3 --out '" + file + "'")), 0);
   ASSERT_TRUE(LoadCharacterBytes(1, ReadBytes(file)));
   EXPECT_EQ(CurrentPlayer.credits, 70000);
   EXPECT_EQ(CurrentPlayer.deck.slots[0].id, 1);
+  EXPECT_EQ(CurrentPlayer.cardTotal, 3 * CardCount());
   // Without --gate: a new character, as the character screen makes one.
   ASSERT_EQ(RunTool(Args("--out '" + file + "'")), 0);
   ASSERT_TRUE(LoadCharacterBytes(1, ReadBytes(file)));
@@ -67,7 +68,7 @@ TEST_F(CharacterCommand, TheGateCharacterMeetsEveryConditionAndLoadsInItsSlot) {
 
 TEST_F(CharacterCommand, BadArgumentsExitWithCodeTwoAndWriteNothing) {
   const std::string file = dir + "/SAVE/never.QXP";
-  for (const char* bad : {"--slot 4", "--name tess", "--name ''", "--credits -1", "--deck medium", "--colour red"})
+  for (const char* bad : {"--slot 4", "--name tess", "--name ''", "--credits -1", "--deck medium", "--copies 0", "--colour red"})
     EXPECT_EQ(RunTool(Args(std::string(bad) + " --out '" + file + "'")), 2) << bad;
   EXPECT_EQ(RunTool(Args("--gate")), 2);  // no --out
   EXPECT_EQ(RunTool("character --data '" + dir + "/none' --out '" + file + "'"), 2);

@@ -308,6 +308,14 @@ RgbPicture DrawEndCreditsPicture() {
     cairo_arc(cr, x, y, 0.5 + scatter.Next(), 0, 2 * Pi);
     cairo_fill(cr);
   }
+  // The sun rising behind the club.
+  cairo_pattern_t* sun = cairo_pattern_create_radial(120, 214, 6, 120, 214, 90);
+  cairo_pattern_add_color_stop_rgba(sun, 0, 1.0, 0.9, 0.6, 1.0);
+  cairo_pattern_add_color_stop_rgba(sun, 0.3, 1.0, 0.6, 0.3, 0.7);
+  cairo_pattern_add_color_stop_rgba(sun, 1, 1.0, 0.4, 0.3, 0);
+  cairo_set_source(cr, sun);
+  cairo_paint(cr);
+  cairo_pattern_destroy(sun);
   // The club's skyline.
   cairo_move_to(cr, 0, ScreenH);
   const double roof[][2] = {{0, 250},   {30, 250},  {30, 226}, {62, 226},  {62, 240}, {90, 240},
@@ -324,8 +332,9 @@ RgbPicture DrawEndCreditsPicture() {
     SetColour(cr, scatter.Next() > 0.5 ? club::Amber : club::Magenta, 0.8);
     cairo_fill(cr);
   }
-  NeonTextCentred(cr, "DUSKHAVEN", ScreenW / 2.0, 150, 34, ArtFont::SansBold, club::Magenta, 220);
-  NeonTextCentred(cr, "the card master has fallen", ScreenW / 2.0, 176, 13, ArtFont::SerifItalic, club::Cyan, 200);
+  // The lettering keeps to the top and bottom edges: the credits pages fill rows 20 to 302.
+  NeonTextCentred(cr, "DUSKHAVEN", ScreenW / 2.0, 17, 17, ArtFont::SansBold, club::Magenta, 200);
+  NeonTextCentred(cr, "the card master has fallen", ScreenW / 2.0, 316, 11, ArtFont::SerifItalic, club::Cyan, 200);
   return canvas.Opaque();
 }
 

@@ -29,6 +29,7 @@ int RunCharacterCommand(Arguments& args) {
   args.AllowValue("slot");
   args.AllowValue("credits");
   args.AllowValue("deck");
+  args.AllowValue("copies");
   args.AllowFlag("gate");
   if (!args.Check(0)) return ToolFailure("character: " + args.Error());
   platform::SetInstallDir(args.Value("data", "."));
@@ -41,6 +42,8 @@ int RunCharacterCommand(Arguments& args) {
   const std::string defaultCredits = gate ? "50000" : "700";
   if (!ParseNumber(args.Value("credits", defaultCredits), 0, 2147483647, credits))
     return ToolFailure("character: --credits takes 0 .. 2147483647");
+  long long copies = 1;
+  if (!ParseNumber(args.Value("copies", "1"), 1, 127, copies)) return ToolFailure("character: --copies takes 1 .. 127");
   const std::string deck = args.Value("deck", "strong");
   if (deck != "strong" && deck != "weak") return ToolFailure("character: --deck takes strong or weak");
   if (!OpenCardDatabase())
@@ -53,9 +56,10 @@ int RunCharacterCommand(Arguments& args) {
   record.credits = static_cast<std::int32_t>(credits);
   DuelStatistics stats;
   if (gate) {
-    // Everything the Hell gate asks for: one copy of every card, a full deck,
+    // Everything the Hell gate asks for: every card (--copies of each), a full deck,
     // a win against each of the 45 opponents and every tournament won.
-    for (int id = 1; id <= CardCount(); ++id) AddCopy(record, id);
+    for (int id = 1; id <= CardCount(); ++id)
+      for (long long k = 0; k < copies; ++k) AddCopy(record, id);
     for (int k = 0; k < DeckSize; ++k) {
       const int id = deck == "strong" ? CardCount() - k : k + 1;
       if (!AddToDeck(record, id, false)) return ToolFailure("character: card " + std::to_string(id) + " left the deck");
