@@ -169,6 +169,9 @@ class TutorialRun : public ::testing::Test {
   std::string folder, shots, output;
 };
 
+int CellPixelXOf(int x) { return 40 * x + 4; }
+int CellPixelYOf(int y) { return 58 * y + 4; }
+
 const Point TutorialOk = LeftOf(L"Ok", L"", TutorialLayout());
 const Point PageOk = RightOf(L"", L"Ok", PageLayout());
 const Point StandardOk = RightOf(L"", L"Ok", MessageBoxLayout{});
@@ -284,14 +287,58 @@ TEST_F(TutorialRun, ANewCharacterIsWalkedThroughTheClubByTheTutorial) {
   b.Shot("step-8-instant-play-faded-in", 0);
   b.Tap(TutorialOk);
   b.Dump(folder + "/at-instant.dump");
-  shown = Play(b, "to-instant-play");
-  EXPECT_EQ(SavedFile()["deck"].empty(), false);
+  b.Tap({215, 308});  // back: refused
+  b.Shot("step-9-choose-an-opponent");
+  b.Tap(ManagerOk);
+  b.Tap({100, 61});  // the first Guest
+  b.Shot("step-10-the-challenge");
+  b.Tap({215, 308});  // back: refused
+  b.Shot("step-10-select-ok");
+  b.Tap(ManagerOk);
+  b.Tap({15, 308});  // Ok: the duel, and its tutorial
+  b.Shot("duel-page-1", 800);
+  b.Tap(PageOk, 1000);
+  b.Shot("duel-step-20-the-board");
+  const char* const examples[4] = {"duel-example-1-one-target", "duel-example-2-a-fight",
+                                   "duel-example-3-several-targets", "duel-example-4-multi-hit"};
+  for (int help = 2; help <= 6; ++help) {
+    b.Tap({120, 150}, 600);  // a tap on the board: the next page
+    b.Shot("duel-page-" + std::to_string(help));
+    b.Tap(PageOk, 1000);
+    if (help == 6) break;
+    b.Wait(help == 5 ? 9000 : 3000);  // the multi-hit's chain takes its time
+    b.Shot(examples[help - 2], 0);
+    if (help == 4) {
+      b.Tap({CellPixelXOf(0) + 16, CellPixelYOf(0) + 25});  // not a target: nothing happens
+      b.Tap({CellPixelXOf(3) + 16, CellPixelYOf(2) + 25});
+      b.Wait(3000);
+      b.Shot("duel-example-3-the-chosen-card-taken", 0);
+    }
+  }
+  b.Wait(1500);
+  b.Shot("back-in-the-club", 0);
+  shown = Play(b, "the-whole-tutorial");
   std::ifstream in(folder + "/at-instant.dump");
   std::stringstream text;
   text << in.rdbuf();
   std::map<std::string, std::string> atInstant = Fields(text.str());
   EXPECT_EQ(atInstant["tutorial"], "step 9, active 1");
   EXPECT_EQ(atInstant["clubScreen"], "1");
+  // The duel's tutorial has ended: back in front of instant play, with a
+  // fresh character in its own slot, saved.
+  EXPECT_EQ(atInstant["soundOff"], "1") << "the tutorial runs silent";
+  EXPECT_EQ(shown["tutorial"], "step 11, active 0");
+  EXPECT_EQ(shown["inClub"], "1");
+  EXPECT_EQ(shown["soundOff"], "0");
+  EXPECT_EQ(shown["music"], "SOUNDS\\menu.QXX, loaded") << "leaving the tutorial plays the club music again";
+  EXPECT_EQ(shown["clubScreen"], "13");
+  EXPECT_EQ(shown["clubRoom"].substr(0, 1), "1");
+  std::map<std::string, std::string> saved = SavedFile();
+  EXPECT_EQ(saved["valid"], "yes");
+  EXPECT_EQ(saved["slot"], "1");
+  EXPECT_EQ(saved["credits"], "700");
+  EXPECT_EQ(saved["cardTotal"], "0");
+  EXPECT_EQ(saved["deck"].substr(0, 2), "0 ");
   for (const std::string& f : b.names) EXPECT_TRUE(fs::exists(f)) << f;
 }
 
