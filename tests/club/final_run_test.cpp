@@ -16,8 +16,11 @@
 #include "data/save_file.h"
 #include "gfx/message_box.h"
 #include "tests/club/club_harness.h"
+#include "tests/club/game_run.h"
 
 namespace {
+
+using game_run::Fields;
 
 namespace fs = std::filesystem;
 
@@ -38,16 +41,6 @@ std::string ReadFile(const std::string& path) {
   std::stringstream s;
   s << in.rdbuf();
   return s.str();
-}
-
-std::map<std::string, std::string> Fields(const std::string& text) {
-  std::map<std::string, std::string> fields;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    const std::size_t eq = line.find(" = ");
-    if (eq != std::string::npos) fields[line.substr(0, eq)] = line.substr(eq + 3);
-  }
-  return fields;
 }
 
 std::string Tap(std::uint32_t t, Point p) {

@@ -23,8 +23,11 @@
 #include "data/save_file.h"
 #include "gfx/message_box.h"
 #include "tests/club/club_harness.h"
+#include "tests/club/game_run.h"
 
 namespace {
+
+using game_run::Fields;
 
 namespace fs = std::filesystem;
 
@@ -46,17 +49,6 @@ std::string RunShell(const std::string& command) {
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-// "name = value" lines of a dump.
-std::map<std::string, std::string> DumpFields(const std::string& text) {
-  std::map<std::string, std::string> fields;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    const std::size_t eq = line.find(" = ");
-    if (eq != std::string::npos) fields[line.substr(0, eq)] = line.substr(eq + 3);
-  }
-  return fields;
 }
 
 [[maybe_unused]] bool GameHasAutoplay() { return RunShell("'" DUSKHAVEN_GAME_PATH "' --help").find("--autoplay") != std::string::npos; }
@@ -137,7 +129,7 @@ class InstantRun : public ::testing::Test {
     if (std::regex_search(run.output, m, std::regex("exit ([0-9]+)\\s*$"))) run.exitCode = std::stoi(m[1]);
     if (exitCode) *exitCode = run.exitCode;
     else EXPECT_EQ(run.exitCode, 0) << run.output;
-    return DumpFields(ReadFile(dump));
+    return Fields(ReadFile(dump));
   }
   // The save file of slot 1 as duskhaven-tool reads it: "key value" lines.
   std::map<std::string, std::string> SavedFile() {

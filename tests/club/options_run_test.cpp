@@ -17,8 +17,11 @@
 #include "gfx/message_box.h"
 #include "platform/file_system.h"
 #include "tests/club/room_harness.h"
+#include "tests/club/game_run.h"
 
 namespace {
+
+using game_run::Fields;
 
 namespace fs = std::filesystem;
 
@@ -30,16 +33,6 @@ std::string ReadText(const std::string& path) {
 }
 
 // "name = value" lines of a dump or of the settings file.
-std::map<std::string, std::string> Fields(const std::string& text) {
-  std::map<std::string, std::string> fields;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    const std::size_t eq = line.find(" = ");
-    if (eq != std::string::npos) fields[line.substr(0, eq)] = line.substr(eq + 3);
-  }
-  return fields;
-}
-
 struct Point {
   int x, y;
 };

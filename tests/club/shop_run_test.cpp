@@ -17,33 +17,16 @@
 #include "gfx/message_box.h"
 #include "platform/file_system.h"
 #include "tests/club/room_harness.h"
+#include "tests/club/game_run.h"
 
 namespace {
 
+using game_run::Fields;
+using game_run::RunCommand;
+
 namespace fs = std::filesystem;
 
-std::string RunCommand(const std::string& command, int* exitCode = nullptr) {
-  std::string output;
-  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return output;
-  char chunk[4096];
-  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) output.append(chunk, n);
-  const int status = ::pclose(pipe);
-  if (exitCode) *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return output;
-}
-
 // "name = value" lines of a dump or of the tool's report.
-std::map<std::string, std::string> Fields(const std::string& text) {
-  std::map<std::string, std::string> fields;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    const std::size_t eq = line.find(" = ");
-    if (eq != std::string::npos) fields[line.substr(0, eq)] = line.substr(eq + 3);
-  }
-  return fields;
-}
-
 // The game's script, built step by step on the virtual clock.
 struct Script {
   std::ostringstream text;
