@@ -163,44 +163,57 @@ void LobbyScreen::LostLink() {
 }
 
 // Both devices press the same button; the first waits, with a Cancel, at most StartWaitMs for the other.
-void LobbyScreen::StartGame() {
-  if (!DeckReady()) return;
+// True when both agreed on `start`; otherwise the lobby already shows why (`what` is "Game" or "Trade").
+bool LobbyScreen::AgreeToStart(LinkMessageType start, const std::wstring& what) {
   LinkMessage reply;
   const bool server = TheLink.role == RoleServer;
-  PanelMessage(MessageX, MessageY, server ? L"Server is waiting to start Game." : L"Client is waiting to start Game.",
+  PanelMessage(MessageX, MessageY, (server ? L"Server is waiting to start " : L"Client is waiting to start ") + what + L".",
                true);
   ShowWaitCancel();
-  bool agreed = false;
+  const auto stopped = [&] {
+    if (FailedBy(LinkFailure::Cancelled)) return DrawLinkState(0), true;
+    if (FailedBy(LinkFailure::TimedOut) || !LinkAlive(TheLink)) return LostLink(), true;
+    return false;
+  };
   if (server) {
-    if (!SendConfirmed(TheLink, FreshMessage(LinkMessageType::StartGame), StartWaitMs)) {
-      if (FailedBy(LinkFailure::Cancelled)) return DrawLinkState(0);
-      if (FailedBy(LinkFailure::TimedOut) || !LinkAlive(TheLink)) return LostLink();
+    if (!SendConfirmed(TheLink, FreshMessage(start), StartWaitMs)) {
+      if (stopped()) return false;
       TheLink.poll = nullptr;
-      return PanelMessage(MessageX, ResultY, L"Server failed to start Game.", false);
+      PanelMessage(MessageX, ResultY, L"Server failed to start " + what + L".", false);
+      return false;
     }
-    agreed = ReceiveConfirmed(TheLink, reply, StartWaitMs) && reply.Is(LinkMessageType::StartGame);
-    if (!agreed && FailedBy(LinkFailure::Cancelled)) return DrawLinkState(0);
-    if (!agreed && (FailedBy(LinkFailure::TimedOut) || !LinkAlive(TheLink))) return LostLink();
+    const bool agreed = ReceiveConfirmed(TheLink, reply, StartWaitMs) && reply.Is(start);
+    if (!agreed && stopped()) return false;
     TheLink.poll = nullptr;
-    if (!agreed) return PanelMessage(MessageX, ResultY, L"Client not ready.", false);
+    if (!agreed) {
+      PanelMessage(MessageX, ResultY, L"Client not ready.", false);
+      return false;
+    }
   } else {
     if (!ReceiveConfirmed(TheLink, reply, StartWaitMs)) {
-      if (FailedBy(LinkFailure::Cancelled)) return DrawLinkState(0);
-      if (FailedBy(LinkFailure::TimedOut) || !LinkAlive(TheLink)) return LostLink();
+      if (stopped()) return false;
       TheLink.poll = nullptr;
-      return PanelMessage(MessageX, ResultY, L"Server not ready.", false);
+      PanelMessage(MessageX, ResultY, L"Server not ready.", false);
+      return false;
     }
     TheLink.poll = nullptr;
-    if (!reply.Is(LinkMessageType::StartGame)) {
+    if (!reply.Is(start)) {
       PanelMessage(MessageX, ResultY, L"Server not ready.", false);
       SendConfirmed(TheLink, FreshMessage(LinkMessageType::Refuse));
-      return;
+      return false;
     }
-    if (!SendConfirmed(TheLink, FreshMessage(LinkMessageType::StartGame)))
-      return PanelMessage(MessageX, ResultY, L"Client failed to start Game.", false);
+    if (!SendConfirmed(TheLink, FreshMessage(start))) {
+      PanelMessage(MessageX, ResultY, L"Client failed to start " + what + L".", false);
+      return false;
+    }
   }
   TheLink.poll = nullptr;
-  OtherPlayer.kind = server ? KindRemoteGuest : KindRemoteHost;
+  return true;
+}
+
+void LobbyScreen::StartGame() {
+  if (!DeckReady() || !AgreeToStart(LinkMessageType::StartGame, L"Game")) return;
+  OtherPlayer.kind = TheLink.role == RoleServer ? KindRemoteGuest : KindRemoteHost;
   if (!StartLinkDuel(TheLink, CurrentPlayer, OtherPlayer)) DrawLinkState(0);
 }
 
@@ -219,40 +232,7 @@ bool LobbyScreen::ExchangeNames() {
 }
 
 void LobbyScreen::StartTrade() {
-  LinkMessage reply;
-  const bool server = TheLink.role == RoleServer;
-  PanelMessage(MessageX, MessageY, server ? L"Server is waiting to start Trade." : L"Client is waiting to start Trade.",
-               true);
-  ShowWaitCancel();
-  if (server) {
-    if (!SendConfirmed(TheLink, FreshMessage(LinkMessageType::StartTrade), StartWaitMs)) {
-      if (FailedBy(LinkFailure::Cancelled)) return DrawLinkState(0);
-      if (FailedBy(LinkFailure::TimedOut) || !LinkAlive(TheLink)) return LostLink();
-      TheLink.poll = nullptr;
-      return PanelMessage(MessageX, ResultY, L"Server failed to start Trade.", false);
-    }
-    const bool agreed = ReceiveConfirmed(TheLink, reply, StartWaitMs) && reply.Is(LinkMessageType::StartTrade);
-    if (!agreed && FailedBy(LinkFailure::Cancelled)) return DrawLinkState(0);
-    if (!agreed && (FailedBy(LinkFailure::TimedOut) || !LinkAlive(TheLink))) return LostLink();
-    TheLink.poll = nullptr;
-    if (!agreed) return PanelMessage(MessageX, ResultY, L"Client not ready.", false);
-  } else {
-    if (!ReceiveConfirmed(TheLink, reply, StartWaitMs)) {
-      if (FailedBy(LinkFailure::Cancelled)) return DrawLinkState(0);
-      if (FailedBy(LinkFailure::TimedOut) || !LinkAlive(TheLink)) return LostLink();
-      TheLink.poll = nullptr;
-      return PanelMessage(MessageX, ResultY, L"Server not ready.", false);
-    }
-    TheLink.poll = nullptr;
-    if (!reply.Is(LinkMessageType::StartTrade)) {
-      PanelMessage(MessageX, ResultY, L"Server not ready.", false);
-      SendConfirmed(TheLink, FreshMessage(LinkMessageType::Refuse));
-      return;
-    }
-    if (!SendConfirmed(TheLink, FreshMessage(LinkMessageType::StartTrade)))
-      return PanelMessage(MessageX, ResultY, L"Client failed to start Trade.", false);
-  }
-  TheLink.poll = nullptr;
+  if (!AgreeToStart(LinkMessageType::StartTrade, L"Trade")) return;
   // A failure in the names goes back to the lobby without a word.
   if (!ExchangeNames()) return DrawLinkState(0);
   OpenTradeScreen(ScreenLobby);

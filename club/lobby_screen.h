@@ -9,6 +9,7 @@
 #include "club/club_screen.h"
 #include "core/image.h"
 #include "gfx/screen_button.h"
+#include "link/link_message.h"
 
 constexpr int LobbyButtonCount = 6;
 enum LobbyButton { LobbyCreate = 0, LobbyJoin = 1, LobbyBack = 2, LobbyDeck = 3, LobbyGame = 4, LobbyTrade = 5 };
@@ -44,6 +45,7 @@ class LobbyScreen : public ClubScreenBase {
   void PanelMessage(int x, int y, std::wstring_view text, bool clear);
   void ShowWaitCancel();
   bool Open(bool server);  // Create or Join with their panel lines
+  bool AgreeToStart(LinkMessageType start, const std::wstring& what);
   void StartGame();
   void StartTrade();
   bool ExchangeNames();
