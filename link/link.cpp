@@ -49,13 +49,22 @@ bool Lose(Link& link, LinkFailure failure, std::string text) {
 // caller's Cancel) and the close request. False when the wait must end.
 bool KeepWaiting(Link& link) {
   SoundTickIfOn();
+  if (!link.poll) {
+    // Nobody offers a Cancel: the player's taps stay queued for the screen, which takes them after the wait.
+    platform::PumpMessages();
+    if (platform::CloseRequested()) {
+      platform::HonourCloseRequest();
+      return Fail(link, LinkFailure::CloseRequested);
+    }
+    return true;
+  }
   platform::Message m;
   bool any = false;
   while (platform::RemoveNextStylusMessage(m)) {
     any = true;
-    if (link.poll && link.poll(m)) return Fail(link, LinkFailure::Cancelled);
+    if (link.poll(m)) return Fail(link, LinkFailure::Cancelled);
   }
-  if (!any && link.poll && link.poll(platform::Message{})) return Fail(link, LinkFailure::Cancelled);
+  if (!any && link.poll(platform::Message{})) return Fail(link, LinkFailure::Cancelled);
   if (platform::CloseRequested()) {
     platform::HonourCloseRequest();  // the game's way out does not come back
     return Fail(link, LinkFailure::CloseRequested);

@@ -1,9 +1,9 @@
 // link.h -- the one link between two devices: create or join it, send and receive messages, the confirmed exchange.
 //
 // Every wait here is bounded: it sleeps on the socket in slices of 10 ms,
-// keeps the music running, takes the stylus messages (handing them to the
-// caller's poll, which may cancel the wait) and ends the game at once on a
-// close request. A protocol error from the partner closes the link.
+// keeps the music running, leaves the player's taps queued for the screen
+// (unless the caller's poll takes them, which may cancel the wait) and ends
+// the game at once on a close request. A protocol error from the partner closes the link.
 #pragma once
 
 #include <cstdint>

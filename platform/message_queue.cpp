@@ -71,6 +71,8 @@ bool RemoveNextKeyMessage(Message& message) {
   return RemoveFirst(message, [](const Message& m) { return IsKey(m); });
 }
 
+void PumpMessages() { Pump(); }
+
 void PostMessage(const Message& message) {
   if (message.kind == MessageKind::Destroy) RequestClose();
   queue.push_back(message);

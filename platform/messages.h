@@ -42,6 +42,8 @@ bool RemoveNextMessage(Message& message);
 bool RemoveNextStylusMessage(Message& message);
 // Takes the oldest key message, leaving every other message queued.
 bool RemoveNextKeyMessage(Message& message);
+// Brings arrived input into the queue (and honours a close request) without taking anything.
+void PumpMessages();
 void PostMessage(const Message& message);
 void PostQuitMessage(std::uint32_t exitCode);
 void PostUserMessage(std::uint32_t param);

@@ -227,15 +227,23 @@ TEST_F(TradeRun, APartnerKilledInTheMiddleOfATradeLeavesBothCharactersAsTheyWere
   LobbyAndBox(sb, false, {12});
   sa.Hold(StartTrade + 4300, 600, 111, 264);
   sb.Tap(StartTrade + 4300, 111, 264);
-  // Bob's boxes and offer are on both screens when his process is killed; Alice is READY.
-  const std::string marker = root + "/bob-in-trade.dump";
-  sb.text << "dump " << StartTrade + 5500 << " " << marker << "\n";
-  sa.Tap(StartTrade + 6000, 156, 290);
-  // The lost link's box: Cancel leaves the trade for the lobby.
-  sa.Tap(StartTrade + 9000, (lost.leftMin + lost.leftMax) / 2, (lost.bandMin + lost.bandMax) / 2);
-  sa.text << "capture " << StartTrade + 9500 << " " << root << "/a-lobby-after.png\n";
-  a.script = sa.text.str() + "dump end " + a.Dump() + "\nat " + std::to_string(StartTrade + 10500) + " close\n";
-  b.script = sb.text.str() + "at " + std::to_string(StartTrade + 30000) + " close\n";
+  // Both report their state again and again; Bob is killed once both reports show the boxes on both
+  // screens and Alice READY. Alice presses READY now and then until then (the partner's offer may
+  // arrive after a press and withdraw it); the lost link's box ignores those taps.
+  const std::string aliceNow = root + "/alice-now.dump", bobNow = root + "/bob-now.dump";
+  constexpr int ReportUntil = StartTrade + 60000;
+  for (int t = StartTrade + 5000; t < ReportUntil; t += 250) {
+    sa.text << "dump " << t << " " << aliceNow << "\n";
+    sb.text << "dump " << t << " " << bobNow << "\n";
+  }
+  for (int t = StartTrade + 6000; t < ReportUntil; t += 2000) sa.Tap(t, 156, 290);
+  // Far later than the kill can come (the box waits in the game's own time, which then runs on at once):
+  // Cancel leaves the trade for the lobby.
+  constexpr int CancelAt = StartTrade + 90000;
+  sa.Tap(CancelAt, (lost.leftMin + lost.leftMax) / 2, (lost.bandMin + lost.bandMax) / 2);
+  sa.text << "capture " << CancelAt + 500 << " " << root << "/a-lobby-after.png\n";
+  a.script = sa.text.str() + "dump end " + a.Dump() + "\nat " + std::to_string(CancelAt + 1500) + " close\n";
+  b.script = sb.text.str() + "at " + std::to_string(StartTrade + 120000) + " close\n";
 
   const std::string bCommand = "exec " + b.Command(port) + " > '" + root + "/b.log' 2>&1";
   const pid_t bob = ::fork();
@@ -244,10 +252,22 @@ TEST_F(TradeRun, APartnerKilledInTheMiddleOfATradeLeavesBothCharactersAsTheyWere
     ::execl("/bin/sh", "sh", "-c", bCommand.c_str(), static_cast<char*>(nullptr));
     std::_Exit(127);
   }
-  // Killed as soon as his dump shows him in the trade with his box sent.
+  // Killed as soon as both reports show the trade under way (at most a generous 60 s of waiting).
+  std::map<std::string, std::string> bobInTrade, aliceReady;
+  bool inTrade = false;
   std::thread killer([&] {
-    for (int k = 0; k < 600 && ReadText(marker).find("clubRecord") == std::string::npos; ++k)
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!inTrade && std::chrono::steady_clock::now() < until) {
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      const std::string bobText = ReadText(bobNow), aliceText = ReadText(aliceNow);
+      if (bobText.find("clubRecord") == std::string::npos || aliceText.find("clubRecord") == std::string::npos)
+        continue;  // not written yet, or caught in the middle of a write
+      bobInTrade = Fields(bobText, " = ");
+      aliceReady = Fields(aliceText, " = ");
+      inTrade = bobInTrade["clubScreen"] == "14" && bobInTrade["partnerBox"].substr(0, 2) != "0:" &&
+                aliceReady["partnerBox"].substr(0, 2) != "0:" &&
+                aliceReady["trade"].find("ready 1,") != std::string::npos;
+    }
     ::kill(bob, SIGKILL);
   });
   const std::string aLog = root + "/a.log";
@@ -258,9 +278,8 @@ TEST_F(TradeRun, APartnerKilledInTheMiddleOfATradeLeavesBothCharactersAsTheyWere
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "Bob was killed, not ended";
   EXPECT_EQ(WEXITSTATUS(aCode), 0) << ReadText(aLog);
 
-  const auto bobInTrade = Fields(ReadText(marker), " = ");
-  EXPECT_EQ(bobInTrade.at("clubScreen"), "14");
-  EXPECT_NE(bobInTrade.at("partnerBox").substr(0, 2), "0:") << "Alice's box had reached Bob";
+  ASSERT_TRUE(inTrade) << "the trade never got under way\nBob: " << bobInTrade["trade"]
+                        << "\nAlice: " << aliceReady["trade"] << "\n" << ReadText(aLog);
   const auto da = Fields(ReadText(a.Dump()), " = ");
   EXPECT_EQ(da.at("clubScreen"), "0") << "back in the lobby";
   EXPECT_NE(da.at("lobby").find("connected 0"), std::string::npos) << da.at("lobby");

@@ -52,6 +52,8 @@ std::string StartUpTaps() {
   return script;
 }
 
+constexpr int ScriptBoundMs = 300000;
+
 void RunHostile(const Hostile& h, int index) {
   if (!DataAvailable()) GTEST_SKIP() << "no forged data set";
   const std::uint16_t port = FreePort();
@@ -60,7 +62,10 @@ void RunHostile(const Hostile& h, int index) {
   GameSide side = MakeSide(std::string("hostile") + std::to_string(index), "GUEST", port, 20);
   const auto saveBefore = ReadBytes(side.root + "/SAVE/Player1.QXP");
   const auto start = std::chrono::steady_clock::now();
-  const pid_t game = StartGame(side, "--link-duel join", StartUpTaps());
+  // A last line far ahead keeps the run going until the game reaches its box, however long it took in the
+  // game's own time to get there (the run then stops at the box, when the script has run out).
+  const std::string script = StartUpTaps() + "dump " + std::to_string(ScriptBoundMs) + " " + side.config + "/last.dump\n";
+  const pid_t game = StartGame(side, "--link-duel join", script);
   const int socket = platform::TcpAcceptWithin(listener, 15000);
   platform::CloseSocket(listener);
   ASSERT_GE(socket, 0) << h.name << ": the game did not join\n" << ReadText(side.log);

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "link/link.h"
+#include "platform/messages.h"
 #include "platform/tcp_socket.h"
 #include "tests/link/loopback.h"
 
@@ -222,6 +223,32 @@ TEST(LinkExchange, TheCallersPollCancelsAWait) {
   EXPECT_EQ(client.failure, LinkFailure::Cancelled);
   EXPECT_LT(MsSince(start), 1000);
   EXPECT_GE(client.socket, 0) << "a cancelled wait keeps the link";
+}
+
+TEST(LinkExchange, ATapMadeWhileASendWaitsForItsEchoStaysQueuedForTheScreen) {
+  Link server, client;
+  ASSERT_TRUE(LinkPair(server, client));
+  platform::ResetMessageQueue();
+  platform::Message tap;
+  tap.kind = platform::MessageKind::StylusDown;
+  tap.x = 156;
+  tap.y = 290;
+  platform::PostMessage(tap);
+  LinkMessage got;
+  std::thread partner([&] {
+    // The echo comes only after a while: the sender waits for it with the tap queued.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ReceiveConfirmed(server, got, 2000);
+  });
+  EXPECT_TRUE(SendConfirmed(client, TradeReadyMessage(true)));
+  partner.join();
+  EXPECT_TRUE(got.Is(LinkMessageType::TradeReady));
+  platform::Message kept;
+  ASSERT_TRUE(platform::RemoveNextStylusMessage(kept)) << "the tap was swallowed by the wait";
+  EXPECT_EQ(kept.kind, platform::MessageKind::StylusDown);
+  EXPECT_EQ(kept.x, 156);
+  EXPECT_EQ(kept.y, 290);
+  platform::ResetMessageQueue();
 }
 
 }  // namespace
