@@ -1,4 +1,5 @@
-// image_decoder.cpp -- pictures decoded by SDL2_image through a callback-read stream into 24-bit bitmaps.
+// image_decoder.cpp -- pictures checked, then decoded into 24-bit bitmaps: GIFs by giflib, the other formats by
+// SDL2_image through a callback-read stream.
 #include "platform/image_decoder.h"
 
 #include <SDL.h>
@@ -10,6 +11,7 @@
 #include <cstring>
 
 #include "platform/file_system.h"
+#include "platform/gif_decoder.h"
 
 namespace platform {
 namespace {
@@ -252,6 +254,12 @@ DecodeStatus Decode(Source& source, DecodedBitmap& bitmap, std::string& why) {
       why = "the picture has a frame of " + std::to_string(w) + " x " + std::to_string(h) + ", over 800 x 600";
       return DecodeStatus::Undecodable;
     }
+    return DecodeGif(
+        [&source](std::uint64_t offset, void* out, std::size_t count) {
+          if (progressHook) progressHook();
+          return source.ReadAt(offset, out, count);
+        },
+        bitmap, why);
   }
   SDL_RWops* rw = SDL_AllocRW();
   if (!rw) {
@@ -270,8 +278,8 @@ DecodeStatus Decode(Source& source, DecodedBitmap& bitmap, std::string& why) {
   switch (kind) {
     case Kind::Jpeg: decoded = IMG_LoadJPG_RW(rw); break;
     case Kind::Png: decoded = IMG_LoadPNG_RW(rw); break;
-    case Kind::Gif: decoded = IMG_LoadGIF_RW(rw); break;
     case Kind::Bmp: decoded = IMG_LoadBMP_RW(rw); break;
+    case Kind::Gif:
     case Kind::None: break;
   }
   SDL_FreeRW(rw);
@@ -319,18 +327,6 @@ DecodeStatus DecodePicture(std::string_view path, DecodedBitmap& bitmap, std::st
   source.file = &file;
   source.size = file.Size();
   return Decode(source, bitmap, why);
-}
-
-bool GifReachesDecoder(const std::vector<std::uint8_t>& bytes) {
-  Source source;
-  source.bytes = &bytes;
-  source.size = bytes.size();
-  std::uint8_t head[8] = {};
-  if (Sniff(head, source.ReadAt(0, head, sizeof head)) != Kind::Gif) return false;
-  long w = 0, h = 0;
-  if (HeaderSize(Kind::Gif, source, w, h) && (w > MaxPictureWidth || h > MaxPictureHeight)) return false;
-  if (!Complete(Kind::Gif, source)) return false;
-  return GifFrameExtent(source, w, h) && w <= MaxPictureWidth && h <= MaxPictureHeight;
 }
 
 DecodeStatus DecodePictureBytes(const std::vector<std::uint8_t>& bytes, DecodedBitmap& bitmap, std::string& why) {
