@@ -12,6 +12,7 @@
 #include "match/match_events.h"
 #include "match/match_internal.h"
 #include "match/match_link.h"
+#include "match/match_state_change.h"
 #include "platform/game_state.h"
 #include "platform/messages.h"
 
@@ -150,7 +151,7 @@ bool ApplyRemoteMove(Link& link, const LinkMessage& msg) {
     } else {
       ReportRemote(MatchEvent::Pass);
     }
-    m.state = MatchState::EndTurn;
+    ChangeMatchState(MatchState::EndTurn);
     return true;
   }
   const Card card = LoadCard(msg.card);
@@ -308,8 +309,8 @@ bool OwnReconnect() {
 
 bool ServerSetUp(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& link) {
   Match& m = TheMatch;
-  m.currentSide = static_cast<Side>(Random(2));
-  ResetBoard(m.board, blocks);
+  m.currentSide = static_cast<Side>(m.duel.Draw(2));
+  ResetBoard(m.board, blocks, *m.duel.random);
   if (!SendConfirmed(link, PlayerNameMessage(local.name))) return false;
   if (!SendConfirmed(link, FirstPlayerMessage(m.currentSide ^ 1))) return false;
   for (int x = 0; x < BoardColumns; ++x)
@@ -325,7 +326,7 @@ bool ServerSetUp(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& li
 
 bool ClientSetUp(PlayerRecord& local, PlayerRecord& remote, Link& link) {
   Match& m = TheMatch;
-  ResetBoard(m.board, 0);
+  ClearBoard(m.board);
   LinkMessage msg;
   if (!ReceiveConfirmed(link, msg, PartnerWaitMs) || !msg.Is(LinkMessageType::PlayerName)) return false;
   remote.name = msg.text;
@@ -371,14 +372,14 @@ void CheckLinkOrReconnect() {
 bool BeginLinkDuel(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& link) {
   InstallLinkDuel();
   Match& m = TheMatch;
-  m.cardPictures.Clear();
+  m.screen.cardPictures.Clear();
   m.players[0] = &local;
   m.players[1] = &remote;
   m.link = &link;
   m.finalChallenge = 0;
   m.quickGame = 0;
   m.tutorial = 0;
-  DealSide(local.deck, m.hands[0], m.piles[0]);
+  DealSide(local.deck, m.hands[0], m.piles[0], *m.duel.random);
   DealRemotePlaceholders();
   m.selectedSlot = 255;
   for (std::int16_t& r : m.rewardCards) r = 0;
@@ -397,7 +398,7 @@ bool BeginLinkDuel(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& 
   }
   TurnChange();
   m.firstTurnState = m.state;
-  m.state = MatchState::Versus;
+  ChangeMatchState(MatchState::Versus);
   return true;
 }
 
