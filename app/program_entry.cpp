@@ -67,6 +67,7 @@ int ProgramEntry(const CommandLine& line) {
   }
 
   platform::BackendOptions options = line.backend;
+  options.scaleAsked = options.scale != 0;
   if (options.scale == 0) options.scale = ReadWindowScale();
   std::string error;
   // Mended: a window or display that cannot be opened is reported and ends
@@ -79,7 +80,10 @@ int ProgramEntry(const CommandLine& line) {
   platform::SetCloseHook([] { CloseGame(); });
   RememberLastCharacter = WriteCharacter;
   SetSoundTickHook(GameSoundTick);
-  platform::SetDecodeProgressHook(SoundTickIfOn);
+  platform::SetDecodeProgressHook([] {
+    SoundTickIfOn();
+    platform::NoticeCloseDuringWork();
+  });
   if (!platform::OpenDisplay()) {
     std::fprintf(stderr, "duskhaven: cannot open the display\n");
     platform::StopBackend();

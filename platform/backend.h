@@ -30,6 +30,7 @@ struct BackendOptions {
   bool headless = false;
   std::string scriptPath;  // headless input script; empty = none
   int scale = 0;           // window scale; 0 = the largest that fits
+  bool scaleAsked = false; // the player asked for `scale`: refused when it does not fit the screen
   std::string device = "portrait565";
 };
 
