@@ -12,8 +12,8 @@ const char* const UsageText =
     "  --headless        run without a window, on a virtual clock\n"
     "  --script FILE     play the timed input, captures and dumps of FILE\n"
     "  --scale N         window scale factor 1..16 (default: the Scale setting,\n"
-    "                    else the largest that fits the screen; a scale larger\n"
-    "                    than the screen is refused)\n"
+    "                    else the largest that fits the screen); a scale larger\n"
+    "                    than the screen is refused\n"
     "  in the window: F11 full screen and back, F12 a screenshot (PNG files in the\n"
     "                    pictures folder, named by date and time)\n"
     "  --device NAME     screen model: portrait565 (default), portrait555, portrait444,\n"
@@ -36,8 +36,10 @@ const char* const UsageText =
     "script lines (T in ms of the game's clock; KEY: Up Down Left Right A B C Start):\n"
     "  at T tap X Y | at T down|move|up X Y | at T press KEY | at T key down|up KEY\n"
     "  at T close | capture T|end FILE.png | dump T|end FILE | hold MS | seed N\n"
+    "  await T FILE\n"
     "  (at T close: the window's close button; the game saves and ends at once, in any\n"
-    "  screen, wait or box, as it does on SIGTERM and SIGINT)\n"
+    "  screen, wait or box, as it does on SIGTERM and SIGINT; await T FILE: the game's\n"
+    "  clock stops at T until FILE exists, at most 60 s, to line up two games on a link)\n"
     "a scripted run that waits for input past its script stops with exit code 3\n";
 
 namespace {
@@ -94,6 +96,7 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
         error = "duskhaven: --scale takes a whole number from 1 to 16, not '" + text + "'";
         return false;
       }
+      line.backend.scaleAsked = true;
     } else if (arg == "--device") {
       if (!value(text)) return false;
       if (!platform::FindDeviceProfile(text)) {

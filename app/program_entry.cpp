@@ -67,7 +67,6 @@ int ProgramEntry(const CommandLine& line) {
   }
 
   platform::BackendOptions options = line.backend;
-  options.scaleAsked = options.scale != 0;
   if (options.scale == 0) options.scale = ReadWindowScale();
   std::string error;
   // Mended: a window or display that cannot be opened is reported and ends

@@ -31,7 +31,7 @@ Uint32 TextureFormat(std::uint32_t flags) {
 class SdlBackend : public Backend {
  public:
   SdlBackend(Script script, int scale, bool scaleAsked, bool scripted)
-      : script_(std::move(script)), scripted_(scripted), scale_(scale), scaleAsked_(scaleAsked) {}
+      : script_(std::move(script)), scripted_(scripted), scaleAsked_(scaleAsked), scale_(scale) {}
 
   ~SdlBackend() override {
     CloseDisplay();
@@ -49,18 +49,20 @@ class SdlBackend : public Backend {
       return false;
     }
     SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);  // no pad support is not an error
-    // A window larger than the screen cannot be seen whole: an asked-for
-    // scale is refused, naming the largest that fits; a stored one is reduced.
-    const int fits = FittingScale();
-    if (scale_ > fits) {
+    start_ = SDL_GetTicks();
+    // A window larger than the screen cannot be seen whole: a scale asked for is refused, one from the
+    // settings is brought down to the largest that fits.
+    SDL_Rect usable{0, 0, FrameWidth, FrameHeight};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0 && SDL_GetDisplayBounds(0, &usable) != 0) return true;
+    const int largest = DefaultScale(usable.w, usable.h);
+    if (scale_ > largest) {
       if (scaleAsked_) {
-        error = "--scale " + std::to_string(scale_) + " does not fit this screen; the largest that fits is " +
-                std::to_string(fits);
+        error = "--scale " + std::to_string(scale_) + " does not fit this screen (" + std::to_string(usable.w) +
+                " x " + std::to_string(usable.h) + "); the largest that fits is " + std::to_string(largest);
         return false;
       }
-      scale_ = fits;
+      scale_ = largest;
     }
-    start_ = SDL_GetTicks();
     return true;
   }
 
@@ -404,8 +406,8 @@ class SdlBackend : public Backend {
 
   Script script_;
   bool scripted_ = false;
-  int scale_ = 0;
   bool scaleAsked_ = false;
+  int scale_ = 0;
   SDL_Rect windowed_{0, 0, 0, 0};  // the window's place and size before full screen
   Uint32 start_ = 0;
   Uint64 nextSlot_ = 0;
