@@ -21,6 +21,7 @@
 namespace {
 
 using game_run::Fields;
+using game_run::ReadFile;
 
 namespace fs = std::filesystem;
 
@@ -36,12 +37,6 @@ struct Point {
 };
 Point RightOf(const MessageBoxGeometry& g) { return {(g.rightMin + g.rightMax) / 2, (g.bandMin + g.bandMax) / 2}; }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 std::string Tap(std::uint32_t t, Point p) {
   return "at " + std::to_string(t) + " tap " + std::to_string(p.x) + " " + std::to_string(p.y) + "\n";
@@ -95,14 +90,9 @@ class FinalRun : public ::testing::Test {
       std::ofstream(folder_ + "/inst/SAVE/QuickSave.QXP", std::ios::binary) << keepQuickSave_;
     std::ofstream(folder_ + "/s.txt") << "seed 3\n" << script;
     const std::string command = "cd '" + folder_ + "' && '" DUSKHAVEN_GAME_PATH "' --headless --config cfg --autoplay " +
-                                autoplay + " --script s.txt 2>&1";
+                                autoplay + " --script s.txt";
     GameRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char chunk[512];
-    while (std::fgets(chunk, sizeof chunk, pipe)) run.output += chunk;
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.output = game_run::RunCommand(command, &run.exitCode);
     std::smatch m;
     if (std::regex_search(run.output, m, std::regex("ended at ([0-9]+) ms while the game waits for ([^\n]*)"))) {
       run.stoppedAt = static_cast<std::uint32_t>(std::stoul(m[1]));

@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -20,6 +22,12 @@ inline std::string RunCommand(const std::string& command, int* exitCode = nullpt
   const int status = ::pclose(pipe);
   if (exitCode) *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return output;
+}
+
+// The whole file, or nothing when it cannot be read.
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 // The "name = value" lines of a state dump or of the tool's save listing.

@@ -36,20 +36,8 @@ struct GameRun {
   std::string output;
 };
 
-std::string RunShell(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return output;
-  char chunk[512];
-  while (std::fgets(chunk, sizeof chunk, pipe)) output += chunk;
-  pclose(pipe);
-  return output;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using game_run::ReadFile;
+std::string RunShell(const std::string& command) { return game_run::RunCommand(command); }
 
 [[maybe_unused]] bool GameHasAutoplay() { return RunShell("'" DUSKHAVEN_GAME_PATH "' --help").find("--autoplay") != std::string::npos; }
 

@@ -87,14 +87,10 @@ class OptionsRunTest : public ::testing::Test {
     const std::string path = install + "/options-run.txt";
     std::ofstream(path) << "seed 5\n" << script.str() << "at " << t + 1500 << " close\n";
     const std::string command = "'" DUSKHAVEN_GAME_PATH "' --headless --config '" + config + "' --script '" + path +
-                                "' 2>&1";
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char chunk[4096];
-    while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) output.append(chunk, n);
-    const int status = ::pclose(pipe);
-    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << output;
+                                "'";
+    int code = -1;
+    const std::string output = game_run::RunCommand(command, &code);
+    EXPECT_EQ(code, 0) << output;
   }
   std::map<std::string, std::string> Dumped(const std::string& name) { return Fields(ReadText(install + "/" + name)); }
   std::map<std::string, std::string> Settings() { return Fields(ReadText(config + "/settings.reg")); }

@@ -16,6 +16,7 @@
 #include "data/player_record.h"
 #include "data/save_file.h"
 #include "tests/club/club_harness.h"
+#include "tests/club/game_run.h"
 
 namespace {
 
@@ -29,21 +30,13 @@ struct GameRun {
 GameRun RunGame(const std::string& folder, const std::string& script) {
   std::ofstream(folder + "/s.txt") << script;
   const std::string command = "cd '" + folder + "' && '" + DUSKHAVEN_GAME_PATH +
-                              "' --headless --script s.txt --config cfg 2>&1";
+                              "' --headless --script s.txt --config cfg";
   GameRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char chunk[512];
-  while (std::fgets(chunk, sizeof chunk, pipe)) run.output += chunk;
-  const int status = pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.output = game_run::RunCommand(command, &run.exitCode);
   return run;
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using game_run::ReadFile;
 
 std::uint32_t StoppedAt(const std::string& output) {
   std::smatch m;

@@ -1,6 +1,7 @@
 // art_final.cpp -- the Hell gate seen up close, the card master in his lair, and the end credits and their pages.
 #include "tools/forge/art_final.h"
 
+#include <array>
 #include <cmath>
 
 #include "tools/forge/art_club_draw.h"
@@ -25,6 +26,20 @@ const CreditsPageLook PageLooks[PageLookCount] = {
 namespace {
 
 using namespace finale;
+
+// One colour stop of a glow: offset, then red, green, blue and alpha.
+struct GlowStop {
+  double offset, r, g, b, a;
+};
+
+// A round glow from radius r0 to r1 around (x, y), painted over the whole picture.
+void PaintGlow(cairo_t* cr, double x, double y, double r0, double r1, const std::array<GlowStop, 3>& stops) {
+  cairo_pattern_t* glow = cairo_pattern_create_radial(x, y, r0, x, y, r1);
+  for (const GlowStop& s : stops) cairo_pattern_add_color_stop_rgba(glow, s.offset, s.r, s.g, s.b, s.a);
+  cairo_set_source(cr, glow);
+  cairo_paint(cr);
+  cairo_pattern_destroy(glow);
+}
 
 const Colour Ember = Rgb8(255, 120, 30);
 const Colour Brimstone = Rgb8(255, 196, 60);
@@ -221,13 +236,7 @@ RgbPicture DrawCardMaster() {
   LairBackground(cr, 23);
   const double cx = ScreenW / 2.0;
   // His aura.
-  cairo_pattern_t* aura = cairo_pattern_create_radial(cx, 120, 10, cx, 120, 130);
-  cairo_pattern_add_color_stop_rgba(aura, 0, 1.0, 0.35, 0.1, 0.7);
-  cairo_pattern_add_color_stop_rgba(aura, 0.6, 0.6, 0.05, 0.2, 0.35);
-  cairo_pattern_add_color_stop_rgba(aura, 1, 0.3, 0.0, 0.2, 0);
-  cairo_set_source(cr, aura);
-  cairo_paint(cr);
-  cairo_pattern_destroy(aura);
+  PaintGlow(cr, cx, 120, 10, 130, {{{0, 1.0, 0.35, 0.1, 0.7}, {0.6, 0.6, 0.05, 0.2, 0.35}, {1, 0.3, 0.0, 0.2, 0}}});
   Flames(cr, 0, ScreenW, 236, 46, 31);
   // The cloak, wide at the shoulders.
   cairo_move_to(cr, cx - 96, 240);
@@ -309,13 +318,7 @@ RgbPicture DrawEndCreditsPicture() {
     cairo_fill(cr);
   }
   // The sun rising behind the club.
-  cairo_pattern_t* sun = cairo_pattern_create_radial(120, 214, 6, 120, 214, 90);
-  cairo_pattern_add_color_stop_rgba(sun, 0, 1.0, 0.9, 0.6, 1.0);
-  cairo_pattern_add_color_stop_rgba(sun, 0.3, 1.0, 0.6, 0.3, 0.7);
-  cairo_pattern_add_color_stop_rgba(sun, 1, 1.0, 0.4, 0.3, 0);
-  cairo_set_source(cr, sun);
-  cairo_paint(cr);
-  cairo_pattern_destroy(sun);
+  PaintGlow(cr, 120, 214, 6, 90, {{{0, 1.0, 0.9, 0.6, 1.0}, {0.3, 1.0, 0.6, 0.3, 0.7}, {1, 1.0, 0.4, 0.3, 0}}});
   // The club's skyline.
   cairo_move_to(cr, 0, ScreenH);
   const double roof[][2] = {{0, 250},   {30, 250},  {30, 226}, {62, 226},  {62, 240}, {90, 240},
