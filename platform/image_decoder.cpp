@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/file_system.h"
+#include "platform/library_chatter.h"
 
 namespace platform {
 namespace {
@@ -267,6 +268,7 @@ DecodeStatus Decode(Source& source, DecodedBitmap& bitmap, std::string& why) {
   rw->hidden.unknown.data1 = &source;
   source.at = 0;
   SDL_Surface* decoded = nullptr;
+  const QuietLibraries quiet;  // the decoders' warnings about odd files
   switch (kind) {
     case Kind::Jpeg: decoded = IMG_LoadJPG_RW(rw); break;
     case Kind::Png: decoded = IMG_LoadPNG_RW(rw); break;
