@@ -166,9 +166,9 @@ Card LoadCard(int id) {
   return card;
 }
 
-Card RandomCardOfLevel(int level) {
+Card RandomCardOfLevel(int level, RandomStream& random) {
   int q = cardCount / 4;
-  return LoadCard(Random(q) + q * (level - 1) + 1);
+  return LoadCard(random.Below(q) + q * (level - 1) + 1);
 }
 
 std::wstring CardInfoText(int id) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/card.h"
+#include "core/random.h"
 
 // The one-byte mask that scrambles the card and roster data files.
 constexpr std::uint8_t DataFileMask = 0x5E;
@@ -42,8 +43,8 @@ std::int16_t CardCount();
 // other than eight of 0..5, or a level outside 1..4.
 Card LoadCard(int id);
 
-// LoadCard(Random(q) + q * (level - 1) + 1).
-Card RandomCardOfLevel(int level);
+// LoadCard(Random(q) + q * (level - 1) + 1), drawn from `random`.
+Card RandomCardOfLevel(int level, RandomStream& random = GameRandom());
 
 // The zoom text: title, level, number and the lines of levels 1..level;
 // empty when CARDS.INF cannot be read or the id is outside 1..CardCount.

@@ -21,9 +21,9 @@ namespace {
 
 // Draws a card of the level whose id the deck does not hold yet. False when
 // the draw gives a damaged record (which would be drawn for ever).
-bool DrawNewCard(const Deck& deck, int level, Card& card) {
+bool DrawNewCard(const Deck& deck, int level, Card& card, RandomStream& random) {
   do {
-    card = RandomCardOfLevel(level);
+    card = RandomCardOfLevel(level, random);
     if (card.id < 1) return false;
   } while (DeckContains(deck, card.id));
   return true;
@@ -31,18 +31,18 @@ bool DrawNewCard(const Deck& deck, int level, Card& card) {
 
 }  // namespace
 
-bool BuildOpponentDeck(Deck& deck, int opponentClass, int tier) {
+bool BuildOpponentDeck(Deck& deck, int opponentClass, int tier, RandomStream& random) {
   EmptyDeck(deck);
   if (!OpponentDeckProblem(opponentClass, tier).empty()) return false;
   for (int level = 1; level <= 4; ++level) {
     for (int n = OpponentDeckTable[opponentClass][tier][level - 1]; n > 0; --n) {
       Card pick, candidate;
-      if (!DrawNewCard(deck, level, pick)) {
+      if (!DrawNewCard(deck, level, pick, random)) {
         EmptyDeck(deck);
         return false;
       }
       for (int extra = opponentClass + tier; extra > 0; --extra) {
-        if (!DrawNewCard(deck, level, candidate)) {
+        if (!DrawNewCard(deck, level, candidate, random)) {
           EmptyDeck(deck);
           return false;
         }

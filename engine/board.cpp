@@ -1,23 +1,25 @@
 // board.cpp -- resetting the board, placing cards and counting cells.
 #include "engine/board.h"
 
-#include "core/random.h"
+Board::Board() { ClearBoard(*this); }
 
-Board::Board() { ResetBoard(*this, 0); }
-
-void ResetBoard(Board& board, int blocked) {
-  // More blocks than cells would draw for ever.
-  if (blocked < 0) blocked = 0;
-  if (blocked > BoardCells) blocked = BoardCells;
+void ClearBoard(Board& board) {
   for (Cell& c : board.cells) {
     c.free = 1;
     c.firstOwner = NoSide;
     c.owner = NoSide;
     c.card = Card{};
   }
+}
+
+void ResetBoard(Board& board, int blocked, RandomStream& random) {
+  // More blocks than cells would draw for ever.
+  if (blocked < 0) blocked = 0;
+  if (blocked > BoardCells) blocked = BoardCells;
+  ClearBoard(board);
   while (blocked > 0) {
-    int x = Random(BoardColumns);
-    int y = Random(BoardRows);
+    int x = random.Below(BoardColumns);
+    int y = random.Below(BoardRows);
     if (board.At(x, y).free) {
       BlockCell(board, x, y);
       --blocked;

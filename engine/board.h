@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/card.h"
+#include "core/random.h"
 
 // Side: 0 or 1 for the two duellists (0 red, 1 blue), 2 for nobody.
 using Side = std::uint8_t;
@@ -39,9 +40,11 @@ static_assert(std::is_trivially_copyable_v<Board>, "the computer opponent copies
 
 inline int CellIndex(int x, int y) { return x * BoardRows + y; }
 
-// Clears every cell (free, no owners, no card) and blocks `blocked` distinct
-// random cells, drawing x = Random(6) then y = Random(4) per try.
-void ResetBoard(Board& board, int blocked);
+// Clears every cell (free, no owners, no card).
+void ClearBoard(Board& board);
+// Clears the board and blocks `blocked` distinct random cells, drawing
+// x = Random(6) then y = Random(4) per try from `random`.
+void ResetBoard(Board& board, int blocked, RandomStream& random);
 
 inline bool InBounds(int x, int y) { return x >= 0 && x < BoardColumns && y >= 0 && y < BoardRows; }
 

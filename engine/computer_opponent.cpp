@@ -1,17 +1,15 @@
 // computer_opponent.cpp -- the one-move search of the computer opponent on compact boards.
 #include "engine/computer_opponent.h"
 
-#include "core/random.h"
 #include "engine/evaluation.h"
 #include "engine/search_board.h"
 
 namespace {
 
-int CurrentLevel() { return AiLevel < 0 ? 0 : (AiLevel > 2 ? 2 : AiLevel); }
-
 struct Search {
   SearchLayout layout;
   int level;
+  RandomStream& random;
 
   // The best attack from cell a; `first` marks a turn's first attack, where a
   // lost fight hands a chain to the other side and a Guest does not search chains.
@@ -48,12 +46,12 @@ struct Search {
         if ((!first || level != 0) && h != 0 && SearchCountTargets(l, work, t) >= 1)
           score = Attack(work, side, t, false, ignored);
         else
-          score = ToScore(SearchEvaluate(l, work, side, level));
+          score = ToScore(SearchEvaluate(l, work, side, level, random));
       } else if (w != NoSide && first && SearchCountTargets(l, work, a) >= 1) {
         // A lost first attack: the other side chains from the lost card.
         score = NegateScore(Attack(work, Opponent(side), a, false, ignored));
       } else {
-        score = ToScore(SearchEvaluate(l, work, side, level));
+        score = ToScore(SearchEvaluate(l, work, side, level, random));
       }
       // Strictly better wins, so the lower direction keeps a tie. Scores can
       // sink to -10000 and below; the first legal target is then kept rather
@@ -88,11 +86,11 @@ void RestoreTerms(SearchLayout& l, int i, const CellTerms* saved) {
   }
 }
 
-bool SearchAttack(const Board& board, Side side, int ax, int ay, bool first, AttackChoice& attack) {
+bool SearchAttack(DuelContext& duel, const Board& board, Side side, int ax, int ay, bool first,
+                  AttackChoice& attack) {
   if (!InBounds(ax, ay)) return false;
-  Search s;
+  Search s{{}, duel.Level(), *duel.random};
   SearchOwners owners;
-  s.level = CurrentLevel();
   LoadLayout(board, s.layout, owners);
   PrepareLayout(s.layout, s.level);
   int target = -1;
@@ -106,27 +104,26 @@ bool SearchAttack(const Board& board, Side side, int ax, int ay, bool first, Att
 
 }  // namespace
 
-bool WantsToTakeCard(const Board& board, const Hand& hand, int pileCount) {
+bool WantsToTakeCard(DuelContext& duel, const Board& board, const Hand& hand, int pileCount) {
   if (pileCount <= 0) return false;
   int n = hand.Count();
   if (n == HandSize) return false;
   if (n == 0) return true;
   if (n > CountFree(board) / 2) return false;
-  return Random(n) == 0;
+  return duel.Draw(n) == 0;
 }
 
-bool ChooseMove(const Board& board, const Hand& hand, int pileCount, Side side, MoveChoice& move) {
+bool ChooseMove(DuelContext& duel, const Board& board, const Hand& hand, int pileCount, Side side, MoveChoice& move) {
   if (side > 1) return false;
-  if (WantsToTakeCard(board, hand, pileCount)) {
+  if (WantsToTakeCard(duel, board, hand, pileCount)) {
     move.slot = TakeCardSlot;
     move.x = 0;
     move.y = 0;
     move.score = -1;
     return true;
   }
-  Search s;
+  Search s{{}, duel.Level(), *duel.random};
   SearchOwners owners;
-  s.level = CurrentLevel();
   LoadLayout(board, s.layout, owners);
   Score best = StartingScore;
   bool found = false;
@@ -143,7 +140,7 @@ bool ChooseMove(const Board& board, const Hand& hand, int pileCount, Side side, 
       work.side[side & 1] |= CellBit(i);
       Score score;
       if (SearchCountTargets(s.layout, work, i) < 1) {
-        score = ToScore(SearchEvaluate(s.layout, work, side, s.level));
+        score = ToScore(SearchEvaluate(s.layout, work, side, s.level, s.random));
       } else {
         int ignored;
         score = s.Attack(work, side, i, true, ignored);
@@ -166,10 +163,10 @@ bool ChooseMove(const Board& board, const Hand& hand, int pileCount, Side side, 
   return found;
 }
 
-bool ChooseAttack(const Board& board, Side side, int ax, int ay, AttackChoice& attack) {
-  return SearchAttack(board, side, ax, ay, true, attack);
+bool ChooseAttack(DuelContext& duel, const Board& board, Side side, int ax, int ay, AttackChoice& attack) {
+  return SearchAttack(duel, board, side, ax, ay, true, attack);
 }
 
-bool ChooseChainAttack(const Board& board, Side side, int ax, int ay, AttackChoice& attack) {
-  return SearchAttack(board, side, ax, ay, false, attack);
+bool ChooseChainAttack(DuelContext& duel, const Board& board, Side side, int ax, int ay, AttackChoice& attack) {
+  return SearchAttack(duel, board, side, ax, ay, false, attack);
 }

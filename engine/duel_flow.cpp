@@ -3,14 +3,13 @@
 
 #include <algorithm>
 
-#include "core/random.h"
 
-void DealSide(const Deck& deck, Hand& hand, Pile& pile) {
+void DealSide(const Deck& deck, Hand& hand, Pile& pile, RandomStream& random) {
   int order[DeckSize];
   for (int i = 0; i < DeckSize; ++i) order[i] = i;
   for (int i = 0; i < 32; ++i) {
-    int a = Random(DeckSize);
-    int b = Random(DeckSize);
+    int a = random.Below(DeckSize);
+    int b = random.Below(DeckSize);
     std::swap(order[a], order[b]);
   }
   pile.Clear();
@@ -48,15 +47,16 @@ int CountRewardableCards(const Board& board, Side side, int cardCount) {
   return n;
 }
 
-int PickRewardCards(const Board& board, Side side, int count, int cardCount, std::int16_t rewards[5]) {
+int PickRewardCards(const Board& board, Side side, int count, int cardCount, std::int16_t rewards[5],
+                    RandomStream& random) {
   // A loser holding fewer different cards than the count would keep the
   // draw below looking for ever; hand over what there is.
   count = std::clamp(count, 0, 4);
   count = std::min(count, CountRewardableCards(board, side, cardCount));
   for (int k = count; k >= 1; --k) {
     for (;;) {
-      int x = Random(BoardColumns);
-      int y = Random(BoardRows);
+      int x = random.Below(BoardColumns);
+      int y = random.Below(BoardRows);
       const Cell& c = board.At(x, y);
       if (c.owner != side) continue;
       std::int16_t id = c.card.id;

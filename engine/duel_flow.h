@@ -4,13 +4,14 @@
 #include <cstdint>
 
 #include "core/deck.h"
+#include "core/random.h"
 #include "engine/board.h"
 #include "engine/hand.h"
 
 // Shuffles the deck positions with 32 swaps (Random(16), then Random(16)),
 // then gives positions whose shuffled value is 0..4 to the hand and the other
 // eleven, in deck order, to the pile.
-void DealSide(const Deck& deck, Hand& hand, Pile& pile);
+void DealSide(const Deck& deck, Hand& hand, Pile& pile, RandomStream& random);
 
 // What a full board means.
 struct DuelOutcome {
@@ -34,4 +35,5 @@ int CountRewardableCards(const Board& board, Side side, int cardCount);
 // with an id up to cardCount not chosen yet; rewards[k] receives it
 // (rewards[0] is unused). The count is first cut to CountRewardableCards,
 // so the draw always ends; the count actually picked is returned.
-int PickRewardCards(const Board& board, Side side, int count, int cardCount, std::int16_t rewards[5]);
+int PickRewardCards(const Board& board, Side side, int count, int cardCount, std::int16_t rewards[5],
+                    RandomStream& random);

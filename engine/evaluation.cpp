@@ -1,17 +1,9 @@
 // evaluation.cpp -- the static board score of the three computer levels, on full boards.
 #include "engine/evaluation.h"
 
-#include "core/random.h"
 #include "engine/fight.h"
 
-std::int8_t AiLevel = 0;
-std::uint8_t SettledMap[BoardCells];
-std::uint8_t SecureMap[BoardCells];
-
-int NoiseSpan() {
-  int level = AiLevel < 0 ? 0 : (AiLevel > 2 ? 2 : AiLevel);
-  return NoiseTable[level];
-}
+int NoiseSpan(const DuelContext& duel) { return NoiseTable[duel.Level()]; }
 
 int CellScore(const Board& board, int x, int y) {
   if (!InBounds(x, y)) return 0;
@@ -35,8 +27,9 @@ int CellScore(const Board& board, int x, int y) {
   return sum;
 }
 
-void BuildSettledMap(const Board& board) {
-  for (auto& m : SettledMap) m = 0;
+void BuildSettledMap(DuelContext& duel, const Board& board) {
+  std::uint8_t* settledMap = duel.settledMap;
+  for (int i = 0; i < BoardCells; ++i) settledMap[i] = 0;
   bool changed = true;
   while (changed) {
     changed = false;
@@ -44,18 +37,18 @@ void BuildSettledMap(const Board& board) {
       for (int y = 0; y < BoardRows; ++y) {
         int i = CellIndex(x, y);
         const Cell& cell = board.cells[i];
-        if (SettledMap[i] || cell.free) continue;
+        if (settledMap[i] || cell.free) continue;
         bool settled = true;
         for (int d = 0; d < 8 && settled; ++d) {
           int nx = x + DirectionDx[d], ny = y + DirectionDy[d];
-          if (!InBounds(nx, ny) || SettledMap[CellIndex(nx, ny)]) continue;
+          if (!InBounds(nx, ny) || settledMap[CellIndex(nx, ny)]) continue;
           int v = cell.card.Icon(d);
           if (v < 1 || v > 4) continue;
           const Cell& n = board.At(nx, ny);
           if (n.free || n.card.Icon(OppositeDirection[d]) > v) settled = false;
         }
         if (settled) {
-          SettledMap[i] = 1;
+          settledMap[i] = 1;
           changed = true;
         }
       }
@@ -63,26 +56,28 @@ void BuildSettledMap(const Board& board) {
   }
 }
 
-void BuildSecureMap(const Board& board) {
-  for (auto& m : SecureMap) m = 0;
+void BuildSecureMap(DuelContext& duel, const Board& board) {
+  const std::uint8_t* settledMap = duel.settledMap;
+  std::uint8_t* secureMap = duel.secureMap;
+  for (int i = 0; i < BoardCells; ++i) secureMap[i] = 0;
   for (int x = 0; x < BoardColumns; ++x) {
     for (int y = 0; y < BoardRows; ++y) {
       int i = CellIndex(x, y);
       const Cell& cell = board.cells[i];
-      if (SecureMap[i] || cell.free) continue;
+      if (secureMap[i] || cell.free) continue;
       bool secure = true;
       for (int d = 0; d < 8 && secure; ++d) {
         int nx = x + DirectionDx[d], ny = y + DirectionDy[d];
         if (!InBounds(nx, ny)) continue;
         int ni = CellIndex(nx, ny);
-        if (SecureMap[ni]) continue;
+        if (secureMap[ni]) continue;
         int v = cell.card.Icon(d);
         if (v >= 5) continue;
         const Cell& n = board.cells[ni];
         if (n.free) secure = false;
-        else if (n.card.Icon(OppositeDirection[d]) > v && !SettledMap[ni]) secure = false;
+        else if (n.card.Icon(OppositeDirection[d]) > v && !settledMap[ni]) secure = false;
       }
-      if (secure) SecureMap[i] = 1;
+      if (secure) secureMap[i] = 1;
     }
   }
 }
@@ -129,28 +124,28 @@ int ExposureCount(const Board& board, int x, int y) {
   return count;
 }
 
-Score ChainScore(const Board& board, int x, int y) {
+Score ChainScore(DuelContext& duel, const Board& board, int x, int y) {
   if (!InBounds(x, y)) return 0;
-  BuildSettledMap(board);
-  BuildSecureMap(board);
+  BuildSettledMap(duel, board);
+  BuildSecureMap(duel, board);
   int c = ChainLoss(board, x, y);
   if (c == 0) return 0;
   int t = ExposureCount(board, x, y);
-  if (SettledMap[CellIndex(x, y)]) return ToScore(50 * c);
+  if (duel.settledMap[CellIndex(x, y)]) return ToScore(50 * c);
   int shift = t == 0 ? 255 : t - 1;
   return ToScore(ShiftChainPenalty(-50 * c, shift));
 }
 
 namespace {
 
-int Noise() {
-  int n = NoiseSpan();
-  return Random(n) - n / 2;
+int Noise(DuelContext& duel) {
+  int n = NoiseSpan(duel);
+  return duel.Draw(n) - n / 2;
 }
 
 }  // namespace
 
-int Evaluate0(const Board& board, Side side) {
+int Evaluate0(DuelContext& duel, const Board& board, Side side) {
   int sum = 0;
   for (int x = 0; x < BoardColumns; ++x)
     for (int y = 0; y < BoardRows; ++y) {
@@ -158,14 +153,14 @@ int Evaluate0(const Board& board, Side side) {
       if (o == side) sum += CellScore(board, x, y) + 100;
       else if (o == Opponent(side)) sum -= CellScore(board, x, y) + 100;
     }
-  return sum + Noise();
+  return sum + Noise(duel);
 }
 
 namespace {
 
-int EvaluateWithMaps(const Board& board, Side side, bool chains) {
-  BuildSettledMap(board);
-  BuildSecureMap(board);
+int EvaluateWithMaps(DuelContext& duel, const Board& board, Side side, bool chains) {
+  BuildSettledMap(duel, board);
+  BuildSecureMap(duel, board);
   int sum = 0;
   for (int x = 0; x < BoardColumns; ++x)
     for (int y = 0; y < BoardRows; ++y) {
@@ -173,21 +168,21 @@ int EvaluateWithMaps(const Board& board, Side side, bool chains) {
       if (o != side && o != Opponent(side)) continue;
       int value = CellScore(board, x, y);
       // ChainScore rebuilds the maps for this same board, so they stay valid.
-      if (chains) value += ChainScore(board, x, y);
+      if (chains) value += ChainScore(duel, board, x, y);
       value += 100;
-      if (SecureMap[CellIndex(x, y)]) value += 300;
+      if (duel.secureMap[CellIndex(x, y)]) value += 300;
       sum += o == side ? value : -value;
     }
-  return sum + Noise();
+  return sum + Noise(duel);
 }
 
 }  // namespace
 
-int Evaluate1(const Board& board, Side side) { return EvaluateWithMaps(board, side, false); }
-int Evaluate2(const Board& board, Side side) { return EvaluateWithMaps(board, side, true); }
+int Evaluate1(DuelContext& duel, const Board& board, Side side) { return EvaluateWithMaps(duel, board, side, false); }
+int Evaluate2(DuelContext& duel, const Board& board, Side side) { return EvaluateWithMaps(duel, board, side, true); }
 
-int Evaluate(const Board& board, Side side) {
-  if (AiLevel <= 0) return Evaluate0(board, side);
-  if (AiLevel == 1) return Evaluate1(board, side);
-  return Evaluate2(board, side);
+int Evaluate(DuelContext& duel, const Board& board, Side side) {
+  if (duel.aiLevel <= 0) return Evaluate0(duel, board, side);
+  if (duel.aiLevel == 1) return Evaluate1(duel, board, side);
+  return Evaluate2(duel, board, side);
 }

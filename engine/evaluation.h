@@ -8,38 +8,35 @@
 #include <cstdint>
 
 #include "engine/board.h"
+#include "engine/duel_context.h"
 #include "engine/score16.h"
 
-// The computer's skill for the current turn: 0 Guest, 1 Member, 2 Elite.
-extern std::int8_t AiLevel;
 // The noise span per level.
 constexpr std::int16_t NoiseTable[3] = {250, 50, 10};
 
-// Scratch maps indexed like the board (x * 4 + y), rebuilt before every use.
-extern std::uint8_t SettledMap[BoardCells];
-extern std::uint8_t SecureMap[BoardCells];
-
-// The noise span of the current AiLevel (levels outside 0..2 count as Elite).
-int NoiseSpan();
+// The noise span of the context's level.
+int NoiseSpan(const DuelContext& duel);
 
 // How well the card at (x, y) points at its neighbours.
 int CellScore(const Board& board, int x, int y);
-// Cards that can no longer change hands through their weaker icons (fixed point).
-void BuildSettledMap(const Board& board);
-// One pass after BuildSettledMap.
-void BuildSecureMap(const Board& board);
+// Cards that can no longer change hands through their weaker icons (fixed
+// point), into duel.settledMap.
+void BuildSettledMap(DuelContext& duel, const Board& board);
+// One pass after BuildSettledMap, into duel.secureMap.
+void BuildSecureMap(DuelContext& duel, const Board& board);
 // The longest run of cards the owner of (x, y) would lose if that card changed
 // hands and attacked its former allies; -1 when nothing would be lost.
 std::int8_t ChainLoss(const Board& board, int x, int y);
 int ExposureCount(const Board& board, int x, int y);
-Score ChainScore(const Board& board, int x, int y);
+Score ChainScore(DuelContext& duel, const Board& board, int x, int y);
 
-// Each ends with one noise draw: Random(N) - N / 2.
-int Evaluate0(const Board& board, Side side);
-int Evaluate1(const Board& board, Side side);
-int Evaluate2(const Board& board, Side side);
-// Dispatches on AiLevel.
-int Evaluate(const Board& board, Side side);
+// Each ends with one noise draw from the context's stream: Random(N) - N / 2
+// with the span of the context's level.
+int Evaluate0(DuelContext& duel, const Board& board, Side side);
+int Evaluate1(DuelContext& duel, const Board& board, Side side);
+int Evaluate2(DuelContext& duel, const Board& board, Side side);
+// Dispatches on the context's level.
+int Evaluate(DuelContext& duel, const Board& board, Side side);
 
 // The shift of a chain score: shift counts of 31 and more give the sign.
 inline int ShiftChainPenalty(int value, int shift) {

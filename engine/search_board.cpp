@@ -1,7 +1,6 @@
 // search_board.cpp -- the static score on the compact search board.
 #include "engine/search_board.h"
 
-#include "core/random.h"
 #include "engine/evaluation.h"
 
 namespace {
@@ -184,7 +183,7 @@ int SearchChainLoss(const SearchLayout& l, int i, std::uint32_t friends) {
   return best;
 }
 
-int SearchEvaluate(const SearchLayout& l, const SearchOwners& w, Side side, int level) {
+int SearchEvaluate(const SearchLayout& l, const SearchOwners& w, Side side, int level, RandomStream& random) {
   int sum = 0;
   for (int s = 0; s < 2; ++s) {
     std::uint32_t cells = w.side[s];
@@ -217,5 +216,5 @@ int SearchEvaluate(const SearchLayout& l, const SearchOwners& w, Side side, int 
     sum += s == side ? total : -total;
   }
   int n = NoiseTable[level];
-  return sum + Random(n) - n / 2;
+  return sum + random.Below(n) - n / 2;
 }

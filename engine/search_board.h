@@ -10,6 +10,7 @@
 
 #include <cstdint>
 
+#include "core/random.h"
 #include "engine/board.h"
 #include "engine/score16.h"
 
@@ -92,6 +93,8 @@ inline int SearchCountTargets(const SearchLayout& l, const SearchOwners& w, int 
   if (o == NoSide) return 0;
   return CountCells(l.terms[i].set[AttackSet] & w.side[o ^ 1]);
 }
-int SearchEvaluate(const SearchLayout& layout, const SearchOwners& owners, Side side, int level);
+// Ends with the level's noise draw from `random`.
+int SearchEvaluate(const SearchLayout& layout, const SearchOwners& owners, Side side, int level,
+                   RandomStream& random);
 // ChainLoss of cell i, whose owner holds `friends` (i excluded).
 int SearchChainLoss(const SearchLayout& layout, int i, std::uint32_t friends);

@@ -22,7 +22,7 @@ void PlaceAll(Board& board, const Placement (&cards)[N], const std::function<Car
 
 bool SetUpTutorialBoard(Board& board, int number, const std::function<Card(int)>& loadCard) {
   if (number < 1 || number > TutorialBoardCount || !loadCard) return false;
-  ResetBoard(board, 0);
+  ClearBoard(board);
   switch (number) {
     case 1: PlaceAll(board, Board1, loadCard); break;
     case 2: PlaceAll(board, Board2, loadCard); break;

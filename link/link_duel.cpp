@@ -308,8 +308,8 @@ bool OwnReconnect() {
 
 bool ServerSetUp(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& link) {
   Match& m = TheMatch;
-  m.currentSide = static_cast<Side>(Random(2));
-  ResetBoard(m.board, blocks);
+  m.currentSide = static_cast<Side>(m.duel.Draw(2));
+  ResetBoard(m.board, blocks, *m.duel.random);
   if (!SendConfirmed(link, PlayerNameMessage(local.name))) return false;
   if (!SendConfirmed(link, FirstPlayerMessage(m.currentSide ^ 1))) return false;
   for (int x = 0; x < BoardColumns; ++x)
@@ -325,7 +325,7 @@ bool ServerSetUp(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& li
 
 bool ClientSetUp(PlayerRecord& local, PlayerRecord& remote, Link& link) {
   Match& m = TheMatch;
-  ResetBoard(m.board, 0);
+  ClearBoard(m.board);
   LinkMessage msg;
   if (!ReceiveConfirmed(link, msg, PartnerWaitMs) || !msg.Is(LinkMessageType::PlayerName)) return false;
   remote.name = msg.text;
@@ -378,7 +378,7 @@ bool BeginLinkDuel(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& 
   m.finalChallenge = 0;
   m.quickGame = 0;
   m.tutorial = 0;
-  DealSide(local.deck, m.hands[0], m.piles[0]);
+  DealSide(local.deck, m.hands[0], m.piles[0], *m.duel.random);
   DealRemotePlaceholders();
   m.selectedSlot = 255;
   for (std::int16_t& r : m.rewardCards) r = 0;

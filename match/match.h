@@ -6,6 +6,7 @@
 
 #include "core/image.h"
 #include "engine/board.h"
+#include "engine/duel_context.h"
 #include "engine/hand.h"
 #include "gfx/screen_button.h"
 #include "match/card_pictures.h"
@@ -76,6 +77,9 @@ struct MatchRecord {
 
 // The duel with the pictures its screen owns; they are freed with it.
 struct Match : MatchRecord {
+  // The computer opponent's level and scratch maps; the duel draws from the game's stream.
+  DuelContext duel{GameRandom()};
+
   ScreenButton zoomButton;
   Image frameImage;
   Image slotSave, cardSave;  // 32 x 50 backgrounds under a lifted card

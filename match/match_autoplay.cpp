@@ -61,11 +61,11 @@ void Up(int x, int y) {
 int CellCentreX(int x) { return CellPixelX(x) + 16; }
 int CellCentreY(int y) { return CellPixelY(y) + 25; }
 
-void SetSkill() { AiLevel = static_cast<std::int8_t>(std::clamp(setting.opponentClass, 0, 2)); }
+void SetSkill() { TheMatch.duel.aiLevel = static_cast<std::int8_t>(std::clamp(setting.opponentClass, 0, 2)); }
 
 // The turn decision, taken once on the first frame of TapMove.
 void PlanMove(std::uint32_t now) {
-  const Match& m = TheMatch;
+  Match& m = TheMatch;
   const Side side = LocalSide();
   plan = Plan{};
   plan.kind = PlanKind::Idle;
@@ -73,7 +73,7 @@ void PlanMove(std::uint32_t now) {
   plan.actAt = now + ThinkMs;
   SetSkill();
   MoveChoice move;
-  if (!ChooseMove(m.board, m.hands[side], m.piles[side].count, side, move)) return;
+  if (!ChooseMove(m.duel, m.board, m.hands[side], m.piles[side].count, side, move)) return;
   if (move.slot == TakeCardSlot) {
     plan.kind = PlanKind::Draw;
     return;
@@ -92,15 +92,15 @@ void PlanMove(std::uint32_t now) {
 }
 
 void PlanTarget(std::uint32_t now, bool multiHit) {
-  const Match& m = TheMatch;
+  Match& m = TheMatch;
   plan = Plan{};
   plan.kind = PlanKind::Idle;
   plan.state = m.state;
   plan.actAt = now + ThinkMs;
   SetSkill();
   AttackChoice choice;
-  const bool ok = multiHit ? ChooseChainAttack(m.board, m.chainSide, m.attacker.x, m.attacker.y, choice)
-                           : ChooseAttack(m.board, m.currentSide, m.attacker.x, m.attacker.y, choice);
+  const bool ok = multiHit ? ChooseChainAttack(m.duel, m.board, m.chainSide, m.attacker.x, m.attacker.y, choice)
+                           : ChooseAttack(m.duel, m.board, m.currentSide, m.attacker.x, m.attacker.y, choice);
   int tx = choice.x, ty = choice.y;
   if (!ok && !FirstAttackTarget(m.board, m.attacker.x, m.attacker.y, tx, ty)) return;
   plan.kind = PlanKind::Target;

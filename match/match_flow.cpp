@@ -57,7 +57,7 @@ void SetComputerSkill() {
   Side s = m.currentSide;
   if (KindOf(s) != KindComputer) s = Opponent(s);
   const PlayerRecord* p = m.players[s];
-  AiLevel = static_cast<std::int8_t>(p ? p->levelCode / 10 : 0);
+  m.duel.aiLevel = static_cast<std::int8_t>(p ? p->levelCode / 10 : 0);
 }
 
 void TurnChange() {
@@ -84,7 +84,7 @@ void TurnChange() {
   switch (KindOf(m.currentSide)) {
     case KindComputer: {
       const PlayerRecord* p = m.players[m.currentSide];
-      AiLevel = static_cast<std::int8_t>(p ? p->levelCode / 10 : 0);
+      m.duel.aiLevel = static_cast<std::int8_t>(p ? p->levelCode / 10 : 0);
       m.state = MatchState::ComputerTurn;
       break;
     }
@@ -217,7 +217,7 @@ void ComputerTurnState() {
   SetComputerSkill();
   MoveChoice move;
   // A side with nothing in hand and nothing to draw passes.
-  bool ok = (hand.Count() > 0 || !pile.Empty()) && ChooseMove(m.board, hand, pile.count, side, move);
+  bool ok = (hand.Count() > 0 || !pile.Empty()) && ChooseMove(m.duel, m.board, hand, pile.count, side, move);
   if (!ok) {
     Report(MatchEvent::Pass, side);
     m.state = MatchState::EndTurn;
@@ -258,8 +258,8 @@ void ComputerAttackState(bool multiHit) {
   SetComputerSkill();
   AttackChoice choice;
   const int ax = m.attacker.x, ay = m.attacker.y;
-  bool ok = multiHit ? ChooseChainAttack(m.board, m.chainSide, ax, ay, choice)
-                     : ChooseAttack(m.board, m.currentSide, ax, ay, choice);
+  bool ok = multiHit ? ChooseChainAttack(m.duel, m.board, m.chainSide, ax, ay, choice)
+                     : ChooseAttack(m.duel, m.board, m.currentSide, ax, ay, choice);
   if (!ok) {
     TurnChange();
     return;

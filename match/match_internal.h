@@ -13,7 +13,7 @@ void ResolveAttackState(bool multiHit);
 void MultiHitStartState();
 void ComputerTurnState();
 void ComputerAttackState(bool multiHit);
-// Sets AiLevel from the computer duellist's level code before it decides.
+// Sets the duel context's level from the computer duellist's level code before it decides.
 void SetComputerSkill();
 // True when the side can neither place a card nor draw one.
 bool SideHasNoMove(Side side);

@@ -37,11 +37,11 @@ void DecideDuelEnd() {
   m.rewardCount = 0;
   if (outcome.result == 2) return;
   const Side loser = outcome.result == 0 ? 1 : 0;
-  int picked = PickRewardCards(m.board, loser, outcome.rewardCount, CardCount(), m.rewardCards);
+  int picked = PickRewardCards(m.board, loser, outcome.rewardCount, CardCount(), m.rewardCards, *m.duel.random);
   // A perfect leaves the loser no cell to take a card from; where a perfect
   // hands over a single card (final challenge, link duel) it is one the loser put down.
   if (picked == 0 && outcome.perfect && (single || OpponentIsRemote()))
-    picked = PickPlacedRewardCard(m.board, loser, CardCount(), m.rewardCards);
+    picked = PickPlacedRewardCard(m.board, loser, CardCount(), m.rewardCards, *m.duel.random);
   m.rewardCount = static_cast<std::uint8_t>(picked);
 }
 

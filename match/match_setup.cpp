@@ -38,16 +38,16 @@ void CommonSetUp(PlayerRecord& side0, PlayerRecord& side1, int blocks, bool deal
   m.link = nullptr;
   if (!SoundOff) SwitchMatchMusic(L"SOUNDS\\Avant une partie.QXX");
   if (dealSide1First) {
-    DealSide(side1.deck, m.hands[1], m.piles[1]);
-    DealSide(side0.deck, m.hands[0], m.piles[0]);
+    DealSide(side1.deck, m.hands[1], m.piles[1], *m.duel.random);
+    DealSide(side0.deck, m.hands[0], m.piles[0], *m.duel.random);
   } else {
-    DealSide(side0.deck, m.hands[0], m.piles[0]);
-    DealSide(side1.deck, m.hands[1], m.piles[1]);
+    DealSide(side0.deck, m.hands[0], m.piles[0], *m.duel.random);
+    DealSide(side1.deck, m.hands[1], m.piles[1], *m.duel.random);
   }
   for (int side = 0; side < 2; ++side) DropEmptyCards(m.hands[side], m.piles[side]);
   m.selectedSlot = 255;
-  m.currentSide = static_cast<Side>(Random(2));
-  ResetBoard(m.board, blocks);
+  m.currentSide = static_cast<Side>(m.duel.Draw(2));
+  ResetBoard(m.board, blocks, *m.duel.random);
   m.tutorial = 0;
   for (std::int16_t& r : m.rewardCards) r = 0;
   m.rewardCount = 0;

@@ -5,7 +5,8 @@
 
 #include "engine/board.h"
 
-// Draws cells (x = Random(6), y = Random(4)) until one holds a card that
+// Draws cells (x = Random(6), y = Random(4), from `random`) until one holds a card that
 // `loser` put down with an id up to cardCount, and stores it in rewards[1].
 // Returns 1, or 0 (drawing nothing) when the board holds no such card.
-int PickPlacedRewardCard(const Board& board, Side loser, int cardCount, std::int16_t rewards[5]);
+int PickPlacedRewardCard(const Board& board, Side loser, int cardCount, std::int16_t rewards[5],
+                         RandomStream& random);

@@ -11,6 +11,11 @@
 #include "tools/tool/duel_play.h"
 
 namespace {
+// The benchmarks draw from the game's stream.
+DuelContext duel(GameRandom());
+}  // namespace
+
+namespace {
 
 // 32 seeded mid-game boards with a five-card hand each, shared by the search benchmarks.
 struct CrowdedBoards {
@@ -24,13 +29,13 @@ struct CrowdedBoards {
 
 // A five-card hand against 8..12 cards already down: the widest searches of a duel.
 void BM_ChooseMove(benchmark::State& state) {
-  AiLevel = static_cast<std::int8_t>(state.range(0));
+  duel.aiLevel = static_cast<std::int8_t>(state.range(0));
   const CrowdedBoards set;
   SeedRandom(1);
   int i = 0;
   for (auto _ : state) {
     MoveChoice m;
-    ChooseMove(set.boards[i], set.hands[i], 11, 1, m);
+    ChooseMove(duel, set.boards[i], set.hands[i], 11, 1, m);
     benchmark::DoNotOptimize(m);
     i = (i + 1) % CrowdedBoards::Count;
   }
@@ -39,12 +44,12 @@ BENCHMARK(BM_ChooseMove)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // The same boards through the step-by-step search on full board copies, for comparison.
 void BM_ChooseMoveLiteral(benchmark::State& state) {
-  AiLevel = static_cast<std::int8_t>(state.range(0));
+  duel.aiLevel = static_cast<std::int8_t>(state.range(0));
   const CrowdedBoards set;
   SeedRandom(1);
   int i = 0;
   for (auto _ : state) {
-    LiteralResult r = LiteralChooseMove(set.boards[i], set.hands[i], 11, 1);
+    LiteralResult r = LiteralChooseMove(duel, set.boards[i], set.hands[i], 11, 1);
     benchmark::DoNotOptimize(r);
     i = (i + 1) % CrowdedBoards::Count;
   }
@@ -63,9 +68,9 @@ void PlayDuels(benchmark::State& state, const DuelDeciders& deciders) {
   for (auto _ : state) {
     Deck decks[2] = {SyntheticDeck(seed * 2, plan.sides[0].opponentClass * 4 + 3),
                      SyntheticDeck(seed * 2 + 1, plan.sides[1].opponentClass * 4 + 3)};
-    SeedRandom(seed);
+    RandomStream random(seed);
     DuelOutcome outcome;
-    PlayDealtDuel(seed, decks, 2 + static_cast<int>(seed % 5), 344, plan, transcript, outcome, error);
+    PlayDealtDuel(seed, decks, 2 + static_cast<int>(seed % 5), 344, plan, random, transcript, outcome, error);
     benchmark::DoNotOptimize(outcome);
     ++seed;
   }

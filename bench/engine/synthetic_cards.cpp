@@ -50,7 +50,7 @@ Deck SyntheticDeck(std::uint32_t seed, int strength) {
 
 void CrowdedBoard(std::uint32_t seed, int cards, Board& board, Hand& hand) {
   std::mt19937 rng(seed);
-  ResetBoard(board, 0);
+  ClearBoard(board);
   for (int n = 2 + static_cast<int>(rng() % 5); n > 0;) {
     int i = static_cast<int>(rng() % BoardCells);
     if (board.cells[i].free) {

@@ -11,7 +11,7 @@ TEST(Board, ResetBlocksDistinctCellsAndClearsCards) {
   Board b;
   PlaceCard(b, AllRound(7, 3), 2, 2, 0);
   SeedRandom(99);
-  ResetBoard(b, 6);
+  ResetBoard(b, 6, GameRandom());
   EXPECT_EQ(CountFree(b), 18);
   int blocked = 0;
   for (const Cell& c : b.cells) {
@@ -41,7 +41,7 @@ TEST(Board, ResetDrawsColumnThenRowAndRedrawsTakenCells) {
   std::uint32_t after = RandomState();
   SeedRandom(5);
   Board b;
-  ResetBoard(b, 4);
+  ResetBoard(b, 4, GameRandom());
   for (int i = 0; i < BoardCells; ++i) EXPECT_EQ(b.cells[i].free == 0, expected[i]) << i;
   EXPECT_EQ(RandomState(), after);
 }
@@ -180,7 +180,7 @@ TEST(Board, CellsOffTheBoardAreRefusedQuietly) {
   EXPECT_EQ(ResolveFight(b, 0, 0, -1, 0), NoSide);
   EXPECT_EQ(ThreatCount(b, AllRound(3, 1), 9, 9, 0), 0);
   // More blocks than cells: every cell blocked, no endless draw.
-  ResetBoard(b, 40);
+  ResetBoard(b, 40, GameRandom());
   EXPECT_TRUE(BoardFull(b));
   Hand h;
   EXPECT_EQ(h.Get(9).id, -1);

@@ -58,7 +58,7 @@ TEST(DuelFlow, DealingReplaysThirtyTwoSwaps) {
   Hand hand;
   Pile pile;
   hand.Add(AllRound(1, 1));  // leftovers are cleared
-  DealSide(deck, hand, pile);
+  DealSide(deck, hand, pile, GameRandom());
   EXPECT_EQ(RandomState(), after);
   EXPECT_EQ(hand.Count(), 5);
   EXPECT_EQ(pile.count, 11);
@@ -72,7 +72,7 @@ TEST(DuelFlow, DealingReplaysThirtyTwoSwaps) {
 TEST(DuelFlow, OutcomeAndRewardCount) {
   Board b;
   auto fill = [&](int red, int blue) {
-    ResetBoard(b, 0);
+    ResetBoard(b, 0, GameRandom());
     for (int i = 0; i < red + blue; ++i) PlaceCard(b, AllRound(i + 1, 1), i / 4, i % 4, i < red ? 0 : 1);
   };
   fill(20, 2);
@@ -102,7 +102,7 @@ TEST(DuelFlow, RewardPickDrawsCellsUntilAFreshCardOfTheLoser) {
   PlaceCard(b, AllRound(7, 1), 5, 3, 0);
   std::int16_t rewards[5] = {0, 0, 0, 0, 0};
   SeedRandom(4);
-  ASSERT_EQ(PickRewardCards(b, 1, 2, 344, rewards), 2);
+  ASSERT_EQ(PickRewardCards(b, 1, 2, 344, rewards, GameRandom()), 2);
   EXPECT_NE(rewards[1], rewards[2]);
   for (int k : {1, 2}) EXPECT_TRUE(rewards[k] == 5 || rewards[k] == 6);
   // Replay: the first cell drawn that holds 5 or 6 gives rewards[2].
@@ -126,12 +126,12 @@ TEST(DuelFlow, RewardPickNeverAsksForMoreCardsThanTheLoserHolds) {
   ASSERT_EQ(o.rewardCount, 4);
   std::int16_t rewards[5] = {0, 0, 0, 0, 0};
   SeedRandom(1);
-  EXPECT_EQ(PickRewardCards(b, 1, o.rewardCount, 344, rewards), 2);
+  EXPECT_EQ(PickRewardCards(b, 1, o.rewardCount, 344, rewards, GameRandom()), 2);
   EXPECT_TRUE((rewards[2] == 30 && rewards[1] == 31) || (rewards[2] == 31 && rewards[1] == 30));
   // A loser with no cell at all hands over nothing.
   Board blue;
   PlaceCard(blue, AllRound(1, 1), 0, 0, 1);
-  EXPECT_EQ(PickRewardCards(blue, 0, 1, 344, rewards), 0);
+  EXPECT_EQ(PickRewardCards(blue, 0, 1, 344, rewards, GameRandom()), 0);
 }
 
 TEST(TutorialBoards, FourScriptedBoardsForRed) {

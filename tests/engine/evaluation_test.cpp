@@ -5,6 +5,11 @@
 #include "engine/evaluation.h"
 #include "tests/engine/test_cards.h"
 
+namespace {
+// The tests draw from the game's stream, so they can seed and read it as before.
+DuelContext duel(GameRandom());
+}  // namespace
+
 TEST(Score, SixteenBitWrap) {
   EXPECT_EQ(ToScore(40000), -25536);
   EXPECT_EQ(ToScore(-40000), 25536);
@@ -32,12 +37,12 @@ TEST(Evaluation, SettledMapReachesItsFixedPoint) {
   // C points at a free cell with a 1..4 icon: never settled. D does so with a 5: settled.
   PlaceCard(b, MakeCard(3, {{4, 2}}), 4, 0, 0);
   PlaceCard(b, MakeCard(4, {{4, 5}}), 5, 0, 0);
-  BuildSettledMap(b);
-  EXPECT_EQ(SettledMap[CellIndex(0, 0)], 1);
-  EXPECT_EQ(SettledMap[CellIndex(1, 0)], 1);
-  EXPECT_EQ(SettledMap[CellIndex(4, 0)], 0);
-  EXPECT_EQ(SettledMap[CellIndex(5, 0)], 1);
-  EXPECT_EQ(SettledMap[CellIndex(3, 3)], 0);  // free
+  BuildSettledMap(duel, b);
+  EXPECT_EQ(duel.settledMap[CellIndex(0, 0)], 1);
+  EXPECT_EQ(duel.settledMap[CellIndex(1, 0)], 1);
+  EXPECT_EQ(duel.settledMap[CellIndex(4, 0)], 0);
+  EXPECT_EQ(duel.settledMap[CellIndex(5, 0)], 1);
+  EXPECT_EQ(duel.settledMap[CellIndex(3, 3)], 0);  // free
 }
 
 TEST(Evaluation, SecureMapAcceptsStrongerNeighboursOnlyWhenSettled) {
@@ -48,13 +53,13 @@ TEST(Evaluation, SecureMapAcceptsStrongerNeighboursOnlyWhenSettled) {
   // E (0,3) also 0 toward F (1,3), whose 3 toward E is not settled (it points at a free cell).
   PlaceCard(b, MakeCard(3, {{0, 5}, {1, 5}}), 0, 3, 0);
   PlaceCard(b, MakeCard(4, {{6, 3}, {0, 1}, {7, 5}}), 1, 3, 1);
-  BuildSettledMap(b);
-  BuildSecureMap(b);
-  EXPECT_EQ(SettledMap[CellIndex(1, 0)], 1);
-  EXPECT_EQ(SecureMap[CellIndex(0, 0)], 1);
-  EXPECT_EQ(SettledMap[CellIndex(1, 3)], 0);
-  EXPECT_EQ(SecureMap[CellIndex(0, 3)], 0);
-  EXPECT_EQ(SecureMap[CellIndex(1, 3)], 0);  // its 1 points at a free cell
+  BuildSettledMap(duel, b);
+  BuildSecureMap(duel, b);
+  EXPECT_EQ(duel.settledMap[CellIndex(1, 0)], 1);
+  EXPECT_EQ(duel.secureMap[CellIndex(0, 0)], 1);
+  EXPECT_EQ(duel.settledMap[CellIndex(1, 3)], 0);
+  EXPECT_EQ(duel.secureMap[CellIndex(0, 3)], 0);
+  EXPECT_EQ(duel.secureMap[CellIndex(1, 3)], 0);  // its 1 points at a free cell
 }
 
 namespace {
@@ -90,19 +95,19 @@ TEST(Evaluation, ChainLossFollowsContestedFriends) {
 TEST(Evaluation, ChainScoreShiftsByExposure) {
   Board b = ChainRow();
   // Settled: 50 per card.
-  EXPECT_EQ(ChainScore(b, 0, 0), 100);
+  EXPECT_EQ(ChainScore(duel, b, 0, 0), 100);
   // One icon toward a free cell: unsettled, exposure 1, no shift.
   SetIcon(b.At(0, 0).card.icons, 4, 1);
-  EXPECT_EQ(ChainScore(b, 0, 0), -100);
+  EXPECT_EQ(ChainScore(duel, b, 0, 0), -100);
   // Two: shifted right by one.
   SetIcon(b.At(0, 0).card.icons, 3, 2);
-  EXPECT_EQ(ChainScore(b, 0, 0), -50);
+  EXPECT_EQ(ChainScore(duel, b, 0, 0), -50);
   // Unsettled through an enemy alone, exposure 0: the shift of 255 keeps the sign.
   Board e = ChainRow();
   SetIcon(e.At(0, 0).card.icons, 4, 2);
   PlaceCard(e, MakeCard(9, {{0, 3}, {2, 1}}), 0, 1, 1);
   EXPECT_EQ(ExposureCount(e, 0, 0), 0);
-  EXPECT_EQ(ChainScore(e, 0, 0), -1);
+  EXPECT_EQ(ChainScore(duel, e, 0, 0), -1);
 }
 
 TEST(Evaluation, NoiseSpansPerLevel) {
@@ -110,10 +115,10 @@ TEST(Evaluation, NoiseSpansPerLevel) {
   const int expected[3][2] = {{-125, 124}, {-25, 24}, {-5, 4}};
   SeedRandom(2024);
   for (int level = 0; level < 3; ++level) {
-    AiLevel = static_cast<std::int8_t>(level);
+    duel.aiLevel = static_cast<std::int8_t>(level);
     int lo = 1000, hi = -1000;
     for (int i = 0; i < 20000; ++i) {
-      int v = Evaluate(empty, 0);
+      int v = Evaluate(duel, empty, 0);
       lo = std::min(lo, v);
       hi = std::max(hi, v);
     }
@@ -127,22 +132,22 @@ TEST(Evaluation, LevelsAddSecureAndChainTerms) {
   PlaceCard(b, AllRound(7, 5), 5, 3, 1);
   // With the noise draw replayed, the sums are exact.
   auto noiseFree = [&](int level) {
-    AiLevel = static_cast<std::int8_t>(level);
+    duel.aiLevel = static_cast<std::int8_t>(level);
     SeedRandom(77);
     int n = NoiseTable[level];
     int noise = Random(n) - n / 2;
     SeedRandom(77);
-    return Evaluate(b, 0) - noise;
+    return Evaluate(duel, b, 0) - noise;
   };
   int cells = CellScore(b, 0, 0) + CellScore(b, 1, 0) + CellScore(b, 2, 0) + 300 -
               (CellScore(b, 5, 3) + 100);
   EXPECT_EQ(noiseFree(0), cells);
-  BuildSettledMap(b);
-  BuildSecureMap(b);
+  BuildSettledMap(duel, b);
+  BuildSecureMap(duel, b);
   int secure = 0;
-  for (int i : {CellIndex(0, 0), CellIndex(1, 0), CellIndex(2, 0)}) secure += SecureMap[i] ? 300 : 0;
-  int enemySecure = SecureMap[CellIndex(5, 3)] ? 300 : 0;
+  for (int i : {CellIndex(0, 0), CellIndex(1, 0), CellIndex(2, 0)}) secure += duel.secureMap[i] ? 300 : 0;
+  int enemySecure = duel.secureMap[CellIndex(5, 3)] ? 300 : 0;
   EXPECT_EQ(noiseFree(1), cells + secure - enemySecure);
-  int chains = ChainScore(b, 0, 0) + ChainScore(b, 1, 0) + ChainScore(b, 2, 0) - ChainScore(b, 5, 3);
+  int chains = ChainScore(duel, b, 0, 0) + ChainScore(duel, b, 1, 0) + ChainScore(duel, b, 2, 0) - ChainScore(duel, b, 5, 3);
   EXPECT_EQ(noiseFree(2), cells + secure - enemySecure + chains);
 }

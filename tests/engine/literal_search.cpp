@@ -19,7 +19,7 @@ bool Consider(LiteralResult& r, Score score, int x, int y) {
   return true;
 }
 
-LiteralResult AttackLoop(const Board& board, Side side, int ax, int ay, bool first) {
+LiteralResult AttackLoop(DuelContext& duel, const Board& board, Side side, int ax, int ay, bool first) {
   LiteralResult r;
   for (int d = 0; d < 8; ++d) {
     Board work = board;
@@ -29,16 +29,16 @@ LiteralResult AttackLoop(const Board& board, Side side, int ax, int ay, bool fir
     Score score;
     if (w == side) {
       if (CountAttackTargets(work, tx, ty) >= 1 && IconsFaceEachOther(work, ax, ay, tx, ty) &&
-          (!first || AiLevel != 0))
-        score = LiteralChooseChainAttack(work, side, tx, ty).score;
+          (!first || duel.aiLevel != 0))
+        score = LiteralChooseChainAttack(duel, work, side, tx, ty).score;
       else
-        score = ToScore(Evaluate(work, side));
+        score = ToScore(Evaluate(duel, work, side));
     } else if (w == NoSide || !first) {
-      score = ToScore(Evaluate(work, side));
+      score = ToScore(Evaluate(duel, work, side));
     } else if (CountAttackTargets(work, ax, ay) >= 1) {
-      score = NegateScore(LiteralChooseChainAttack(work, Opponent(side), ax, ay).score);
+      score = NegateScore(LiteralChooseChainAttack(duel, work, Opponent(side), ax, ay).score);
     } else {
-      score = ToScore(Evaluate(work, side));
+      score = ToScore(Evaluate(duel, work, side));
     }
     Consider(r, score, tx, ty);
   }
@@ -47,17 +47,17 @@ LiteralResult AttackLoop(const Board& board, Side side, int ax, int ay, bool fir
 
 }  // namespace
 
-LiteralResult LiteralChooseAttack(const Board& board, Side side, int ax, int ay) {
-  return AttackLoop(board, side, ax, ay, true);
+LiteralResult LiteralChooseAttack(DuelContext& duel, const Board& board, Side side, int ax, int ay) {
+  return AttackLoop(duel, board, side, ax, ay, true);
 }
 
-LiteralResult LiteralChooseChainAttack(const Board& board, Side side, int ax, int ay) {
-  return AttackLoop(board, side, ax, ay, false);
+LiteralResult LiteralChooseChainAttack(DuelContext& duel, const Board& board, Side side, int ax, int ay) {
+  return AttackLoop(duel, board, side, ax, ay, false);
 }
 
-LiteralResult LiteralChooseMove(const Board& board, const Hand& hand, int pileCount, Side side) {
+LiteralResult LiteralChooseMove(DuelContext& duel, const Board& board, const Hand& hand, int pileCount, Side side) {
   LiteralResult r;
-  if (WantsToTakeCard(board, hand, pileCount)) {
+  if (WantsToTakeCard(duel, board, hand, pileCount)) {
     r.slot = TakeCardSlot;
     r.score = -1;
     r.found = true;
@@ -73,17 +73,17 @@ LiteralResult LiteralChooseMove(const Board& board, const Hand& hand, int pileCo
         PlaceCard(work, card, x, y, side);
         Score score;
         if (CountAttackTargets(work, x, y) < 1)
-          score = ToScore(Evaluate(work, side));
+          score = ToScore(Evaluate(duel, work, side));
         else
-          score = LiteralChooseAttack(work, side, x, y).score;
+          score = LiteralChooseAttack(duel, work, side, x, y).score;
         if (Consider(r, score, x, y)) r.slot = slot;
       }
   }
   return r;
 }
 
-bool LiteralMoveDecision(const Board& board, const Hand& hand, int pileCount, Side side, MoveChoice& move) {
-  LiteralResult r = LiteralChooseMove(board, hand, pileCount, side);
+bool LiteralMoveDecision(DuelContext& duel, const Board& board, const Hand& hand, int pileCount, Side side, MoveChoice& move) {
+  LiteralResult r = LiteralChooseMove(duel, board, hand, pileCount, side);
   move.slot = r.slot;
   move.x = r.x;
   move.y = r.y;
@@ -102,10 +102,10 @@ bool AsAttack(const LiteralResult& r, AttackChoice& attack) {
 
 }  // namespace
 
-bool LiteralAttackDecision(const Board& board, Side side, int ax, int ay, AttackChoice& attack) {
-  return AsAttack(LiteralChooseAttack(board, side, ax, ay), attack);
+bool LiteralAttackDecision(DuelContext& duel, const Board& board, Side side, int ax, int ay, AttackChoice& attack) {
+  return AsAttack(LiteralChooseAttack(duel, board, side, ax, ay), attack);
 }
 
-bool LiteralChainDecision(const Board& board, Side side, int ax, int ay, AttackChoice& attack) {
-  return AsAttack(LiteralChooseChainAttack(board, side, ax, ay), attack);
+bool LiteralChainDecision(DuelContext& duel, const Board& board, Side side, int ax, int ay, AttackChoice& attack) {
+  return AsAttack(LiteralChooseChainAttack(duel, board, side, ax, ay), attack);
 }

@@ -14,11 +14,11 @@ struct LiteralResult {
   bool found = false;
 };
 
-LiteralResult LiteralChooseMove(const Board& board, const Hand& hand, int pileCount, Side side);
-LiteralResult LiteralChooseAttack(const Board& board, Side side, int ax, int ay);
-LiteralResult LiteralChooseChainAttack(const Board& board, Side side, int ax, int ay);
+LiteralResult LiteralChooseMove(DuelContext& duel, const Board& board, const Hand& hand, int pileCount, Side side);
+LiteralResult LiteralChooseAttack(DuelContext& duel, const Board& board, Side side, int ax, int ay);
+LiteralResult LiteralChooseChainAttack(DuelContext& duel, const Board& board, Side side, int ax, int ay);
 
 // The same three in the shape of the engine's decisions, for whole duels.
-bool LiteralMoveDecision(const Board& board, const Hand& hand, int pileCount, Side side, MoveChoice& move);
-bool LiteralAttackDecision(const Board& board, Side side, int ax, int ay, AttackChoice& attack);
-bool LiteralChainDecision(const Board& board, Side side, int ax, int ay, AttackChoice& attack);
+bool LiteralMoveDecision(DuelContext& duel, const Board& board, const Hand& hand, int pileCount, Side side, MoveChoice& move);
+bool LiteralAttackDecision(DuelContext& duel, const Board& board, Side side, int ax, int ay, AttackChoice& attack);
+bool LiteralChainDecision(DuelContext& duel, const Board& board, Side side, int ax, int ay, AttackChoice& attack);

@@ -14,6 +14,11 @@
 #include "tests/engine/test_cards.h"
 
 namespace {
+// The tests draw from the game's stream, so they can seed and read it as before.
+DuelContext duel(GameRandom());
+}  // namespace
+
+namespace {
 
 Card RandomCard(std::mt19937& rng, int id) {
   Card c;
@@ -66,7 +71,7 @@ TEST(SearchEquivalence, ChooseMoveMatchesTheLiteralSearchOnManyBoards) {
   int moves = 0, takes = 0;
   for (int round = 0; round < 600; ++round) {
     int level = round % 3;
-    AiLevel = static_cast<std::int8_t>(level);
+    duel.aiLevel = static_cast<std::int8_t>(level);
     Board b = RandomBoard(rng, 4 + round % 14);
     Hand h = RandomHand(rng);
     int pile = static_cast<int>(rng() % 4);
@@ -74,12 +79,12 @@ TEST(SearchEquivalence, ChooseMoveMatchesTheLiteralSearchOnManyBoards) {
     std::uint32_t seed = static_cast<std::uint32_t>(rng());
 
     SeedRandom(seed);
-    LiteralResult expected = LiteralChooseMove(b, h, pile, side);
+    LiteralResult expected = LiteralChooseMove(duel, b, h, pile, side);
     std::uint32_t expectedState = RandomState();
 
     SeedRandom(seed);
     MoveChoice got;
-    bool ok = ChooseMove(b, h, pile, side, got);
+    bool ok = ChooseMove(duel, b, h, pile, side, got);
     ASSERT_EQ(ok, expected.found) << "round " << round;
     if (!ok) continue;
     ASSERT_EQ(got.slot, expected.slot) << "round " << round;
@@ -101,7 +106,7 @@ TEST(SearchEquivalence, AttackChoicesMatchTheLiteralSearch) {
   std::mt19937 rng(777);
   int checked = 0;
   for (int round = 0; round < 3000 && checked < 800; ++round) {
-    AiLevel = static_cast<std::int8_t>(round % 3);
+    duel.aiLevel = static_cast<std::int8_t>(round % 3);
     Board b = RandomBoard(rng, 10 + round % 10);
     int i = static_cast<int>(rng() % BoardCells);
     int ax = i / 4, ay = i % 4;
@@ -111,12 +116,12 @@ TEST(SearchEquivalence, AttackChoicesMatchTheLiteralSearch) {
     std::uint32_t seed = static_cast<std::uint32_t>(rng());
 
     SeedRandom(seed);
-    LiteralResult expected = chain ? LiteralChooseChainAttack(b, side, ax, ay)
-                                   : LiteralChooseAttack(b, side, ax, ay);
+    LiteralResult expected = chain ? LiteralChooseChainAttack(duel, b, side, ax, ay)
+                                   : LiteralChooseAttack(duel, b, side, ax, ay);
     std::uint32_t expectedState = RandomState();
     SeedRandom(seed);
     AttackChoice got;
-    ASSERT_TRUE(chain ? ChooseChainAttack(b, side, ax, ay, got) : ChooseAttack(b, side, ax, ay, got));
+    ASSERT_TRUE(chain ? ChooseChainAttack(duel, b, side, ax, ay, got) : ChooseAttack(duel, b, side, ax, ay, got));
     ASSERT_EQ(got.x, expected.x) << round;
     ASSERT_EQ(got.y, expected.y) << round;
     ASSERT_EQ(got.score, expected.score) << round;

@@ -88,11 +88,11 @@ TEST(Autoplay, EveryLocalChoiceIsTheComputersOfThatClass) {
       last = m.state;
       if (fresh && m.state == MatchState::TapMove) {
         const std::uint32_t state = RandomState();
-        AiLevel = static_cast<std::int8_t>(cls);
+        m.duel.aiLevel = static_cast<std::int8_t>(cls);
         MoveChoice expected;
-        ASSERT_TRUE(ChooseMove(m.board, m.hands[0], m.piles[0].count, 0, expected));
+        ASSERT_TRUE(ChooseMove(m.duel, m.board, m.hands[0], m.piles[0].count, 0, expected));
         SeedRandom(state);
-        AiLevel = static_cast<std::int8_t>(2 - cls);  // a stale skill must not matter
+        m.duel.aiLevel = static_cast<std::int8_t>(2 - cls);  // a stale skill must not matter
         const std::size_t before = Events.size();
         while (Events.size() == before && !InClub) {
           MatchFrame();
@@ -116,10 +116,10 @@ TEST(Autoplay, EveryLocalChoiceIsTheComputersOfThatClass) {
       if (fresh && (m.state == MatchState::TapAttack || m.state == MatchState::TapMultiHit)) {
         const bool chain = m.state == MatchState::TapMultiHit;
         const std::uint32_t state = RandomState();
-        AiLevel = static_cast<std::int8_t>(cls);
+        m.duel.aiLevel = static_cast<std::int8_t>(cls);
         AttackChoice expected;
-        ASSERT_TRUE(chain ? ChooseChainAttack(m.board, m.chainSide, m.attacker.x, m.attacker.y, expected)
-                          : ChooseAttack(m.board, 0, m.attacker.x, m.attacker.y, expected));
+        ASSERT_TRUE(chain ? ChooseChainAttack(m.duel, m.board, m.chainSide, m.attacker.x, m.attacker.y, expected)
+                          : ChooseAttack(m.duel, m.board, 0, m.attacker.x, m.attacker.y, expected));
         SeedRandom(state);
         const std::size_t before = Events.size();
         while (Events.size() == before && !InClub) {

@@ -151,7 +151,7 @@ TEST_F(DuelTutorial, ALostFirstAttackWithSeveralChainTargetsWaitsForTheTutorials
   SetIcon(weak.icons, 2, 1);    // toward the strong card, too weak
   SetIcon(weak.icons, 0, 3);    // up, at prey1
   SetIcon(weak.icons, 4, 3);    // down, at prey2
-  ResetBoard(m.board, 0);
+  ResetBoard(m.board, 0, GameRandom());
   PlaceCard(m.board, strong, 3, 1, 0);
   PlaceCard(m.board, prey1, 2, 0, 1);
   PlaceCard(m.board, prey2, 2, 2, 1);

@@ -39,7 +39,7 @@ class LocalTurn : public ::testing::Test {
 
   // A bare board: nothing blocked, nothing placed; the local side to move.
   void ClearBoard() {
-    ResetBoard(TheMatch.board, 0);
+    ResetBoard(TheMatch.board, 0, GameRandom());
     DrawMatchScreen();
   }
 

@@ -120,7 +120,7 @@ namespace {
 
 // The local side's choice of move, made by the engine on its behalf.
 bool LocalChoice(LocalStyle style, MoveChoice& move) {
-  const Match& m = TheMatch;
+  Match& m = TheMatch;
   const Side side = LocalSide();
   const Hand& hand = m.hands[side];
   if (style == LocalStyle::FirstFree) {
@@ -138,8 +138,8 @@ bool LocalChoice(LocalStyle style, MoveChoice& move) {
     move.slot = TakeCardSlot;
     return !m.piles[side].Empty();
   }
-  AiLevel = style == LocalStyle::Strong ? 2 : 0;
-  return ChooseMove(m.board, hand, m.piles[side].count, side, move);
+  m.duel.aiLevel = style == LocalStyle::Strong ? 2 : 0;
+  return ChooseMove(m.duel, m.board, hand, m.piles[side].count, side, move);
 }
 
 void Drag(int slot, int x, int y) {
@@ -168,10 +168,10 @@ void PlayLocalStep(LocalStyle style) {
     case MatchState::TapAttack:
     case MatchState::TapMultiHit: {
       AttackChoice choice;
-      AiLevel = style == LocalStyle::Strong ? 2 : 0;
+      m.duel.aiLevel = style == LocalStyle::Strong ? 2 : 0;
       const bool chain = m.state == MatchState::TapMultiHit;
-      bool ok = chain ? ChooseChainAttack(m.board, m.chainSide, m.attacker.x, m.attacker.y, choice)
-                      : ChooseAttack(m.board, side, m.attacker.x, m.attacker.y, choice);
+      bool ok = chain ? ChooseChainAttack(m.duel, m.board, m.chainSide, m.attacker.x, m.attacker.y, choice)
+                      : ChooseAttack(m.duel, m.board, side, m.attacker.x, m.attacker.y, choice);
       if (style == LocalStyle::FirstFree || !ok) {
         FirstAttackTarget(m.board, m.attacker.x, m.attacker.y, choice.x, choice.y);
       }

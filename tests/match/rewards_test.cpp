@@ -27,7 +27,7 @@ class DuelEnd : public ::testing::Test {
   // cells blocked), every card a different id, put down by the two sides in turn.
   void FullBoard(int red, int blocked = 2) {
     Match& m = TheMatch;
-    ResetBoard(m.board, 0);
+    ResetBoard(m.board, 0, GameRandom());
     int placed = 0;
     for (int i = 0; i < BoardCells; ++i) {
       Cell& c = m.board.cells[i];

@@ -128,7 +128,7 @@ TEST_F(Snapshot, ReadingGivesBackTheSameBlock) {
   SaveMatchSnapshot(first);
   const MatchRecord kept = TheMatch;
   TheMatch.state = MatchState::Versus;
-  ResetBoard(TheMatch.board, 6);
+  ResetBoard(TheMatch.board, 6, GameRandom());
   ASSERT_TRUE(LoadMatchSnapshot(first));
   EXPECT_EQ(TheMatch.players[0], &CurrentPlayer);
   EXPECT_EQ(TheMatch.players[1], kept.players[1]) << "the roster opponent, found by name";

@@ -3,11 +3,9 @@
 
 #include <ctime>
 
-#include "core/random.h"
 #include "engine/attack_rules.h"
 #include "engine/board.h"
 #include "engine/computer_opponent.h"
-#include "engine/evaluation.h"
 #include "engine/fight.h"
 #include "engine/hand.h"
 
@@ -19,6 +17,7 @@ constexpr int TurnLimit = 200;
 
 struct Duel {
   const DuelPlan& plan;
+  DuelContext& context;
   std::string& out;
   Board board;
   Hand hands[2];
@@ -37,7 +36,7 @@ struct Duel {
     double start = ThreadCpuSeconds();
     bool ok = decide();
     double s = ThreadCpuSeconds() - start;
-    int level = AiLevel < 0 ? 0 : (AiLevel > 2 ? 2 : AiLevel);
+    int level = context.Level();
     plan.times->decisions[level] += 1;
     plan.times->totalSeconds[level] += s;
     if (s > plan.times->slowestSeconds[level]) plan.times->slowestSeconds[level] = s;
@@ -63,7 +62,7 @@ struct Duel {
       FirstAttackTarget(board, x, y, tx, ty);
     } else {
       AttackChoice choice;
-      if (!Timed([&] { return plan.deciders.chooseAttack(board, side, x, y, choice); })) return;
+      if (!Timed([&] { return plan.deciders.chooseAttack(context, board, side, x, y, choice); })) return;
       tx = choice.x;
       ty = choice.y;
     }
@@ -74,7 +73,7 @@ struct Duel {
     for (;;) {
       Side chainSide = CellOwner(board, cx, cy);
       AttackChoice choice;
-      if (!Timed([&] { return plan.deciders.chooseChainAttack(board, chainSide, cx, cy, choice); })) return;
+      if (!Timed([&] { return plan.deciders.chooseChainAttack(context, board, chainSide, cx, cy, choice); })) return;
       Side cw = ResolveFight(board, cx, cy, choice.x, choice.y);
       Fight("chain", cx, cy, choice.x, choice.y, cw);
       int nx, ny;
@@ -93,7 +92,7 @@ struct Duel {
     MoveChoice move;
     // A side with nothing in hand and nothing to draw passes.
     bool ok = (hand.Count() > 0 || !pile.Empty()) &&
-              Timed([&] { return plan.deciders.chooseMove(board, hand, pile.count, side, move); });
+              Timed([&] { return plan.deciders.chooseMove(context, board, hand, pile.count, side, move); });
     if (!ok) {
       if (plan.transcript) out += head + "pass\n";
       return;
@@ -127,13 +126,14 @@ double ThreadCpuSeconds() {
 }
 
 bool PlayDealtDuel(std::uint32_t seed, const Deck decks[2], int blocks, int cardCount, const DuelPlan& plan,
-                   std::string& transcript, DuelOutcome& outcome, std::string& error) {
-  Duel duel{plan, transcript, {}, {}, {}, 0};
-  for (int s = 0; s < 2; ++s) DealSide(decks[s], duel.hands[s], duel.piles[s]);
-  duel.currentSide = static_cast<Side>(Random(2));
-  ResetBoard(duel.board, blocks);
+                   RandomStream& random, std::string& transcript, DuelOutcome& outcome, std::string& error) {
+  DuelContext context(random);
+  Duel duel{plan, context, transcript, {}, {}, {}, 0};
+  for (int s = 0; s < 2; ++s) DealSide(decks[s], duel.hands[s], duel.piles[s], random);
+  duel.currentSide = static_cast<Side>(random.Below(2));
+  ResetBoard(duel.board, blocks, random);
   duel.currentSide = Opponent(duel.currentSide);
-  AiLevel = static_cast<std::int8_t>(plan.sides[duel.currentSide].opponentClass);
+  context.aiLevel = static_cast<std::int8_t>(plan.sides[duel.currentSide].opponentClass);
 
   if (plan.transcript) {
     transcript += "duel " + std::to_string(seed) + " blocks " + std::to_string(blocks) + " first " +
@@ -162,7 +162,7 @@ bool PlayDealtDuel(std::uint32_t seed, const Deck decks[2], int blocks, int card
     duel.Turn(turn++);
     if (BoardFull(duel.board)) break;
     duel.currentSide = Opponent(duel.currentSide);
-    AiLevel = static_cast<std::int8_t>(plan.sides[duel.currentSide].opponentClass);
+    context.aiLevel = static_cast<std::int8_t>(plan.sides[duel.currentSide].opponentClass);
   }
 
   outcome = DecideOutcome(duel.board, false);
@@ -170,7 +170,7 @@ bool PlayDealtDuel(std::uint32_t seed, const Deck decks[2], int blocks, int card
   int picked = 0;
   if (outcome.rewardCount > 0) {
     Side loser = outcome.result == 0 ? 1 : 0;
-    picked = PickRewardCards(duel.board, loser, outcome.rewardCount, cardCount, rewards);
+    picked = PickRewardCards(duel.board, loser, outcome.rewardCount, cardCount, rewards, random);
   }
   if (plan.transcript) {
     transcript += "end " + std::to_string(outcome.count0) + ' ' + std::to_string(outcome.count1) + " result " +

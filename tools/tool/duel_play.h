@@ -9,7 +9,7 @@
 #include "engine/duel_flow.h"
 
 struct DuelSidePlan {
-  int opponentClass = 0;  // 0 Guest, 1 Member, 2 Elite: the side's AiLevel
+  int opponentClass = 0;  // 0 Guest, 1 Member, 2 Elite: the side's computer level
   int tier = 0;           // 0..3, for its generated deck
 };
 
@@ -24,9 +24,9 @@ struct DecisionTimes {
 // The computer's three decisions; the engine's own unless a plan names others
 // (a benchmark plays the same duels with a reference search).
 struct DuelDeciders {
-  bool (*chooseMove)(const Board&, const Hand&, int, Side, MoveChoice&) = ChooseMove;
-  bool (*chooseAttack)(const Board&, Side, int, int, AttackChoice&) = ChooseAttack;
-  bool (*chooseChainAttack)(const Board&, Side, int, int, AttackChoice&) = ChooseChainAttack;
+  bool (*chooseMove)(DuelContext&, const Board&, const Hand&, int, Side, MoveChoice&) = ChooseMove;
+  bool (*chooseAttack)(DuelContext&, const Board&, Side, int, int, AttackChoice&) = ChooseAttack;
+  bool (*chooseChainAttack)(DuelContext&, const Board&, Side, int, int, AttackChoice&) = ChooseChainAttack;
 };
 
 struct DuelPlan {
@@ -36,13 +36,14 @@ struct DuelPlan {
   DuelDeciders deciders;
 };
 
-// From the generator's current state: deals side 0 then side 1, draws the
+// From the stream's current state: deals side 0 then side 1, draws the
 // side that does not start, blocks `blocks` cells and plays the turns to a
 // full board, then picks the cards that change hands (ids up to cardCount).
 // The transcript lines (header with `seed`, decks, blocked cells, turns,
 // fights, end) are appended when the plan asks for them.
+// Every draw comes from `random`.
+bool PlayDealtDuel(std::uint32_t seed, const Deck decks[2], int blocks, int cardCount, const DuelPlan& plan,
+                   RandomStream& random, std::string& transcript, DuelOutcome& outcome, std::string& error);
+
 // The processor time the calling thread has used so far.
 double ThreadCpuSeconds();
-
-bool PlayDealtDuel(std::uint32_t seed, const Deck decks[2], int blocks, int cardCount, const DuelPlan& plan,
-                   std::string& transcript, DuelOutcome& outcome, std::string& error);

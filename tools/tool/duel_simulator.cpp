@@ -33,11 +33,11 @@ bool PlayDuel(std::uint32_t seed, const DuelPlan& plan, std::string& transcript,
       return false;
     }
   }
-  SeedRandom(seed);
-  int blocks = Random(5) + 2;
+  RandomStream random(seed);
+  int blocks = random.Below(5) + 2;
   Deck decks[2];
   for (int s = 0; s < 2; ++s) {
-    if (!BuildOpponentDeck(decks[s], plan.sides[s].opponentClass, plan.sides[s].tier) ||
+    if (!BuildOpponentDeck(decks[s], plan.sides[s].opponentClass, plan.sides[s].tier, random) ||
         !DeckIsSound(decks[s], cardCount)) {
       error = "the card database (" + std::to_string(cardCount) + " cards) is damaged: no full deck for class " +
               std::to_string(plan.sides[s].opponentClass) + " tier " + std::to_string(plan.sides[s].tier) +
@@ -45,7 +45,7 @@ bool PlayDuel(std::uint32_t seed, const DuelPlan& plan, std::string& transcript,
       return false;
     }
   }
-  return PlayDealtDuel(seed, decks, blocks, cardCount, plan, transcript, outcome, error);
+  return PlayDealtDuel(seed, decks, blocks, cardCount, plan, random, transcript, outcome, error);
 }
 
 bool PlayDuels(std::uint32_t first, std::uint64_t count, const DuelPlan& plan,

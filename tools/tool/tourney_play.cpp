@@ -68,7 +68,7 @@ bool PlayTournament(std::uint32_t seed, const TourneyPlan& plan, const std::func
         }
         std::string unused;
         DuelOutcome outcome;
-        if (!PlayDealtDuel(seed, decks, blocks, CardCount(), duel, unused, outcome, error)) return false;
+        if (!PlayDealtDuel(seed, decks, blocks, CardCount(), duel, GameRandom(), unused, outcome, error)) return false;
         ++result.duels;
         say("duel " + Number(opponent) + " blocks " + Number(blocks) + " cells " + Number(outcome.count0) + ' ' +
             Number(outcome.count1) + " result " + ResultWord(outcome.result));
