@@ -4,9 +4,9 @@
 #
 # Every #include "folder/..." of every .h and .cpp under a layer listed in
 # SOURCE_DIR/layers.txt must name the layer's own folder or one the table
-# allows. System headers: no layer but platform/ (and tests, tools, bench)
-# names SDL or socket headers, and core/, engine/ and data/ name no file or
-# stream header either.
+# allows. System headers: SDL headers only in platform/sdl/, socket headers
+# only in platform/ (tests, tools and bench may name both), and core/, engine/
+# and data/ name no file or stream header either.
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "check_include_edges: pass -DSOURCE_DIR=<tree>")
 endif()
@@ -57,7 +57,14 @@ foreach(layer IN LISTS layers)
         endif()
       elseif(include MATCHES "^[ \t]*#[ \t]*include[ \t]*<([^>]+)>")
         set(path "${CMAKE_MATCH_1}")
-        if(layer MATCHES "^(platform|tests|tools|bench)$")
+        if(layer MATCHES "^(tests|tools|bench)$")
+          continue()
+        endif()
+        if(layer STREQUAL "platform")
+          if(path MATCHES "^SDL" AND NOT source MATCHES "^platform/sdl/")
+            message("${source}: only platform/sdl/ may include <${path}> (the window and picture library live there)")
+            math(EXPR bad_edges "${bad_edges} + 1")
+          endif()
           continue()
         endif()
         if(path MATCHES "^(${system_never})" OR

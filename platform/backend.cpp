@@ -1,9 +1,6 @@
 // backend.cpp -- device profiles, the choice of backend at start-up and the panel's PNG capture.
 #include "platform/backend.h"
 
-#include <SDL.h>
-#include <SDL_image.h>
-
 #include <cstdio>
 #include <ctime>
 #include <memory>
@@ -13,6 +10,7 @@
 #include "platform/messages.h"
 #include "platform/panel.h"
 #include "platform/script.h"
+#include "platform/sdl/picture_library.h"
 
 namespace platform {
 namespace {
@@ -132,16 +130,10 @@ bool SavePanelPng(const std::string& path) {
   ThePanel().UprightRgb(rgb);
   const int w = static_cast<int>(ThePanel().Width());
   const int h = static_cast<int>(ThePanel().Height());
-  SDL_Surface* surface =
-      SDL_CreateRGBSurfaceWithFormatFrom(rgb.data(), w, h, 24, w * 3, SDL_PIXELFORMAT_RGB24);
-  if (!surface) {
-    std::fprintf(stderr, "duskhaven: cannot capture %s: %s\n", path.c_str(), SDL_GetError());
-    return false;
-  }
-  bool ok = IMG_SavePNG(surface, path.c_str()) == 0;
-  if (!ok) std::fprintf(stderr, "duskhaven: cannot write %s: %s\n", path.c_str(), IMG_GetError());
-  SDL_FreeSurface(surface);
-  return ok;
+  std::string why;
+  if (sdl::WriteRgbPng(path, rgb.data(), w, h, why)) return true;
+  std::fprintf(stderr, "duskhaven: %s\n", why.c_str());
+  return false;
 }
 
 }  // namespace platform

@@ -1,8 +1,5 @@
-// image_decoder.cpp -- pictures decoded by SDL2_image through a callback-read stream into 24-bit bitmaps.
+// image_decoder.cpp -- pictures checked here, then decoded by the picture library into 24-bit bitmaps.
 #include "platform/image_decoder.h"
-
-#include <SDL.h>
-#include <SDL_image.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,7 +7,7 @@
 #include <cstring>
 
 #include "platform/file_system.h"
-#include "platform/library_chatter.h"
+#include "platform/sdl/picture_library.h"
 
 namespace platform {
 namespace {
@@ -22,7 +19,6 @@ struct Source {
   const ReadOnlyFile* file = nullptr;
   const std::vector<std::uint8_t>* bytes = nullptr;
   std::uint64_t size = 0;
-  std::uint64_t at = 0;
 
   std::size_t ReadAt(std::uint64_t offset, void* out, std::size_t count) const {
     if (file) return file->ReadAt(offset, out, count);
@@ -33,30 +29,11 @@ struct Source {
   }
 };
 
-Sint64 StreamSize(SDL_RWops* rw) { return static_cast<Sint64>(static_cast<Source*>(rw->hidden.unknown.data1)->size); }
-
-Sint64 StreamSeek(SDL_RWops* rw, Sint64 offset, int whence) {
-  auto* s = static_cast<Source*>(rw->hidden.unknown.data1);
-  Sint64 base = whence == RW_SEEK_SET ? 0 : whence == RW_SEEK_CUR ? static_cast<Sint64>(s->at) : static_cast<Sint64>(s->size);
-  Sint64 to = base + offset;
-  if (to < 0) return SDL_SetError("seek before the start");
-  s->at = static_cast<std::uint64_t>(to);
-  return to;
-}
-
-// The read callback: reads what it can and reports progress.
-size_t StreamRead(SDL_RWops* rw, void* out, size_t size, size_t count) {
-  auto* s = static_cast<Source*>(rw->hidden.unknown.data1);
-  if (size == 0 || count == 0) return 0;
+// The library's read callback: reads what it can and reports progress.
+std::size_t ReadForLibrary(const void* context, std::uint64_t offset, void* out, std::size_t count) {
   if (progressHook) progressHook();
-  std::size_t want = size * count;
-  std::size_t got = s->ReadAt(s->at, out, want);
-  s->at += got;
-  return got / size;
+  return static_cast<const Source*>(context)->ReadAt(offset, out, count);
 }
-
-size_t StreamWrite(SDL_RWops*, const void*, size_t, size_t) { return 0; }
-int StreamClose(SDL_RWops*) { return 0; }
 
 enum class Kind { None, Jpeg, Png, Gif, Bmp };
 
@@ -254,59 +231,19 @@ DecodeStatus Decode(Source& source, DecodedBitmap& bitmap, std::string& why) {
       return DecodeStatus::Undecodable;
     }
   }
-  SDL_RWops* rw = SDL_AllocRW();
-  if (!rw) {
-    why = "out of memory";
-    return DecodeStatus::Undecodable;
-  }
-  rw->size = StreamSize;
-  rw->seek = StreamSeek;
-  rw->read = StreamRead;
-  rw->write = StreamWrite;
-  rw->close = StreamClose;
-  rw->type = SDL_RWOPS_UNKNOWN;
-  rw->hidden.unknown.data1 = &source;
-  source.at = 0;
-  SDL_Surface* decoded = nullptr;
-  const QuietLibraries quiet;  // the decoders' warnings about odd files
+  sdl::PictureFormat format = sdl::PictureFormat::Bmp;
   switch (kind) {
-    case Kind::Jpeg: decoded = IMG_LoadJPG_RW(rw); break;
-    case Kind::Png: decoded = IMG_LoadPNG_RW(rw); break;
-    case Kind::Gif: decoded = IMG_LoadGIF_RW(rw); break;
-    case Kind::Bmp: decoded = IMG_LoadBMP_RW(rw); break;
-    case Kind::None: break;
+    case Kind::Jpeg: format = sdl::PictureFormat::Jpeg; break;
+    case Kind::Png: format = sdl::PictureFormat::Png; break;
+    case Kind::Gif: format = sdl::PictureFormat::Gif; break;
+    case Kind::Bmp: format = sdl::PictureFormat::Bmp; break;
+    case Kind::None: return DecodeStatus::Undecodable;
   }
-  SDL_FreeRW(rw);
-  if (!decoded) {
-    why = std::string("damaged picture: ") + IMG_GetError();
-    return DecodeStatus::Undecodable;
-  }
-  if (decoded->w <= 0 || decoded->h <= 0 || decoded->w > MaxPictureWidth || decoded->h > MaxPictureHeight) {
-    why = "the picture is " + std::to_string(decoded->w) + " x " + std::to_string(decoded->h) +
-          (decoded->w <= 0 || decoded->h <= 0 ? ", empty" : ", over 800 x 600");
-    SDL_FreeSurface(decoded);
-    return DecodeStatus::Undecodable;
-  }
-  SDL_Surface* bgr = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_BGR24, 0);
-  SDL_FreeSurface(decoded);
-  if (!bgr) {
-    why = std::string("cannot convert the picture: ") + SDL_GetError();
-    return DecodeStatus::Undecodable;
-  }
-  bitmap.width = static_cast<std::uint16_t>(bgr->w);
-  bitmap.height = static_cast<std::uint16_t>(bgr->h);
-  bitmap.stride = (static_cast<std::uint32_t>(bgr->w) * 3 + 3) & ~3u;
-  bitmap.bits.assign(static_cast<std::size_t>(bitmap.stride) * bitmap.height, 0);
-  SDL_LockSurface(bgr);
-  const auto* pixels = static_cast<const std::uint8_t*>(bgr->pixels);
-  // Bottom-up: memory row 0 is the picture's last row.
-  for (int row = 0; row < bgr->h; ++row)
-    std::memcpy(bitmap.bits.data() + static_cast<std::size_t>(bgr->h - 1 - row) * bitmap.stride,
-                pixels + static_cast<std::size_t>(row) * static_cast<std::size_t>(bgr->pitch),
-                static_cast<std::size_t>(bgr->w) * 3);
-  SDL_UnlockSurface(bgr);
-  SDL_FreeSurface(bgr);
-  return DecodeStatus::Decoded;
+  sdl::PictureBytes bytes;
+  bytes.size = source.size;
+  bytes.read = ReadForLibrary;
+  bytes.context = &source;
+  return sdl::DecodeWithLibrary(format, bytes, bitmap, why);
 }
 
 }  // namespace

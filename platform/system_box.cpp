@@ -1,11 +1,10 @@
-// system_box.cpp -- fatal messages: a line on stderr, and an SDL box when there is a screen.
+// system_box.cpp -- fatal messages: a line on stderr, and the desktop's error box when there is a screen.
 #include "platform/system_box.h"
-
-#include <SDL.h>
 
 #include <cstdio>
 
 #include "platform/backend_interface.h"
+#include "platform/sdl/error_box.h"
 #include "platform/text_utf8.h"
 
 namespace platform {
@@ -20,14 +19,14 @@ void SystemMessageBox(std::wstring_view text, std::wstring_view caption, std::st
   if (!note.empty()) std::fprintf(stderr, "%.*s\n", static_cast<int>(note.size()), note.data());
   std::fflush(stderr);
   Backend* backend = CurrentBackend();
-  if (backend && backend->HasScreen()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), body.c_str(), nullptr);
+  if (backend && backend->HasScreen()) sdl::ShowErrorBox(title.c_str(), body.c_str());
 }
 
 void SystemMessageBox(std::wstring_view text, std::wstring_view caption) { SystemMessageBox(text, caption, {}); }
 
 void SystemMessageBoxStatic(const char* text, const char* caption) {
   Backend* backend = CurrentBackend();
-  if (backend && backend->HasScreen()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, nullptr);
+  if (backend && backend->HasScreen()) sdl::ShowErrorBox(caption, text);
 }
 
 }  // namespace platform

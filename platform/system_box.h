@@ -5,8 +5,8 @@
 
 namespace platform {
 
-// Always writes "caption: text" on one line of stderr; shows an SDL message
-// box too when a display is available.
+// Always writes "caption: text" on one line of stderr; shows the desktop's error
+// box too when a window is open.
 // `note` (when not empty) follows the box's line on stderr only: what the player can do about it.
 void SystemMessageBox(std::wstring_view text, std::wstring_view caption, std::string_view note);
 void SystemMessageBox(std::wstring_view text, std::wstring_view caption);

@@ -1,10 +1,10 @@
 // sound.cpp -- starting the sound library, the volume, the update call and shutting down.
 #include "sound/sound.h"
 
-#include <chrono>
 #include <cstdlib>
 #include <iostream>
 
+#include "platform/clock.h"
 #include "platform/game_state.h"
 #include "platform/library_chatter.h"
 #include "platform/text_utf8.h"
@@ -22,10 +22,15 @@ constexpr int kMusicVoices = 20;
 constexpr int kEffectVoices = 4;
 constexpr std::uint32_t kPacingLeadMs = 150;
 
-std::uint64_t WallMs() {
-  using namespace std::chrono;
-  return static_cast<std::uint64_t>(
-      duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+// The game's tick count (real time in a window), widened past its 32-bit
+// wrap so that the pacer's arithmetic never runs backwards.
+std::uint64_t ClockMs() {
+  static std::uint32_t last = 0;
+  static std::uint64_t wraps = 0;
+  const std::uint32_t now = platform::TickCount();
+  if (now < last) wraps += std::uint64_t{1} << 32;
+  last = now;
+  return wraps + now;
 }
 
 // The mixer reports every block it mixes; the pacer counts them.
@@ -114,7 +119,7 @@ bool InitSound(const SoundOptions& options) {
   // leaving a header that claims no sound at all.
   static bool exitHookSet = false;
   if (!exitHookSet) exitHookSet = std::atexit(ShutdownSound) == 0;
-  s.pacer.Start(WallMs(), OutputBytesPerSecond(), kPacingLeadMs);
+  s.pacer.Start(ClockMs(), OutputBytesPerSecond(), kPacingLeadMs);
   return true;
 }
 
@@ -126,7 +131,7 @@ void SetVolume(int volume) {
 void SoundTick() {
   SoundState& s = Sound();
   if (!s.started || SoundOff) return;
-  if (s.paced && !s.pacer.ShouldUpdate(WallMs())) return;
+  if (s.paced && !s.pacer.ShouldUpdate(ClockMs())) return;
   MikMod_Update();
 }
 

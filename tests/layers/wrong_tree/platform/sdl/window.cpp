@@ -1,0 +1,2 @@
+// window.cpp -- the window library belongs here.
+#include <SDL.h>
