@@ -28,6 +28,8 @@ const char* const UsageText =
     "                    (default: the Link_Port setting, else 7373)\n"
     "  --link-duel MODE  create or join the link at once and duel the partner with the\n"
     "                    last character (MODE create or join); the game ends after it\n"
+    "  --trace-states    print every change of the duel's state on standard error\n"
+    "                    (\"state TICKS FROM -> TO\", TICKS in ms of the game's clock)\n"
     "  --verbose         let the libraries' own warnings (sound drivers, window system,\n"
     "                    picture decoders) reach the terminal; the game's messages always do\n"
     "script lines (T in ms of the game's clock; KEY: Up Down Left Right A B C Start):\n"
@@ -102,6 +104,8 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
       line.verbose = true;
     } else if (arg == "--quick-game") {
       line.quickGame = true;
+    } else if (arg == "--trace-states") {
+      line.traceStates = true;
     } else if (arg == "--autoplay") {
       if (!value(text)) return false;
       std::string why;
