@@ -33,6 +33,8 @@ const char* const UsageText =
     "                    last character (MODE create or join); the game ends after it\n"
     "  --trace-states    print every change of the duel's state on standard error\n"
     "                    (\"state TICKS FROM -> TO\", TICKS in ms of the game's clock)\n"
+    "  --verbose         let the libraries' own warnings (sound drivers, window system,\n"
+    "                    picture decoders) reach the terminal; the game's messages always do\n"
     "script lines (T in ms of the game's clock; KEY: Up Down Left Right A B C Start):\n"
     "  at T tap X Y | at T down|move|up X Y | at T press KEY | at T key down|up KEY\n"
     "  at T close | capture T|end FILE.png | dump T|end FILE | hold MS | seed N\n"
@@ -104,6 +106,8 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
         return false;
       }
       line.backend.device = text;
+    } else if (arg == "--verbose") {
+      line.verbose = true;
     } else if (arg == "--quick-game") {
       line.quickGame = true;
     } else if (arg == "--trace-states") {

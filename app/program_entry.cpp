@@ -21,6 +21,7 @@
 #include "platform/game_state.h"
 #include "platform/image_decoder.h"
 #include "platform/instance_lock.h"
+#include "platform/library_chatter.h"
 #include "platform/settings_store.h"
 #include "platform/text_utf8.h"
 #include "platform/waits.h"
@@ -66,6 +67,7 @@ int ProgramEntry(const CommandLine& line) {
     return 0;
   }
 
+  platform::ShowLibraryChatter(line.verbose);
   platform::BackendOptions options = line.backend;
   if (options.scale == 0) options.scale = ReadWindowScale();
   std::string error;

@@ -98,8 +98,9 @@ void ChallengeScreen::Redraw(int buffer) {
   DrawText(DecimalText(o.profileNumber), ProfileX, 78, GameFont, buffer);
   DrawText(o.profileText1, ProfileX, 112, GameFont, buffer);
   DrawText(o.profileText2, ProfileX, 146, GameFont, buffer);
+  // The credits end left of the Deck button, which would hide them.
   const std::wstring credits = DecimalText(CurrentPlayer.credits) + L" " + L"Credits";
-  DrawTextTinted(credits, 238 - TextWidth(GameFont, credits), 4, GameFont, 3, buffer);
+  DrawTextTinted(credits, ChallengeButtons[2].x - 3 - TextWidth(GameFont, credits), 4, GameFont, 3, buffer);
   DrawOpponentDescription(description_, buffer);
 }
 

@@ -12,8 +12,13 @@
 using RoomBoxAnswerer = bool (*)(const std::wstring& text, const std::wstring& left, const std::wstring& right);
 void SetRoomBoxAnswerer(RoomBoxAnswerer answerer);
 
+// `layout` grown upwards a line at a time (up to the screen's top) until the
+// text fits; its bottom edge and buttons stay where they were.
+MessageBoxLayout GrownToFit(std::wstring_view text, std::wstring_view left, std::wstring_view right,
+                            MessageBoxLayout layout);
 bool RoomBox(std::wstring_view text, std::wstring_view left, std::wstring_view right, const MessageBoxLayout& layout);
-// The standard layout (40, 120) 160 x 80 with the single button "Ok".
+// The standard layout (40, 120) 160 x 80 with the single button "Ok". In these
+// three, a text too long for the box grows it upwards; its buttons stay put.
 void RoomOkBox(std::wstring_view text);
 // The question layout: "Cancel" on the left, "Ok" on the right; true for "Ok".
 bool RoomOkCancelBox(std::wstring_view text);

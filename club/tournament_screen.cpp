@@ -131,8 +131,9 @@ std::wstring TournamentScreen::NameOf(std::uint8_t participant) const {
 }
 
 void TournamentScreen::DrawCreditsLine(int buffer) const {
+  // The credits end left of the Deck button, which would hide them.
   const std::wstring text = DecimalText(CurrentPlayer.credits) + L" " + L"Credits";
-  DrawTextTinted(text, 238 - TextWidth(GameFont, text), 4, GameFont, 3, buffer);
+  DrawTextTinted(text, DeckX - 3 - TextWidth(GameFont, text), 4, GameFont, 3, buffer);
 }
 
 void TournamentScreen::DrawBracket(int buffer, bool results) const {

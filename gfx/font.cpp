@@ -107,7 +107,59 @@ bool LoadFont(BitmapFont& font, std::wstring_view path, bool keyed, bool redToKe
   Image sheet;
   const bool loaded = LoadImageFile(path, sheet, false);
   CutFont(font, loaded ? sheet.View() : ImageView{}, keyed, redToKey);
+  AddPathGlyphs(font);
   return loaded;
+}
+
+namespace {
+
+// The brightest colour of a glyph: its stroke, without the anti-aliased fringe.
+bool StrokeColour(const BitmapFont& font, wchar_t c, std::uint16_t background, std::uint16_t& stroke) {
+  const Glyph* g = FindGlyph(font, c);
+  if (!g || g->picture.Empty()) return false;
+  int brightest = -1;
+  const int n = g->picture.Width() * g->picture.Height();
+  for (int i = 0; i < n; ++i) {
+    const std::uint16_t p = g->picture.Pixels()[i];
+    const Channels ch = SplitPixel(p);
+    if (p != background && ch.r + ch.g + ch.b > brightest) {
+      brightest = ch.r + ch.g + ch.b;
+      stroke = p;
+    }
+  }
+  return brightest >= 0;
+}
+
+// A glyph of `width` x the line height in the background colour, with the
+// stroke on the given (column, row) pixels.
+Glyph DrawnGlyph(const BitmapFont& font, int width, std::uint16_t background, std::uint16_t stroke,
+                 std::initializer_list<std::pair<int, int>> ink) {
+  Glyph g;
+  g.picture = Image(static_cast<std::uint16_t>(width), font.lineHeight);
+  std::fill_n(g.picture.Pixels(), width * font.lineHeight, background);
+  for (auto [col, row] : ink)
+    if (row < font.lineHeight) g.picture.Pixels()[row * width + col] = stroke;
+  g.present = true;
+  return g;
+}
+
+}  // namespace
+
+void AddPathGlyphs(BitmapFont& font) {
+  if (font.lineHeight == 0) return;
+  const Glyph* space = FindGlyph(font, L' ');
+  const std::uint16_t background =
+      space && !space->picture.Empty() ? space->picture.Pixels()[0] : KeyColour;
+  std::uint16_t stroke = 0;
+  if (!StrokeColour(font, L'l', background, stroke) && !StrokeColour(font, L'I', background, stroke)) return;
+  // Drawn on the letters' grid: capitals stand on rows 1..7, descenders reach row 9.
+  auto add = [&](wchar_t c, Glyph g) {
+    Glyph& slot = font.glyphs[static_cast<unsigned>(c) & 0xFFu];
+    if (!slot.present) slot = std::move(g);
+  };
+  add(L'/', DrawnGlyph(font, 5, background, stroke, {{3, 1}, {3, 2}, {2, 3}, {2, 4}, {1, 5}, {1, 6}, {0, 7}, {0, 8}}));
+  add(L'\\', DrawnGlyph(font, 5, background, stroke, {{0, 1}, {0, 2}, {1, 3}, {1, 4}, {2, 5}, {2, 6}, {3, 7}, {3, 8}}));
+  add(L'_', DrawnGlyph(font, 5, background, stroke, {{0, 9}, {1, 9}, {2, 9}, {3, 9}, {4, 9}}));
 }
 
 void DrawText(std::wstring_view text, int x, int y, const BitmapFont& font, int buffer) {
@@ -127,7 +179,9 @@ std::int16_t TextWidth(const BitmapFont& font, std::wstring_view text) {
 
 std::uint8_t LineHeight(const BitmapFont& font) { return font.lineHeight; }
 
-bool IsBreakChar(wchar_t c) { return c == L' ' || c == L',' || c == L';' || c == L'.' || c == L'!' || c == L'?'; }
+bool IsBreakChar(wchar_t c) {
+  return c == L' ' || c == L',' || c == L';' || c == L'.' || c == L'!' || c == L'?' || c == L'/' || c == L'\\';
+}
 
 bool WordFits(std::wstring_view text, int x, std::size_t index, int right) {
   int width = 0;
@@ -135,34 +189,131 @@ bool WordFits(std::wstring_view text, int x, std::size_t index, int right) {
   return right >= x + width;
 }
 
-void DrawWrapped(std::wstring_view text, int left, int top, int right, int buffer) {
-  int x = left, y = top;
-  const int advance = GameFont.lineHeight;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == L'\n') {
-      x = left;
-      y += advance;
-      continue;
+namespace {
+
+constexpr std::wstring_view Ellipsis = L"...";
+
+// Lays the glyphs out line by line: a word that no longer fits starts the next
+// line; a word wider than a whole line is cut with "..." and the wrapping goes
+// on after it; a line that would reach below the bottom is not started, the
+// last line shown ends in "..." instead.
+class Wrapper {
+ public:
+  Wrapper(int left, int top, int right, int bottom, int advance)
+      : left_(left), right_(right), bottom_(bottom), advance_(advance), x_(left), y_(top) {}
+
+  WrappedText Run(std::wstring_view text, bool lineFeeds, bool cutLongWords) {
+    for (std::size_t i = 0; i < text.size() && !ended_; ++i) {
+      if (lineFeeds && text[i] == L'\n') {
+        NewLine();
+        continue;
+      }
+      if (!WordFits(text, x_, i, right_)) {
+        if (cutLongWords && !WordFits(text, left_, i, right_)) {
+          i = CutWord(text, i);
+          continue;
+        }
+        NewLine();
+      }
+      Place(text[i]);
     }
-    if (!WordFits(text, x, i, right)) {
-      x = left;
-      y += advance;
-    }
-    DrawString(text.substr(i, 1), x, y, GameFont, false, 0, buffer);
-    x += GlyphWidth(GameFont, text[i]);
+    return std::move(out_);
   }
+
+ private:
+  void NewLine() {
+    x_ = left_;
+    y_ += advance_;
+  }
+
+  // False (and the text ends here) when the current line lies below the bottom.
+  bool LineFits() {
+    if (ended_) return false;
+    if (bottom_ == NoBottom || y_ + GameFont.lineHeight <= bottom_) return true;
+    EndWithEllipsis();
+    return false;
+  }
+
+  void Place(wchar_t c) {
+    const Glyph* g = FindGlyph(GameFont, c);
+    if (!g || !LineFits()) return;
+    out_.glyphs.push_back({c, x_, y_});
+    x_ += g->picture.Width();
+  }
+
+  // The last line shown gives up its end to "...".
+  void EndWithEllipsis() {
+    ended_ = true;
+    out_.cut = true;
+    if (out_.glyphs.empty()) return;
+    const int lineY = out_.glyphs.back().y;
+    const int dots = TextWidth(GameFont, Ellipsis);
+    int end = left_;
+    while (!out_.glyphs.empty() && out_.glyphs.back().y == lineY) {
+      const PlacedGlyph& last = out_.glyphs.back();
+      end = last.x + GlyphWidth(GameFont, last.character);
+      if (last.character != L' ' && end + dots <= right_) break;
+      end = last.x;
+      out_.glyphs.pop_back();
+    }
+    if (end + dots > right_) return;  // too narrow even for the dots
+    for (wchar_t d : Ellipsis) {
+      out_.glyphs.push_back({d, end, lineY});
+      end += GlyphWidth(GameFont, d);
+    }
+  }
+
+  // A word wider than the line, from `index`: on a line of its own, as much
+  // of it as fits before "...". Returns the index of its last character.
+  std::size_t CutWord(std::wstring_view text, std::size_t index) {
+    if (x_ != left_) NewLine();
+    if (!LineFits()) return text.size();
+    const int dots = TextWidth(GameFont, Ellipsis);
+    std::size_t i = index;
+    for (; i < text.size() && !IsBreakChar(text[i]); ++i) {
+      const int width = GlyphWidth(GameFont, text[i]);
+      if (x_ + width + dots > right_) break;
+      Place(text[i]);
+    }
+    while (i < text.size() && !IsBreakChar(text[i])) ++i;
+    out_.cut = true;
+    if (x_ + dots <= right_)
+      for (wchar_t d : Ellipsis) Place(d);
+    return i - 1;
+  }
+
+  const int left_, right_, bottom_, advance_;
+  int x_, y_;
+  bool ended_ = false;  // the box is full
+  WrappedText out_;
+};
+
+void DrawPlaced(const WrappedText& wrapped, bool tinted, std::uint16_t tint, int buffer) {
+  for (const PlacedGlyph& p : wrapped.glyphs)
+    if (const Glyph* g = FindGlyph(GameFont, p.character)) DrawGlyph(GameFont, *g, p.x, p.y, tinted, tint, buffer);
+}
+
+}  // namespace
+
+WrappedText WrapText(std::wstring_view text, int left, int top, int right, int bottom, int advance, bool lineFeeds,
+                     bool cutLongWords) {
+  return Wrapper(left, top, right, bottom, advance).Run(text, lineFeeds, cutLongWords);
+}
+
+void DrawWrapped(std::wstring_view text, int left, int top, int right, int buffer) {
+  DrawPlaced(WrapText(text, left, top, right, NoBottom, GameFont.lineHeight, true), false, 0, buffer);
+}
+
+void DrawWrappedInBox(std::wstring_view text, int left, int top, int right, int bottom, int buffer) {
+  DrawPlaced(WrapText(text, left, top, right, bottom, GameFont.lineHeight, true), false, 0, buffer);
+}
+
+bool TextFitsBox(std::wstring_view text, int left, int top, int right, int bottom) {
+  return !WrapText(text, left, top, right, bottom, GameFont.lineHeight, true).cut;
 }
 
 void DrawWrappedTinted(std::wstring_view text, int left, int top, int width, int tintIndex, int buffer) {
-  const int right = left + width;
-  int x = left, y = top;
-  const int advance = GameFont.lineHeight + 1;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (!WordFits(text, x, i, right)) {
-      x = left;
-      y += advance;
-    }
-    DrawTextTinted(text.substr(i, 1), x, y, GameFont, tintIndex, buffer);
-    x += GlyphWidth(GameFont, text[i]);
-  }
+  const bool tinted = tintIndex >= 0 && tintIndex < TintCount;
+  DrawPlaced(WrapText(text, left, top, left + width, NoBottom, GameFont.lineHeight + 1, false, false), tinted,
+             TintColour(tintIndex), buffer);
 }

@@ -38,6 +38,9 @@ MessageBoxGeometry MessageBoxPlaces(std::wstring_view leftLabel, std::wstring_vi
   g.textTop = l.y + m + 5;
   g.textRight = l.x + l.w - 7;
   g.labelRow = l.y + l.h - m - 13;
+  // The font's glyphs keep their last row blank below the descenders: a text
+  // line may reach one row into the labels' row without touching their letters.
+  g.textBottom = leftLabel.empty() && rightLabel.empty() ? l.y + l.h - m - 2 : g.labelRow + 1;
   g.leftLabelX = l.x + m + 5;
   g.rightLabelX = l.x + l.w - m - 5 - rightWidth;
   g.leftMin = l.x + m;
@@ -49,6 +52,12 @@ MessageBoxGeometry MessageBoxPlaces(std::wstring_view leftLabel, std::wstring_vi
   return g;
 }
 
+bool FitsMessageBox(std::wstring_view text, std::wstring_view leftLabel, std::wstring_view rightLabel,
+                    const MessageBoxLayout& layout) {
+  const MessageBoxGeometry g = MessageBoxPlaces(leftLabel, rightLabel, layout);
+  return TextFitsBox(text, g.textLeft, g.textTop, g.textRight, g.textBottom);
+}
+
 bool GameMessageBox(std::wstring_view text, std::wstring_view leftLabel, std::wstring_view rightLabel,
                     const MessageBoxLayout& layout) {
   const bool hasButtons = !leftLabel.empty() || !rightLabel.empty();
@@ -57,7 +66,7 @@ bool GameMessageBox(std::wstring_view text, std::wstring_view leftLabel, std::ws
   DrawPanel(layout.x, layout.y, layout.w, layout.h, layout.shade, layout.margin, 0);
   const MessageBoxGeometry g = MessageBoxPlaces(leftLabel, rightLabel, layout);
   DrawLabels(leftLabel, rightLabel, g, -1, -1);
-  DrawWrapped(text, g.textLeft, g.textTop, g.textRight, 0);
+  DrawWrappedInBox(text, g.textLeft, g.textTop, g.textRight, g.textBottom, 0);
   if (!hasButtons) return false;
 
   PresentScreen();

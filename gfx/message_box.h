@@ -28,6 +28,7 @@ bool StandardMessageBox(std::wstring_view text, std::wstring_view leftLabel, std
 // The box's geometry, for drawing and for the stylus.
 struct MessageBoxGeometry {
   int textLeft, textTop, textRight;
+  int textBottom;  // exclusive: just into the labels' row, or the panel's inner edge in a box without buttons
   int labelRow;
   int leftLabelX, rightLabelX;
   bool InLeft(int sx, int sy) const;
@@ -36,3 +37,6 @@ struct MessageBoxGeometry {
 };
 MessageBoxGeometry MessageBoxPlaces(std::wstring_view leftLabel, std::wstring_view rightLabel,
                                     const MessageBoxLayout& layout);
+// True when `text` shows whole (nothing cut) in a box of that layout and labels.
+bool FitsMessageBox(std::wstring_view text, std::wstring_view leftLabel, std::wstring_view rightLabel,
+                    const MessageBoxLayout& layout);

@@ -15,11 +15,11 @@
 
 namespace {
 
-bool FailWithBox(const std::wstring& text, Image& image) {
+bool FailWithBox(std::wstring_view path, Image& image) {
   // Until the font is cut, the game's own box would be a blank panel with an
   // invisible button: the system's box (and a line on stderr) says it instead.
-  if (LineHeight(GameFont) == 0) platform::SystemMessageBox(text, L"Duskhaven");
-  else StandardMessageBox(text, L"", L"Ok");
+  if (LineHeight(GameFont) == 0) platform::SystemMessageBox(NotFoundText(path), L"Duskhaven");
+  else StandardMessageBox(NotFoundBoxText(path), L"", L"Ok");
   image = Image(0, 0);
   return false;
 }
@@ -45,8 +45,30 @@ std::wstring ShownPath(std::wstring_view path) {
   return platform::FromUtf8(platform::HostPath(platform::ToUtf8(path)));
 }
 
-std::wstring NotFoundText(std::wstring_view path) {
-  return GameLines(L"Duskhaven/n/nError : ") + ShownPath(path) + L" Not found.";
+namespace {
+
+std::wstring NotFoundWith(std::wstring_view shownPath) {
+  return GameLines(L"Duskhaven/n/nError : ") + std::wstring(shownPath) + L" Not found.";
+}
+
+}  // namespace
+
+std::wstring NotFoundText(std::wstring_view path) { return NotFoundWith(ShownPath(path)); }
+
+std::wstring NotFoundBoxText(std::wstring_view path) {
+  // A long install folder would push the file's own name out of the box:
+  // leading folders give way to "..." until the text fits.
+  std::wstring shown = ShownPath(path);
+  std::wstring text = NotFoundWith(shown);
+  const MessageBoxLayout box{};
+  std::size_t from = 0;
+  while (!FitsMessageBox(text, L"", L"Ok", box)) {
+    const std::size_t slash = shown.find(L'/', from + 1);
+    if (slash == std::wstring::npos) break;  // the file name itself: the box cuts it
+    from = slash;
+    text = NotFoundWith(L"..." + shown.substr(from));
+  }
+  return text;
 }
 
 bool LoadImageFile(std::wstring_view path, Image& image, bool dither) {
@@ -57,15 +79,15 @@ bool LoadImageFile(std::wstring_view path, Image& image, bool dither) {
   std::string why;
   switch (platform::DecodePicture(platform::ToUtf8(path), bitmap, why)) {
     case platform::DecodeStatus::NotFound:
-      return FailWithBox(NotFoundText(path), image);
+      return FailWithBox(path, image);
     case platform::DecodeStatus::Undecodable:
       // Mended: a file that opens but does not decode (empty, cut short,
       // garbage) gives the empty picture and the same box as a missing one,
       // instead of converting whatever the decoder left behind.
-      return FailWithBox(NotFoundText(path), image);
+      return FailWithBox(path, image);
     case platform::DecodeStatus::Decoded:
       break;
   }
-  if (!ConvertBitmap(bitmap, image, dither)) return FailWithBox(NotFoundText(path), image);
+  if (!ConvertBitmap(bitmap, image, dither)) return FailWithBox(path, image);
   return true;
 }

@@ -15,6 +15,9 @@ bool LoadImageFile(std::wstring_view path, Image& image, bool dither);
 // The box text of a picture that cannot be used (missing, empty, cut short or
 // garbage alike), with the path as the file system names it.
 std::wstring NotFoundText(std::wstring_view path);
+// The same for the game's standard box: when the whole path does not fit,
+// its leading folders become "..." so that the file's name stays in view.
+std::wstring NotFoundBoxText(std::wstring_view path);
 // A text with its "/n" read as line breaks.
 std::wstring GameLines(std::wstring_view text);
 // A game path as the player's file system names it.

@@ -6,6 +6,7 @@
 
 #include "platform/clock.h"
 #include "platform/game_state.h"
+#include "platform/library_chatter.h"
 #include "platform/text_utf8.h"
 #include "sound/sound_driver.h"
 #include "sound/sound_state.h"
@@ -50,6 +51,8 @@ bool StartLibrary(const DriverChoice& choice) {
   md_device = static_cast<UWORD>(choice.device);
   md_mode = kModeFlags;
   md_mixfreq = 44100;
+  // The drivers probe the machine's sound system and print what they miss.
+  const platform::QuietLibraries quiet;
   return MikMod_Init(const_cast<CHAR*>(choice.params.c_str())) == 0;
 }
 

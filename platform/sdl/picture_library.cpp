@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "platform/library_chatter.h"
+
 namespace platform::sdl {
 namespace {
 
@@ -60,6 +62,7 @@ DecodeStatus DecodeWithLibrary(PictureFormat format, const PictureBytes& bytes, 
   rw->type = SDL_RWOPS_UNKNOWN;
   rw->hidden.unknown.data1 = &stream;
   SDL_Surface* decoded = nullptr;
+  const QuietLibraries quiet;  // the decoders' warnings about odd files
   switch (format) {
     case PictureFormat::Jpeg: decoded = IMG_LoadJPG_RW(rw); break;
     case PictureFormat::Png: decoded = IMG_LoadPNG_RW(rw); break;

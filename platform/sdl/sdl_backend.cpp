@@ -10,6 +10,7 @@
 #include "platform/backend_interface.h"
 #include "platform/close_request.h"
 #include "platform/instance_lock.h"
+#include "platform/library_chatter.h"
 #include "platform/messages.h"
 #include "platform/panel.h"
 #include "platform/script.h"
@@ -44,6 +45,7 @@ class SdlBackend : public Backend {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     // SIGTERM and SIGINT are the game's own close requests (platform/close_request).
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    const QuietLibraries quiet;  // the window system's and drivers' own warnings
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
       error = std::string("cannot open a window: ") + SDL_GetError() + " (--headless runs without one)";
       return false;
@@ -93,6 +95,7 @@ class SdlBackend : public Backend {
     if (window_) return true;
     int scale = scale_;
     if (scale <= 0) scale = FittingScale();
+    const QuietLibraries quiet;  // the window system's and drivers' own warnings
     window_ = SDL_CreateWindow("Duskhaven", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, FrameWidth * scale,
                                FrameHeight * scale, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) return false;

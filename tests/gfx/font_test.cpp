@@ -52,7 +52,7 @@ class Font : public ::testing::Test {
 TEST_F(Font, ForgedSheetGivesEveryGlyphOfTheOrder) {
   int present = 0;
   for (const Glyph& g : GameFont.glyphs) present += g.present ? 1 : 0;
-  EXPECT_EQ(present, SheetGlyphCount);
+  EXPECT_EQ(present, SheetGlyphCount + 3);  // and the path glyphs drawn for it: '/', '\' and '_'
   for (std::uint8_t code : SheetOrder) {
     const Glyph* g = FindGlyph(GameFont, static_cast<wchar_t>(code));
     ASSERT_NE(g, nullptr) << int(code);
@@ -82,7 +82,7 @@ TEST_F(Font, WidthsAddUpAndMissingCharactersCountForNothing) {
   // Wide characters use their low byte: U+0141 reads as 'A' (0x41).
   EXPECT_EQ(TextWidth(GameFont, L"\u0141"), W(L'A'));
   // Drawing an absent character draws nothing.
-  DrawText(L"\u00FC\u00FF/", 10, 10, GameFont, 0);
+  DrawText(L"\u00FC\u00FF#", 10, 10, GameFont, 0);
   for (int y = 0; y < 30; ++y)
     for (int x = 0; x < 40; ++x) ASSERT_EQ(Pixel(0, x, y), KeyColour);
 }

@@ -89,6 +89,7 @@ bool UseForgedFont() {
   Image sheet;
   if (!ConvertBitmap(bitmap, sheet, false)) return false;
   CutFont(GameFont, sheet, true, true);
+  AddPathGlyphs(GameFont);
   return true;
 }
 
