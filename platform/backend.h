@@ -31,6 +31,7 @@ struct BackendOptions {
   std::string scriptPath;  // headless input script; empty = none
   int scale = 0;           // window scale; 0 = the largest that fits
   std::string device = "portrait565";
+  std::string recordPath;  // --record: the player's input is written there as a script; empty = none
 };
 
 // Headless script lines (one per line, '#' starts a comment; times in ms of the tick count):
