@@ -30,6 +30,8 @@ const char* const UsageText =
     "                    (default: the Link_Port setting, else 7373)\n"
     "  --link-duel MODE  create or join the link at once and duel the partner with the\n"
     "                    last character (MODE create or join); the game ends after it\n"
+    "  --trace-states    print every change of the duel's state on standard error\n"
+    "                    (\"state TICKS FROM -> TO\", TICKS in ms of the game's clock)\n"
     "keys (keyboard / game controller):\n"
     "  arrows / d-pad    the handheld's direction pad\n"
     "  Enter, Space / A  action (KeyA)     F2: KeyB     F3: KeyC\n"
@@ -38,8 +40,10 @@ const char* const UsageText =
     "script lines (T in ms of the game's clock; KEY: Up Down Left Right A B C Start):\n"
     "  at T tap X Y | at T down|move|up X Y | at T press KEY | at T key down|up KEY\n"
     "  at T close | capture T|end FILE.png | dump T|end FILE | hold MS | seed N\n"
+    "  await T FILE\n"
     "  (at T close: the window's close button; the game saves and ends at once, in any\n"
-    "  screen, wait or box, as it does on SIGTERM and SIGINT)\n"
+    "  screen, wait or box, as it does on SIGTERM and SIGINT; await T FILE: the game's\n"
+    "  clock stops at T until FILE exists, at most 60 s, to line up two games on a link)\n"
     "a scripted run that waits for input past its script stops with exit code 3\n";
 
 namespace {
@@ -107,6 +111,8 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
       line.backend.device = text;
     } else if (arg == "--quick-game") {
       line.quickGame = true;
+    } else if (arg == "--trace-states") {
+      line.traceStates = true;
     } else if (arg == "--autoplay") {
       if (!value(text)) return false;
       std::string why;
