@@ -11,6 +11,8 @@ const char* const UsageText =
     "  --version         show the version and exit\n"
     "  --headless        run without a window, on a virtual clock\n"
     "  --script FILE     play the timed input, captures and dumps of FILE\n"
+    "  --record FILE     write your input to FILE as a script that replays this run\n"
+    "                    with --headless --script FILE\n"
     "  --scale N         window scale factor 1..16 (default: the Scale setting,\n"
     "                    else the largest that fits the screen); a scale larger\n"
     "                    than the screen is refused\n"
@@ -35,6 +37,11 @@ const char* const UsageText =
     "                    (\"state TICKS FROM -> TO\", TICKS in ms of the game's clock)\n"
     "  --verbose         let the libraries' own warnings (sound drivers, window system,\n"
     "                    picture decoders) reach the terminal; the game's messages always do\n"
+    "keys (keyboard / game controller):\n"
+    "  arrows / d-pad    the handheld's direction pad\n"
+    "  Enter, Space / A  action (KeyA)     F2: KeyB     F3: KeyC\n"
+    "  Escape / Start    the Start key\n"
+    "  F11, Alt+Enter    full screen on and off\n"
     "script lines (T in ms of the game's clock; KEY: Up Down Left Right A B C Start):\n"
     "  at T tap X Y | at T down|move|up X Y | at T press KEY | at T key down|up KEY\n"
     "  at T close | capture T|end FILE.png | dump T|end FILE | hold MS | seed N\n"
@@ -92,6 +99,8 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
       line.backend.headless = true;
     } else if (arg == "--script") {
       if (!value(line.backend.scriptPath)) return false;
+    } else if (arg == "--record") {
+      if (!value(line.backend.recordPath)) return false;
     } else if (arg == "--scale") {
       if (!value(text)) return false;
       if (!ParseScale(text, line.backend.scale)) {

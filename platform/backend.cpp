@@ -7,6 +7,7 @@
 
 #include "platform/backend_interface.h"
 #include "platform/close_request.h"
+#include "platform/input_record.h"
 #include "platform/messages.h"
 #include "platform/panel.h"
 #include "platform/script.h"
@@ -90,15 +91,18 @@ bool StartBackend(const BackendOptions& options, std::string& error) {
   if (!made) return false;
   current.reset(made);
   headless = options.headless;
+  if (!options.recordPath.empty()) StartRecording(options.recordPath);
   return true;
 }
 
 void StopBackend() {
+  FinishRecording();
   current.reset();
   ResetMessageQueue();
 }
 
 void EndRun() {
+  FinishRecording();
   if (current) current->EndRun();
 }
 
@@ -111,8 +115,9 @@ bool BackendIsHeadless() { return headless; }
 
 std::uint32_t StartSeed() {
   std::uint32_t seed = 0;
-  if (current && current->ScriptSeed(seed)) return seed;
-  return static_cast<std::uint32_t>(std::time(nullptr));
+  if (!current || !current->ScriptSeed(seed)) seed = static_cast<std::uint32_t>(std::time(nullptr));
+  RecordSeed(seed);
+  return seed;
 }
 
 void SetStateReporter(std::string (*reporter)()) { stateReporter = reporter; }

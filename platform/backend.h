@@ -32,6 +32,7 @@ struct BackendOptions {
   int scale = 0;           // window scale; 0 = the largest that fits
   bool scaleAsked = false; // the scale was asked for on the command line: one that does not fit is refused
   std::string device = "portrait565";
+  std::string recordPath;  // --record: the player's input is written there as a script; empty = none
 };
 
 // Headless script lines (one per line, '#' starts a comment; times in ms of the tick count):

@@ -3,6 +3,9 @@
 
 #include <csignal>
 
+#include "platform/clock.h"
+#include "platform/input_record.h"
+
 namespace platform {
 namespace {
 
@@ -34,6 +37,7 @@ void HonourCloseRequest() {
   if (honouring || !closeHook || !CloseRequested()) return;
   // The way out may itself wait or look at the queue: it runs only once.
   honouring = true;
+  RecordClose(TickCount());
   closeHook();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/backend_interface.h"
 #include "platform/clock.h"
 #include "platform/close_request.h"
+#include "platform/input_record.h"
 #include "platform/messages.h"
 
 namespace platform {
@@ -74,6 +75,7 @@ bool RemoveNextKeyMessage(Message& message) {
 void PumpMessages() { Pump(); }
 
 void PostMessage(const Message& message) {
+  if (Recording()) RecordInput(message, TickCount());
   if (message.kind == MessageKind::Destroy) RequestClose();
   queue.push_back(message);
 }

@@ -5,6 +5,7 @@
 #include "platform/backend.h"
 #include "platform/backend_interface.h"
 #include "platform/close_request.h"
+#include "platform/input_record.h"
 #include "platform/panel.h"
 #include "platform/script.h"
 
@@ -77,6 +78,7 @@ class HeadlessBackend : public Backend {
     std::fprintf(stderr, "duskhaven: the script has ended at %u ms while the game waits for %s\n", now_,
                  waitName ? waitName : "input");
     script_.TakeFinal(now_);
+    FinishRecording();
     std::fflush(nullptr);
     std::_Exit(ScriptEndedExitCode);
   }

@@ -16,7 +16,7 @@ using testing_app::RunGame;
 TEST(CommandLine, HelpAndVersion) {
   auto help = RunGame("--help");
   EXPECT_EQ(help.exitCode, 0);
-  for (const char* option : {"--headless", "--script FILE", "--scale N", "--device NAME", "--config DIR"})
+  for (const char* option : {"--headless", "--script FILE", "--record FILE", "Enter, Space / A", "--scale N", "--device NAME", "--config DIR"})
     EXPECT_NE(help.output.find(option), std::string::npos) << option;
   auto version = RunGame("--version");
   EXPECT_EQ(version.exitCode, 0);

@@ -1,0 +1,107 @@
+// record_replay_test.cpp -- a session recorded with --record replays headless to the same frame and saves.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/app/run_game.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_app::RunGame;
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// An install of its own for one run: the forged data shared by links, an empty SAVE folder.
+std::string OwnInstall(const std::string& name) {
+  const fs::path install = fs::path(testing_app::Scratch(name)) / "install";
+  fs::create_directories(install / "SAVE");
+  for (const auto& entry : fs::directory_iterator(testing_app::ForgedInstall()))
+    if (entry.path().filename() != "SAVE") fs::create_symlink(entry.path(), install / entry.path().filename());
+  return install.string();
+}
+
+// Every file of the SAVE folder, name and bytes.
+std::string SaveFolder(const std::string& install) {
+  std::string all;
+  for (const auto& entry : fs::recursive_directory_iterator(fs::path(install) / "SAVE"))
+    if (entry.is_regular_file()) all += entry.path().filename().string() + "\n" + ReadText(entry.path()) + "\n";
+  return all;
+}
+
+// The settings file without its install folder, which differs between the runs.
+std::string Settings(const std::string& config) {
+  std::istringstream in(ReadText(config + "/settings.reg"));
+  std::string kept;
+  for (std::string line; std::getline(in, line);)
+    if (line.rfind("Install_Dir", 0) != 0) kept += line + "\n";
+  return kept;
+}
+
+TEST(RecordedSession, ADuelReplaysToTheSameFrameSaveAndRecording) {
+  if (!testing_app::DataSetComplete()) GTEST_SKIP() << "no data set forged";
+  const std::string first = OwnInstall("record-first");
+  const std::string firstConfig = testing_app::ConfigWithInstall("record-first-config", first);
+  const std::string dir = fs::path(first).parent_path().string();
+  {
+    std::ofstream script(dir + "/played.txt");
+    script << "seed 77\n";
+    // Through the logo, the loading screen and the coin toss; cards dragged onto cells; keys pressed
+    // between (Start asks to leave, A answers); the window closed at the end.
+    for (int t = 1000; t <= 9000; t += 700) script << "at " << t << " tap 120 150\n";
+    int t = 10000;
+    for (int k = 0; k < 5; ++k, t += 1500) {
+      script << "at " << t << " down " << 67 + 35 * (k % 5) << " 270\n";
+      script << "at " << t + 50 << " move " << 40 * (k % 6) + 9 << " " << 58 * (k % 4) + 10 << "\n";
+      script << "at " << t + 100 << " up " << 40 * (k % 6) + 9 << " " << 58 * (k % 4) + 10 << "\n";
+      script << "at " << t + 700 << " press " << (k % 2 ? "Left" : "Up") << "\n";
+    }
+    script << "at " << t << " press Start\nat " << t + 800 << " press A\nat " << t + 3000 << " close\n";
+    script << "capture end " << dir << "/first.png\n";
+  }
+  auto played = RunGame("--headless --quick-game --config '" + firstConfig + "' --script played.txt --record rec.txt",
+                        dir);
+  ASSERT_EQ(played.exitCode, 0) << played.output;
+  const std::string recorded = ReadText(dir + "/rec.txt");
+  ASSERT_NE(recorded.find("seed 77\n"), std::string::npos) << recorded;
+  ASSERT_NE(recorded.find(" key down Start\n"), std::string::npos) << recorded;
+  ASSERT_NE(recorded.find(" close\n"), std::string::npos) << recorded;
+
+  // The replay: another install and configuration, the recording as its only input.
+  const std::string second = OwnInstall("record-second");
+  const std::string secondConfig = testing_app::ConfigWithInstall("record-second-config", second);
+  const std::string replayDir = fs::path(second).parent_path().string();
+  std::ofstream(replayDir + "/replay.txt") << recorded << "capture end " << replayDir << "/second.png\n";
+  auto replayed = RunGame("--headless --quick-game --config '" + secondConfig +
+                              "' --script replay.txt --record again.txt",
+                          replayDir);
+  ASSERT_EQ(replayed.exitCode, 0) << replayed.output;
+
+  const std::string firstFrame = ReadText(dir + "/first.png");
+  ASSERT_FALSE(firstFrame.empty());
+  EXPECT_TRUE(firstFrame == ReadText(replayDir + "/second.png")) << "the last frames differ";
+  EXPECT_TRUE(SaveFolder(first) == SaveFolder(second)) << "the saves differ";
+  EXPECT_EQ(Settings(firstConfig), Settings(secondConfig));
+  // Recording the replay gives the same input at the same ticks.
+  EXPECT_EQ(ReadText(replayDir + "/again.txt"), recorded);
+}
+
+TEST(RecordedSession, ARecordingThatCannotBeWrittenIsSaidSo) {
+  if (!testing_app::DataSetComplete()) GTEST_SKIP() << "no data set forged";
+  const std::string config = testing_app::ConfigWithInstall("record-nowhere", testing_app::ForgedInstall());
+  const std::string dir = testing_app::Scratch("record-nowhere-run");
+  std::ofstream(dir + "/s.txt") << "at 1000 tap 120 150\nat 2000 close\n";
+  auto r = RunGame("--headless --config '" + config + "' --script s.txt --record /nonexistent/folder/rec.txt", dir);
+  EXPECT_NE(r.output.find("duskhaven: cannot write the recorded input to /nonexistent/folder/rec.txt"),
+            std::string::npos)
+      << r.output;
+}
+
+}  // namespace
