@@ -107,9 +107,9 @@ void StartFinalChallenge() {
 
 void SetUpMatchScreen() {
   Match& m = TheMatch;
-  LoadImageFile(InstallDir + L"GFX\\GENERAL\\BoardUI.QXG", m.frameImage, true);
+  LoadImageFile(L"GFX\\GENERAL\\BoardUI.QXG", m.frameImage, true);
   Image zoomOn;
-  LoadImageFile(InstallDir + L"GFX\\GENERAL\\BoardUIZoomON.QXG", zoomOn, true);
+  LoadImageFile(L"GFX\\GENERAL\\BoardUIZoomON.QXG", zoomOn, true);
   InitButton(m.zoomButton, 2, 231, CropImage(zoomOn, 2, 231, 32, 16), CropImage(m.frameImage, 2, 231, 32, 16), false);
   m.slotSave = Image(32, 50);
   m.cardSave = Image(32, 50);

@@ -27,12 +27,11 @@ bool SetUpChallenge() {
   if (!platform::StartBackend(options, error)) return false;
   const std::string dir = DUSKHAVEN_CLUB_BENCH_DATA;
   platform::SetInstallDir(dir);
-  InstallDir = std::wstring(dir.begin(), dir.end()) + L"\\";
   SoundOff = true;
   SetPixelFormat(Rgb565, 0);
   AllocateBuffers(240, 320);
   if (!OpenCardDatabase() || !LoadRoster()) return false;
-  LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
+  LoadFont(GameFont, L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
   ok = true;
   return ok;
 }

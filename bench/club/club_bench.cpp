@@ -25,14 +25,13 @@ bool SetUpRoom() {
   if (!platform::StartBackend(options, error)) return false;
   const std::string dir = DUSKHAVEN_CLUB_BENCH_DATA;
   platform::SetInstallDir(dir);
-  InstallDir = std::wstring(dir.begin(), dir.end()) + L"\\";
   SoundOff = true;
   SetPixelFormat(Rgb565, 0);
   AllocateBuffers(240, 320);
   if (!OpenCardDatabase()) return false;
   // Without the manager's pictures every load would stop on its error box.
   if (!platform::FileExists("GFX\\MENU\\UI SHOP\\CollectionEmpty.QXG")) return false;
-  LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
+  LoadFont(GameFont, L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
   LoadCardArt();
   ResetPlayer(CurrentPlayer);
   CurrentPlayer.slot = 255;  // nothing is written while measuring

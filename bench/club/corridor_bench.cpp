@@ -23,13 +23,12 @@ bool SetUpCorridor() {
   if (!platform::StartBackend(options, error)) return false;
   const std::string dir = DUSKHAVEN_CLUB_BENCH_DATA;
   platform::SetInstallDir(dir);
-  InstallDir = std::wstring(dir.begin(), dir.end()) + L"\\";
   SoundOff = true;
   SetPixelFormat(Rgb565, 0);
   AllocateBuffers(240, 320);
   // Without the corridor's pictures every load would stop on its error box.
   if (!platform::FileExists("GFX\\MENU\\MENU\\MENU0050.QXG")) return false;
-  LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
+  LoadFont(GameFont, L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
   LoadCorridorPictures();
   LoadClubControls();
   ResetPlayer(CurrentPlayer);

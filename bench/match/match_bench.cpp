@@ -29,13 +29,12 @@ bool SetUpTable() {
   if (!platform::StartBackend(options, error)) return false;
   const std::string dir = DUSKHAVEN_MATCH_BENCH_DATA;
   platform::SetInstallDir(dir);
-  InstallDir = std::wstring(dir.begin(), dir.end()) + L"\\";
   SoundOff = true;
   SetPixelFormat(Rgb565, 0);
   AllocateBuffers(240, 320);
   if (!OpenCardDatabase()) return false;
   LoadRoster();
-  LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
+  LoadFont(GameFont, L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
   LoadCardArt();
   SetUpMatchScreen();
   ok = true;
