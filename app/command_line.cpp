@@ -28,6 +28,8 @@ const char* const UsageText =
     "                    (default: the Link_Port setting, else 7373)\n"
     "  --link-duel MODE  create or join the link at once and duel the partner with the\n"
     "                    last character (MODE create or join); the game ends after it\n"
+    "  --trace-states    print every change of the duel's state on standard error\n"
+    "                    (\"state TICKS FROM -> TO\", TICKS in ms of the game's clock)\n"
     "script lines (T in ms of the game's clock; KEY: Up Down Left Right A B C Start):\n"
     "  at T tap X Y | at T down|move|up X Y | at T press KEY | at T key down|up KEY\n"
     "  at T close | capture T|end FILE.png | dump T|end FILE | hold MS | seed N\n"
@@ -98,6 +100,8 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
       line.backend.device = text;
     } else if (arg == "--quick-game") {
       line.quickGame = true;
+    } else if (arg == "--trace-states") {
+      line.traceStates = true;
     } else if (arg == "--autoplay") {
       if (!value(text)) return false;
       std::string why;

@@ -14,6 +14,7 @@ struct CommandLine {
   bool showVersion = false;
   bool quickGame = false;  // --quick-game: a quick duel right after start-up
   bool autoplay = false;   // --autoplay CLASS:TIER: the computer plays the local side of every duel
+  bool traceStates = false;  // --trace-states: every change of the duel's state on standard error
   AutoplayPlayer autoplayPlayer;
   std::string linkPeer;        // --link-peer HOST: the link's partner for this run
   std::uint16_t linkPort = 0;  // --link-port N: the link's port for this run (0 = the setting)

@@ -13,6 +13,7 @@
 #include "link/link_duel.h"
 #include "match/match.h"
 #include "match/match_autoplay.h"
+#include "match/match_state_change.h"
 #include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/close_request.h"
@@ -88,6 +89,7 @@ int ProgramEntry(const CommandLine& line) {
   GameKeys = platform::GetDefaultKeys();
 
   if (line.autoplay) SetAutoplay(line.autoplayPlayer);
+  SetMatchStateTrace(line.traceStates);
   RunStartup();
   if (line.linkPort) OverrideLinkPort(line.linkPort);
   if (!line.linkPeer.empty()) OverrideLinkPeer(line.linkPeer);

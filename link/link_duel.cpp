@@ -12,6 +12,7 @@
 #include "match/match_events.h"
 #include "match/match_internal.h"
 #include "match/match_link.h"
+#include "match/match_state_change.h"
 #include "platform/game_state.h"
 #include "platform/messages.h"
 
@@ -150,7 +151,7 @@ bool ApplyRemoteMove(Link& link, const LinkMessage& msg) {
     } else {
       ReportRemote(MatchEvent::Pass);
     }
-    m.state = MatchState::EndTurn;
+    ChangeMatchState(MatchState::EndTurn);
     return true;
   }
   const Card card = LoadCard(msg.card);
@@ -371,7 +372,7 @@ void CheckLinkOrReconnect() {
 bool BeginLinkDuel(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& link) {
   InstallLinkDuel();
   Match& m = TheMatch;
-  m.cardPictures.Clear();
+  m.screen.cardPictures.Clear();
   m.players[0] = &local;
   m.players[1] = &remote;
   m.link = &link;
@@ -397,7 +398,7 @@ bool BeginLinkDuel(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& 
   }
   TurnChange();
   m.firstTurnState = m.state;
-  m.state = MatchState::Versus;
+  ChangeMatchState(MatchState::Versus);
   return true;
 }
 

@@ -38,7 +38,10 @@ struct FlipAnimation {
   std::uint8_t loserTint = 0, winnerTint = 0;
 };
 
-// The duel's plain values: a copyable record (the snapshot reads into a copy).
+// The duel's rules record: the plain values the snapshot stores (the snapshot
+// reads into a copy). The animation points are here because a quick-save taken
+// in the middle of a flight or a flip resumes it; only the selected slot and
+// the link are not stored (a resumed duel starts with none).
 struct MatchRecord {
   Board board;
   Side currentSide = 0;
@@ -75,22 +78,30 @@ struct MatchRecord {
   std::uint8_t tutorialStep = 0, tutorialResume = 0;
 };
 
-// The duel with the pictures its screen owns; they are freed with it.
-struct Match : MatchRecord {
-  // The computer opponent's level and scratch maps; the duel draws from the game's stream.
-  DuelContext duel{GameRandom()};
-
+// What the duel's screen holds beside the record: its pictures, its widgets
+// and the scratch of the running animation. None of it is in the snapshot;
+// it is freed with the duel.
+struct MatchScreen {
   ScreenButton zoomButton;
   Image frameImage;
   Image slotSave, cardSave;  // 32 x 50 backgrounds under a lifted card
   CardPictureCache cardPictures;  // the duel's card pictures, emptied when a new duel begins
 
-  // Screen-side scratch of the running animation (not part of the snapshot).
+  // The running animation's pictures and the draw flight's counters.
   Image flipPicture;
   Image flightPicture;
   Image screenSave;
   std::uint8_t drawFlightSide = 0;
   std::uint8_t drawFlightCount = 0;  // the pile's count when the flight began
+};
+
+// The duel: the record of its rules and state (what the snapshot stores; its
+// state changes only through ChangeMatchState), the computer opponent's
+// context, and what its screen holds.
+struct Match : MatchRecord {
+  // The computer opponent's level and scratch maps; the duel draws from the game's stream.
+  DuelContext duel{GameRandom()};
+  MatchScreen screen;
 };
 
 // The one duel record, built at start-up and reused for every duel.

@@ -11,6 +11,7 @@
 #include "match/coin_token.h"
 #include "match/match_autoplay.h"
 #include "match/match_internal.h"
+#include "match/match_state_change.h"
 #include "platform/clock.h"
 #include "platform/game_state.h"
 #include "platform/messages.h"
@@ -60,8 +61,8 @@ void StartAttackBump(CellPos a, CellPos t, MatchState followUp) {
   m.move.phase = 0;
   m.animCard = m.board.At(a.x, a.y).card;
   // The card leaves its cell: the cell shows the frame beneath it.
-  DrawImageSameRect(m.move.start.x, m.move.start.y, 32, 50, m.frameImage, 0);
-  GrabBuffer(m.move.start.x, m.move.start.y, 0, m.slotSave);
+  DrawImageSameRect(m.move.start.x, m.move.start.y, 32, 50, m.screen.frameImage, 0);
+  GrabBuffer(m.move.start.x, m.move.start.y, 0, m.screen.slotSave);
   DrawCardPicture(m.animCard, m.move.start.x, m.move.start.y, false, 0, m.board.At(a.x, a.y).owner);
 }
 
@@ -70,12 +71,12 @@ bool StepAttackBump() {
   CardMove& mv = m.move;
   const PixelPos origin = mv.phase == 0 ? mv.start : mv.bump;
   const PixelPos goal = mv.phase == 0 ? mv.bump : mv.start;
-  DrawImage(mv.last.x, mv.last.y, m.slotSave, 0);
+  DrawImage(mv.last.x, mv.last.y, m.screen.slotSave, 0);
   mv.current.x = Toward(mv.current.x, goal.x, m.moveStep);
   mv.current.y = Toward(mv.current.y, goal.y, m.moveStep);
   if (std::abs(mv.current.x - origin.x) % 3 == 0) mv.current.y = Toward(mv.current.y, goal.y, 1);
   mv.last = mv.current;
-  GrabBuffer(mv.current.x, mv.current.y, 0, m.slotSave);
+  GrabBuffer(mv.current.x, mv.current.y, 0, m.screen.slotSave);
   const Side owner = m.board.At(m.attacker.x, m.attacker.y).owner;
   DrawCardPicture(m.animCard, mv.current.x, mv.current.y, false, 0, owner);
   if (!Same(mv.current, goal)) return false;
@@ -83,7 +84,7 @@ bool StepAttackBump() {
     mv.phase = 1;
     return false;
   }
-  DrawImage(mv.last.x, mv.last.y, m.slotSave, 0);
+  DrawImage(mv.last.x, mv.last.y, m.screen.slotSave, 0);
   DrawBoardCell(m.attacker.x, m.attacker.y);
   return true;
 }
@@ -91,7 +92,7 @@ bool StepAttackBump() {
 void StartCaptureFlip(CellPos cell, const Card& card, Side loser, Side winner, MatchState followUp) {
   Match& m = TheMatch;
   m.nextState = followUp;
-  m.state = MatchState::CaptureFlip;
+  ChangeMatchState(MatchState::CaptureFlip);
   m.flipStep = 6;
   m.animCard = card;
   m.flip.cell = cell;
@@ -100,40 +101,40 @@ void StartCaptureFlip(CellPos cell, const Card& card, Side loser, Side winner, M
   m.flip.widthCounter = 0;
   m.flip.loserTint = loser;
   m.flip.winnerTint = winner;
-  PictureOfCard(card, loser, m.flipPicture);
+  PictureOfCard(card, loser, m.screen.flipPicture);
 }
 
 bool StepCaptureFlip() {
   Match& m = TheMatch;
   FlipAnimation& f = m.flip;
-  if (!m.flipPicture.Pixels()) PictureOfCard(m.animCard, f.phase == 0 ? f.loserTint : f.winnerTint, m.flipPicture);
+  if (!m.screen.flipPicture.Pixels()) PictureOfCard(m.animCard, f.phase == 0 ? f.loserTint : f.winnerTint, m.screen.flipPicture);
   f.widthCounter = static_cast<std::uint8_t>(f.widthCounter + m.flipStep);
   const int x = f.position.x, y = f.position.y;
   if (f.widthCounter <= 32) {
-    DrawImageSameRect(x, y, 32, 50, m.frameImage, 0);
+    DrawImageSameRect(x, y, 32, 50, m.screen.frameImage, 0);
     const int w = f.phase == 0 ? 32 - f.widthCounter : f.widthCounter;
-    if (w > 0) DrawScaled(32, 50, m.flipPicture, x + (32 - w) / 2, y, w, 50, false);
+    if (w > 0) DrawScaled(32, 50, m.screen.flipPicture, x + (32 - w) / 2, y, w, 50, false);
     return false;
   }
   if (f.phase == 0) {
     f.phase = 1;
     f.widthCounter = 0;
-    PictureOfCard(m.animCard, f.winnerTint, m.flipPicture);
+    PictureOfCard(m.animCard, f.winnerTint, m.screen.flipPicture);
     return false;
   }
-  DrawImageSameRect(x, y, 32, 50, m.frameImage, 0);
+  DrawImageSameRect(x, y, 32, 50, m.screen.frameImage, 0);
   DrawCardPicture(m.animCard, x, y, false, 0, f.winnerTint);
-  ReleasePicture(m.flipPicture);
+  ReleasePicture(m.screen.flipPicture);
   return true;
 }
 
 void StartDrawFlight(const Card& card, Side side, int slot, MatchState followUp) {
   Match& m = TheMatch;
   m.nextState = followUp;
-  m.state = MatchState::DrawFromPile;
+  ChangeMatchState(MatchState::DrawFromPile);
   m.animCard = card;
   m.drawSlot = static_cast<std::uint8_t>(slot);
-  m.drawFlightSide = side;
+  m.screen.drawFlightSide = side;
   m.moveStep = 8;
   m.flipStep = 6;
   const int count = m.piles[side].count + 1;  // the pile as it was, with the card on top
@@ -144,15 +145,15 @@ void StartDrawFlight(const Card& card, Side side, int slot, MatchState followUp)
   m.flip.widthCounter = 0;
   // The pile already shows one card fewer; the hand slot stays empty until the card arrives.
   DrawLocalPile();
-  DrawImageSameRect(HandSlotX(slot), HandSlotY, 32, 50, m.frameImage, 0);
+  DrawImageSameRect(HandSlotX(slot), HandSlotY, 32, 50, m.screen.frameImage, 0);
   CopyBuffer(0, 2);
-  PictureOfCard(card, side, m.flightPicture);
+  PictureOfCard(card, side, m.screen.flightPicture);
 }
 
 bool StepDrawFlight() {
   Match& m = TheMatch;
   CardMove& mv = m.move;
-  if (!m.flightPicture.Pixels()) PictureOfCard(m.animCard, m.drawFlightSide, m.flightPicture);
+  if (!m.screen.flightPicture.Pixels()) PictureOfCard(m.animCard, m.screen.drawFlightSide, m.screen.flightPicture);
   CopyBuffer(2, 0);
   const ImageView back = CardBackPicture();
   switch (mv.phase) {
@@ -175,7 +176,7 @@ bool StepDrawFlight() {
     case 2: {  // the face widens
       m.flip.widthCounter = static_cast<std::uint8_t>(std::min(32, m.flip.widthCounter + m.flipStep));
       const int w = m.flip.widthCounter;
-      DrawScaled(32, 50, m.flightPicture, mv.current.x + (32 - w) / 2, mv.current.y, w, 50, false);
+      DrawScaled(32, 50, m.screen.flightPicture, mv.current.x + (32 - w) / 2, mv.current.y, w, 50, false);
       if (w == 32) {
         mv.phase = 3;
         m.flyTarget = {static_cast<std::int16_t>(HandSlotX(m.drawSlot)), static_cast<std::int16_t>(HandSlotY)};
@@ -185,9 +186,9 @@ bool StepDrawFlight() {
     default:  // the face flies to its hand slot
       mv.current.x = Toward(mv.current.x, m.flyTarget.x, m.moveStep);
       mv.current.y = Toward(mv.current.y, m.flyTarget.y, m.moveStep);
-      DrawImage(mv.current.x, mv.current.y, m.flightPicture, 0);
+      DrawImage(mv.current.x, mv.current.y, m.screen.flightPicture, 0);
       if (Same(mv.current, m.flyTarget)) {
-        ReleasePicture(m.flightPicture);
+        ReleasePicture(m.screen.flightPicture);
         DrawHandSlot(m.drawSlot, false);
         return true;
       }
@@ -200,7 +201,7 @@ bool StepDrawFlight() {
 void StartFlyIn(const Card& card, Side side, CellPos cell, MatchState followUp) {
   Match& m = TheMatch;
   m.nextState = followUp;
-  m.state = MatchState::CardFlyIn;
+  ChangeMatchState(MatchState::CardFlyIn);
   m.animCard = card;
   m.moveStep = 8;
   m.shrinkStep = 2;
@@ -209,17 +210,17 @@ void StartFlyIn(const Card& card, Side side, CellPos cell, MatchState followUp) 
   m.flyTarget = {static_cast<std::int16_t>(CellPixelX(cell.x)), static_cast<std::int16_t>(CellPixelY(cell.y))};
   m.move.start = m.move.current = m.move.last = {72, 41};
   m.move.phase = 0;
-  m.drawFlightSide = side;
+  m.screen.drawFlightSide = side;
   CopyBuffer(0, 2);
-  PictureOfCard(card, side, m.flightPicture);
+  PictureOfCard(card, side, m.screen.flightPicture);
 }
 
 bool StepFlyIn() {
   Match& m = TheMatch;
   CardMove& mv = m.move;
-  if (!m.flightPicture.Pixels()) {
+  if (!m.screen.flightPicture.Pixels()) {
     CopyBuffer(0, 2);
-    PictureOfCard(m.animCard, m.drawFlightSide, m.flightPicture);
+    PictureOfCard(m.animCard, m.screen.drawFlightSide, m.screen.flightPicture);
   }
   CopyBuffer(2, 0);
   m.flyWidth = static_cast<std::uint16_t>(std::max(32, m.flyWidth - 2 * m.shrinkStep));
@@ -227,9 +228,9 @@ bool StepFlyIn() {
   mv.current.x = Toward(mv.current.x, m.flyTarget.x, m.moveStep);
   mv.current.y = Toward(mv.current.y, m.flyTarget.y, m.moveStep);
   mv.last = mv.current;
-  DrawScaled(32, 50, m.flightPicture, mv.current.x, mv.current.y, m.flyWidth, m.flyHeight, false);
+  DrawScaled(32, 50, m.screen.flightPicture, mv.current.x, mv.current.y, m.flyWidth, m.flyHeight, false);
   if (m.flyWidth == 32 && m.flyHeight == 50 && Same(mv.current, m.flyTarget)) {
-    ReleasePicture(m.flightPicture);
+    ReleasePicture(m.screen.flightPicture);
     PlayMatchEffect(L"SOUNDS\\carte.QXW");
     return true;
   }

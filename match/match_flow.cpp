@@ -7,6 +7,7 @@
 #include "match/match_events.h"
 #include "match/match_internal.h"
 #include "match/match_link.h"
+#include "match/match_state_change.h"
 #include "match/match_tutorial.h"
 
 namespace {
@@ -27,7 +28,7 @@ MatchEventObserver observer = nullptr;
 void TutorialTargetChoice(MatchState state) {
   Match& m = TheMatch;
   HighlightTargets(m.attacker.x, m.attacker.y);
-  m.state = state;
+  ChangeMatchState(state);
   m.tutorialStep = TutorialExampleTap;
 }
 
@@ -72,7 +73,7 @@ void TurnChange() {
   // A board that can no longer fill (neither side has a card left) ends the duel as a full one would.
   bool stuck = SideHasNoMove(0) && SideHasNoMove(1);
   if (BoardFull(m.board) || stuck) {
-    m.state = MatchState::MatchOver;
+    ChangeMatchState(MatchState::MatchOver);
     DecideDuelEnd();
     SetStatus(m.status, 0, CountText(count0, count1), L"", L"", 0, true, 0);
     return;
@@ -85,27 +86,27 @@ void TurnChange() {
     case KindComputer: {
       const PlayerRecord* p = m.players[m.currentSide];
       m.duel.aiLevel = static_cast<std::int8_t>(p ? p->levelCode / 10 : 0);
-      m.state = MatchState::ComputerTurn;
+      ChangeMatchState(MatchState::ComputerTurn);
       break;
     }
     case KindLocal:
       // A side with no card in hand and none to draw passes its turn.
       if (SideHasNoMove(m.currentSide)) {
         Report(MatchEvent::Pass, m.currentSide);
-        m.state = MatchState::EndTurn;
+        ChangeMatchState(MatchState::EndTurn);
         // Against the other device the pass travels as a CardTaken from an empty pile.
         if (OtherSideRemote(m.currentSide) && MatchLink.sendCardTaken) {
           MatchLink.sendCardTaken();
           if (m.state == MatchState::Leave) return;
-          m.state = MatchState::EndTurn;
+          ChangeMatchState(MatchState::EndTurn);
         }
         break;
       }
-      m.state = MatchState::TapMove;
+      ChangeMatchState(MatchState::TapMove);
       DrawHandAndPile();
       break;
     default:
-      m.state = MatchState::AwaitRemoteMove;
+      ChangeMatchState(MatchState::AwaitRemoteMove);
       break;
   }
 }
@@ -116,7 +117,7 @@ void StartAttack(int ax, int ay, int tx, int ty, MatchState followUp) {
   m.target = {static_cast<std::int8_t>(tx), static_cast<std::int8_t>(ty)};
   m.nextState = followUp;
   StartAttackBump(m.attacker, m.target, followUp);
-  m.state = MatchState::AttackMove;
+  ChangeMatchState(MatchState::AttackMove);
 }
 
 void PlaceAndAttack(const Card& card, int x, int y) {
@@ -137,14 +138,14 @@ void PlaceAndAttack(const Card& card, int x, int y) {
   } else {
     switch (KindOf(m.currentSide)) {
       case KindComputer:
-        m.state = MatchState::ComputerAttack;
+        ChangeMatchState(MatchState::ComputerAttack);
         break;
       case KindLocal:
         HighlightTargets(x, y);
-        m.state = MatchState::TapAttack;
+        ChangeMatchState(MatchState::TapAttack);
         break;
       default:
-        m.state = MatchState::AwaitRemoteAttack;
+        ChangeMatchState(MatchState::AwaitRemoteAttack);
         break;
     }
   }
@@ -196,16 +197,16 @@ void MultiHitStartState() {
     // duel's stylus is the tutorial's while it runs.
     TutorialTargetChoice(MatchState::TapMultiHit);
   } else if (kind == KindComputer && !m.tutorial) {
-    m.state = MatchState::ComputerMultiHit;
+    ChangeMatchState(MatchState::ComputerMultiHit);
   } else if (n == 1) {
     int tx = 0, ty = 0;
     FirstAttackTarget(m.board, m.attacker.x, m.attacker.y, tx, ty);
     StartAttack(m.attacker.x, m.attacker.y, tx, ty, MatchState::ResolveMultiHit);
   } else if (kind == KindLocal) {
     HighlightTargets(m.attacker.x, m.attacker.y);
-    m.state = MatchState::TapMultiHit;
+    ChangeMatchState(MatchState::TapMultiHit);
   } else {
-    m.state = MatchState::AwaitRemoteMultiHit;
+    ChangeMatchState(MatchState::AwaitRemoteMultiHit);
   }
 }
 
@@ -220,7 +221,7 @@ void ComputerTurnState() {
   bool ok = (hand.Count() > 0 || !pile.Empty()) && ChooseMove(m.duel, m.board, hand, pile.count, side, move);
   if (!ok) {
     Report(MatchEvent::Pass, side);
-    m.state = MatchState::EndTurn;
+    ChangeMatchState(MatchState::EndTurn);
     return;
   }
   if (move.slot == TakeCardSlot) {
@@ -234,7 +235,7 @@ void ComputerTurnState() {
     const PlayerRecord* p = m.players[side];
     SetStatus(m.status, 0, (p ? p->name : std::wstring()) + L" have taken a card.", L"", L"", 0, true, 0);
     ShowCardTakenBanner();
-    m.state = MatchState::EndTurn;
+    ChangeMatchState(MatchState::EndTurn);
     return;
   }
   Card card;

@@ -6,6 +6,7 @@
 #include "match/match_autoplay.h"
 #include "match/match_internal.h"
 #include "match/match_link.h"
+#include "match/match_state_change.h"
 #include "match/match_tutorial.h"
 #include "platform/clock.h"
 #include "platform/game_state.h"
@@ -28,7 +29,7 @@ void StartPlayState() {
   Match& m = TheMatch;
   DrawMatchScreen();
   ShowStartBanner();
-  m.state = m.firstTurnState;
+  ChangeMatchState(m.firstTurnState);
   if (!SoundOff) {
     if (m.finalChallenge) {
       SwitchMatchMusic(L"SOUNDS\\Boss.QXX");
@@ -41,7 +42,7 @@ void StartPlayState() {
 }
 
 void Finish(bool ended) {
-  if (ended) TheMatch.state = TheMatch.nextState;
+  if (ended) ChangeMatchState(TheMatch.nextState);
 }
 
 }  // namespace
@@ -57,7 +58,7 @@ void MatchFrame() {
   }
   StatusTick(m.status);
   if (m.status.mode != 0 && m.state == MatchState::DragCard && m.dragPos.y >= 185 && m.dragPos.y <= 248)
-    DrawImage(m.dragPos.x, m.dragPos.y, m.cardSave, 0);
+    DrawImage(m.dragPos.x, m.dragPos.y, m.screen.cardSave, 0);
   switch (m.state) {
     case MatchState::EndTurn:
       TurnChange();
@@ -120,15 +121,15 @@ void MatchFrame() {
       VersusSlide();
       m.nextState = MatchState::CoinToss;
       m.pauseUntil = platform::TickCount() + 300;
-      m.state = MatchState::Pause;
+      ChangeMatchState(MatchState::Pause);
       break;
     case MatchState::Pause:
-      if (platform::TickCount() > m.pauseUntil) m.state = m.nextState;
+      if (platform::TickCount() > m.pauseUntil) ChangeMatchState(m.nextState);
       break;
     case MatchState::CoinToss:
       if (OtherSideRemote(LocalSide()) && MatchLink.coinToss) MatchLink.coinToss();
       else CoinTossSpin(m.currentSide);
-      if (m.state != MatchState::Leave) m.state = MatchState::StartPlay;
+      if (m.state != MatchState::Leave) ChangeMatchState(MatchState::StartPlay);
       break;
     case MatchState::StartPlay:
       StartPlayState();
@@ -139,7 +140,7 @@ void MatchFrame() {
     case MatchState::RemotePlaced:
       // Without the link there is nothing to wait for: the duel is left.
       if (MatchLink.remoteState) MatchLink.remoteState();
-      else m.state = MatchState::Leave;
+      else ChangeMatchState(MatchState::Leave);
       break;
     default:
       break;  // the stylus states act on stylus events only
@@ -149,9 +150,9 @@ void MatchFrame() {
 
 void LeaveMatch() {
   Match& m = TheMatch;
-  m.state = MatchState::Leave;
+  ChangeMatchState(MatchState::Leave);
   InClub = 1;
-  m.cardPictures.Clear();
+  m.screen.cardPictures.Clear();
   if (OtherSideRemote(LocalSide()) && MatchLink.backToLobby) MatchLink.backToLobby();
   else platform::PostUserMessage(1);
 }

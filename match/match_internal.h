@@ -44,7 +44,7 @@ void DrawHandAndPile();
 void HighlightTargets(int ax, int ay);
 void ClearHighlight();
 void TintHandSlot(int slot);
-// Draws a card with its picture from the duel's cache (TheMatch.cardPictures).
+// Draws a card with its picture from the duel's cache (TheMatch.screen.cardPictures).
 void DrawCardPicture(const Card& card, int x, int y, bool big, int buffer, int tint);
 int DuelPictureFailures();
 // Buffer 1 takes the screen with the status line cleared: the panel of a box

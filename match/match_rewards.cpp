@@ -8,6 +8,7 @@
 #include "gfx/text_banners.h"
 #include "match/match_internal.h"
 #include "match/match_link.h"
+#include "match/match_state_change.h"
 #include "match/reward_pick.h"
 
 namespace {
@@ -52,18 +53,18 @@ void MatchOverState() {
   if (LocalWon()) {
     PlayMatchEffect(L"SOUNDS\\gagne.QXW");
     if (IsPerfect(m.board)) ShowPerfectBanner();
-    m.state = perfectDeck ? MatchState::PerfectReward : MatchState::SettleWin;
+    ChangeMatchState(perfectDeck ? MatchState::PerfectReward : MatchState::SettleWin);
     ShowWonBanner();
   } else if (LocalLost()) {
     PlayMatchEffect(L"SOUNDS\\perdu.QXW");
     if (IsPerfect(m.board)) ShowPerfectBanner();
-    m.state = perfectDeck ? MatchState::PerfectReward : MatchState::SettleLoss;
+    ChangeMatchState(perfectDeck ? MatchState::PerfectReward : MatchState::SettleLoss);
     ShowLostBanner();
   } else {
     PlayMatchEffect(L"SOUNDS\\gagne.QXW");
     ShowDrawBanner();
     m.nextState = MatchState::Leave;
-    m.state = MatchState::TieWait;
+    ChangeMatchState(MatchState::TieWait);
   }
   if (m.quickGame) {
     // Nothing changes hands in a quick game.
@@ -83,26 +84,26 @@ void SettleState() {
     MatchLink.agreeRewardCard();
     if (m.state == MatchState::Leave) return;  // the player gave up: nothing is handed over
   }
-  m.state = m.rewardCount > 0 ? MatchState::ShowReward : MatchState::Leave;
+  ChangeMatchState(m.rewardCount > 0 ? MatchState::ShowReward : MatchState::Leave);
 }
 
 void ShowRewardState() {
   Match& m = TheMatch;
   if (m.rewardCount == 0 || m.rewardCount > 4) {
-    m.state = MatchState::Leave;
+    ChangeMatchState(MatchState::Leave);
     return;
   }
   const Card card = LoadCard(m.rewardCards[m.rewardCount]);
   DrawCardPicture(card, 72, 20, true, 0, 2);
   PresentScreen();
-  m.state = MatchState::ApplyReward;
+  ChangeMatchState(MatchState::ApplyReward);
 }
 
 void ApplyRewardState() {
   Match& m = TheMatch;
   PlayerRecord* local = LocalRecord();
   if (m.rewardCount == 0 || m.rewardCount > 4 || !local) {
-    m.state = MatchState::Leave;
+    ChangeMatchState(MatchState::Leave);
     return;
   }
   const int id = m.rewardCards[m.rewardCount];
@@ -116,7 +117,7 @@ void ApplyRewardState() {
     // A card handed over is struck off, so a resumed duel does not hand it over twice.
     m.rewardCards[m.rewardCount] = 0;
     --m.rewardCount;
-    m.state = m.rewardCount > 0 ? MatchState::SettleWin : MatchState::Leave;
+    ChangeMatchState(m.rewardCount > 0 ? MatchState::SettleWin : MatchState::Leave);
     if (m.state == MatchState::SettleWin) DrawMatchScreen();
     return;
   }
@@ -134,7 +135,7 @@ void ApplyRewardState() {
     if (AddCardAutomatically(*local)) SaveCharacter();
     else MatchBox(L"Failed. No more cards could be added.", L"", L"Ok", true, 40, 120, 160, 80);
   }
-  m.state = MatchState::Leave;
+  ChangeMatchState(MatchState::Leave);
 }
 
 void PerfectRewardState() {
@@ -142,7 +143,7 @@ void PerfectRewardState() {
   PlayerRecord* local = LocalRecord();
   const PlayerRecord* opponent = m.players[Opponent(LocalSide())];
   if (!local || !opponent) {
-    m.state = MatchState::Leave;
+    ChangeMatchState(MatchState::Leave);
     return;
   }
   std::wstring text;
@@ -162,5 +163,5 @@ void PerfectRewardState() {
   }
   SaveCharacter();
   ResultBox(text);
-  m.state = MatchState::Leave;
+  ChangeMatchState(MatchState::Leave);
 }

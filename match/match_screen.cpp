@@ -10,6 +10,7 @@
 #include "gfx/screen_buffers.h"
 #include "match/card_pictures.h"
 #include "match/match_internal.h"
+#include "match/match_state_change.h"
 #include "platform/game_state.h"
 
 namespace {
@@ -22,10 +23,10 @@ void DrawCardPicture(const Card& card, int x, int y, bool big, int buffer, int t
   if (card.id < 0) return;
   // A card rebuilt from an id the database does not hold (a resumed super
   // card) has no name, hence no picture file to ask for.
-  DrawCard(card, TheMatch.cardPictures.Get(card, big), x, y, big, buffer, tint);
+  DrawCard(card, TheMatch.screen.cardPictures.Get(card, big), x, y, big, buffer, tint);
 }
 
-int DuelPictureFailures() { return TheMatch.cardPictures.Failures(); }
+int DuelPictureFailures() { return TheMatch.screen.cardPictures.Failures(); }
 
 int HandSlotX(int slot) { return 62 + 35 * slot; }
 
@@ -34,11 +35,11 @@ void DrawBoardCell(int x, int y) {
   const Cell& c = m.board.At(x, y);
   const int px = CellPixelX(x), py = CellPixelY(y);
   if (c.free) {
-    DrawImageSameRect(px, py, 32, 50, m.frameImage, 0);
+    DrawImageSameRect(px, py, 32, 50, m.screen.frameImage, 0);
   } else if (c.owner == NoSide) {
     DrawImage(px, py, BlockPicture(), 0);
   } else {
-    if (c.card.id < 0) DrawImageSameRect(px, py, 32, 50, m.frameImage, 0);
+    if (c.card.id < 0) DrawImageSameRect(px, py, 32, 50, m.screen.frameImage, 0);
     DrawCardPicture(c.card, px, py, false, 0, c.owner);
   }
 }
@@ -47,7 +48,7 @@ void TintHandSlot(int slot) { AdjustRect(HandSlotX(slot), HandSlotY, 32, 50, 40,
 
 void DrawHandSlot(int slot, bool tinted) {
   const Match& m = TheMatch;
-  DrawImageSameRect(HandSlotX(slot), HandSlotY, 32, 50, m.frameImage, 0);
+  DrawImageSameRect(HandSlotX(slot), HandSlotY, 32, 50, m.screen.frameImage, 0);
   const Hand& hand = LocalHand();
   if (hand.Occupied(slot)) DrawCardPicture(hand.Get(slot), HandSlotX(slot), HandSlotY, false, 0, LocalSide());
   if (tinted) TintHandSlot(slot);
@@ -59,7 +60,7 @@ void DrawLocalHand() {
 
 void DrawLocalPile() {
   const Match& m = TheMatch;
-  DrawImageSameRect(11, 257, 36, 54, m.frameImage, 0);
+  DrawImageSameRect(11, 257, 36, 54, m.screen.frameImage, 0);
   const int count = m.piles[LocalSide()].count;
   if (count == 0) return;
   for (int k = 0; k <= count / 4; ++k) DrawImage(11 + k, 261 - k, CardBackPicture(), 0);
@@ -76,7 +77,7 @@ void DrawHandAndPile() {
 
 void DrawMatchScreen() {
   const Match& m = TheMatch;
-  DrawImage(0, 0, m.frameImage, 0);
+  DrawImage(0, 0, m.screen.frameImage, 0);
   for (int x = 0; x < BoardColumns; ++x)
     for (int y = 0; y < BoardRows; ++y) DrawBoardCell(x, y);
   DrawHandAndPile();
@@ -109,7 +110,7 @@ bool OpenCardInfo() {
   SaveScreenWithoutStatus();
   DrawCardPicture(card, 72, 20, true, 0, LocalSide());
   ShowCardInfoBox(card.id);
-  m.state = MatchState::CardInfo;
+  ChangeMatchState(MatchState::CardInfo);
   return true;
 }
 
@@ -124,5 +125,5 @@ void CloseCardInfo() {
   Match& m = TheMatch;
   CopyBuffer(1, 0);
   StatusTick(m.status);
-  m.state = MatchState::TapMove;
+  ChangeMatchState(MatchState::TapMove);
 }

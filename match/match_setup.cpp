@@ -11,6 +11,7 @@
 #include "match/coin_token.h"
 #include "match/match_internal.h"
 #include "match/match_snapshot.h"
+#include "match/match_state_change.h"
 #include "platform/clock.h"
 #include "platform/game_state.h"
 
@@ -32,7 +33,7 @@ void DropEmptyCards(Hand& hand, Pile& pile) {
 
 void CommonSetUp(PlayerRecord& side0, PlayerRecord& side1, int blocks, bool dealSide1First) {
   Match& m = TheMatch;
-  m.cardPictures.Clear();
+  m.screen.cardPictures.Clear();
   m.players[0] = &side0;
   m.players[1] = &side1;
   m.link = nullptr;
@@ -54,7 +55,7 @@ void CommonSetUp(PlayerRecord& side0, PlayerRecord& side1, int blocks, bool deal
   // The turn change hands the turn to the other side and sets its first state.
   TurnChange();
   m.firstTurnState = m.state;
-  m.state = MatchState::Versus;
+  ChangeMatchState(MatchState::Versus);
 }
 
 }  // namespace
@@ -107,12 +108,12 @@ void StartFinalChallenge() {
 
 void SetUpMatchScreen() {
   Match& m = TheMatch;
-  LoadImageFile(L"GFX\\GENERAL\\BoardUI.QXG", m.frameImage, true);
+  LoadImageFile(L"GFX\\GENERAL\\BoardUI.QXG", m.screen.frameImage, true);
   Image zoomOn;
   LoadImageFile(L"GFX\\GENERAL\\BoardUIZoomON.QXG", zoomOn, true);
-  InitButton(m.zoomButton, 2, 231, CropImage(zoomOn, 2, 231, 32, 16), CropImage(m.frameImage, 2, 231, 32, 16), false);
-  m.slotSave = Image(32, 50);
-  m.cardSave = Image(32, 50);
+  InitButton(m.screen.zoomButton, 2, 231, CropImage(zoomOn, 2, 231, 32, 16), CropImage(m.screen.frameImage, 2, 231, 32, 16), false);
+  m.screen.slotSave = Image(32, 50);
+  m.screen.cardSave = Image(32, 50);
   SetStatus(m.status, 2, L"", L"", L"", 0, false, 0);
   m.status.bounce = 1;
   LoadCoinToken();

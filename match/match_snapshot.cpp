@@ -8,6 +8,7 @@
 #include "data/quick_save.h"
 #include "data/save_bytes.h"
 #include "engine/duel_flow.h"
+#include "match/match_state_change.h"
 #include "match/match_tutorial.h"
 #include "platform/clock.h"
 
@@ -280,13 +281,14 @@ bool LoadMatchSnapshot(ByteReader& r) {
     }
   l.link = nullptr;
   static_cast<MatchRecord&>(TheMatch) = l;
+  TraceResumedMatchState();
   // The result is not stored: a duel saved after its board filled (its
   // cards being handed over) gets it back from the board, so that the
   // hand-over and the screen that started the duel go by the real result.
   if (BoardFull(TheMatch.board)) MatchResult = DecideOutcome(TheMatch.board, false).result;
-  TheMatch.flipPicture = Image();
-  TheMatch.flightPicture = Image();
-  TheMatch.screenSave = Image();
+  TheMatch.screen.flipPicture = Image();
+  TheMatch.screen.flightPicture = Image();
+  TheMatch.screen.screenSave = Image();
   return true;
 }
 
@@ -315,7 +317,7 @@ void ResumeMatchScreen() {
   const std::uint32_t now = platform::TickCount();
   if (m.state == MatchState::Pause && m.pauseUntil - now > 300) m.pauseUntil = now + 300;
   // A card being dragged or read goes back to the hand.
-  if (m.state == MatchState::DragCard || m.state == MatchState::CardInfo) m.state = MatchState::TapMove;
+  if (m.state == MatchState::DragCard || m.state == MatchState::CardInfo) ChangeMatchState(MatchState::TapMove);
   if (!BuffersAllocated()) return;
   DrawMatchScreen();
   switch (m.state) {
@@ -332,7 +334,7 @@ void ResumeMatchScreen() {
     case MatchState::DrawFromPile:
       // The card is in the hand already.
       DrawHandAndPile();
-      m.state = m.nextState;
+      ChangeMatchState(m.nextState);
       break;
     default:
       break;

@@ -7,6 +7,7 @@
 #include "match/match_events.h"
 #include "match/match_internal.h"
 #include "match/match_link.h"
+#include "match/match_state_change.h"
 
 namespace {
 
@@ -27,9 +28,9 @@ void PickUp(int slot, int x, int y) {
   Match& m = TheMatch;
   if (m.selectedSlot < HandSize) DrawHandSlot(m.selectedSlot, false);
   const int sx = HandSlotX(slot);
-  GrabImage(sx, HandSlotY, m.frameImage, m.slotSave);
-  GrabBuffer(sx, HandSlotY, 0, m.cardSave);
-  m.state = MatchState::DragCard;
+  GrabImage(sx, HandSlotY, m.screen.frameImage, m.screen.slotSave);
+  GrabBuffer(sx, HandSlotY, 0, m.screen.cardSave);
+  ChangeMatchState(MatchState::DragCard);
   m.dragPos = {static_cast<std::int16_t>(sx), static_cast<std::int16_t>(HandSlotY)};
   m.grab = {static_cast<std::int8_t>(x - sx), static_cast<std::int8_t>(y - HandSlotY)};
   if (slot != m.selectedSlot) {
@@ -68,12 +69,12 @@ void DrawFromOwnPile() {
 
 void DragTo(int x, int y) {
   Match& m = TheMatch;
-  DrawImage(m.dragPos.x, m.dragPos.y, m.slotSave, 0);
+  DrawImage(m.dragPos.x, m.dragPos.y, m.screen.slotSave, 0);
   const int left = std::clamp(x - m.grab.x, 0, 207);
   const int top = std::clamp(y - m.grab.y, 0, 269);
   m.dragPos = {static_cast<std::int16_t>(left), static_cast<std::int16_t>(top)};
-  GrabBuffer(left, top, 0, m.slotSave);
-  DrawImage(left, top, m.cardSave, 0);
+  GrabBuffer(left, top, 0, m.screen.slotSave);
+  DrawImage(left, top, m.screen.cardSave, 0);
 }
 
 void Drop() {
@@ -86,7 +87,7 @@ void Drop() {
       if (m.state == MatchState::Leave) return;
     }
     PlayMatchEffect(L"SOUNDS\\carte.QXW");
-    DrawImage(m.dragPos.x, m.dragPos.y, m.slotSave, 0);
+    DrawImage(m.dragPos.x, m.dragPos.y, m.screen.slotSave, 0);
     DrawCardPicture(m.liftedCard, CellPixelX(cx), CellPixelY(cy), false, 0, m.currentSide);
     PresentScreen();
     Card card;
@@ -104,9 +105,9 @@ void Drop() {
     return;
   }
   // Not a free cell: the card goes back to its slot.
-  DrawImage(m.dragPos.x, m.dragPos.y, m.slotSave, 0);
+  DrawImage(m.dragPos.x, m.dragPos.y, m.screen.slotSave, 0);
   if (m.selectedSlot < HandSize) DrawHandSlot(m.selectedSlot, true);
-  m.state = MatchState::TapMove;
+  ChangeMatchState(MatchState::TapMove);
 }
 
 void ChooseTarget(int px, int py, bool multiHit) {
@@ -138,7 +139,7 @@ void MatchStylusDown(int x, int y) {
       const int slot = HandSlotAt(x, y);
       if (slot >= 0) PickUp(slot, x, y);
       else if (InPile(x, y)) DrawFromOwnPile();
-      else if (PressButton(m.zoomButton, x, y)) DrawButton(m.zoomButton, 0);
+      else if (PressButton(m.screen.zoomButton, x, y)) DrawButton(m.screen.zoomButton, 0);
       break;
     }
     case MatchState::DragCard:
@@ -152,7 +153,7 @@ void MatchStylusDown(int x, int y) {
       break;
     case MatchState::TieWait:
       DrawMatchScreen();
-      m.state = m.nextState;
+      ChangeMatchState(m.nextState);
       break;
     default:
       break;
@@ -169,9 +170,9 @@ void MatchStylusUp(int x, int y) {
   if (m.tutorial || StylusBlockedByAutoplay()) return;
   switch (m.state) {
     case MatchState::TapMove: {
-      const bool wasPressed = m.zoomButton.pressed != 0;
-      const bool released = ReleaseButton(m.zoomButton, x, y);
-      if (wasPressed) DrawButton(m.zoomButton, 0);
+      const bool wasPressed = m.screen.zoomButton.pressed != 0;
+      const bool released = ReleaseButton(m.screen.zoomButton, x, y);
+      if (wasPressed) DrawButton(m.screen.zoomButton, 0);
       if (released) OpenCardInfo();
       break;
     }

@@ -56,7 +56,7 @@ void BlinkTick(StatusLine& line, std::uint32_t now) {
 
 void ClearStatus() {
   if (!BuffersAllocated()) return;
-  DrawImageSameRect(StatusLeft, StatusTop, StatusWidth, StatusHeight, TheMatch.frameImage, 0);
+  DrawImageSameRect(StatusLeft, StatusTop, StatusWidth, StatusHeight, TheMatch.screen.frameImage, 0);
 }
 
 void SetStatus(StatusLine& line, int mode, const std::wstring& text1, const std::wstring& text2,

@@ -1,4 +1,5 @@
-// image_decoder.cpp -- pictures checked here, then decoded by the picture library into 24-bit bitmaps.
+// image_decoder.cpp -- pictures checked here, then decoded into 24-bit bitmaps: GIFs by giflib, the other
+// formats by the picture library.
 #include "platform/image_decoder.h"
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <cstring>
 
 #include "platform/file_system.h"
+#include "platform/gif_decoder.h"
 #include "platform/sdl/picture_library.h"
 
 namespace platform {
@@ -230,13 +232,19 @@ DecodeStatus Decode(Source& source, DecodedBitmap& bitmap, std::string& why) {
       why = "the picture has a frame of " + std::to_string(w) + " x " + std::to_string(h) + ", over 800 x 600";
       return DecodeStatus::Undecodable;
     }
+    return DecodeGif(
+        [&source](std::uint64_t offset, void* out, std::size_t count) {
+          if (progressHook) progressHook();
+          return source.ReadAt(offset, out, count);
+        },
+        bitmap, why);
   }
   sdl::PictureFormat format = sdl::PictureFormat::Bmp;
   switch (kind) {
     case Kind::Jpeg: format = sdl::PictureFormat::Jpeg; break;
     case Kind::Png: format = sdl::PictureFormat::Png; break;
-    case Kind::Gif: format = sdl::PictureFormat::Gif; break;
     case Kind::Bmp: format = sdl::PictureFormat::Bmp; break;
+    case Kind::Gif:  // decoded above
     case Kind::None: return DecodeStatus::Undecodable;
   }
   sdl::PictureBytes bytes;
@@ -258,18 +266,6 @@ DecodeStatus DecodePicture(std::string_view path, DecodedBitmap& bitmap, std::st
   source.file = &file;
   source.size = file.Size();
   return Decode(source, bitmap, why);
-}
-
-bool GifReachesDecoder(const std::vector<std::uint8_t>& bytes) {
-  Source source;
-  source.bytes = &bytes;
-  source.size = bytes.size();
-  std::uint8_t head[8] = {};
-  if (Sniff(head, source.ReadAt(0, head, sizeof head)) != Kind::Gif) return false;
-  long w = 0, h = 0;
-  if (HeaderSize(Kind::Gif, source, w, h) && (w > MaxPictureWidth || h > MaxPictureHeight)) return false;
-  if (!Complete(Kind::Gif, source)) return false;
-  return GifFrameExtent(source, w, h) && w <= MaxPictureWidth && h <= MaxPictureHeight;
 }
 
 DecodeStatus DecodePictureBytes(const std::vector<std::uint8_t>& bytes, DecodedBitmap& bitmap, std::string& why) {

@@ -36,11 +36,6 @@ DecodeStatus DecodePicture(std::string_view path, DecodedBitmap& bitmap, std::st
 DecodeStatus DecodePictureBytes(const std::vector<std::uint8_t>& bytes, DecodedBitmap& bitmap,
                                 std::string& why);
 
-// Whether these bytes are a GIF that passes every check of the wrapper and so
-// reaches the library's GIF decoder (the fuzz tests keep away from it: it
-// frees a wild pointer on some crafted streams).
-bool GifReachesDecoder(const std::vector<std::uint8_t>& bytes);
-
 // Called by the decoder's read callback as reading progresses (the game sets
 // it so that music keeps playing during long decodes).
 void SetDecodeProgressHook(void (*hook)());

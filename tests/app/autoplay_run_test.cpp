@@ -3,8 +3,10 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <sstream>
 
+#include "match/match_state_change.h"
 #include "tests/app/run_game.h"
 
 namespace {
@@ -47,7 +49,7 @@ struct AutoplayRun {
   std::string output, dump, middle, end;
 };
 
-AutoplayRun PlayOnce(const std::string& name, const std::string& who) {
+AutoplayRun PlayOnce(const std::string& name, const std::string& who, const std::string& more = "") {
   const std::string config = testing_app::ConfigWithInstall(name, testing_app::ForgedInstall());
   std::ofstream(config + "/script.txt") << "seed 11\n"
                                            "at 1000 tap 120 150\nat 1700 tap 120 150\n"
@@ -55,7 +57,7 @@ AutoplayRun PlayOnce(const std::string& name, const std::string& who) {
                                            "capture 30000 middle.png\n"
                                            "dump 240000 state.txt\ncapture 240000 end.png\n"
                                            "at 250000 close\n";
-  auto r = RunGame("--headless --quick-game --autoplay " + who + " --config . --script script.txt", config);
+  auto r = RunGame("--headless --quick-game --autoplay " + who + more + " --config . --script script.txt", config);
   AutoplayRun run;
   run.exitCode = r.exitCode;
   run.output = r.output;
@@ -68,7 +70,8 @@ AutoplayRun PlayOnce(const std::string& name, const std::string& who) {
 TEST(AutoplayRun, AWholeDuelPlaysItselfAndReplaysIdentically) {
   if (!testing_app::DataSetComplete()) GTEST_SKIP() << "no forged data set";
   const AutoplayRun a = PlayOnce("autoplay-a", "elite:2");
-  const AutoplayRun b = PlayOnce("autoplay-b", "2:2");
+  // The second run traces the duel's states: the trace changes nothing else.
+  const AutoplayRun b = PlayOnce("autoplay-b", "2:2", " --trace-states");
   EXPECT_EQ(a.exitCode, 0) << a.output;
   // The duel reached its end without a stylus tap: the result is settled and the
   // game waits in the box that follows a quick game.
@@ -85,6 +88,37 @@ TEST(AutoplayRun, AWholeDuelPlaysItselfAndReplaysIdentically) {
   EXPECT_EQ(a.dump, b.dump);
   EXPECT_TRUE(a.middle == b.middle) << "the frames in mid-duel differ";
   EXPECT_TRUE(a.end == b.end) << "the final frames differ";
+
+  // Every change is traced: each line starts from the state the one before
+  // it ended in, the clock never runs back, and the duel went from the
+  // versus screen through the computer's turns and the player's to its end.
+  EXPECT_EQ(a.output.find("state "), std::string::npos) << "no trace without the option";
+  std::istringstream lines(b.output);
+  std::string line, last;
+  long lastTicks = -1;
+  int changes = 0;
+  std::set<std::string> seen;
+  while (std::getline(lines, line)) {
+    if (line.rfind("state ", 0) != 0) continue;
+    std::istringstream words(line.substr(6));
+    long ticks = 0;
+    std::string from, arrow, to;
+    ASSERT_TRUE(words >> ticks >> from >> arrow >> to) << line;
+    ASSERT_EQ(arrow, "->") << line;
+    if (!last.empty()) {
+      ASSERT_EQ(from, last) << "a change went past the trace before: " << line;
+    }
+    ASSERT_GE(ticks, lastTicks) << line;
+    EXPECT_NE(from, to) << line;
+    last = to;
+    lastTicks = ticks;
+    seen.insert(to);
+    ++changes;
+  }
+  EXPECT_GT(changes, 40) << b.output;
+  for (const char* name : {"Versus", "ComputerTurn", "TapMove", "MatchOver"})
+    EXPECT_EQ(seen.count(name), 1u) << name << " never traced:\n" << b.output;
+  EXPECT_EQ(last, MatchStateName(static_cast<MatchState>(state))) << "the trace ends where the duel stands";
 }
 
 }  // namespace

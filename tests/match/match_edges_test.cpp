@@ -405,7 +405,7 @@ TEST_F(LocalTurn, ThePileShowsOneBackPerFourCards) {
   // The bare frame, then one back for 1..3 cards, two from 4, three for 11.
   std::vector<std::uint16_t> frame;
   for (int y = 257; y < 257 + 54; ++y)
-    for (int x = 11; x < 11 + 36; ++x) frame.push_back(m.frameImage.Pixels()[y * m.frameImage.Width() + x]);
+    for (int x = 11; x < 11 + 36; ++x) frame.push_back(m.screen.frameImage.Pixels()[y * m.screen.frameImage.Width() + x]);
   EXPECT_EQ(empty, frame);
   EXPECT_NE(one, empty);
   EXPECT_EQ(one, three);

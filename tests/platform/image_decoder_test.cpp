@@ -87,6 +87,152 @@ TEST(ImageDecoder, GifDecodes) {
   EXPECT_EQ(Pixel(b, 0, 0)[0], 255);
 }
 
+// GIFs built here byte by byte, their image data in 9-bit codes with a clear
+// code every 100 pixels, so that no code grows wider.
+struct GifColour {
+  std::uint8_t r, g, b;
+};
+
+void PutWord(std::vector<std::uint8_t>& out, int v) {
+  out.push_back(static_cast<std::uint8_t>(v & 0xFF));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+void PutTable(std::vector<std::uint8_t>& out, const std::vector<GifColour>& table) {
+  for (const GifColour& c : table) out.insert(out.end(), {c.r, c.g, c.b});
+}
+
+// An image descriptor and its data; `rows` are in the order they are sent.
+void PutImage(std::vector<std::uint8_t>& out, int left, int top, int w, const std::vector<std::vector<int>>& rows,
+              bool interlaced, const std::vector<GifColour>& localTable = {}) {
+  out.push_back(0x2C);
+  PutWord(out, left);
+  PutWord(out, top);
+  PutWord(out, w);
+  PutWord(out, static_cast<int>(rows.size()));
+  out.push_back(static_cast<std::uint8_t>((interlaced ? 0x40 : 0) | (localTable.empty() ? 0 : 0x87)));
+  PutTable(out, localTable);
+  out.push_back(8);
+  std::vector<std::uint8_t> data;
+  std::uint32_t bits = 0;
+  int used = 0;
+  auto code = [&](int c) {
+    bits |= static_cast<std::uint32_t>(c) << used;
+    for (used += 9; used >= 8; used -= 8, bits >>= 8) data.push_back(static_cast<std::uint8_t>(bits & 0xFF));
+  };
+  int sent = 0;
+  for (const std::vector<int>& row : rows)
+    for (int index : row) {
+      if (sent++ % 100 == 0) code(256);
+      code(index);
+    }
+  code(257);
+  if (used > 0) data.push_back(static_cast<std::uint8_t>(bits & 0xFF));
+  for (std::size_t at = 0; at < data.size(); at += 255) {
+    const std::size_t n = std::min<std::size_t>(255, data.size() - at);
+    out.push_back(static_cast<std::uint8_t>(n));
+    out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(at), data.begin() + static_cast<std::ptrdiff_t>(at + n));
+  }
+  out.push_back(0);
+}
+
+std::vector<std::uint8_t> GifHeader(int w, int h, const std::vector<GifColour>& globalTable) {
+  std::vector<std::uint8_t> out = {'G', 'I', 'F', '8', '9', 'a'};
+  PutWord(out, w);
+  PutWord(out, h);
+  out.insert(out.end(), {static_cast<std::uint8_t>(globalTable.empty() ? 0 : 0x87), 0, 0});
+  std::vector<GifColour> table = globalTable;
+  if (!table.empty()) table.resize(256, GifColour{0, 0, 0});
+  PutTable(out, table);
+  return out;
+}
+
+std::vector<GifColour> Ramp(std::uint8_t green) {
+  std::vector<GifColour> table;
+  for (int i = 0; i < 256; ++i) table.push_back({static_cast<std::uint8_t>(i), green, static_cast<std::uint8_t>(255 - i)});
+  return table;
+}
+
+TEST(ImageDecoder, GifRowsColoursAndFramesLandWhereTheyBelong) {
+  DecodedBitmap b;
+  std::string why;
+  // 3 x 11, interlaced: row y is colour 10 + y, sent in the order 0 8 | 4 | 2 6 10 | 1 3 5 7 9.
+  {
+    std::vector<std::uint8_t> gif = GifHeader(3, 11, Ramp(7));
+    std::vector<std::vector<int>> rows;
+    for (int y : {0, 8, 4, 2, 6, 10, 1, 3, 5, 7, 9}) rows.push_back({10 + y, 10 + y, 10 + y});
+    PutImage(gif, 0, 0, 3, rows, true);
+    gif.push_back(0x3B);
+    ASSERT_EQ(platform::DecodePictureBytes(gif, b, why), DecodeStatus::Decoded) << why;
+    ASSERT_EQ(b.width, 3);
+    ASSERT_EQ(b.height, 11);
+    for (int y = 0; y < 11; ++y)
+      for (int x = 0; x < 3; ++x) {
+        const std::uint8_t* p = Pixel(b, x, 10 - y);
+        EXPECT_EQ(p[2], 10 + y) << "row " << y;
+        EXPECT_EQ(p[1], 7);
+        EXPECT_EQ(p[0], 255 - (10 + y));
+      }
+  }
+  // A 2 x 300 strip (600 pixels: several clear codes) after a transparency
+  // extension: the first frame is the picture at its own size, in its own
+  // colour table; a second frame and the screen's size do not count.
+  {
+    std::vector<std::uint8_t> gif = GifHeader(40, 400, Ramp(0));
+    gif.insert(gif.end(), {0x21, 0xF9, 4, 1, 0, 0, 5, 0});
+    std::vector<std::vector<int>> rows;
+    for (int y = 0; y < 300; ++y) rows.push_back({y % 256, 255 - y % 256});
+    PutImage(gif, 3, 4, 2, rows, false, Ramp(99));
+    PutImage(gif, 0, 0, 1, {{1}}, false);
+    gif.push_back(0x3B);
+    ASSERT_EQ(platform::DecodePictureBytes(gif, b, why), DecodeStatus::Decoded) << why;
+    ASSERT_EQ(b.width, 2);
+    ASSERT_EQ(b.height, 300);
+    EXPECT_EQ(b.stride, 8u);
+    for (int y = 0; y < 300; ++y) {
+      EXPECT_EQ(Pixel(b, 0, 299 - y)[2], y % 256);
+      EXPECT_EQ(Pixel(b, 1, 299 - y)[2], 255 - y % 256);
+      EXPECT_EQ(Pixel(b, 1, 299 - y)[1], 99);
+    }
+  }
+}
+
+TEST(ImageDecoder, GifWithoutColoursOrWithDamagedDataNeverCrashes) {
+  DecodedBitmap b;
+  std::string why;
+  // No colour table at all: black; an index past a 2-colour table: white.
+  std::vector<std::uint8_t> bare = GifHeader(2, 1, {});
+  PutImage(bare, 0, 0, 2, {{0, 1}}, false);
+  bare.push_back(0x3B);
+  ASSERT_EQ(platform::DecodePictureBytes(bare, b, why), DecodeStatus::Decoded) << why;
+  EXPECT_EQ(Pixel(b, 1, 0)[0] + Pixel(b, 1, 0)[1] + Pixel(b, 1, 0)[2], 0);
+  const std::vector<std::uint8_t> pastTable = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 255, 0, 0, 0,
+                                               255, 0, 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x5C, 0x01, 0, 0x3B};
+  ASSERT_EQ(platform::DecodePictureBytes(pastTable, b, why), DecodeStatus::Decoded) << why;
+  EXPECT_EQ(Pixel(b, 0, 0)[0] + Pixel(b, 0, 0)[1] + Pixel(b, 0, 0)[2], 3 * 255);
+
+  // Image data that stops before the last row, codes that are not in the
+  // table, and a file with no image: refused with a reason.
+  std::vector<std::uint8_t> whole = GifHeader(4, 4, Ramp(1));
+  PutImage(whole, 0, 0, 4, {{1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}}, false);
+  whole.push_back(0x3B);
+  ASSERT_EQ(platform::DecodePictureBytes(whole, b, why), DecodeStatus::Decoded) << why;
+  std::vector<std::uint8_t> shortData = GifHeader(4, 4, Ramp(1));
+  PutImage(shortData, 0, 0, 4, {{1, 2, 3, 4}, {1, 2, 3, 4}}, false);
+  shortData[13 + 768 + 7] = 4;  // the descriptor says 4 rows
+  shortData.push_back(0x3B);
+  EXPECT_EQ(platform::DecodePictureBytes(shortData, b, why), DecodeStatus::Undecodable);
+  EXPECT_EQ(why.rfind("damaged picture: ", 0), 0u) << why;
+  std::vector<std::uint8_t> badCodes = whole;
+  for (std::size_t i = 13 + 768 + 12; i < badCodes.size() - 3; ++i) badCodes[i] = 0xFF;
+  EXPECT_EQ(platform::DecodePictureBytes(badCodes, b, why), DecodeStatus::Undecodable);
+  EXPECT_FALSE(why.empty());
+  std::vector<std::uint8_t> noImage = GifHeader(4, 4, Ramp(1));
+  noImage.push_back(0x3B);
+  EXPECT_EQ(platform::DecodePictureBytes(noImage, b, why), DecodeStatus::Undecodable);
+  EXPECT_EQ(why, "damaged picture: the GIF holds no image");
+}
+
 TEST(ImageDecoder, PicturesOver800x600AreRefusedBeforeDecoding) {
   DecodedBitmap b;
   std::string why;

@@ -25,9 +25,9 @@ class DuelSimulator : public ::testing::Test {
   void TearDown() override { CloseCardDatabase(); }
 };
 
-std::string Play(std::uint32_t seed, std::uint64_t count, const DuelPlan& plan, DuelTally& tally) {
+std::string Play(std::uint32_t seed, std::uint64_t count, const DuelPlan& plan, DuelTally& tally, int jobs = 1) {
   std::string text, error;
-  EXPECT_TRUE(PlayDuels(seed, count, plan, [&](const std::string& s) { text += s; }, tally, error)) << error;
+  EXPECT_TRUE(PlayDuels(seed, count, plan, [&](const std::string& s) { text += s; }, tally, error, jobs)) << error;
   return text;
 }
 
@@ -270,6 +270,43 @@ TEST_F(DuelSimulator, SeedsWrapAfterTheLastOne) {
   ASSERT_EQ(duels.size(), 2u);
   EXPECT_EQ(duels[0][0].rfind("duel 4294967295 ", 0), 0u);
   EXPECT_EQ(duels[1][0].rfind("duel 0 ", 0), 0u);
+}
+
+TEST_F(DuelSimulator, ThreadsPrintTheSameTranscriptInTheSameOrderAsOne) {
+  DuelPlan plan;
+  plan.sides[0] = {2, 3};
+  plan.sides[1] = {1, 2};
+  DuelTally alone;
+  // Several batches, the last one short, across the wrap of the seed.
+  const std::uint32_t first = 4294967295u - 150u;
+  const std::string one = Play(first, 300, plan, alone, 1);
+  for (int jobs : {2, 3}) {
+    DuelTally tally;
+    EXPECT_EQ(Play(first, 300, plan, tally, jobs), one) << jobs << " jobs";
+    EXPECT_EQ(tally.duels, 300u);
+  }
+  // Each thread's decision times are added to the caller's.
+  plan.transcript = false;
+  DecisionTimes times;
+  plan.times = &times;
+  DuelTally timed;
+  Play(first, 40, plan, timed, 2);
+  EXPECT_GT(times.decisions[1] + times.decisions[2], 40u);
+  EXPECT_EQ(times.decisions[0], 0u);
+}
+
+TEST(DuelSimulatorData, AFailingRunOnThreadsFailsAsItDoesOnOne) {
+  ASSERT_TRUE(OpenTinyCardSet(TestFolder("cards8"), 8));
+  DuelPlan plan;
+  for (int jobs : {1, 2}) {
+    std::string text, error;
+    DuelTally tally;
+    EXPECT_FALSE(PlayDuels(1, 500, plan, [&](const std::string& s) { text += s; }, tally, error, jobs));
+    EXPECT_NE(error.find("deck"), std::string::npos) << error;
+    EXPECT_EQ(text, "") << jobs << " jobs";
+    EXPECT_EQ(tally.duels, 0u);
+  }
+  CloseCardDatabase();
 }
 
 // Three seeds of three pairings on the 48-card set. After a deliberate change

@@ -14,6 +14,7 @@ int RunDuelCommand(Arguments& args) {
   args.AllowValue("count");
   args.AllowValue("red");
   args.AllowValue("blue");
+  args.AllowValue("jobs");
   args.AllowFlag("quiet");
   if (!args.Check(0)) return ToolFailure("duel: " + args.Error());
   if (!args.Has("seed")) return ToolFailure("duel: --seed S is required");
@@ -22,6 +23,10 @@ int RunDuelCommand(Arguments& args) {
     return ToolFailure("duel: --seed wants a number 0..4294967295, not '" + args.Value("seed") + "'");
   if (args.Has("count") && !ParseNumber(args.Value("count"), 1, 4294967296LL, count))
     return ToolFailure("duel: --count wants a number 1..4294967296, not '" + args.Value("count") + "'");
+  long long jobs = 1;
+  if (args.Has("jobs") && !ParseNumber(args.Value("jobs"), 1, MaxDuelJobs, jobs))
+    return ToolFailure("duel: --jobs wants a number 1.." + std::to_string(MaxDuelJobs) + ", not '" +
+                       args.Value("jobs") + "'");
   DuelPlan plan;
   const char* names[2] = {"red", "blue"};
   for (int s = 0; s < 2; ++s) {
@@ -39,7 +44,7 @@ int RunDuelCommand(Arguments& args) {
   std::string error;
   bool ok = PlayDuels(static_cast<std::uint32_t>(seed), static_cast<std::uint64_t>(count), plan,
                       [](const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); },
-                      tally, error);
+                      tally, error, static_cast<int>(jobs));
   CloseCardDatabase();
   std::fflush(stdout);
   if (!ok) return ToolFailure("duel: " + error);

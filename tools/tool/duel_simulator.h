@@ -19,10 +19,18 @@ struct DuelTally {
 bool PlayDuel(std::uint32_t seed, const DuelPlan& plan, std::string& transcript, DuelOutcome& outcome,
               std::string& error);
 
+// The most threads PlayDuels runs.
+constexpr int MaxDuelJobs = 64;
+
 // Plays seeds first .. first + count - 1 (wrapping after 4294967295), giving
-// each duel's transcript to `sink` as it is finished, then the summary line.
+// each duel's transcript to `sink` in seed order, then the summary line.
+// With jobs > 1 the duels are played on that many threads (each duel has its
+// own random stream); the sink is still called on the calling thread, in the
+// same order and with the same text as with one job. A failing duel ends the
+// run after the transcripts of the seeds before it, as with one job.
 bool PlayDuels(std::uint32_t first, std::uint64_t count, const DuelPlan& plan,
-               const std::function<void(const std::string&)>& sink, DuelTally& tally, std::string& error);
+               const std::function<void(const std::string&)>& sink, DuelTally& tally, std::string& error,
+               int jobs = 1);
 
 // "summary duels N red R blue B ties T"
 std::string SummaryLine(const DuelTally& tally);
