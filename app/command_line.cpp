@@ -33,8 +33,10 @@ const char* const UsageText =
     "script lines (T in ms of the game's clock; KEY: Up Down Left Right A B C Start):\n"
     "  at T tap X Y | at T down|move|up X Y | at T press KEY | at T key down|up KEY\n"
     "  at T close | capture T|end FILE.png | dump T|end FILE | hold MS | seed N\n"
+    "  await T FILE\n"
     "  (at T close: the window's close button; the game saves and ends at once, in any\n"
-    "  screen, wait or box, as it does on SIGTERM and SIGINT)\n"
+    "  screen, wait or box, as it does on SIGTERM and SIGINT; await T FILE: the game's\n"
+    "  clock stops at T until FILE exists, at most 60 s, to line up two games on a link)\n"
     "a scripted run that waits for input past its script stops with exit code 3\n";
 
 namespace {

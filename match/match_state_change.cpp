@@ -20,12 +20,14 @@ void TraceLine(const std::string& text) {
 void ChangeMatchState(MatchState next) {
   const MatchState from = TheMatch.state;
   TheMatch.state = next;
-  if (from != next) TraceLine(MatchStateName(from) + " -> " + MatchStateName(next));
+  if (tracing && from != next) TraceLine(MatchStateName(from) + " -> " + MatchStateName(next));
 }
 
 void SetMatchStateTrace(bool on) { tracing = on; }
 
-void TraceResumedMatchState() { TraceLine("resumed " + MatchStateName(TheMatch.state)); }
+void TraceResumedMatchState() {
+  if (tracing) TraceLine("resumed " + MatchStateName(TheMatch.state));
+}
 
 std::string MatchStateName(MatchState state) {
   switch (state) {

@@ -1,9 +1,13 @@
 // script.cpp -- reading and playing the input scripts of scripted runs.
 #include "platform/script.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <sstream>
+#include <thread>
 
 #include "platform/backend.h"
 #include "platform/display.h"
@@ -96,11 +100,12 @@ bool Script::Parse(const std::string& text, const std::string& name, std::string
       seed_ = static_cast<std::uint32_t>(t);
       continue;
     }
-    if (w[0] == "capture" || w[0] == "dump") {
+    if (w[0] == "capture" || w[0] == "dump" || w[0] == "await") {
       if (w.size() != 3) return fail("expected: " + w[0] + " T FILE");
-      bool atEnd = w[1] == "end";
+      bool atEnd = w[1] == "end" && w[0] != "await";
       if (!atEnd && !Number(w[1], 0, 0x7FFFFFFF, t)) return fail("bad time '" + w[1] + "'");
-      shots_.push_back({static_cast<std::uint32_t>(t), atEnd, w[0] == "dump", FromWorkingFolder(w[2])});
+      shots_.push_back(
+          {static_cast<std::uint32_t>(t), atEnd, w[0] == "dump", w[0] == "await", FromWorkingFolder(w[2])});
       continue;
     }
     if (w[0] != "at") return fail("unknown command '" + w[0] + "'");
@@ -153,7 +158,21 @@ void Script::PostDue(std::uint32_t now) {
   while (nextInput_ < inputs_.size() && inputs_[nextInput_].time <= now) PostMessage(inputs_[nextInput_++].message);
 }
 
-static void TakeShot(bool dump, const std::string& path) {
+// The game's clock stands still while it waits; after AwaitLimitMs of real time it goes on regardless.
+constexpr int AwaitLimitMs = 60000;
+
+static void AwaitFile(const std::string& path) {
+  for (int waited = 0; ::access(path.c_str(), F_OK) != 0; waited += 10) {
+    if (waited >= AwaitLimitMs) {
+      std::fprintf(stderr, "duskhaven: %s did not appear within %d s; going on\n", path.c_str(), AwaitLimitMs / 1000);
+      return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
+
+static void TakeShot(bool dump, bool await, const std::string& path) {
+  if (await) return AwaitFile(path);
   if (!dump) {
     SavePanelPng(path);
     return;
@@ -166,7 +185,7 @@ static void TakeShot(bool dump, const std::string& path) {
 void Script::TakeDue(std::uint32_t now) {
   for (auto it = shots_.begin(); it != shots_.end();) {
     if (!it->atEnd && it->time < now) {
-      TakeShot(it->dump, it->path);
+      TakeShot(it->dump, it->await, it->path);
       it = shots_.erase(it);
     } else {
       ++it;
@@ -203,8 +222,10 @@ bool Script::Finished() const {
 
 void Script::TakeFinal(std::uint32_t now) {
   for (const Shot& s : shots_) {
-    if (s.atEnd || s.time <= now)
-      TakeShot(s.dump, s.path);
+    if (s.await)
+      continue;  // the run is over: nothing left to line up with
+    else if (s.atEnd || s.time <= now)
+      TakeShot(s.dump, false, s.path);
     else
       std::fprintf(stderr, "duskhaven: the run ended at %u ms, before %s at %u ms\n", now, s.path.c_str(), s.time);
   }

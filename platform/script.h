@@ -40,7 +40,8 @@ class Script {
   struct Shot {
     std::uint32_t time;
     bool atEnd;
-    bool dump;  // a state dump rather than a frame capture
+    bool dump;   // a state dump rather than a frame capture
+    bool await;  // waits (in real time) until the file exists: lines up two games run side by side
     std::string path;
   };
   std::vector<Input> inputs_;  // sorted by time, in file order within a time

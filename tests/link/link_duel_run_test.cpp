@@ -82,9 +82,13 @@ TEST(LinkDuelRun, APartnerKilledMidDuelCostsNeitherSideACard) {
   const auto serverBefore = ReadBytes(server.root + "/SAVE/Player1.QXP");
   const auto clientBefore = ReadBytes(client.root + "/SAVE/Player1.QXP");
   const pid_t s = StartGame(server, "--link-duel create --autoplay guest:0", Script(21));
-  // The client's player thinks for ever: the duel stops at its first turn, and there the client goes.
-  const pid_t c = StartGame(client, "--link-duel join", Script(22, 50000000));
-  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  // The client's player thinks for ever: the duel stops at its first turn, and there the client goes. Its clock
+  // jumps ahead while it waits for its player, so its dump at 20 s shows it has reached that turn.
+  const std::string atTurn = client.root + "/at-turn.dump";
+  const pid_t c =
+      StartGame(client, "--link-duel join", Script(22, 50000000) + "dump 20000 " + atTurn + "\n");
+  for (int k = 0; k < 3000 && ReadText(atTurn).empty(); ++k) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ASSERT_FALSE(ReadText(atTurn).empty()) << ReadText(client.log);
   ::kill(c, SIGKILL);
   WaitGame(c, 5000);
   const int serverCode = WaitGame(s, 60000);

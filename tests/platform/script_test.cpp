@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "platform/backend.h"
 #include "platform/clock.h"
@@ -32,6 +33,7 @@ TEST(ScriptParse, BadLinesNameTheirLine) {
   EXPECT_EQ(ParseError("jump 5\n"), "s.txt:1: unknown command 'jump'");
   EXPECT_EQ(ParseError("capture 5\n"), "s.txt:1: expected: capture T FILE");
   EXPECT_EQ(ParseError("at 5 tap 99999 1\n"), "s.txt:1: expected: at T tap X Y");
+  EXPECT_EQ(ParseError("await end x\n"), "s.txt:1: bad time 'end'");
 }
 
 TEST(ScriptParse, MissingFileIsAClearError) {
@@ -87,6 +89,23 @@ TEST(ScriptPlay, CaptureTakesTheFrameOnScreenAtItsTime) {
   std::stringstream text;
   text << state.rdbuf();
   EXPECT_EQ(text.str(), "no state reporter\n");
+}
+
+TEST(ScriptPlay, AwaitHoldsTheClockUntilItsFileAppears) {
+  const std::string dir = testing_platform::ScratchFolder("await");
+  testing_platform::StartHeadless("await 50 " + dir + "/go\ndump 60 " + dir + "/after.txt\n");
+  std::thread other([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    std::ofstream(dir + "/go") << "go\n";
+  });
+  platform::SleepMs(40);
+  EXPECT_FALSE(std::filesystem::exists(dir + "/go"));
+  platform::SleepMs(60);  // past the await: returns only once the other side has written its file
+  EXPECT_TRUE(std::filesystem::exists(dir + "/go"));
+  EXPECT_EQ(platform::TickCount(), 100u) << "the wait costs the game's clock nothing";
+  other.join();
+  platform::EndRun();
+  EXPECT_TRUE(std::filesystem::exists(dir + "/after.txt"));
 }
 
 }  // namespace
