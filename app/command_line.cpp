@@ -12,7 +12,8 @@ const char* const UsageText =
     "  --headless        run without a window, on a virtual clock\n"
     "  --script FILE     play the timed input, captures and dumps of FILE\n"
     "  --scale N         window scale factor 1..16 (default: the Scale setting,\n"
-    "                    else the largest that fits the screen)\n"
+    "                    else the largest that fits the screen); a scale larger\n"
+    "                    than the screen is refused\n"
     "  --device NAME     screen model: portrait565 (default), portrait555, portrait444,\n"
     "                    landscape565, ipaq-h3800, unsupported\n"
     "  --config DIR      keep the settings and the lock in DIR instead of\n"
@@ -93,6 +94,7 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
         error = "duskhaven: --scale takes a whole number from 1 to 16, not '" + text + "'";
         return false;
       }
+      line.backend.scaleAsked = true;
     } else if (arg == "--device") {
       if (!value(text)) return false;
       if (!platform::FindDeviceProfile(text)) {

@@ -30,6 +30,7 @@ struct BackendOptions {
   bool headless = false;
   std::string scriptPath;  // headless input script; empty = none
   int scale = 0;           // window scale; 0 = the largest that fits
+  bool scaleAsked = false; // the scale was asked for on the command line: one that does not fit is refused
   std::string device = "portrait565";
 };
 
@@ -40,6 +41,7 @@ struct BackendOptions {
 //   at T close            the window is closed (the game ends at once, as on SIGTERM)
 //   capture T FILE.png    the frame on screen at T (T may be "end": when the run stops)
 //   dump T FILE           the game's state report at T
+//   await T FILE          the game's clock stops at T until FILE exists (at most 60 s)
 //   hold MS               on screen: keep the window MS ms after the script ran out
 //   seed N                the random seed of the run (default 0)
 // When the script has run out and the game waits for input with no end, the

@@ -28,7 +28,8 @@ Uint32 TextureFormat(std::uint32_t flags) {
 
 class SdlBackend : public Backend {
  public:
-  SdlBackend(Script script, int scale, bool scripted) : script_(std::move(script)), scripted_(scripted), scale_(scale) {}
+  SdlBackend(Script script, int scale, bool scaleAsked, bool scripted)
+      : script_(std::move(script)), scripted_(scripted), scaleAsked_(scaleAsked), scale_(scale) {}
 
   ~SdlBackend() override {
     CloseDisplay();
@@ -47,6 +48,19 @@ class SdlBackend : public Backend {
     }
     SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);  // no pad support is not an error
     start_ = SDL_GetTicks();
+    // A window larger than the screen cannot be seen whole: a scale asked for is refused, one from the
+    // settings is brought down to the largest that fits.
+    SDL_Rect usable{0, 0, FrameWidth, FrameHeight};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0 && SDL_GetDisplayBounds(0, &usable) != 0) return true;
+    const int largest = DefaultScale(usable.w, usable.h);
+    if (scale_ > largest) {
+      if (scaleAsked_) {
+        error = "--scale " + std::to_string(scale_) + " does not fit this screen (" + std::to_string(usable.w) +
+                " x " + std::to_string(usable.h) + "); the largest that fits is " + std::to_string(largest);
+        return false;
+      }
+      scale_ = largest;
+    }
     return true;
   }
 
@@ -323,6 +337,7 @@ class SdlBackend : public Backend {
 
   Script script_;
   bool scripted_ = false;
+  bool scaleAsked_ = false;
   int scale_ = 0;
   Uint32 start_ = 0;
   Uint64 nextSlot_ = 0;
@@ -339,7 +354,7 @@ class SdlBackend : public Backend {
 Backend* MakeSdlBackend(const BackendOptions& options, std::string& error) {
   Script script;
   if (!options.scriptPath.empty() && !script.Load(options.scriptPath, error)) return nullptr;
-  auto* backend = new SdlBackend(std::move(script), options.scale, !options.scriptPath.empty());
+  auto* backend = new SdlBackend(std::move(script), options.scale, options.scaleAsked, !options.scriptPath.empty());
   if (!backend->Start(error)) {
     delete backend;
     return nullptr;

@@ -17,12 +17,20 @@
 #include "match/match_snapshot.h"
 #include "platform/file_system.h"
 #include "club/club.h"
+#include "club/room_boxes.h"
 #include "tests/fuzz/duel_table.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
 
 const MatchRecord freshMatch = TheMatch;
+
+// A room that shows a box on resume is answered with its right (or only)
+// button, as nobody is there; with DUSKHAVEN_FUZZ_VERBOSE the box is named.
+bool AnswerRoomBox(const std::wstring& text, const std::wstring& left, const std::wstring& right) {
+  if (std::getenv("DUSKHAVEN_FUZZ_VERBOSE")) std::printf("room box: %ls\n", text.c_str());
+  return !left.empty() && right.empty();
+}
 
 void CheckLoadedDuel() {
   const Match& m = TheMatch;
@@ -43,6 +51,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The character the quick saves name, in slot 1.
   if (!MakeSavedCharacter(L"TESTER")) BrokenProperty("the character cannot be saved");
   RegisterClubStateBlock();
+  SetRoomBoxAnswerer(AnswerRoomBox);
   return 0;
 }
 
