@@ -12,15 +12,12 @@ TEST(Random, RawSequenceFollowsTheLinearCongruence) {
 }
 
 TEST(Random, TenThousandthValueIsPinned) {
-  SeedRandom(12345);
+  // From seed 1: the 10,000th raw value and the state it leaves.
+  SeedRandom(1);
   int value = 0;
-  std::uint32_t state = 12345;
-  for (int i = 0; i < 10000; ++i) {
-    value = RawRandom();
-    state = state * 214013u + 2531011u;
-  }
-  EXPECT_EQ(RandomState(), state);
-  EXPECT_EQ(value, static_cast<int>((state >> 16) & 0x7FFF));
+  for (int i = 0; i < 10000; ++i) value = RawRandom();
+  EXPECT_EQ(value, 18796);
+  EXPECT_EQ(RandomState(), 3379307729u);
 }
 
 TEST(Random, ScaledValueStaysBelowN) {
