@@ -14,6 +14,8 @@ const char* const UsageText =
     "  --scale N         window scale factor 1..16 (default: the Scale setting,\n"
     "                    else the largest that fits the screen); a scale larger\n"
     "                    than the screen is refused\n"
+    "  in the window: F11 full screen and back, F12 a screenshot (PNG files in the\n"
+    "                    pictures folder, named by date and time)\n"
     "  --device NAME     screen model: portrait565 (default), portrait555, portrait444,\n"
     "                    landscape565, ipaq-h3800, unsupported\n"
     "  --config DIR      keep the settings and the lock in DIR instead of\n"

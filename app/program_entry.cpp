@@ -79,7 +79,10 @@ int ProgramEntry(const CommandLine& line) {
   platform::SetCloseHook([] { CloseGame(); });
   RememberLastCharacter = WriteCharacter;
   SetSoundTickHook(GameSoundTick);
-  platform::SetDecodeProgressHook(SoundTickIfOn);
+  platform::SetDecodeProgressHook([] {
+    SoundTickIfOn();
+    platform::NoticeCloseDuringWork();
+  });
   if (!platform::OpenDisplay()) {
     std::fprintf(stderr, "duskhaven: cannot open the display\n");
     platform::StopBackend();

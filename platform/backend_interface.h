@@ -21,6 +21,8 @@ class Backend {
   virtual void RealTimeSpent(std::uint32_t /*ms*/) {}
   // Moves input that has arrived into the message queue.
   virtual void PumpInput() = 0;
+  // Looks for a close request between frames (cheap enough to call often).
+  virtual void NoticeClose() {}
   // True when a system message box can be shown on a screen.
   virtual bool HasScreen() const = 0;
   // The game is ending normally: the script's last captures are taken.

@@ -24,4 +24,9 @@ void IdleUntilInput(std::uint32_t maxMs, const char* waitName, bool endless) {
   HonourCloseRequest();
 }
 
+void NoticeCloseDuringWork() {
+  if (Backend* backend = CurrentBackend()) backend->NoticeClose();
+  HonourCloseRequest();
+}
+
 }  // namespace platform

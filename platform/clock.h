@@ -14,5 +14,8 @@ void SleepMs(std::uint32_t ms);
 // will wait for input without a time limit (calling again and again): a
 // scripted run whose script has nothing left stops there, naming the wait.
 void IdleUntilInput(std::uint32_t maxMs, const char* waitName, bool endless = false);
+// Long work that neither waits nor presents (decoding a picture) calls this
+// as it goes: a close request made meanwhile ends the game there.
+void NoticeCloseDuringWork();
 
 }  // namespace platform

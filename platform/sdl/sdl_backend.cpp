@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "platform/backend.h"
 #include "platform/backend_interface.h"
@@ -12,6 +13,7 @@
 #include "platform/messages.h"
 #include "platform/panel.h"
 #include "platform/script.h"
+#include "platform/sdl/screenshot.h"
 #include "platform/sdl/window_geometry.h"
 
 namespace platform {
@@ -64,18 +66,44 @@ class SdlBackend : public Backend {
     return true;
   }
 
+  // True when the renderer's OpenGL is a software rasteriser.
+  static bool DrawnByProcessor(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || !info.name) return false;
+    const std::string name = info.name;
+    if (name.rfind("opengl", 0) != 0) return false;
+    using GetString = const unsigned char* (*)(unsigned int);
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    if (!getString) return false;
+    const unsigned char* text = getString(0x1F01);  // GL_RENDERER
+    if (!text) return false;
+    const std::string gl = reinterpret_cast<const char*>(text);
+    for (const char* soft : {"llvmpipe", "softpipe", "Software Rasterizer", "swrast"})
+      if (gl.find(soft) != std::string::npos) return true;
+    return false;
+  }
+
+  static int FittingScale() {
+    SDL_Rect usable{0, 0, FrameWidth, FrameHeight};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
+    return DefaultScale(usable.w, usable.h);
+  }
+
   bool OpenDisplay() override {
     if (window_) return true;
     int scale = scale_;
-    if (scale <= 0) {
-      SDL_Rect usable{0, 0, FrameWidth, FrameHeight};
-      if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
-      scale = DefaultScale(usable.w, usable.h);
-    }
+    if (scale <= 0) scale = FittingScale();
     window_ = SDL_CreateWindow("Duskhaven", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, FrameWidth * scale,
                                FrameHeight * scale, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) return false;
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+    // OpenGL drawn by the processor (no GPU: llvmpipe and the like) costs more
+    // than SDL's own software renderer for one scaled picture, and keeps
+    // threads of its own busy: the software renderer is used instead.
+    if (renderer_ && !SDL_GetHint(SDL_HINT_RENDER_DRIVER) && DrawnByProcessor(renderer_)) {
+      SDL_DestroyRenderer(renderer_);
+      renderer_ = nullptr;
+    }
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_) {
       CloseDisplay();
@@ -131,6 +159,15 @@ class SdlBackend : public Backend {
     if (SDL_HasEvent(SDL_QUIT)) RequestClose();
   }
 
+  // Called for every block a picture decoder reads: looks at the window at
+  // most every 10 ms, so a close during a long decode still ends at once.
+  void NoticeClose() override {
+    const Uint32 now = SDL_GetTicks();
+    if (now - lastNotice_ < 10) return;
+    lastNotice_ = now;
+    NoticeCloseButton();
+  }
+
   void IdleUntilInput(std::uint32_t maxMs, const char* waitName, bool endless) override {
     std::uint32_t next = 0;
     if (scripted_ && endless && !script_.NextTime(next)) StopHere(waitName);
@@ -172,11 +209,28 @@ class SdlBackend : public Backend {
 
   void Render() {
     if (!renderer_) return;
+    Draw();
+    SDL_RenderPresent(renderer_);
+  }
+
+  void Draw() {
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     SDL_Rect target = FrameRect();
     SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+  }
+
+  // F12: the frame and the window as PNG files; the title bar says where.
+  void TakeScreenshot() {
+    if (!renderer_) return;
+    Draw();  // read back before the present, while the drawing is defined
+    std::string where;
+    const bool saved =
+        SaveScreenshot(upright_, TextureFormat(ThePanel().Profile().properties.formatFlags), renderer_, where);
     SDL_RenderPresent(renderer_);
+    const std::string status = saved ? "screenshot saved in " + where : "no screenshot: " + where;
+    std::fprintf(stderr, "%s\n", status.c_str());
+    SDL_SetWindowTitle(window_, ("Duskhaven - " + status).c_str());
   }
 
   // Sleeps until the next 1/60 s slot; a late frame starts a new slot count.
@@ -251,8 +305,19 @@ class SdlBackend : public Backend {
   }
 
   void ToggleFullscreen() {
-    bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-    SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    if (!full) {
+      SDL_GetWindowPosition(window_, &windowed_.x, &windowed_.y);
+      SDL_GetWindowSize(window_, &windowed_.w, &windowed_.h);
+      SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+      // Back in a window: where it was and as large as it was.
+      SDL_SetWindowFullscreen(window_, 0);
+      if (windowed_.w > 0 && windowed_.h > 0) {
+        SDL_SetWindowSize(window_, windowed_.w, windowed_.h);
+        SDL_SetWindowPosition(window_, windowed_.x, windowed_.y);
+      }
+    }
     Render();
   }
 
@@ -303,6 +368,10 @@ class SdlBackend : public Backend {
           if (!e.key.repeat) ToggleFullscreen();
           break;
         }
+        if (down && e.key.keysym.sym == SDLK_F12) {
+          if (!e.key.repeat) TakeScreenshot();
+          break;
+        }
         if (e.key.repeat) break;
         if (std::int16_t code = KeyOf(e.key.keysym.sym)) PostKey(down, code);
         break;
@@ -339,10 +408,12 @@ class SdlBackend : public Backend {
   bool scripted_ = false;
   bool scaleAsked_ = false;
   int scale_ = 0;
+  SDL_Rect windowed_{0, 0, 0, 0};  // the window's place and size before full screen
   Uint32 start_ = 0;
   Uint64 nextSlot_ = 0;
   bool stylusDown_ = false;
   SDL_Window* window_ = nullptr;
+  Uint32 lastNotice_ = 0;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   std::vector<SDL_GameController*> pads_;
