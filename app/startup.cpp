@@ -24,7 +24,7 @@ namespace {
 
 void ShowMakerLogo() {
   Image logo;
-  LoadImageFile(InstallDir + L"GFX\\GENERAL\\VANTORTEAM.QXG", logo, true);
+  LoadImageFile(L"GFX\\GENERAL\\VANTORTEAM.QXG", logo, true);
   DrawImage(0, 0, logo, 0);
   PresentScreen();
   WaitOrTap(2000);
@@ -88,7 +88,7 @@ void RunStartup() {
   ShowMakerLogo();
   // 12. - 14.
   OpenLoadingScreen(64);
-  LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
+  LoadFont(GameFont, L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
   Steps(2);
   Steps(4);
   LoadBoardGraphics();

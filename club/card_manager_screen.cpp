@@ -38,7 +38,7 @@ enum ManagerButton { PreviousPage = 0, ZoomButton, NextPage, Sell, Leave, AddRem
 constexpr int DeckScrollLimit = 9;
 constexpr int TradeScrollLimit = 2;
 
-std::wstring ShopPath(const std::wstring& name) { return InstallDir + L"GFX\\MENU\\UI SHOP\\" + name; }
+std::wstring ShopPath(const std::wstring& name) { return L"GFX\\MENU\\UI SHOP\\" + name; }
 
 void PresentArea(int x, int y) { platform::PresentRect(x, y, SlotW, SlotH, ScreenBuffer(0)); }
 

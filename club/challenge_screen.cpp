@@ -43,7 +43,7 @@ const wchar_t* const TutorialHint =
 bool FullScreen(const Image& image) { return image.Width() == 240 && image.Height() == 320; }
 
 std::wstring PortraitPath(int number) {
-  return InstallDir + L"GFX\\PLAYERS\\PLAYERS" + DecimalText(number) + L".QXG";
+  return L"GFX\\PLAYERS\\PLAYERS" + DecimalText(number) + L".QXG";
 }
 
 // A class whose decks the open card set cannot deal: the duel would start
@@ -64,12 +64,12 @@ ChallengeScreen::ChallengeScreen(int opponent) {
   if (opponent < 1 || opponent > RosterSize) opponent = 1;
   class_ = static_cast<std::int8_t>(ClassOfOpponent(opponent));
   row_ = static_cast<std::int8_t>(RowOfOpponent(opponent));
-  LoadImageFile(InstallDir + InstantFolder + L"InstantPlay2Empty.QXG", background_, true);
-  LoadImageFile(InstallDir + InstantFolder + L"InstantPlayEmpty.QXG", listPicture_, true);
+  LoadImageFile(std::wstring(InstantFolder) + L"InstantPlay2Empty.QXG", background_, true);
+  LoadImageFile(std::wstring(InstantFolder) + L"InstantPlayEmpty.QXG", listPicture_, true);
   for (int i = 0; i < 3; ++i) {
     const ButtonPlace& b = ChallengeButtons[i];
     Image pressed;
-    LoadImageFile(InstallDir + b.path, pressed, true);
+    LoadImageFile(b.path, pressed, true);
     // The background shows each button as it looks when not pressed.
     Image normal = CropImage(background_, b.x, b.y, pressed.Width(), pressed.Height());
     InitButton(buttons_[i], b.x, b.y, std::move(pressed), std::move(normal), false);

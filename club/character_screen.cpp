@@ -39,7 +39,7 @@ constexpr const wchar_t* QuickGameName = L"Player 1";
 constexpr std::uint32_t FlightStepMs = 4;
 
 void LoadPicture(const wchar_t* name, Image& image) {
-  LoadImageFile(InstallDir + PictureFolder + name, image, true);
+  LoadImageFile(std::wstring(PictureFolder) + name, image, true);
 }
 
 // A button whose up look is the background under it.

@@ -63,7 +63,7 @@ void FreePictures(Club& club) {
 
 void LoadPicture(const wchar_t* path, Image& image) {
   image = Image();
-  LoadImageFile(InstallDir + path, image, true);
+  LoadImageFile(path, image, true);
 }
 
 }  // namespace
@@ -121,10 +121,10 @@ void LoadClubControls() {
   FreeButton(c.leftArrow);
   FreeButton(c.rightArrow);
   Image leftUp, leftDown, rightUp, rightDown;
-  LoadImageFile(InstallDir + L"GFX\\MENU\\MENU\\LEFTON.QXG", leftUp, true);
-  LoadImageFile(InstallDir + L"GFX\\MENU\\MENU\\LEFTOFF.QXG", leftDown, true);
-  LoadImageFile(InstallDir + L"GFX\\MENU\\MENU\\RIGHTON.QXG", rightUp, true);
-  LoadImageFile(InstallDir + L"GFX\\MENU\\MENU\\RIGHTOFF.QXG", rightDown, true);
+  LoadImageFile(L"GFX\\MENU\\MENU\\LEFTON.QXG", leftUp, true);
+  LoadImageFile(L"GFX\\MENU\\MENU\\LEFTOFF.QXG", leftDown, true);
+  LoadImageFile(L"GFX\\MENU\\MENU\\RIGHTON.QXG", rightUp, true);
+  LoadImageFile(L"GFX\\MENU\\MENU\\RIGHTOFF.QXG", rightDown, true);
   InitButton(c.leftArrow, 0, 129, std::move(leftDown), std::move(leftUp), true);
   InitButton(c.rightArrow, 217, 129, std::move(rightDown), std::move(rightUp), true);
   LoadPicture(L"GFX\\MENU\\QuickMenuON.QXG", c.quickMenuLit);

@@ -40,7 +40,7 @@ int WordWidth(std::wstring_view text, std::size_t index) {
 
 void LoadTitle(Club& c) {
   c.title = Image();
-  LoadImageFile(InstallDir + ClubRooms[c.currentRoom].titlePath, c.title, true);
+  LoadImageFile(ClubRooms[c.currentRoom].titlePath, c.title, true);
 }
 
 void DrawTitleColumns(const Club& c, int buffer) {

@@ -79,7 +79,7 @@ void RunEndCredits(Image& picture) {
     if (LoadMusic(L"SOUNDS\\End credits.QXX")) PlayMusic(0);
   }
   picture = Image();
-  LoadImageFile(InstallDir + L"GFX\\CREDITS\\end credits.QXG", picture, true);
+  LoadImageFile(L"GFX\\CREDITS\\end credits.QXG", picture, true);
   DrawImage(0, 0, picture, 0);
   PresentScreen();
   WaitOrTap(LongWaitMs);
@@ -89,7 +89,7 @@ void RunEndCredits(Image& picture) {
   }
   for (const CreditsPage& p : CreditsPages) {
     Image page;
-    LoadImageFile(InstallDir + p.path, page, true);
+    LoadImageFile(p.path, page, true);
     SlidePage(page, p.fromLeft, p.row);
   }
   FlushInput();

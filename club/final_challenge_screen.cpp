@@ -66,7 +66,7 @@ FinalChallengeScreen::FinalChallengeScreen() {
 
 void FinalChallengeScreen::LoadPicture(const wchar_t* path) {
   picture_ = Image();
-  LoadImageFile(InstallDir + path, picture_, true);
+  LoadImageFile(path, picture_, true);
 }
 
 void FinalChallengeScreen::Enter() { Redraw(0); }

@@ -41,7 +41,7 @@ constexpr int WonRight = 155, TiesRight = 190, LostRight = 225, HeaderRow = 43;
 constexpr int NameX = 17;
 
 void LoadInstantPicture(const wchar_t* name, Image& image) {
-  LoadImageFile(InstallDir + InstantFolder + name, image, true);
+  LoadImageFile(std::wstring(InstantFolder) + name, image, true);
 }
 
 void DrawRightAligned(const std::wstring& text, int right, int y, int tint, int buffer) {

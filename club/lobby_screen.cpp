@@ -41,7 +41,7 @@ constexpr int MessageX = 30, MessageY = 90, ResultY = 115, AddressY = 103;
 
 Image LoadMulti(const wchar_t* name) {
   Image image;
-  LoadImageFile(InstallDir + MultiFolder + name, image, true);
+  LoadImageFile(std::wstring(MultiFolder) + name, image, true);
   return image;
 }
 
@@ -60,13 +60,13 @@ void LobbyDuelEnded() {
 }  // namespace
 
 LobbyScreen::LobbyScreen() {
-  LoadImageFile(InstallDir + MultiFolder + L"MultiplayerEmpty.QXG", background_, true);
-  LoadImageFile(InstallDir + MultiFolder + L"MultiplayerPIX.QXG", picture_, true);
+  LoadImageFile(std::wstring(MultiFolder) + L"MultiplayerEmpty.QXG", background_, true);
+  LoadImageFile(std::wstring(MultiFolder) + L"MultiplayerPIX.QXG", picture_, true);
   cancel_ = LoadMulti(L"TradeUICANCEL.QXJ");
   for (int i = 0; i < LobbyButtonCount; ++i) {
     const Place& p = LobbyPlaces[i];
     Image pressed;
-    if (i == LobbyDeck) LoadImageFile(InstallDir + L"GFX\\MENU\\AllPartyDeck.QXJ", pressed, true);
+    if (i == LobbyDeck) LoadImageFile(L"GFX\\MENU\\AllPartyDeck.QXJ", pressed, true);
     else pressed = LoadMulti(p.pressed);
     Image normal = p.picture ? LoadMulti(p.picture) : CropImage(background_, p.x, p.y, pressed.Width(), pressed.Height());
     InitButton(buttons_[i], p.x, p.y, std::move(pressed), std::move(normal), false);

@@ -32,7 +32,7 @@ constexpr int OnW = 38, OnH = 25, OffW = 41, OffH = 24;
 constexpr int BackX = 201, BackY = 303, StatsX = 1, StatsY = 305;
 
 void LoadOptionsPicture(const wchar_t* name, Image& image) {
-  LoadImageFile(InstallDir + OptionsFolder + name, image, true);
+  LoadImageFile(std::wstring(OptionsFolder) + name, image, true);
 }
 
 // A piece of the background; empty when the background is smaller than the screen (it failed to load).

@@ -45,7 +45,7 @@ enum ShopButton { BuyOne = 0, BuyTen = 4, Back = 5, EnterManager = 6, ClearDeckB
 constexpr int AnimX = 0, AnimY = 90, AnimW = 120, AnimH = 113;
 constexpr std::uint32_t PendingMs = 1000;
 
-std::wstring ShopPath(const std::wstring& name) { return InstallDir + ShopFolder + name; }
+std::wstring ShopPath(const std::wstring& name) { return ShopFolder + name; }
 
 void LoadShopPicture(const std::wstring& name, Image& image) { LoadImageFile(ShopPath(name), image, true); }
 

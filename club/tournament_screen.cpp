@@ -91,7 +91,7 @@ TournamentScreen::TournamentScreen(int opponentClass)
 void TournamentScreen::LoadPictures() {
   if (loadedClass_ == tournamentClass_) return;
   loadedClass_ = tournamentClass_;
-  const std::wstring folder = InstallDir + TournamentFolder;
+  const std::wstring folder = TournamentFolder;
   const std::wstring stem = folder + L"Tournament" + ClassNames[tournamentClass_];
   picture_ = Image();
   emptyPicture_ = Image();
@@ -108,7 +108,7 @@ void TournamentScreen::LoadPictures() {
   }
   // The deck button looks like the room's own picture until it is pressed.
   Image deckPressed;
-  LoadImageFile(InstallDir + L"GFX\\MENU\\AllPartyDeck.QXJ", deckPressed, true);
+  LoadImageFile(L"GFX\\MENU\\AllPartyDeck.QXJ", deckPressed, true);
   Image deckNormal = CropImage(emptyPicture_, DeckX, DeckY, deckPressed.Width(), deckPressed.Height());
   InitButton(buttons_[DeckButton], DeckX, DeckY, std::move(deckPressed), std::move(deckNormal), false);
 }

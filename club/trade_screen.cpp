@@ -46,7 +46,7 @@ constexpr std::uint32_t IdleWaitMs = 16;  // a quiet frame sleeps on the link th
 
 Image LoadMulti(const wchar_t* name) {
   Image image;
-  LoadImageFile(InstallDir + MultiFolder + name, image, true);
+  LoadImageFile(std::wstring(MultiFolder) + name, image, true);
   return image;
 }
 
@@ -85,7 +85,7 @@ int TradeSlotAt(int x, int y) {
 }
 
 TradeScreen::TradeScreen(bool withLink) : withLink_(withLink), ledger_(CurrentPlayer) {
-  LoadImageFile(InstallDir + MultiFolder + L"TradeUI.QXG", background_, true);
+  LoadImageFile(std::wstring(MultiFolder) + L"TradeUI.QXG", background_, true);
   ownLight_ = LoadMulti(L"TradeUILightLeftGreen.QXJ");
   partnerLight_ = LoadMulti(L"TradeUILightRightGreen.QXJ");
   for (int i = 0; i < TradeButtonCount; ++i) {

@@ -3,7 +3,7 @@
 // How a screen holds and draws pictures:
 //   - keep each picture in an Image member (or a local); it frees its pixels
 //     when the screen (or the scope) ends, or when it is assigned a new one;
-//   - fill it with LoadImageFile(InstallDir + L"GFX\\...", picture, true),
+//   - fill it with LoadImageFile(L"GFX\\...", picture, true),
 //     CropBuffer/CropImage, or Image(width, height) for a blank one;
 //   - draw it with DrawImage(x, y, picture, buffer) and the other Draw*
 //     operations: they take an ImageView, which an Image converts to;

@@ -104,7 +104,7 @@ std::wstring VersionLine() {
 
 void OpenLoadingScreen(int totalSteps) {
   Loading.step = 0;
-  LoadImageFile(InstallDir + L"GFX\\LOADING\\EnterGAME.QXJ", Loading.picture, true);
+  LoadImageFile(L"GFX\\LOADING\\EnterGAME.QXJ", Loading.picture, true);
   for (bool& shown : Loading.rowShown) shown = false;
   Loading.totalSteps = static_cast<std::int16_t>(totalSteps);
   Loading.rowsPerStep = static_cast<std::uint8_t>(totalSteps > 0 ? ScreenRows / totalSteps : 0);

@@ -6,7 +6,7 @@
 
 #include "core/image.h"
 
-// `path` is the full path (InstallDir + a relative path). True with the
+// `path` is a game path (relative to the install directory) or an absolute one. True with the
 // picture's new pixels (the old ones are freed). A missing or undecodable file
 // shows a box naming it and leaves a 0 x 0 picture owning a small block;
 // an empty path shows nothing and leaves the picture unchanged.

@@ -19,7 +19,7 @@ namespace {
 
 Image LoadBanner(std::wstring_view relativePath) {
   Image image;
-  LoadImageFile(InstallDir + std::wstring(relativePath), image, true);
+  LoadImageFile(std::wstring(relativePath), image, true);
   return image;
 }
 

@@ -22,7 +22,7 @@ constexpr CardLayout Layouts[2] = {
 // Name-plate brightening per side: red, blue.
 constexpr int PlateTint[2][3] = {{120, 60, 60}, {60, 60, 120}};
 
-void Reload(Image& image, const std::wstring& relative) { LoadImageFile(InstallDir + relative, image, true); }
+void Reload(Image& image, const std::wstring& relative) { LoadImageFile(relative, image, true); }
 
 }  // namespace
 
@@ -31,7 +31,7 @@ Image LoadCardPicture(const Card& card, bool big) {
   const std::wstring path = big ? L"GFX\\CARDS\\SET 1\\CARDS BIG\\BIG_" + name + L".QXG"
                                 : L"GFX\\CARDS\\SET 1\\CARDS SMALL\\" + name + L".QXG";
   Image image;
-  LoadImageFile(InstallDir + path, image, true);
+  LoadImageFile(path, image, true);
   return image;
 }
 

@@ -12,7 +12,7 @@ Image frames[CoinFrameCount];
 
 void LoadCoinToken() {
   for (int n = 1; n <= CoinFrameCount; ++n) {
-    LoadImageFile(InstallDir + L"GFX\\GENERAL\\" + std::to_wstring(n) + L".QXG", frames[n - 1], true);
+    LoadImageFile(L"GFX\\GENERAL\\" + std::to_wstring(n) + L".QXG", frames[n - 1], true);
   }
 }
 

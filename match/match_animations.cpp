@@ -245,7 +245,7 @@ void VersusSlide() {
   DrawMatchScreen();
   CopyBuffer(0, 2);
   Image banner;
-  LoadImageFile(InstallDir + L"GFX\\TEXT\\Versus.QXG", banner, true);
+  LoadImageFile(L"GFX\\TEXT\\Versus.QXG", banner, true);
   const int w = banner.Width(), h = banner.Height();
   const int x0 = (240 - w) / 2;
   int y = (235 - h) / 2;

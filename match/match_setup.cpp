@@ -108,9 +108,9 @@ void StartFinalChallenge() {
 
 void SetUpMatchScreen() {
   Match& m = TheMatch;
-  LoadImageFile(InstallDir + L"GFX\\GENERAL\\BoardUI.QXG", m.screen.frameImage, true);
+  LoadImageFile(L"GFX\\GENERAL\\BoardUI.QXG", m.screen.frameImage, true);
   Image zoomOn;
-  LoadImageFile(InstallDir + L"GFX\\GENERAL\\BoardUIZoomON.QXG", zoomOn, true);
+  LoadImageFile(L"GFX\\GENERAL\\BoardUIZoomON.QXG", zoomOn, true);
   InitButton(m.screen.zoomButton, 2, 231, CropImage(zoomOn, 2, 231, 32, 16), CropImage(m.screen.frameImage, 2, 231, 32, 16), false);
   m.screen.slotSave = Image(32, 50);
   m.screen.cardSave = Image(32, 50);

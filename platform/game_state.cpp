@@ -3,4 +3,3 @@
 
 bool KeyFlags[GameKeyCount] = {};
 bool SoundOff = false;
-std::wstring InstallDir;

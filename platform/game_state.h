@@ -1,4 +1,4 @@
-// game_state.h -- process-wide shell state every layer may read: the key flags, sound off, the install directory.
+// game_state.h -- process-wide shell state every layer may read: the key flags and sound off.
 #pragma once
 
 #include <string>
@@ -13,7 +13,3 @@ extern bool KeyFlags[GameKeyCount];
 
 // True when the "Volume" setting is 0: no loop calls SoundTick then.
 extern bool SoundOff;
-
-// The install directory with a trailing backslash; every data path is
-// InstallDir + a relative path ("GFX\GENERAL\NEW FONT.QXB").
-extern std::wstring InstallDir;

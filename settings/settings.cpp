@@ -52,7 +52,6 @@ void WriteCharacter(std::uint8_t slot) { WriteByte("Character", slot); }
 bool ReadInstallDir() {
   std::string dir;
   if (!platform::ReadStoreString(GameSettingsKey, "Install_Dir", dir) || dir.empty()) return false;
-  InstallDir = platform::FromUtf8(dir) + L"\\";
   platform::SetInstallDir(dir);
   return true;
 }

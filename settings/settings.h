@@ -24,7 +24,7 @@ bool ReadEffects();         // default on
 void WriteEffects();        // stores SettingEffects
 std::uint8_t ReadCharacter();  // default 1; kept within the slots 1..3
 void WriteCharacter(std::uint8_t slot);
-// Sets InstallDir = "Install_Dir" + "\" (and the platform's install folder);
+// Makes "Install_Dir" the folder every game path is read from (platform::InstallDir);
 // false when the key or the value is missing or empty.
 bool ReadInstallDir();
 

@@ -5,15 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "bench/support/headless_game.h"
 #include "club/challenge_screen.h"
 #include "data/card_database.h"
 #include "data/roster.h"
-#include "gfx/font.h"
-#include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
-#include "platform/backend.h"
-#include "platform/file_system.h"
-#include "platform/game_state.h"
 
 namespace {
 
@@ -21,18 +17,9 @@ bool SetUpChallenge() {
   static bool ready = false, ok = false;
   if (ready) return ok;
   ready = true;
-  platform::BackendOptions options;
-  options.headless = true;
-  std::string error;
-  if (!platform::StartBackend(options, error)) return false;
-  const std::string dir = DUSKHAVEN_CLUB_BENCH_DATA;
-  platform::SetInstallDir(dir);
-  InstallDir = std::wstring(dir.begin(), dir.end()) + L"\\";
-  SoundOff = true;
-  SetPixelFormat(Rgb565, 0);
-  AllocateBuffers(240, 320);
+  if (!StartHeadlessGame(DUSKHAVEN_CLUB_BENCH_DATA)) return false;
   if (!OpenCardDatabase() || !LoadRoster()) return false;
-  LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
+  LoadGameFont();
   ok = true;
   return ok;
 }

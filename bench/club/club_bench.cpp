@@ -3,13 +3,11 @@
 
 #include <memory>
 
+#include "bench/support/headless_game.h"
 #include "club/card_manager_screen.h"
 #include "data/card_database.h"
-#include "gfx/font.h"
-#include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
 #include "match/card_pictures.h"
-#include "platform/backend.h"
 #include "platform/file_system.h"
 #include "platform/game_state.h"
 
@@ -19,20 +17,11 @@ bool SetUpRoom() {
   static bool ready = false, ok = false;
   if (ready) return ok;
   ready = true;
-  platform::BackendOptions options;
-  options.headless = true;
-  std::string error;
-  if (!platform::StartBackend(options, error)) return false;
-  const std::string dir = DUSKHAVEN_CLUB_BENCH_DATA;
-  platform::SetInstallDir(dir);
-  InstallDir = std::wstring(dir.begin(), dir.end()) + L"\\";
-  SoundOff = true;
-  SetPixelFormat(Rgb565, 0);
-  AllocateBuffers(240, 320);
+  if (!StartHeadlessGame(DUSKHAVEN_CLUB_BENCH_DATA)) return false;
   if (!OpenCardDatabase()) return false;
   // Without the manager's pictures every load would stop on its error box.
   if (!platform::FileExists("GFX\\MENU\\UI SHOP\\CollectionEmpty.QXG")) return false;
-  LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
+  LoadGameFont();
   LoadCardArt();
   ResetPlayer(CurrentPlayer);
   CurrentPlayer.slot = 255;  // nothing is written while measuring

@@ -1,15 +1,12 @@
 // corridor_bench.cpp -- what a corridor pass costs: a walking step between rooms, and a pass of the typed description.
 #include <benchmark/benchmark.h>
 
+#include "bench/support/headless_game.h"
 #include "club/club.h"
 #include "data/card_database.h"
 #include "data/player_record.h"
-#include "gfx/font.h"
-#include "gfx/pixels.h"
 #include "gfx/screen_buffers.h"
-#include "platform/backend.h"
 #include "platform/file_system.h"
-#include "platform/game_state.h"
 
 namespace {
 
@@ -17,19 +14,10 @@ bool SetUpCorridor() {
   static bool ready = false, ok = false;
   if (ready) return ok;
   ready = true;
-  platform::BackendOptions options;
-  options.headless = true;
-  std::string error;
-  if (!platform::StartBackend(options, error)) return false;
-  const std::string dir = DUSKHAVEN_CLUB_BENCH_DATA;
-  platform::SetInstallDir(dir);
-  InstallDir = std::wstring(dir.begin(), dir.end()) + L"\\";
-  SoundOff = true;
-  SetPixelFormat(Rgb565, 0);
-  AllocateBuffers(240, 320);
+  if (!StartHeadlessGame(DUSKHAVEN_CLUB_BENCH_DATA)) return false;
   // Without the corridor's pictures every load would stop on its error box.
   if (!platform::FileExists("GFX\\MENU\\MENU\\MENU0050.QXG")) return false;
-  LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
+  LoadGameFont();
   LoadCorridorPictures();
   LoadClubControls();
   ResetPlayer(CurrentPlayer);

@@ -3,18 +3,13 @@
 
 #include <cstdio>
 
+#include "bench/support/headless_game.h"
 #include "core/random.h"
 #include "data/card_database.h"
 #include "data/roster.h"
-#include "gfx/font.h"
-#include "gfx/pixels.h"
-#include "gfx/screen_buffers.h"
 #include "match/card_pictures.h"
 #include "match/match.h"
-#include "platform/backend.h"
 #include "platform/clock.h"
-#include "platform/file_system.h"
-#include "platform/game_state.h"
 #include "platform/messages.h"
 
 namespace {
@@ -23,19 +18,10 @@ bool SetUpTable() {
   static bool ready = false, ok = false;
   if (ready) return ok;
   ready = true;
-  platform::BackendOptions options;
-  options.headless = true;
-  std::string error;
-  if (!platform::StartBackend(options, error)) return false;
-  const std::string dir = DUSKHAVEN_MATCH_BENCH_DATA;
-  platform::SetInstallDir(dir);
-  InstallDir = std::wstring(dir.begin(), dir.end()) + L"\\";
-  SoundOff = true;
-  SetPixelFormat(Rgb565, 0);
-  AllocateBuffers(240, 320);
+  if (!StartHeadlessGame(DUSKHAVEN_MATCH_BENCH_DATA)) return false;
   if (!OpenCardDatabase()) return false;
   LoadRoster();
-  LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
+  LoadGameFont();
   LoadCardArt();
   SetUpMatchScreen();
   ok = true;

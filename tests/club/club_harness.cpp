@@ -22,9 +22,7 @@
 #include "platform/messages.h"
 
 std::string ClubInstallDir() {
-  std::string dir(InstallDir.begin(), InstallDir.end());
-  if (!dir.empty() && dir.back() == '\\') dir.pop_back();
-  return dir;
+  return platform::InstallDir();
 }
 
 void SetUpClub() {

@@ -69,7 +69,6 @@ struct Device {
     if (!harness.empty() && harness.back() == '/') harness.pop_back();
     const std::string install = Install();
     platform::SetInstallDir(install);
-    InstallDir = std::wstring(install.begin(), install.end()) + L"\\";
     SetUpRoom();
     CurrentPlayer.name = std::wstring(name.begin(), name.end());
     CurrentPlayer.credits = credits;
@@ -81,7 +80,6 @@ struct Device {
     GameClub.position = ClubRooms[RoomMultiplayer].position;
     ASSERT_TRUE(QuickSave());
     platform::SetInstallDir(harness);
-    InstallDir = std::wstring(harness.begin(), harness.end()) + L"\\";
   }
   std::string Command(int port) const {
     const std::string file = root + "/" + name + ".txt";

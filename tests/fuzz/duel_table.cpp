@@ -55,7 +55,6 @@ bool SetUpDuelTable(const std::string& dataDir, const std::string& saveRoot) {
     return false;
   }
   platform::SetInstallDir(saveRoot);
-  InstallDir = std::wstring(saveRoot.begin(), saveRoot.end()) + L"\\";
   SoundOff = true;
   SetPixelFormat(Rgb565, 0);
   AllocateBuffers(240, 320);
@@ -64,7 +63,7 @@ bool SetUpDuelTable(const std::string& dataDir, const std::string& saveRoot) {
     return false;
   }
   LoadRoster();
-  LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
+  LoadFont(GameFont, L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
   LoadCardArt();
   SetUpMatchScreen();
   SetMatchBoxAnswerer(AnswerBox);

@@ -46,15 +46,17 @@ class Loading_ : public ::testing::Test {
     std::filesystem::create_directories(dir_ / "GFX" / "LOADING");
     ASSERT_TRUE(platform::WriteFileAtomically((dir_ / "GFX" / "LOADING" / "EnterGAME.QXJ").string(),
                                               ColumnCodedPicture()));
-    const std::string d = dir_.string();
-    InstallDir = std::wstring(d.begin(), d.end()) + L"\\";
+    previousDir_ = platform::InstallDir();
+    platform::SetInstallDir(dir_.string());
     SeedRandom(1234);
   }
   void TearDown() override {
     CloseLoadingScreen();
+    platform::SetInstallDir(previousDir_);
     std::filesystem::remove_all(dir_);
   }
   std::filesystem::path dir_;
+  std::string previousDir_;
 };
 
 }  // namespace
@@ -129,4 +131,15 @@ TEST_F(Loading_, PanRunsToTheLastColumnWithoutATap) {
   for (int i = 0; i < 64; ++i) LoadingStep();
   EXPECT_EQ(ColumnShownAt(0, 150), PictureWidth - 240);
   EXPECT_EQ(ColumnShownAt(239, 150), PictureWidth - 1);
+}
+
+// Mended: an install folder recorded as a relative path (`duskhaven-forge --install data`) was put in
+// front of every picture path twice ("data/data/GFX/..."), so no picture was found.
+TEST_F(Loading_, ARelativeInstallFolderFindsItsPictures) {
+  HeadlessRun run;
+  ASSERT_TRUE(run.ok);
+  platform::SetInstallDir(std::filesystem::relative(dir_).string());
+  ASSERT_NE(platform::InstallDir().front(), '/');
+  OpenLoadingScreen(64);
+  EXPECT_EQ(Loading.picture.Width(), PictureWidth);
 }

@@ -26,10 +26,14 @@ class Banner : public ::testing::Test {
     ASSERT_TRUE(UseForgedFont());
     dir_ = std::filesystem::temp_directory_path() / ("gfx_banners_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir_ / "GFX" / "TEXT");
-    const std::string d = dir_.string();
-    InstallDir = std::wstring(d.begin(), d.end()) + L"\\";
+    previousDir_ = platform::InstallDir();
+    platform::SetInstallDir(dir_.string());
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  void TearDown() override {
+    platform::SetInstallDir(previousDir_);
+    std::filesystem::remove_all(dir_);
+  }
+  std::string previousDir_;
   // A banner: a green frame around black (transparent) inside.
   void WriteBanner(const std::string& name, int w, int h) {
     std::vector<std::uint8_t> rgb(static_cast<std::size_t>(w) * h * 3, 0);

@@ -75,14 +75,13 @@ void SetUpMatchTable() {
     ASSERT_TRUE(platform::StartBackend(options, error)) << error;
     const std::string dir = PrivateInstallDir();
     platform::SetInstallDir(dir);
-    InstallDir = std::wstring(dir.begin(), dir.end()) + L"\\";
     SoundOff = true;
     SetPixelFormat(Rgb565, 0);
     AllocateBuffers(240, 320);
     ASSERT_TRUE(OpenCardDatabase()) << "no card database in " << dir;
     platform::MakeDirectories("SAVE");
     LoadRoster();
-    LoadFont(GameFont, InstallDir + L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
+    LoadFont(GameFont, L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
     LoadCardArt();
     SetUpMatchScreen();
     SetMatchBoxAnswerer(AnswerBox);

@@ -83,10 +83,10 @@ TEST_F(Settings, EffectsStoredAsZeroIsOffMissingIsOn) {
   EXPECT_TRUE(ReadEffects());
 }
 
-TEST_F(Settings, InstallDirGetsATrailingBackslashAndBecomesTheDataFolder) {
+TEST_F(Settings, InstallDirBecomesTheDataFolder) {
   WriteFile("[SOFTWARE\\Duskhaven]\nInstall_Dir = \"/games/Dusk haven\"\n");
   ASSERT_TRUE(ReadInstallDir());
-  EXPECT_EQ(InstallDir, L"/games/Dusk haven\\");
+  EXPECT_EQ(platform::InstallDir(), "/games/Dusk haven");
   EXPECT_EQ(platform::HostPath("GFX\\GENERAL\\NEW FONT.QXB"),
             "/games/Dusk haven/GFX/GENERAL/NEW FONT.QXB");
 }
@@ -102,7 +102,7 @@ TEST_F(Settings, LongInstallPathsAreKeptWhole) {
   const std::string longPath = "/" + std::string(150, 'd');
   WriteFile("[SOFTWARE\\Duskhaven]\nInstall_Dir = \"" + longPath + "\"\n");
   ASSERT_TRUE(ReadInstallDir());
-  EXPECT_EQ(InstallDir.size(), longPath.size() + 1);
+  EXPECT_EQ(platform::InstallDir(), longPath);
 }
 
 TEST_F(Settings, WindowScaleIsOptional) {
