@@ -99,7 +99,7 @@ TEST(FatalStartup, MissingCardData) {
 }
 
 TEST(FatalStartup, UnsupportedScreen) {
-  if (!fs::exists(testing_app::ForgedInstall() + "/DATA/CARDS/SET 1/CARDS.IND")) GTEST_SKIP() << "no card data forged yet";
+  ASSERT_TRUE(testing_app::DataSetComplete());
   const std::string config = testing_app::ConfigWithInstall("unsupported", testing_app::ForgedInstall());
   auto r = RunGame("--headless --device unsupported --config '" + config + "'");
   EXPECT_EQ(r.exitCode, 1);
@@ -131,7 +131,7 @@ std::uint32_t StoppedAt(const std::string& output) {
 class ScriptedStartup : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!testing_app::DataSetComplete()) GTEST_SKIP() << "the forged data set is not complete yet";
+    ASSERT_TRUE(testing_app::DataSetComplete());
   }
   testing_app::RunResult Play(const std::string& name, const std::string& script) {
     folder_ = testing_app::Scratch(name);
