@@ -85,7 +85,7 @@ void WaitForTapOrActionKey() {
     }
     if (platform::RemoveNextKeyDown(platform::VkAppA, m)) return;
     SoundTickIfOn();
-    platform::IdleUntilInput(WaitSliceMs, "a tap or the action key", true);
+    platform::IdleUntilInput(WaitSliceMs, "a tap (WaitForTap) or the action key", true);
   }
 }
 
