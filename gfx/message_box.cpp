@@ -5,6 +5,8 @@
 #include "gfx/panel.h"
 #include "gfx/screen_buffers.h"
 #include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/game_state.h"
 #include "platform/messages.h"
 #include "platform/waits.h"
 
@@ -16,6 +18,23 @@ void DrawLabels(std::wstring_view left, std::wstring_view right, const MessageBo
                 int rightTint) {
   DrawTextTinted(left, g.leftLabelX, g.labelRow, GameFont, leftTint, 0);
   DrawTextTinted(right, g.rightLabelX, g.labelRow, GameFont, rightTint, 0);
+}
+
+// The game key of a key message (the key list's order: up, down, left, right,
+// A, B, C, start), -1 for other keys.
+int GameKeyOf(std::int32_t code) {
+  static constexpr GameKey ListToFlag[8] = {KeyUp, KeyDown, KeyLeft, KeyRight, KeyA, KeyB, KeyC, KeyStart};
+  const platform::DefaultKeyList keys = platform::GetDefaultKeys();
+  const auto low = static_cast<std::int16_t>(code & 0xFFFF);
+  for (std::size_t i = 0; i < keys.size(); ++i)
+    if (keys[i].vkCode == low) return ListToFlag[i];
+  return -1;
+}
+
+// The box answers these keys; every other key waits in the queue for the screen behind.
+bool BoxKey(std::int32_t code) {
+  const int key = GameKeyOf(code);
+  return key == KeyLeft || key == KeyRight || key == KeyA;
 }
 
 }  // namespace
@@ -73,10 +92,37 @@ bool GameMessageBox(std::wstring_view text, std::wstring_view leftLabel, std::ws
   SoundTickIfOn();
   FlushInput();
   Pressed pressed = Pressed::None;
+  // The keys: Left and Right light a button, the action key chooses the lit
+  // one. A box with one button lights it at once; in a box with two, the
+  // first key only lights the left one, so that no answer is given blind.
+  Pressed lit = Pressed::None;
+  const bool onlyOne = leftLabel.empty() || rightLabel.empty();
+  const Pressed single = leftLabel.empty() ? Pressed::Right : Pressed::Left;
+  auto light = [&](Pressed p) {
+    lit = p;
+    DrawLabels(leftLabel, rightLabel, g, p == Pressed::Left ? layout.highlight : -1,
+               p == Pressed::Right ? layout.highlight : -1);
+  };
   bool accepted = false;
   while (!accepted) {
     platform::Message m;
-    if (platform::RemoveNextStylusMessage(m)) {
+    if (platform::RemoveNextKeyMessage(m, BoxKey)) {
+      const int key = GameKeyOf(m.key);
+      if (m.kind == platform::MessageKind::KeyUp) {
+        KeyFlags[key] = false;
+      } else if (key == KeyLeft || key == KeyRight) {
+        light(onlyOne ? single : key == KeyLeft ? Pressed::Left : Pressed::Right);
+      } else if (key == KeyA) {
+        if (lit == Pressed::None && !onlyOne) {
+          light(Pressed::Left);
+        } else {
+          pressed = lit == Pressed::None ? single : lit;
+          DrawLabels(leftLabel, rightLabel, g, -1, -1);
+          accepted = true;
+        }
+      }
+    } else if (platform::RemoveNextStylusMessage(m)) {
+      lit = Pressed::None;
       if (m.kind == platform::MessageKind::StylusDown) {
         if (!leftLabel.empty() && g.InLeft(m.x, m.y)) {
           DrawLabels(leftLabel, rightLabel, g, layout.highlight, -1);

@@ -72,6 +72,10 @@ bool RemoveNextKeyMessage(Message& message) {
   return RemoveFirst(message, [](const Message& m) { return IsKey(m); });
 }
 
+bool RemoveNextKeyMessage(Message& message, bool (*wanted)(std::int32_t key)) {
+  return RemoveFirst(message, [wanted](const Message& m) { return IsKey(m) && wanted(m.key); });
+}
+
 void PumpMessages() { Pump(); }
 
 void PostMessage(const Message& message) {

@@ -42,6 +42,8 @@ bool RemoveNextMessage(Message& message);
 bool RemoveNextStylusMessage(Message& message);
 // Takes the oldest key message, leaving every other message queued.
 bool RemoveNextKeyMessage(Message& message);
+// Takes the oldest key message whose code `wanted` accepts, leaving every other message queued.
+bool RemoveNextKeyMessage(Message& message, bool (*wanted)(std::int32_t key));
 // Brings arrived input into the queue (and honours a close request) without taking anything.
 void PumpMessages();
 void PostMessage(const Message& message);
