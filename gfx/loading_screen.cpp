@@ -92,8 +92,7 @@ void Finish() {
   DrawPanFrame(column);
   PresentScreen();
   FlushInput();
-  std::int16_t x = 0, y = 0;
-  WaitForTap(x, y);
+  WaitForTapOrActionKey();
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// message_box.cpp -- GameMessageBox: greyed screen, panel, wrapped text, two text buttons and the box's own stylus loop.
+// message_box.cpp -- GameMessageBox: greyed screen, panel, wrapped text, two text buttons and the box's own stylus and key loop.
 #include "gfx/message_box.h"
 
 #include "gfx/font.h"
@@ -20,21 +20,14 @@ void DrawLabels(std::wstring_view left, std::wstring_view right, const MessageBo
   DrawTextTinted(right, g.rightLabelX, g.labelRow, GameFont, rightTint, 0);
 }
 
-// The game key of a key message (the key list's order: up, down, left, right,
-// A, B, C, start), -1 for other keys.
-int GameKeyOf(std::int32_t code) {
-  static constexpr GameKey ListToFlag[8] = {KeyUp, KeyDown, KeyLeft, KeyRight, KeyA, KeyB, KeyC, KeyStart};
-  const platform::DefaultKeyList keys = platform::GetDefaultKeys();
-  const auto low = static_cast<std::int16_t>(code & 0xFFFF);
-  for (std::size_t i = 0; i < keys.size(); ++i)
-    if (keys[i].vkCode == low) return ListToFlag[i];
+// The game key of a virtual-key code, or -1.
+int GameKeyOfCode(std::int32_t key) {
+  const auto code = static_cast<std::int16_t>(key & 0xFFFF);
+  const std::int16_t codes[GameKeyCount] = {platform::VkUp, platform::VkDown,  platform::VkLeft, platform::VkRight,
+                                            platform::VkStart, platform::VkAppA, platform::VkAppB, platform::VkAppC};
+  for (int k = 0; k < GameKeyCount; ++k)
+    if (codes[k] == code) return k;
   return -1;
-}
-
-// The box answers these keys; every other key waits in the queue for the screen behind.
-bool BoxKey(std::int32_t code) {
-  const int key = GameKeyOf(code);
-  return key == KeyLeft || key == KeyRight || key == KeyA;
 }
 
 }  // namespace
@@ -92,37 +85,10 @@ bool GameMessageBox(std::wstring_view text, std::wstring_view leftLabel, std::ws
   SoundTickIfOn();
   FlushInput();
   Pressed pressed = Pressed::None;
-  // The keys: Left and Right light a button, the action key chooses the lit
-  // one. A box with one button lights it at once; in a box with two, the
-  // first key only lights the left one, so that no answer is given blind.
-  Pressed lit = Pressed::None;
-  const bool onlyOne = leftLabel.empty() || rightLabel.empty();
-  const Pressed single = leftLabel.empty() ? Pressed::Right : Pressed::Left;
-  auto light = [&](Pressed p) {
-    lit = p;
-    DrawLabels(leftLabel, rightLabel, g, p == Pressed::Left ? layout.highlight : -1,
-               p == Pressed::Right ? layout.highlight : -1);
-  };
   bool accepted = false;
   while (!accepted) {
     platform::Message m;
-    if (platform::RemoveNextKeyMessage(m, BoxKey)) {
-      const int key = GameKeyOf(m.key);
-      if (m.kind == platform::MessageKind::KeyUp) {
-        KeyFlags[key] = false;
-      } else if (key == KeyLeft || key == KeyRight) {
-        light(onlyOne ? single : key == KeyLeft ? Pressed::Left : Pressed::Right);
-      } else if (key == KeyA) {
-        if (lit == Pressed::None && !onlyOne) {
-          light(Pressed::Left);
-        } else {
-          pressed = lit == Pressed::None ? single : lit;
-          DrawLabels(leftLabel, rightLabel, g, -1, -1);
-          accepted = true;
-        }
-      }
-    } else if (platform::RemoveNextStylusMessage(m)) {
-      lit = Pressed::None;
+    if (platform::RemoveNextStylusMessage(m)) {
       if (m.kind == platform::MessageKind::StylusDown) {
         if (!leftLabel.empty() && g.InLeft(m.x, m.y)) {
           DrawLabels(leftLabel, rightLabel, g, layout.highlight, -1);
@@ -139,6 +105,32 @@ bool GameMessageBox(std::wstring_view text, std::wstring_view leftLabel, std::ws
           accepted = true;
         else
           pressed = Pressed::None;
+      }
+    } else if (platform::RemoveNextKeyMessage(m)) {
+      // Left and Right show the button the action key chooses; with one
+      // button the action key chooses it at once, with two the first press
+      // only shows the left one. The box keeps its keys to itself; a key let
+      // go here no longer counts as held.
+      const int key = GameKeyOfCode(m.key);
+      if (m.kind == platform::MessageKind::KeyUp) {
+        if (key >= 0) KeyFlags[key] = false;
+      } else if (key == KeyLeft && !leftLabel.empty()) {
+        DrawLabels(leftLabel, rightLabel, g, layout.highlight, -1);
+        pressed = Pressed::Left;
+      } else if (key == KeyRight && !rightLabel.empty()) {
+        DrawLabels(leftLabel, rightLabel, g, -1, layout.highlight);
+        pressed = Pressed::Right;
+      } else if (key == KeyA) {
+        if (pressed == Pressed::None && (leftLabel.empty() || rightLabel.empty())) {
+          pressed = leftLabel.empty() ? Pressed::Right : Pressed::Left;
+          accepted = true;
+        } else if (pressed == Pressed::None) {
+          DrawLabels(leftLabel, rightLabel, g, layout.highlight, -1);
+          pressed = Pressed::Left;
+        } else {
+          accepted = true;
+        }
+        if (accepted) DrawLabels(leftLabel, rightLabel, g, -1, -1);
       }
     } else {
       // Nothing queued: sleep until input may be waiting (the box has no end of its own).

@@ -72,8 +72,10 @@ bool RemoveNextKeyMessage(Message& message) {
   return RemoveFirst(message, [](const Message& m) { return IsKey(m); });
 }
 
-bool RemoveNextKeyMessage(Message& message, bool (*wanted)(std::int32_t key)) {
-  return RemoveFirst(message, [wanted](const Message& m) { return IsKey(m) && wanted(m.key); });
+bool RemoveNextKeyDown(std::int16_t code, Message& message) {
+  return RemoveFirst(message, [code](const Message& m) {
+    return m.kind == MessageKind::KeyDown && static_cast<std::int16_t>(m.key & 0xFFFF) == code;
+  });
 }
 
 void PumpMessages() { Pump(); }
