@@ -46,7 +46,7 @@ std::string Settings(const std::string& config) {
 }
 
 TEST(RecordedSession, ADuelReplaysToTheSameFrameSaveAndRecording) {
-  if (!testing_app::DataSetComplete()) GTEST_SKIP() << "no data set forged";
+  ASSERT_TRUE(testing_app::DataSetComplete());
   const std::string first = OwnInstall("record-first");
   const std::string firstConfig = testing_app::ConfigWithInstall("record-first-config", first);
   const std::string dir = fs::path(first).parent_path().string();
@@ -161,7 +161,7 @@ TEST(RecordedSession, AClubWalkByKeysReplaysToTheSameFrameAndSave) {
 }
 
 TEST(RecordedSession, ARecordingThatCannotBeWrittenIsSaidSo) {
-  if (!testing_app::DataSetComplete()) GTEST_SKIP() << "no data set forged";
+  ASSERT_TRUE(testing_app::DataSetComplete());
   const std::string config = testing_app::ConfigWithInstall("record-nowhere", testing_app::ForgedInstall());
   const std::string dir = testing_app::Scratch("record-nowhere-run");
   std::ofstream(dir + "/s.txt") << "at 1000 tap 120 150\nat 2000 close\n";
