@@ -38,7 +38,10 @@ void DecideDuelEnd() {
   m.rewardCount = 0;
   if (outcome.result == 2) return;
   const Side loser = outcome.result == 0 ? 1 : 0;
-  int picked = PickRewardCards(m.board, loser, outcome.rewardCount, CardCount(), m.rewardCards, *m.duel.random);
+  // Between two players the card moves from one collection to the other, so it must be the loser's own.
+  int picked = OpponentIsRemote()
+                   ? PickLinkRewardCard(m.board, loser, CardCount(), m.rewardCards, *m.duel.random)
+                   : PickRewardCards(m.board, loser, outcome.rewardCount, CardCount(), m.rewardCards, *m.duel.random);
   // A perfect leaves the loser no cell to take a card from; where a perfect
   // hands over a single card (final challenge, link duel) it is one the loser put down.
   if (picked == 0 && outcome.perfect && (single || OpponentIsRemote()))

@@ -5,6 +5,7 @@
 #include "data/card_database.h"
 #include "data/duel_stats.h"
 #include "match/match_internal.h"
+#include "match/reward_pick.h"
 #include "tests/match/match_harness.h"
 
 namespace {
@@ -254,6 +255,50 @@ TEST_F(DuelEnd, AQuickGameAsksForAnotherAndHandsOverNothing) {
   EXPECT_EQ(m.state, MatchState::Versus);
   EXPECT_EQ(m.quickGame, 1);
   EXPECT_EQ(CurrentPlayer.name, L"Player 1");
+}
+
+}  // namespace
+
+namespace {
+
+// The card of a link duel's result leaves the loser's collection, so it is always one the loser put down:
+// never one of the winner's cards the loser captured, which would give the winner a copy from nowhere.
+TEST(LinkRewardPick, TheLoserGivesOnlyACardItPutDown) {
+  Board board;
+  ClearBoard(board);
+  const auto put = [&](int x, int y, Side first, Side owner, int id) {
+    Cell& c = board.At(x, y);
+    c.free = 0;
+    c.firstOwner = first;
+    c.owner = owner;
+    c.card.id = static_cast<std::int16_t>(id);
+  };
+  // The loser (side 1) holds three of the winner's cards and one of its own; the winner holds one of the loser's.
+  put(0, 0, 0, 1, 100);
+  put(1, 1, 0, 1, 101);
+  put(2, 2, 0, 1, 102);
+  put(3, 3, 1, 1, 20);
+  put(5, 0, 1, 0, 21);
+  for (std::uint32_t seed = 1; seed <= 50; ++seed) {
+    RandomStream random(seed);
+    std::int16_t rewards[5] = {};
+    ASSERT_EQ(PickLinkRewardCard(board, 1, 344, rewards, random), 1);
+    EXPECT_EQ(rewards[1], 20) << "seed " << seed;
+  }
+  // Holding none of its own, the loser gives a card it put down that the winner took.
+  board.At(3, 3).owner = 0;
+  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    RandomStream random(seed);
+    std::int16_t rewards[5] = {};
+    ASSERT_EQ(PickLinkRewardCard(board, 1, 344, rewards, random), 1);
+    EXPECT_TRUE(rewards[1] == 20 || rewards[1] == 21) << "seed " << seed << ": " << rewards[1];
+  }
+  // A loser that put nothing down gives nothing.
+  ClearBoard(board);
+  put(0, 0, 0, 1, 100);
+  RandomStream random(7);
+  std::int16_t rewards[5] = {};
+  EXPECT_EQ(PickLinkRewardCard(board, 1, 344, rewards, random), 0);
 }
 
 }  // namespace
