@@ -21,6 +21,11 @@ constexpr UWORD kModeFlags = DMODE_SOFT_MUSIC | DMODE_SOFT_SNDFX;  // 12
 constexpr int kMusicVoices = 20;
 constexpr int kEffectVoices = 4;
 constexpr std::uint32_t kPacingLeadMs = 150;
+// A wait between two updates may use up to a third of the lead: the device
+// still holds about 100 ms when the next update comes.
+constexpr unsigned kFeedIntervalMs = kPacingLeadMs / 3;
+// Updates one tick may run to catch up after a long wait.
+constexpr int kMostUpdatesPerTick = 8;
 
 // The game's tick count (real time in a window), widened past its 32-bit
 // wrap so that the pacer's arithmetic never runs backwards.
@@ -131,8 +136,19 @@ void SetVolume(int volume) {
 void SoundTick() {
   SoundState& s = Sound();
   if (!s.started || SoundOff) return;
-  if (s.paced && !s.pacer.ShouldUpdate(ClockMs())) return;
-  MikMod_Update();
+  if (!s.paced) {
+    MikMod_Update();
+    return;
+  }
+  // A driver may mix less per update than a wait between two ticks lasts:
+  // update until the mix is a lead ahead again (a bounded number of times,
+  // as an update that mixes nothing would never get there).
+  for (int i = 0; i < kMostUpdatesPerTick && s.pacer.ShouldUpdate(ClockMs()); ++i) MikMod_Update();
+}
+
+unsigned SoundFeedIntervalMs() {
+  const SoundState& s = Sound();
+  return s.started && s.paced && !SoundOff ? kFeedIntervalMs : 0;
 }
 
 void ShutdownSound() {
