@@ -100,19 +100,26 @@ bool InitSound(const SoundOptions& options) {
   }
   DriverChoice choice = ChooseDriver(options, std::getenv("DUSKHAVEN_SOUND_DRIVER"));
   bool ok = StartLibrary(choice);
+  bool fallback = false;
   if (!ok && options.output == SoundOutput::Desktop) {
     // No audio device is no error: the game plays on through the no-sound driver.
     std::cerr << "sound: no audio output (" << MikMod_strerror(MikMod_errno)
               << "); the game goes on silent\n";
     choice = DriverChoice{SilentDriver(), "", false};
     ok = StartLibrary(choice);
+    fallback = true;
   }
   if (!ok) {
     ReportSoundError(L"Impossible d'initialiser le son", L"Error initsound");
     return false;
   }
   s.started = true;
-  s.paced = choice.live;
+  // The no-sound driver mixes a fixed block per update. Standing in for a
+  // missing device on the desktop it follows the wall clock too, so the music
+  // keeps its real pace instead of racing ahead with every pass of the loop;
+  // it never runs dry, so it needs no feeding.
+  s.paced = choice.live || fallback;
+  s.fed = choice.live;
   const MDRIVER* driver = MikMod_DriverByOrdinal(md_device);
   s.driverName = driver != nullptr && driver->Name != nullptr ? driver->Name : "";
   if (MikMod_EnableOutput() != 0) ReportSoundError(L"Sound mixing impossible", L"Error initsound");
@@ -148,7 +155,7 @@ void SoundTick() {
 
 unsigned SoundFeedIntervalMs() {
   const SoundState& s = Sound();
-  return s.started && s.paced && !SoundOff ? kFeedIntervalMs : 0;
+  return s.started && s.fed && !SoundOff ? kFeedIntervalMs : 0;
 }
 
 void ShutdownSound() {
@@ -160,6 +167,7 @@ void ShutdownSound() {
   MikMod_Exit();
   s.started = false;
   s.paced = false;
+  s.fed = false;
   s.driverName.clear();
 }
 

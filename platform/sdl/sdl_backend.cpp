@@ -160,20 +160,16 @@ class SdlBackend : public Backend {
 
   void ShowPanel() override {
     if (scripted_) script_.TakeDue(TickCount());
-    // Only a changed frame is drawn. An unchanged one costs the wait for its
-    // slot; on a still screen a longer sleep that any input ends (unless a
-    // wait for input has just slept since the last present).
+    // Only a changed frame is drawn; an unchanged one costs the wait for its
+    // slot. (Loading steps and animations present without waiting for
+    // input: they are never slowed by the longer sleep of a still screen.)
     if (ThePanel().Show() && window_) {
       ThePanel().Upright(upright_);
       SDL_UpdateTexture(texture_, nullptr, upright_.data(), FrameWidth * 2);
       Render();
       changedAt_ = TickCount();
     }
-    if (window_) {
-      if (Still() && !sleptSincePresent_) SleepWhileStill();
-      Pace();
-    }
-    sleptSincePresent_ = false;
+    if (window_) Pace();
     NoticeCloseButton();
   }
 
@@ -204,9 +200,10 @@ class SdlBackend : public Backend {
   void IdleUntilInput(std::uint32_t maxMs, const char* waitName, bool endless) override {
     std::uint32_t next = 0;
     if (scripted_ && endless && !script_.NextTime(next)) StopHere(waitName);
-    // A wait with no end of its own on a still screen sleeps until input or
-    // the next timed thing, not for its short slice.
-    if (endless && maxMs > 0 && window_ && Still()) {
+    // A wait with no end of its own (the main loop's, a box's, a wait for a
+    // tap) on a still screen sleeps until input or the next timed thing, not
+    // for its short slice or the next frame slot.
+    if (endless && window_ && Still()) {
       SleepWhileStill();
       return;
     }
@@ -287,7 +284,6 @@ class SdlBackend : public Backend {
     }
     if (wait > 0) SDL_WaitEventTimeout(nullptr, static_cast<int>(wait));
     if (scripted_) script_.TakeDue(TickCount());
-    sleptSincePresent_ = true;
   }
 
   // Sleeps until the next 1/60 s slot; a late frame starts a new slot count.
@@ -507,7 +503,6 @@ class SdlBackend : public Backend {
   Uint32 start_ = 0;
   Uint64 nextSlot_ = 0;
   std::uint32_t changedAt_ = 0;  // when the frame last changed
-  bool sleptSincePresent_ = false;
   int signalPipe_[2] = {-1, -1};
   SDL_Thread* signalWatch_ = nullptr;
   bool stylusDown_ = false;
