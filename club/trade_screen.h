@@ -75,6 +75,7 @@ class TradeScreen : public ClubScreenBase {
   bool infoOpen_ = false;
   bool live_ = true;
   bool leaving_ = false;
+  bool resyncing_ = false;  // the link was made again and the partner has not yet taken a message
   int trades_ = 0;
   std::map<int, Card> cards_;
   std::map<int, Image> small_;
