@@ -99,11 +99,20 @@ class SdlBackend : public Backend {
     window_ = SDL_CreateWindow("Duskhaven", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, FrameWidth * scale,
                                FrameHeight * scale, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) return false;
+    const bool choose = !SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    // The look at the OpenGL below starts its driver. Drawn by the processor,
+    // that driver would leave its worker and shader-cache threads behind after
+    // it is dropped, and the process exit waits for them (hundreds of
+    // milliseconds on a busy machine). The player's own settings of these win.
+    if (choose) {
+      setenv("LP_NUM_THREADS", "0", 0);
+      setenv("MESA_SHADER_CACHE_DISABLE", "true", 0);
+    }
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
     // OpenGL drawn by the processor (no GPU: llvmpipe and the like) costs more
     // than SDL's own software renderer for one scaled picture, and keeps
     // threads of its own busy: the software renderer is used instead.
-    if (renderer_ && !SDL_GetHint(SDL_HINT_RENDER_DRIVER) && DrawnByProcessor(renderer_)) {
+    if (renderer_ && choose && DrawnByProcessor(renderer_)) {
       SDL_DestroyRenderer(renderer_);
       renderer_ = nullptr;
     }
