@@ -311,6 +311,7 @@ class SdlBackend : public Backend {
       case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return VkLeft;
       case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return VkRight;
       case SDL_CONTROLLER_BUTTON_A: return VkAppA;
+      case SDL_CONTROLLER_BUTTON_X: return VkAppB;  // the duel's zoom, as F2
       case SDL_CONTROLLER_BUTTON_START: return VkStart;
       default: return 0;
     }
