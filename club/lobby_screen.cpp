@@ -7,6 +7,7 @@
 #include "club/club.h"
 #include "club/club_internal.h"
 #include "club/room_boxes.h"
+#include "club/screen_focus.h"
 #include "data/player_record.h"
 #include "gfx/animations.h"
 #include "gfx/draw_image.h"
@@ -272,6 +273,10 @@ void LobbyScreen::Frame() {
 
 void LobbyScreen::StylusDown(int x, int y) {
   for (ScreenButton& b : buttons_) PressButton(b, x, y);
+}
+
+void LobbyScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
+  for (const ScreenButton& b : buttons_) AddButtonPlace(places, b);
 }
 
 bool LobbyScreen::StylusUp(int x, int y) {

@@ -11,6 +11,7 @@
 #include "club/lobby_screen.h"
 #include "club/room_boxes.h"
 #include "club/room_report.h"
+#include "club/screen_focus.h"
 #include "core/decimal_text.h"
 #include "data/card_database.h"
 #include "data/player_record.h"
@@ -397,6 +398,12 @@ void TradeScreen::StylusDown(int x, int y) {
   if (id < 1) return;
   if ((own && ownSelection_ == i) || (!own && partnerSelection_ == i)) ShowInfo(id);
   else Select(slot);
+}
+
+void TradeScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
+  for (int left : {19, 129})
+    for (int k = 0; k < 9; ++k) places.push_back({left + 34 * (k % 3) + 1, 83 + 52 * (k / 3) + 1, 32, 50});
+  for (const ScreenButton& b : buttons_) AddButtonPlace(places, b);
 }
 
 bool TradeScreen::StylusUp(int x, int y) {

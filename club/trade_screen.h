@@ -37,6 +37,8 @@ class TradeScreen : public ClubScreenBase {
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
   std::string Report() const override;
+  // Both boxes' nine cards and the buttons.
+  void FocusPlaces(std::vector<FocusPlace>& places) const override;
 
   const TradeLedger& Ledger() const { return ledger_; }
   int Trades() const { return trades_; }
