@@ -10,6 +10,7 @@
 #include "link/link.h"
 #include "link/link_duel.h"
 #include "match/match.h"
+#include "match/match_internal.h"
 #include "match/match_state_change.h"
 #include "platform/game_state.h"
 #include "tests/link/loopback.h"
@@ -123,6 +124,40 @@ TEST(RemoteWaits, ASilentPartnerIsWaitedForUntilItGoesAway) {
                        },
                        Lost, true};
   RunWait(silent);
+}
+
+}  // namespace
+
+namespace {
+
+// The loser (the partner, side 1) holds ten cells at the end, nine of them captured from this device's side:
+// whatever the draw, the card it hands over is the one it put down itself, never a copy of the winner's own card.
+TEST(LinkReward, TheLoserHandsOverACardItPutDownNeverOneItCaptured) {
+  SetUpMatchTable();
+  PlayerRecord local, remote;
+  MakeCharacter(local, L"LOCAL");
+  ResetPlayer(remote);
+  remote.kind = KindRemoteHost;
+  Match& m = TheMatch;
+  m.players[0] = &local;
+  m.players[1] = &remote;
+  m.quickGame = m.tutorial = m.finalChallenge = 0;
+  RandomStream* const was = m.duel.random;
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    RandomStream stream(seed);
+    m.duel.random = &stream;
+    ClearBoard(m.board);
+    for (int i = 0; i < BoardColumns * BoardRows; ++i) {
+      const int x = i / BoardRows, y = i % BoardRows;
+      PlaceCard(m.board, LoadCard(i + 1), x, y, i == 7 ? 1 : 0);
+      if (i >= 14 && i != 7) m.board.At(x, y).owner = 1;  // captured by the partner
+    }
+    DecideDuelEnd();
+    ASSERT_EQ(MatchResult, 0) << seed;
+    ASSERT_EQ(m.rewardCount, 1) << seed;
+    EXPECT_EQ(m.rewardCards[1], 8) << "seed " << seed;
+  }
+  m.duel.random = was;
 }
 
 }  // namespace
