@@ -10,9 +10,6 @@
 // Returns 1, or 0 (drawing nothing) when the board holds no such card.
 int PickPlacedRewardCard(const Board& board, Side loser, int cardCount, std::int16_t rewards[5],
                          RandomStream& random);
-
-// The one card of a link duel's result, which leaves the loser's collection for the winner's: drawn
-// as above among the cells the loser holds at the end with a card it put down itself. A cell the
-// loser took from the winner holds the winner's own card, which the loser cannot give. When the
-// loser holds none of its own cards, any card it put down is drawn (PickPlacedRewardCard).
-int PickLinkRewardCard(const Board& board, Side loser, int cardCount, std::int16_t rewards[5], RandomStream& random);
+// The same for a card that `loser` put down and still holds at the end: the only kind a loser on another
+// device can give (a card it captured is the winner's own). 0 when there is none.
+int PickHeldRewardCard(const Board& board, Side loser, int cardCount, std::int16_t rewards[5], RandomStream& random);
