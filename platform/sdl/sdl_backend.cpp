@@ -10,6 +10,7 @@
 #include "platform/backend_interface.h"
 #include "platform/close_request.h"
 #include "platform/instance_lock.h"
+#include "platform/leak_check.h"
 #include "platform/library_chatter.h"
 #include "platform/messages.h"
 #include "platform/panel.h"
@@ -404,6 +405,7 @@ class SdlBackend : public Backend {
     }
     script_.TakeFinal(TickCount());
     std::fflush(nullptr);
+    CheckLeaksNow();
     std::_Exit(ScriptEndedExitCode);
   }
 

@@ -27,3 +27,6 @@ std::string KeyRuleFault(const RgbPicture& picture);
 std::string OpaqueRuleFault(const RgbPicture& picture);
 
 const std::uint8_t* PixelAt(const RgbPicture& picture, int x, int y);
+
+// How many of these byte strings differ from every one before them.
+std::size_t DistinctCount(const std::vector<std::vector<std::uint8_t>>& items);
