@@ -3,8 +3,6 @@
 
 #include <cstdlib>
 
-const char* const VersionText = "Duskhaven v1.13";
-
 const char* const UsageText =
     "usage: duskhaven [options]\n"
     "  --help            show this help and exit\n"

@@ -26,4 +26,3 @@ struct CommandLine {
 bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std::string& error);
 
 extern const char* const UsageText;
-extern const char* const VersionText;  // "Duskhaven v1.13"

@@ -13,11 +13,8 @@
 
 namespace {
 
-// After the duel the game ends; the character was saved with the card handed over.
-void DuelOver() {
-  std::fprintf(stderr, "duskhaven: link duel over, result %d\n", static_cast<int>(MatchResult));
-  platform::PostQuitMessage(0);
-}
+// After the duel (its result is on stderr) the game ends; the character was saved with the card handed over.
+void DuelOver() { platform::PostQuitMessage(0); }
 
 }  // namespace
 

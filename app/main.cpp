@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/shell.h"
+#include "core/version.h"
 #include "platform/backend.h"
 
 int main(int argc, char** argv) {

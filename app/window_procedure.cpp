@@ -2,6 +2,7 @@
 #include "app/key_sequences.h"
 #include "app/pending_parts.h"
 #include "app/shell.h"
+#include "match/duel_cursor.h"
 #include "platform/clock.h"
 #include "platform/game_state.h"
 
@@ -30,6 +31,8 @@ void KeyDownMessage(std::int32_t code) {
       if (FeedKeySequence(KeySequences[i], static_cast<std::uint8_t>(key), now)) RunCheat(i);
   }
   KeyFlags[key] = true;
+  // The duel's keys move its cursor and play; a key the duel used is not left for anyone else.
+  if (!ClubActive() && MatchKeyDown(key)) KeyFlags[key] = false;
 }
 
 void Stylus(int kind, const platform::Message& m) {

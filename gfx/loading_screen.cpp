@@ -1,9 +1,9 @@
 // loading_screen.cpp -- OpenLoadingScreen, LoadingStep and the final pan of the loading picture.
 #include "gfx/loading_screen.h"
 
-#include "core/decimal_text.h"
 #include "core/image.h"
 #include "core/random.h"
+#include "core/version.h"
 #include "gfx/draw_image.h"
 #include "gfx/font.h"
 #include "gfx/picture_load.h"
@@ -59,7 +59,6 @@ namespace {
 
 constexpr int StripX = 5, StripY = 307, StripW = 150, StripH = 20;
 constexpr int ScreenRows = 320;
-constexpr int VersionMajor = 1, VersionMinor = 13;
 
 void DrawVersion() {
   const std::wstring version = VersionLine();
@@ -92,14 +91,14 @@ void Finish() {
   DrawPanFrame(column);
   PresentScreen();
   FlushInput();
-  std::int16_t x = 0, y = 0;
-  WaitForTap(x, y);
+  WaitForTapOrActionKey();
 }
 
 }  // namespace
 
 std::wstring VersionLine() {
-  return L"Duskhaven v" + DecimalText(VersionMajor) + L"." + DecimalTextPadded(VersionMinor, 2);
+  const std::string text = VersionText;
+  return std::wstring(text.begin(), text.end());
 }
 
 void OpenLoadingScreen(int totalSteps) {

@@ -9,7 +9,7 @@
 constexpr int HintCount = 38;
 extern const wchar_t* const LoadingHints[HintCount];
 
-// "Duskhaven v1.13".
+// The version as the loading screen shows it ("Duskhaven v1.13", from core/version.h).
 std::wstring VersionLine();
 
 struct LoadingScreen {

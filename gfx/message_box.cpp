@@ -1,10 +1,12 @@
-// message_box.cpp -- GameMessageBox: greyed screen, panel, wrapped text, two text buttons and the box's own stylus loop.
+// message_box.cpp -- GameMessageBox: greyed screen, panel, wrapped text, two text buttons and the box's own stylus and key loop.
 #include "gfx/message_box.h"
 
 #include "gfx/font.h"
 #include "gfx/panel.h"
 #include "gfx/screen_buffers.h"
 #include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/game_state.h"
 #include "platform/messages.h"
 #include "platform/waits.h"
 
@@ -16,6 +18,16 @@ void DrawLabels(std::wstring_view left, std::wstring_view right, const MessageBo
                 int rightTint) {
   DrawTextTinted(left, g.leftLabelX, g.labelRow, GameFont, leftTint, 0);
   DrawTextTinted(right, g.rightLabelX, g.labelRow, GameFont, rightTint, 0);
+}
+
+// The game key of a virtual-key code, or -1.
+int GameKeyOfCode(std::int32_t key) {
+  const auto code = static_cast<std::int16_t>(key & 0xFFFF);
+  const std::int16_t codes[GameKeyCount] = {platform::VkUp, platform::VkDown,  platform::VkLeft, platform::VkRight,
+                                            platform::VkStart, platform::VkAppA, platform::VkAppB, platform::VkAppC};
+  for (int k = 0; k < GameKeyCount; ++k)
+    if (codes[k] == code) return k;
+  return -1;
 }
 
 }  // namespace
@@ -93,6 +105,32 @@ bool GameMessageBox(std::wstring_view text, std::wstring_view leftLabel, std::ws
           accepted = true;
         else
           pressed = Pressed::None;
+      }
+    } else if (platform::RemoveNextKeyMessage(m)) {
+      // Left and Right show the button the action key chooses; with one
+      // button the action key chooses it at once, with two the first press
+      // only shows the left one. The box keeps its keys to itself; a key let
+      // go here no longer counts as held.
+      const int key = GameKeyOfCode(m.key);
+      if (m.kind == platform::MessageKind::KeyUp) {
+        if (key >= 0) KeyFlags[key] = false;
+      } else if (key == KeyLeft && !leftLabel.empty()) {
+        DrawLabels(leftLabel, rightLabel, g, layout.highlight, -1);
+        pressed = Pressed::Left;
+      } else if (key == KeyRight && !rightLabel.empty()) {
+        DrawLabels(leftLabel, rightLabel, g, -1, layout.highlight);
+        pressed = Pressed::Right;
+      } else if (key == KeyA) {
+        if (pressed == Pressed::None && (leftLabel.empty() || rightLabel.empty())) {
+          pressed = leftLabel.empty() ? Pressed::Right : Pressed::Left;
+          accepted = true;
+        } else if (pressed == Pressed::None) {
+          DrawLabels(leftLabel, rightLabel, g, layout.highlight, -1);
+          pressed = Pressed::Left;
+        } else {
+          accepted = true;
+        }
+        if (accepted) DrawLabels(leftLabel, rightLabel, g, -1, -1);
       }
     } else {
       // Nothing queued: sleep until input may be waiting (the box has no end of its own).

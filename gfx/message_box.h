@@ -1,4 +1,4 @@
-// message_box.h -- the game's modal, stylus-driven message box drawn over the current screen.
+// message_box.h -- the game's modal message box drawn over the current screen, answered by stylus or keys.
 #pragma once
 
 #include <cstdint>

@@ -28,6 +28,7 @@ constexpr std::uint32_t PartnerWaitMs = 20000;
 
 const std::wstring SyncHead = L"Error of Synchronization:\n";
 const std::wstring Interrupted = L"The connection is interrupted !";
+constexpr std::uint8_t NoMatchResult = 255;
 
 Link* DuelLink() { return TheMatch.link; }
 
@@ -290,7 +291,15 @@ void LinkCheckHook() {
   CheckLinkOrReconnect();
 }
 
+// What is left of the duel goes to stderr: the result as this device saw it (0 it won, 1 the partner, 2 a tie),
+// or that it was left before its end.
+void ReportDuelEnd() {
+  if (MatchResult <= 2) std::fprintf(stderr, "duskhaven: link duel over, result %d\n", static_cast<int>(MatchResult));
+  else std::fprintf(stderr, "duskhaven: link duel left before its end\n");
+}
+
 void BackToLobby() {
+  ReportDuelEnd();
   if (LinkLobby.duelEnded) LinkLobby.duelEnded();
   else platform::PostUserMessage(1);
 }
@@ -384,6 +393,7 @@ bool BeginLinkDuel(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& 
   m.selectedSlot = 255;
   for (std::int16_t& r : m.rewardCards) r = 0;
   m.rewardCount = 0;
+  MatchResult = NoMatchResult;  // until the board is full
   for (;;) {
     const bool ok = remote.kind == KindRemoteGuest ? ServerSetUp(local, remote, blocks, link)
                                                    : ClientSetUp(local, remote, link);

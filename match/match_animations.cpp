@@ -13,6 +13,7 @@
 #include "match/match_internal.h"
 #include "match/match_state_change.h"
 #include "platform/clock.h"
+#include "platform/display.h"
 #include "platform/game_state.h"
 #include "platform/messages.h"
 #include "platform/waits.h"
@@ -285,7 +286,7 @@ void CoinTossSpin(Side firstSide) {
   };
   int k = 0;
   const std::uint32_t spinStart = platform::TickCount();
-  // Spin until the player taps (or autoplay stops it).
+  // Spin until the player taps or presses the action key (or autoplay stops it).
   for (;;) {
     platform::Message msg;
     bool tapped = false;
@@ -294,6 +295,8 @@ void CoinTossSpin(Side firstSide) {
         tapped = true;
         break;
       }
+    // The action key stops it as a tap does.
+    if (!tapped && platform::RemoveNextKeyDown(platform::VkAppA, msg)) tapped = true;
     if (tapped || AutoplayStopsCoin(platform::TickCount() - spinStart)) break;
     const std::uint32_t start = platform::TickCount();
     show(k);

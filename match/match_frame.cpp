@@ -3,6 +3,7 @@
 #include "gfx/draw_image.h"
 #include "gfx/screen_buffers.h"
 #include "gfx/text_banners.h"
+#include "match/duel_cursor.h"
 #include "match/match_autoplay.h"
 #include "match/match_internal.h"
 #include "match/match_link.h"
@@ -49,6 +50,7 @@ void Finish(bool ended) {
 
 void MatchFrame() {
   Match& m = TheMatch;
+  HideDuelCursor();
   // The computer's stylus for the local side comes first, as a person's stylus messages would.
   AutoplayFrame();
   if (m.state == MatchState::CardInfo) return;
@@ -146,6 +148,7 @@ void MatchFrame() {
       break;  // the stylus states act on stylus events only
   }
   if (OtherSideRemote(m.currentSide) && MatchLink.linkCheck) MatchLink.linkCheck();
+  ShowDuelCursor();
 }
 
 void LeaveMatch() {

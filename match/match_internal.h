@@ -18,6 +18,21 @@ void SetComputerSkill();
 // True when the side can neither place a card nor draw one.
 bool SideHasNoMove(Side side);
 
+// The local side's moves (match_stylus.cpp): the stylus and the keys both make them.
+// Lifts the hand card of `slot`, grabbed at screen point (x, y); the state becomes DragCard.
+void PickUpHandCard(int slot, int x, int y);
+// Moves the lifted card so that the point it was grabbed by is at (x, y).
+void DragCardTo(int x, int y);
+// Puts the lifted card on the cell under it, or back in its slot when that cell cannot take it.
+void DropCard();
+// True when the local side may take the top card of its pile now.
+bool CanDrawFromOwnPile();
+void DrawFromOwnPile();
+// Attacks the highlighted neighbour at screen point (px, py); nothing happens elsewhere.
+void ChooseAttackTarget(int px, int py, bool multiHit);
+// The tie's banner is dismissed: the board is redrawn and the duel goes on to its way out.
+void EndTieWait();
+
 // True while autoplay drives the duel and the stylus event is not its own (match_autoplay.cpp).
 bool StylusBlockedByAutoplay();
 

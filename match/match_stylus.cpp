@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "engine/fight.h"
+#include "match/duel_cursor.h"
 #include "gfx/draw_image.h"
 #include "gfx/screen_buffers.h"
 #include "match/match_events.h"
@@ -24,7 +25,9 @@ int HandSlotAt(int x, int y) {
   return -1;
 }
 
-void PickUp(int slot, int x, int y) {
+}  // namespace
+
+void PickUpHandCard(int slot, int x, int y) {
   Match& m = TheMatch;
   if (m.selectedSlot < HandSize) DrawHandSlot(m.selectedSlot, false);
   const int sx = HandSlotX(slot);
@@ -40,14 +43,19 @@ void PickUp(int slot, int x, int y) {
   TintHandSlot(slot);
 }
 
-// The local side draws the top card of its pile.
+bool CanDrawFromOwnPile() {
+  const Match& m = TheMatch;
+  const Side side = LocalSide();
+  // Once a turn, with room in the hand and a card to draw.
+  return !m.hasDrawn && m.hands[side].FirstEmpty() < HandSize && !m.piles[side].Empty();
+}
+
 void DrawFromOwnPile() {
   Match& m = TheMatch;
   const Side side = LocalSide();
   Hand& hand = m.hands[side];
   Pile& pile = m.piles[side];
-  // Once a turn, with room in the hand and a card to draw.
-  if (m.hasDrawn || hand.FirstEmpty() >= HandSize || pile.Empty()) return;
+  if (!CanDrawFromOwnPile()) return;
   Card card;
   if (!pile.Pop(card)) return;
   m.hasDrawn = 1;
@@ -67,7 +75,7 @@ void DrawFromOwnPile() {
   StartDrawFlight(card, side, slot, MatchState::EndTurn);
 }
 
-void DragTo(int x, int y) {
+void DragCardTo(int x, int y) {
   Match& m = TheMatch;
   DrawImage(m.dragPos.x, m.dragPos.y, m.screen.slotSave, 0);
   const int left = std::clamp(x - m.grab.x, 0, 207);
@@ -77,7 +85,7 @@ void DragTo(int x, int y) {
   DrawImage(left, top, m.screen.cardSave, 0);
 }
 
-void Drop() {
+void DropCard() {
   Match& m = TheMatch;
   const int cx = (m.dragPos.x + 12) / 40, cy = (m.dragPos.y + 21) / 58;
   Hand& hand = LocalHand();
@@ -110,7 +118,7 @@ void Drop() {
   ChangeMatchState(MatchState::TapMove);
 }
 
-void ChooseTarget(int px, int py, bool multiHit) {
+void ChooseAttackTarget(int px, int py, bool multiHit) {
   Match& m = TheMatch;
   if (px < 4 || py < 4) return;
   const int tx = (px - 4) / 40, ty = (py - 4) / 58;
@@ -125,10 +133,14 @@ void ChooseTarget(int px, int py, bool multiHit) {
   StartAttack(m.attacker.x, m.attacker.y, tx, ty, multiHit ? MatchState::ResolveMultiHit : MatchState::ResolveAttack);
 }
 
-}  // namespace
+void EndTieWait() {
+  DrawMatchScreen();
+  ChangeMatchState(TheMatch.nextState);
+}
 
 void MatchStylusDown(int x, int y) {
   Match& m = TheMatch;
+  DuelCursorStylusUsed();
   if (StylusBlockedByAutoplay()) return;
   if (m.tutorial) {
     if (MatchTutorialStylusDown) MatchTutorialStylusDown(x, y);
@@ -137,23 +149,22 @@ void MatchStylusDown(int x, int y) {
   switch (m.state) {
     case MatchState::TapMove: {
       const int slot = HandSlotAt(x, y);
-      if (slot >= 0) PickUp(slot, x, y);
+      if (slot >= 0) PickUpHandCard(slot, x, y);
       else if (InPile(x, y)) DrawFromOwnPile();
       else if (PressButton(m.screen.zoomButton, x, y)) DrawButton(m.screen.zoomButton, 0);
       break;
     }
     case MatchState::DragCard:
-      DragTo(x, y);
+      DragCardTo(x, y);
       break;
     case MatchState::TapAttack:
-      ChooseTarget(x, y, false);
+      ChooseAttackTarget(x, y, false);
       break;
     case MatchState::TapMultiHit:
-      ChooseTarget(x, y, true);
+      ChooseAttackTarget(x, y, true);
       break;
     case MatchState::TieWait:
-      DrawMatchScreen();
-      ChangeMatchState(m.nextState);
+      EndTieWait();
       break;
     default:
       break;
@@ -161,12 +172,14 @@ void MatchStylusDown(int x, int y) {
 }
 
 void MatchStylusMove(int x, int y) {
+  DuelCursorStylusUsed();
   if (StylusBlockedByAutoplay()) return;
-  if (TheMatch.state == MatchState::DragCard) DragTo(x, y);
+  if (TheMatch.state == MatchState::DragCard) DragCardTo(x, y);
 }
 
 void MatchStylusUp(int x, int y) {
   Match& m = TheMatch;
+  DuelCursorStylusUsed();
   if (m.tutorial || StylusBlockedByAutoplay()) return;
   switch (m.state) {
     case MatchState::TapMove: {
@@ -177,7 +190,7 @@ void MatchStylusUp(int x, int y) {
       break;
     }
     case MatchState::DragCard:
-      Drop();
+      DropCard();
       break;
     case MatchState::CardInfo:
       CloseCardInfo();

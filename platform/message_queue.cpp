@@ -72,6 +72,12 @@ bool RemoveNextKeyMessage(Message& message) {
   return RemoveFirst(message, [](const Message& m) { return IsKey(m); });
 }
 
+bool RemoveNextKeyDown(std::int16_t code, Message& message) {
+  return RemoveFirst(message, [code](const Message& m) {
+    return m.kind == MessageKind::KeyDown && static_cast<std::int16_t>(m.key & 0xFFFF) == code;
+  });
+}
+
 void PumpMessages() { Pump(); }
 
 void PostMessage(const Message& message) {

@@ -42,6 +42,9 @@ bool RemoveNextMessage(Message& message);
 bool RemoveNextStylusMessage(Message& message);
 // Takes the oldest key message, leaving every other message queued.
 bool RemoveNextKeyMessage(Message& message);
+// Takes the oldest press of the key with that virtual-key code (its low 16
+// bits), leaving every other message queued, its release too.
+bool RemoveNextKeyDown(std::int16_t code, Message& message);
 // Brings arrived input into the queue (and honours a close request) without taking anything.
 void PumpMessages();
 void PostMessage(const Message& message);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/clock.h"
+#include "platform/display.h"
 #include "platform/game_state.h"
 #include "platform/messages.h"
 
@@ -73,6 +74,19 @@ void WaitForTap(std::int16_t& x, std::int16_t& y) {
 
 void WaitForRelease(std::int16_t& x, std::int16_t& y) {
   WaitForStylus(platform::MessageKind::StylusUp, "a stylus release (WaitForRelease)", x, y);
+}
+
+void WaitForTapOrActionKey() {
+  platform::Message m;
+  for (;;) {
+    if (platform::RemoveNextStylusMessage(m)) {
+      if (m.kind == platform::MessageKind::StylusDown) return;
+      continue;
+    }
+    if (platform::RemoveNextKeyDown(platform::VkAppA, m)) return;
+    SoundTickIfOn();
+    platform::IdleUntilInput(WaitSliceMs, "a tap (WaitForTap) or the action key", true);
+  }
 }
 
 void FlushInput() {

@@ -18,5 +18,7 @@ bool WaitOrTap(int ms);
 void WaitForTap(std::int16_t& x, std::int16_t& y);
 // The same until a stylus-up arrives.
 void WaitForRelease(std::int16_t& x, std::int16_t& y);
+// Waits for a tap anywhere or a press of the action key (KeyA); other keys stay queued.
+void WaitForTapOrActionKey();
 // Removes every pending key and stylus message without acting on them.
 void FlushInput();

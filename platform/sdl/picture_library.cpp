@@ -66,7 +66,6 @@ DecodeStatus DecodeWithLibrary(PictureFormat format, const PictureBytes& bytes, 
   switch (format) {
     case PictureFormat::Jpeg: decoded = IMG_LoadJPG_RW(rw); break;
     case PictureFormat::Png: decoded = IMG_LoadPNG_RW(rw); break;
-    case PictureFormat::Gif: decoded = IMG_LoadGIF_RW(rw); break;
     case PictureFormat::Bmp: decoded = IMG_LoadBMP_RW(rw); break;
   }
   SDL_FreeRW(rw);

@@ -9,7 +9,8 @@
 
 namespace platform::sdl {
 
-enum class PictureFormat { Jpeg, Png, Gif, Bmp };
+// The formats the library decodes; GIFs are read by platform/gif_decoder.
+enum class PictureFormat { Jpeg, Png, Bmp };
 
 // Where the library pulls a picture's bytes from: `read` copies up to `count`
 // bytes from `offset` into `out` and returns how many it copied.

@@ -68,7 +68,7 @@ AutoplayRun PlayOnce(const std::string& name, const std::string& who, const std:
 }
 
 TEST(AutoplayRun, AWholeDuelPlaysItselfAndReplaysIdentically) {
-  if (!testing_app::DataSetComplete()) GTEST_SKIP() << "no forged data set";
+  ASSERT_TRUE(testing_app::DataSetComplete());
   const AutoplayRun a = PlayOnce("autoplay-a", "elite:2");
   // The second run traces the duel's states: the trace changes nothing else.
   const AutoplayRun b = PlayOnce("autoplay-b", "2:2", " --trace-states");

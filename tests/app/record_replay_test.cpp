@@ -46,7 +46,7 @@ std::string Settings(const std::string& config) {
 }
 
 TEST(RecordedSession, ADuelReplaysToTheSameFrameSaveAndRecording) {
-  if (!testing_app::DataSetComplete()) GTEST_SKIP() << "no data set forged";
+  ASSERT_TRUE(testing_app::DataSetComplete());
   const std::string first = OwnInstall("record-first");
   const std::string firstConfig = testing_app::ConfigWithInstall("record-first-config", first);
   const std::string dir = fs::path(first).parent_path().string();
@@ -94,7 +94,7 @@ TEST(RecordedSession, ADuelReplaysToTheSameFrameSaveAndRecording) {
 }
 
 TEST(RecordedSession, ARecordingThatCannotBeWrittenIsSaidSo) {
-  if (!testing_app::DataSetComplete()) GTEST_SKIP() << "no data set forged";
+  ASSERT_TRUE(testing_app::DataSetComplete());
   const std::string config = testing_app::ConfigWithInstall("record-nowhere", testing_app::ForgedInstall());
   const std::string dir = testing_app::Scratch("record-nowhere-run");
   std::ofstream(dir + "/s.txt") << "at 1000 tap 120 150\nat 2000 close\n";
@@ -102,6 +102,76 @@ TEST(RecordedSession, ARecordingThatCannotBeWrittenIsSaidSo) {
   EXPECT_NE(r.output.find("duskhaven: cannot write the recorded input to /nonexistent/folder/rec.txt"),
             std::string::npos)
       << r.output;
+}
+
+}  // namespace
+
+namespace {
+
+// Lines of the recording that are stylus input ("at T down|move|up X Y").
+int StylusLines(const std::string& recording) {
+  std::istringstream in(recording);
+  int n = 0;
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream words(line);
+    std::string at, t, kind;
+    if (words >> at >> t >> kind && at == "at" && (kind == "down" || kind == "move" || kind == "up" || kind == "tap"))
+      ++n;
+  }
+  return n;
+}
+
+TEST(RecordedSession, AQuickDuelPlayedByKeysAloneReachesItsResultAndReplays) {
+  if (!testing_app::DataSetComplete()) GTEST_SKIP() << "no data set forged";
+  const std::string first = OwnInstall("keys-first");
+  const std::string firstConfig = testing_app::ConfigWithInstall("keys-first-config", first);
+  const std::string dir = fs::path(first).parent_path().string();
+  {
+    // The action key past the loading screen, through the coin toss, onto the cards and cells the cursor
+    // offers, the attack targets and the box after the result (its first press shows "Ok", the next one
+    // starts another quick duel); Up now and then moves the cursor a row.
+    std::ofstream script(dir + "/played.txt");
+    script << "seed 5\n";
+    int t = 1000;
+    for (int k = 0; t < 70000; ++k) {
+      if (k % 3 == 2) {
+        script << "at " << t << " press Up\n";
+        t += 200;
+      }
+      script << "at " << t << " press A\n";
+      t += 500;
+    }
+    script << "at " << t + 2000 << " close\ncapture end " << dir << "/first.png\n";
+  }
+  auto played = RunGame("--headless --quick-game --trace-states --config '" + firstConfig +
+                            "' --script played.txt --record rec.txt",
+                        dir);
+  ASSERT_EQ(played.exitCode, 0) << played.output;
+  // The player lifted, placed and chose targets by keys; the duel ended and the box's answer began another.
+  for (const char* change : {"TapMove -> DragCard", "DragCard -> ", "TapAttack -> AttackMove", "-> MatchOver",
+                             "MatchOver -> Settle"})
+    EXPECT_NE(played.output.find(change), std::string::npos) << change << "\n" << played.output;
+  const std::size_t over = played.output.find("-> MatchOver");
+  EXPECT_NE(played.output.find("-> Versus", over), std::string::npos) << played.output;
+  const std::string recorded = ReadText(dir + "/rec.txt");
+  EXPECT_EQ(StylusLines(recorded), 0) << recorded;
+  ASSERT_NE(recorded.find(" key down A\n"), std::string::npos) << recorded;
+
+  const std::string second = OwnInstall("keys-second");
+  const std::string secondConfig = testing_app::ConfigWithInstall("keys-second-config", second);
+  const std::string replayDir = fs::path(second).parent_path().string();
+  std::ofstream(replayDir + "/replay.txt") << recorded << "capture end " << replayDir << "/second.png\n";
+  auto replayed = RunGame("--headless --quick-game --trace-states --config '" + secondConfig +
+                              "' --script replay.txt --record again.txt",
+                          replayDir);
+  ASSERT_EQ(replayed.exitCode, 0) << replayed.output;
+  EXPECT_EQ(replayed.output, played.output) << "the duel went another way";
+  const std::string firstFrame = ReadText(dir + "/first.png");
+  ASSERT_FALSE(firstFrame.empty());
+  EXPECT_TRUE(firstFrame == ReadText(replayDir + "/second.png")) << "the last frames differ";
+  EXPECT_TRUE(SaveFolder(first) == SaveFolder(second)) << "the saves differ";
+  EXPECT_EQ(Settings(firstConfig), Settings(secondConfig));
+  EXPECT_EQ(ReadText(replayDir + "/again.txt"), recorded);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // run_game.h -- running the built game and forge from a test, each test with its own configuration.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 namespace testing_app {
@@ -18,7 +20,8 @@ const std::string& ForgedInstall();
 std::string ConfigWithInstall(const std::string& name, const std::string& installDir);
 // Runs the game with these arguments (shell-quoted by the caller) in `folder`.
 RunResult RunGame(const std::string& arguments, const std::string& folder = "");
-// True when the forged set has what start-up opens (card data, logo, loading picture, font).
-bool DataSetComplete();
+// Success when the forged set has what start-up opens (card data, logo, loading picture, font); else the
+// failure names the first file missing. The data set is forged before the runs, so a missing file is a fault.
+::testing::AssertionResult DataSetComplete();
 
 }  // namespace testing_app

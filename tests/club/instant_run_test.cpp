@@ -39,8 +39,6 @@ struct GameRun {
 using game_run::ReadFile;
 std::string RunShell(const std::string& command) { return game_run::RunCommand(command); }
 
-[[maybe_unused]] bool GameHasAutoplay() { return RunShell("'" DUSKHAVEN_GAME_PATH "' --help").find("--autoplay") != std::string::npos; }
-
 struct Point {
   int x, y;
 };
@@ -197,7 +195,6 @@ TEST_F(InstantRun, TheCheatsCreditsPayTheBetBeforeTheDuel) {
 }
 
 TEST_F(InstantRun, AGuestBeatenPaysFortyAndALossPaysNothingAsTheSaveFileSays) {
-  if (!GameHasAutoplay()) GTEST_SKIP() << "the game has no --autoplay yet";
   // An Elite player of the top tier beats the first Guest.
   Script s;
   CheatCredits(s);
@@ -235,7 +232,6 @@ TEST_F(InstantRun, AGuestBeatenPaysFortyAndALossPaysNothingAsTheSaveFileSays) {
 }
 
 TEST_F(InstantRun, ADuelQuickSavedHalfwayIsBookedOnceAfterItsResumed) {
-  if (!GameHasAutoplay()) GTEST_SKIP() << "the game has no --autoplay yet";
   Script a;
   CheatCredits(a);
   ToChallenge(a, 3);

@@ -23,127 +23,21 @@
 #include "gfx/message_box.h"
 #include "platform/file_system.h"
 #include "platform/game_state.h"
+#include "tests/club/link_devices.h"
 #include "tests/club/room_harness.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using link_devices::Counts;
+using link_devices::Device;
+using link_devices::Fields;
+using link_devices::Line;
+using link_devices::ReadText;
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::map<std::string, std::string> Fields(const std::string& text, const char* separator) {
-  std::map<std::string, std::string> fields;
-  std::istringstream in(text);
-  const std::string sep = separator;
-  for (std::string line; std::getline(in, line);) {
-    const std::size_t at = line.find(sep);
-    if (at != std::string::npos) fields[line.substr(0, at)] = line.substr(at + sep.size());
-  }
-  return fields;
-}
-
-// One device: an install folder sharing the forged data, its own SAVE folder, settings and script.
-struct Device {
-  std::string root, name;
-  std::int32_t credits = 0;
-  std::vector<int> cards;
-  std::string script;
-
-  std::string Install() const { return root + "/" + name; }
-  std::string Config() const { return root + "/" + name + "-config"; }
-  std::string Dump() const { return root + "/" + name + ".dump"; }
-
-  void Prepare(const std::string& data) {
-    fs::create_directories(Install() + "/SAVE");
-    fs::create_directories(Config());
-    for (const fs::directory_entry& e : fs::directory_iterator(data))
-      if (e.path().filename() != "SAVE") fs::create_symlink(e.path(), Install() + "/" + e.path().filename().string());
-    std::ofstream(Config() + "/settings.reg") << "[SOFTWARE\\Duskhaven]\nInstall_Dir = \"" << Install() << "\"\n";
-    // The character, standing in front of the multiplayer room, as a quick save leaves it.
-    std::string harness = platform::HostPath("");
-    if (!harness.empty() && harness.back() == '/') harness.pop_back();
-    const std::string install = Install();
-    platform::SetInstallDir(install);
-    SetUpRoom();
-    CurrentPlayer.name = std::wstring(name.begin(), name.end());
-    CurrentPlayer.credits = credits;
-    for (int id : cards) AddCopy(CurrentPlayer, id);
-    ASSERT_TRUE(SaveCharacter());
-    RegisterClubStateBlock();
-    ResetClubState();
-    GameClub.currentRoom = RoomMultiplayer;
-    GameClub.position = ClubRooms[RoomMultiplayer].position;
-    ASSERT_TRUE(QuickSave());
-    platform::SetInstallDir(harness);
-  }
-  std::string Command(int port) const {
-    const std::string file = root + "/" + name + ".txt";
-    std::ofstream(file) << script;
-    return "'" DUSKHAVEN_GAME_PATH "' --headless --config '" + Config() + "' --link-port " + std::to_string(port) +
-           " --script '" + file + "'";
-  }
-  // The save file as duskhaven-tool decodes it ("key value" lines).
-  std::map<std::string, std::string> Saved() const {
-    const std::string out = root + "/" + name + ".saved";
-    const std::string command = "'" DUSKHAVEN_TOOL_PATH "' save --data '" + Install() + "' '" + Install() +
-                                "/SAVE/Player1.QXP' > '" + out + "' 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0) << ReadText(out);
-    return Fields(ReadText(out), " ");
-  }
-};
-
-// "3x1 5x2 ..." into counts by id.
-std::map<int, int> Counts(const std::string& collection) {
-  std::map<int, int> counts;
-  std::istringstream in(collection);
-  for (std::string entry; in >> entry;) {
-    const std::size_t x = entry.find('x');
-    counts[std::stoi(entry.substr(0, x))] += x == std::string::npos ? 1 : std::stoi(entry.substr(x + 1));
-  }
-  return counts;
-}
-
-struct Line {
-  std::ostringstream text;
-  void Tap(int t, int x, int y) { text << "at " << t << " tap " << x << " " << y << "\n"; }
-  void Hold(int t, int ms, int x, int y) {
-    text << "at " << t << " down " << x << " " << y << "\nat " << t + ms << " up " << x << " " << y << "\n";
-  }
-};
-
-int GridCentreX(int id) { return 34 * ((id - 1) % 6) + 18 + 16; }
-int GridCentreY(int id) { return 52 * ((id - 1) / 6) + 25 + 25; }
-
-constexpr int EnterRoom = 10000, Connect = 12000, StartTrade = 13500;
-
-// Into the lobby, Create or Join, then Trade; then the card manager with the cards given into the box.
-// Each game keeps its own clock, and a side that waited for the other at the link has its clock moved on
-// by that wait; so before Trade both meet (each writes its file and waits for the other's), and their
-// scripted taps in the trade land at the same moments on both screens.
-void LobbyAndBox(Line& s, const std::string& root, bool server, const std::vector<int>& box) {
-  s.Tap(7500, 120, 100);     // past the loading screen
-  s.Tap(EnterRoom, 120, 100);
-  if (server) s.Tap(Connect, 213, 253);
-  else s.Tap(Connect, 47, 253);
-  const char* self = server ? "/server.meet" : "/client.meet";
-  const char* other = server ? "/client.meet" : "/server.meet";
-  s.text << "dump " << StartTrade - 200 << " " << root << self << "\nawait " << StartTrade - 100 << " " << root
-         << other << "\n";
-  s.Tap(StartTrade, 100, 253);
-  s.Tap(StartTrade + 1500, 48, 288);  // ADD: the card manager's trade page
-  int t = StartTrade + 2300;
-  for (int id : box) {
-    s.Tap(t, GridCentreX(id), GridCentreY(id));
-    s.Tap(t + 300, 181, 11);  // ADD / DEL
-    t += 600;
-  }
-  s.Tap(StartTrade + 3800, 221, 312);  // back to the trade
-}
+using link_devices::Connect;
+using link_devices::LobbyAndBox;
+using link_devices::StartTrade;
 
 class TradeRun : public ::testing::Test {
  protected:
@@ -170,7 +64,7 @@ constexpr int RunAttempts = 3;
 // another run may be made.
 bool TwoDevicesTrade(const std::string& root, int port, bool last) {
   fs::create_directories(root);
-  Device a{root, "Alice", 1000, {3, 5, 7}, ""}, b{root, "Bob", 500, {10, 12, 12}, ""};
+  Device a{root, "Alice", 1000, {3, 5, 7}, "", false}, b{root, "Bob", 500, {10, 12, 12}, "", false};
   a.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
   b.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
   const MessageBoxGeometry ok = MessageBoxPlaces(L"Ok", L"", MessageBoxLayout{});
@@ -244,7 +138,7 @@ bool TwoDevicesTrade(const std::string& root, int port, bool last) {
 // missed their screens), so another run may be made.
 bool KilledInTrade(const std::string& root, int port, bool last) {
   fs::create_directories(root);
-  Device a{root, "Alice", 1000, {3, 5, 7}, ""}, b{root, "Bob", 500, {10, 12, 12}, ""};
+  Device a{root, "Alice", 1000, {3, 5, 7}, "", false}, b{root, "Bob", 500, {10, 12, 12}, "", false};
   a.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
   b.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
   const MessageBoxGeometry lost = MessageBoxPlaces(L"Cancel", L"Retry", MessageBoxLayout{});

@@ -14,31 +14,10 @@
 
 namespace {
 
-// The whole duel and start-up art, forged once for the suite.
-class ForgedArt : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    CapturedFiles().clear();
-    ForgeOutput out("memory");
-    forged = ForgeMatchArt(out) && ForgeShellArt(out);
-    files = CapturedFiles();
-  }
-  static RgbPicture Picture(const std::string& path) {
-    RgbPicture p;
-    auto it = files.find(path);
-    if (it == files.end()) {
-      ADD_FAILURE() << "not forged: " << path;
-      return p;
-    }
-    EXPECT_TRUE(DecodePicture(it->second, p)) << "does not decode: " << path;
-    return p;
-  }
-  static bool forged;
-  static std::map<std::string, std::vector<std::uint8_t>> files;
-};
+bool ForgeDuelAndStartUp(ForgeOutput& out) { return ForgeMatchArt(out) && ForgeShellArt(out); }
 
-bool ForgedArt::forged = false;
-std::map<std::string, std::vector<std::uint8_t>> ForgedArt::files;
+// The whole duel and start-up art, forged once for the suite.
+class ForgedArt : public ForgedPictures<ForgeDuelAndStartUp> {};
 
 struct Mean {
   double r = 0, g = 0, b = 0;

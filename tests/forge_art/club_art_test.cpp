@@ -8,34 +8,7 @@
 
 namespace {
 
-class ClubArt : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    CapturedFiles().clear();
-    ForgeOutput out("memory");
-    forged = ForgeClubArt(out);
-    files = CapturedFiles();
-  }
-  static RgbPicture Picture(const std::string& path) {
-    RgbPicture p;
-    auto it = files.find(path);
-    if (it == files.end()) {
-      ADD_FAILURE() << "not forged: " << path;
-      return p;
-    }
-    EXPECT_TRUE(DecodePicture(it->second, p)) << "does not decode: " << path;
-    return p;
-  }
-  static bool IsPng(const std::string& path) {
-    const auto& b = files[path];
-    return b.size() > 4 && b[1] == 'P' && b[2] == 'N' && b[3] == 'G';
-  }
-  static bool forged;
-  static std::map<std::string, std::vector<std::uint8_t>> files;
-};
-
-bool ClubArt::forged = false;
-std::map<std::string, std::vector<std::uint8_t>> ClubArt::files;
+class ClubArt : public ForgedPictures<ForgeClubArt> {};
 
 std::string CorridorPath(int n) {
   const std::string digits = std::to_string(100 + n).substr(1);

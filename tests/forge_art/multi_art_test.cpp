@@ -14,30 +14,10 @@ namespace {
 
 const std::string Folder = "GFX\\MENU\\UI MULTI\\";
 
-class MultiArt : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    CapturedFiles().clear();
-    ForgeOutput out("memory");
-    forged = ForgeMultiArt(out) && ForgeRoomArt(out);
-    files = CapturedFiles();
-  }
-  static RgbPicture Picture(const std::string& path) {
-    RgbPicture p;
-    auto it = files.find(path);
-    if (it == files.end()) {
-      ADD_FAILURE() << "not forged: " << path;
-      return p;
-    }
-    EXPECT_TRUE(DecodePicture(it->second, p)) << "does not decode: " << path;
-    return p;
-  }
-  static bool forged;
-  static std::map<std::string, std::vector<std::uint8_t>> files;
-};
+// The lobby and the trade share the rooms' Back button.
+bool ForgeLobbyAndTrade(ForgeOutput& out) { return ForgeMultiArt(out) && ForgeRoomArt(out); }
 
-bool MultiArt::forged = false;
-std::map<std::string, std::vector<std::uint8_t>> MultiArt::files;
+class MultiArt : public ForgedPictures<ForgeLobbyAndTrade> {};
 
 long MeanDifference(const RgbPicture& small, const RgbPicture& screen, int x0, int y0) {
   long d = 0;

@@ -10,32 +10,10 @@ namespace {
 
 using namespace options;
 
-const std::string Folder = "GFX\\MENU\\UI OPTIONS\\";
+constexpr char OptionsFolder[] = "GFX\\MENU\\UI OPTIONS\\";
+const std::string Folder = OptionsFolder;
 
-class OptionsArt : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    CapturedFiles().clear();
-    ForgeOutput out("memory");
-    forged = ForgeOptionsArt(out);
-    files = CapturedFiles();
-  }
-  static RgbPicture Picture(const std::string& name) {
-    RgbPicture p;
-    auto it = files.find(Folder + name);
-    if (it == files.end()) {
-      ADD_FAILURE() << "not forged: " << name;
-      return p;
-    }
-    EXPECT_TRUE(DecodePicture(it->second, p)) << "does not decode: " << name;
-    return p;
-  }
-  static bool forged;
-  static std::map<std::string, std::vector<std::uint8_t>> files;
-};
-
-bool OptionsArt::forged = false;
-std::map<std::string, std::vector<std::uint8_t>> OptionsArt::files;
+class OptionsArt : public ForgedPictures<ForgeOptionsArt, OptionsFolder> {};
 
 // Mean absolute difference per channel between a picture and the background rectangle at (x, y).
 double Difference(const RgbPicture& piece, const RgbPicture& background, int x, int y) {

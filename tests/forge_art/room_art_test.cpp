@@ -9,34 +9,7 @@
 
 namespace {
 
-class RoomArt : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    CapturedFiles().clear();
-    ForgeOutput out("memory");
-    forged = ForgeRoomArt(out);
-    files = CapturedFiles();
-  }
-  static RgbPicture Picture(const std::string& path) {
-    RgbPicture p;
-    auto it = files.find(path);
-    if (it == files.end()) {
-      ADD_FAILURE() << "not forged: " << path;
-      return p;
-    }
-    EXPECT_TRUE(DecodePicture(it->second, p)) << "does not decode: " << path;
-    return p;
-  }
-  static bool IsPng(const std::string& path) {
-    const auto& b = files[path];
-    return b.size() > 4 && b[1] == 'P' && b[2] == 'N' && b[3] == 'G';
-  }
-  static bool forged;
-  static std::map<std::string, std::vector<std::uint8_t>> files;
-};
-
-bool RoomArt::forged = false;
-std::map<std::string, std::vector<std::uint8_t>> RoomArt::files;
+class RoomArt : public ForgedPictures<ForgeRoomArt> {};
 
 const std::string Instant = "GFX\\MENU\\UI INSTANT\\", Tournament = "GFX\\MENU\\UI TOURNAMENT\\";
 

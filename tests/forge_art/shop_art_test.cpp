@@ -8,36 +8,10 @@
 
 namespace {
 
-const std::string Folder = "GFX\\MENU\\UI SHOP\\";
+constexpr char ShopFolder[] = "GFX\\MENU\\UI SHOP\\";
+const std::string Folder = ShopFolder;
 
-class ShopArt : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    CapturedFiles().clear();
-    ForgeOutput out("memory");
-    forged = ForgeShopArt(out);
-    files = CapturedFiles();
-  }
-  static RgbPicture Picture(const std::string& name) {
-    RgbPicture p;
-    auto it = files.find(Folder + name);
-    if (it == files.end()) {
-      ADD_FAILURE() << "not forged: " << name;
-      return p;
-    }
-    EXPECT_TRUE(DecodePicture(it->second, p)) << "does not decode: " << name;
-    return p;
-  }
-  static bool IsPng(const std::string& name) {
-    const auto& b = files[Folder + name];
-    return b.size() > 4 && b[1] == 'P' && b[2] == 'N' && b[3] == 'G';
-  }
-  static bool forged;
-  static std::map<std::string, std::vector<std::uint8_t>> files;
-};
-
-bool ShopArt::forged = false;
-std::map<std::string, std::vector<std::uint8_t>> ShopArt::files;
+class ShopArt : public ForgedPictures<ForgeShopArt, ShopFolder> {};
 
 int Brightness(const std::uint8_t* p) { return p[0] + p[1] + p[2]; }
 

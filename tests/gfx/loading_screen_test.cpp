@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <regex>
 
 #include "core/random.h"
 #include "gfx/font.h"
@@ -62,7 +63,8 @@ class Loading_ : public ::testing::Test {
 }  // namespace
 
 TEST(LoadingTexts, VersionLineAndHints) {
-  EXPECT_EQ(VersionLine(), L"Duskhaven v1.13");
+  // "Duskhaven v1.13": the minor number in two digits, whatever the version.
+  EXPECT_TRUE(std::regex_match(VersionLine(), std::wregex(L"Duskhaven v[0-9]+\\.[0-9]{2}")));
   EXPECT_EQ(std::wstring(LoadingHints[0]), L"You can move faster in the club using the Quick menu.");
   EXPECT_EQ(std::wstring(LoadingHints[8]), L"You can save anytime by exiting the game with the Start button.");
   EXPECT_EQ(std::wstring(LoadingHints[37]), L"You can see your statistics in the option menu.");

@@ -20,7 +20,11 @@
 namespace link_test {
 namespace fs = std::filesystem;
 
-bool DataAvailable() { return fs::exists(fs::path(DUSKHAVEN_LINK_TEST_DATA) / "DATA"); }
+::testing::AssertionResult DataAvailable() {
+  const fs::path data = fs::path(DUSKHAVEN_LINK_TEST_DATA) / "DATA";
+  if (fs::exists(data)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "no forged data set at " << data;
+}
 
 GameSide MakeSide(const std::string& name, const std::string& character, std::uint16_t port, int firstCard) {
   GameSide side;

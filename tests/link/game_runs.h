@@ -1,6 +1,7 @@
 // game_runs.h -- running the built game against a partner from a test: a private install and configuration each.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
 #include <cstdint>
@@ -23,6 +24,7 @@ pid_t StartGame(const GameSide& side, const std::string& arguments, const std::s
 int WaitGame(pid_t pid, int ms);
 std::string ReadText(const std::string& path);
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
-bool DataAvailable();
+// Success when the duel tests' forged data set is there (it is forged by the build, so its absence is a fault).
+::testing::AssertionResult DataAvailable();
 
 }  // namespace link_test

@@ -38,7 +38,7 @@ void Changes(const SavedCharacter& before, const SavedCharacter& after, std::vec
 }
 
 TEST(LinkDuelRun, TwoGamesDuelToAResultAndHandOverTheSameCard) {
-  if (!DataAvailable()) GTEST_SKIP() << "no forged data set";
+  ASSERT_TRUE(DataAvailable());
   const std::uint16_t port = FreePort();
   GameSide server = MakeSide("duel-server", "ROSA", port, 20);
   GameSide client = MakeSide("duel-client", "TEO", port, 100);
@@ -75,7 +75,7 @@ TEST(LinkDuelRun, TwoGamesDuelToAResultAndHandOverTheSameCard) {
 }
 
 TEST(LinkDuelRun, APartnerKilledMidDuelCostsNeitherSideACard) {
-  if (!DataAvailable()) GTEST_SKIP() << "no forged data set";
+  ASSERT_TRUE(DataAvailable());
   const std::uint16_t port = FreePort();
   GameSide server = MakeSide("kill-server", "ROSA", port, 20);
   GameSide client = MakeSide("kill-client", "TEO", port, 100);

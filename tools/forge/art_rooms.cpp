@@ -19,7 +19,9 @@ Colour ClassColour(int klass) {
 
 void Header(cairo_t* cr, const char* title, Colour c, double maxWidth) {
   VelvetQuilt(cr, 0, 0, 240, 22, Rgb8(90, 20, 80), 10);
-  cairo_rectangle(cr, 150, 2, 90, 15);  // under the credits line
+  // The credits line runs on the dark band right of the title, however many digits it has.
+  const double bandX = 6 + maxWidth + 4;
+  cairo_rectangle(cr, bandX, 2, 240 - bandX, 15);
   SetColour(cr, Rgb8(14, 8, 30));
   cairo_fill(cr);
   GlowLine(cr, 0, 22.5, 240, 22.5, c, 1);
@@ -153,7 +155,7 @@ RgbPicture DrawTournamentScreen(int klass, bool construction, bool deckPressed) 
   cairo_t* cr = canvas.Cr();
   Backdrop(cr);
   const Colour c = ClassColour(klass);
-  Header(cr, (std::string(ClassNames[klass]) + " TOURNAMENT").c_str(), c, 142);
+  Header(cr, (std::string(ClassNames[klass]) + " TOURNAMENT").c_str(), c, 112);
   // The bracket board: sixteen names in two columns, then the later rounds in the middle.
   ChromePanel(cr, 6, 28, 228, 238, 6, Rgb8(16, 8, 34));
   DarkBand(cr, 60, 34, 120, 34);
