@@ -56,7 +56,8 @@ std::uint32_t RunMainLoop() {
     else
       MatchFrame();
     PresentScreen();
-    // Names this wait for a scripted run (it never sleeps here: the present paced the pass).
+    // Names this wait for a scripted run. The present paced the pass; in a
+    // window whose frame stands still, this sleeps until input or the next timer.
     platform::IdleUntilInput(0, "input in the main loop", true);
   }
 }

@@ -99,6 +99,7 @@ void StartStartupMusic() {
 }
 void SoundTimerTick() { MusicTimerTick(); }
 void GameSoundTick() { SoundTick(); }
+std::uint32_t GameSoundFeedInterval() { return SoundFeedIntervalMs(); }
 void StopSound() { ShutdownSound(); }
 
 bool CheatAddCredits(int amount) {

@@ -42,6 +42,7 @@ void StartMusicLoop();
 void StartStartupMusic();              // "SOUNDS\Avant une partie.QXX" from the start
 void SoundTimerTick();                 // what the 100 ms timer runs
 void GameSoundTick();
+std::uint32_t GameSoundFeedInterval();  // ms between two ticks at most; 0: no limit
 void StopSound();
 
 // The cheats' effects on the current character (true when done).

@@ -81,6 +81,7 @@ int ProgramEntry(const CommandLine& line) {
   platform::SetCloseHook([] { CloseGame(); });
   RememberLastCharacter = WriteCharacter;
   SetSoundTickHook(GameSoundTick);
+  SetSoundFeedHook(GameSoundFeedInterval);
   platform::SetDecodeProgressHook([] {
     SoundTickIfOn();
     platform::NoticeCloseDuringWork();

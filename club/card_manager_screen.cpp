@@ -7,6 +7,7 @@
 
 #include "club/room_boxes.h"
 #include "club/room_report.h"
+#include "club/screen_focus.h"
 #include "core/decimal_text.h"
 #include "core/image.h"
 #include "data/card_database.h"
@@ -440,6 +441,12 @@ void CardManagerScreen::AddOrRemoveSelected() {
   RecomputeStripScroll();
   Redraw(0);
   if (!tradeMode_) Saved();
+}
+
+void CardManagerScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
+  for (int slot = 0; slot < GridSlots; ++slot) places.push_back({GridSlotX(slot), GridSlotY(slot), SlotW, SlotH});
+  for (int k = 0; k < StripSlots; ++k) places.push_back({StripSlotX(k), StripY, SlotW, SlotH});
+  for (const ScreenButton& b : buttons_) AddButtonPlace(places, b);
 }
 
 bool CardManagerScreen::StylusUp(int x, int y) {

@@ -45,6 +45,9 @@ class CardManagerScreen : public ClubScreenBase {
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
   std::string Report() const override;
+  // The page's 24 cards, the strip's seven and the buttons; Left and Right keep turning the pages.
+  void FocusPlaces(std::vector<FocusPlace>& places) const override;
+  bool ArrowsBrowse() const override { return true; }
 
   // Set by the club's tutorial: selling and leaving are refused, and the
   // screen finishes at the first release of a grid card once the deck is full.

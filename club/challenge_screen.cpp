@@ -6,6 +6,7 @@
 #include "club/club.h"
 #include "club/instant_play_rules.h"
 #include "club/room_boxes.h"
+#include "club/screen_focus.h"
 #include "core/decimal_text.h"
 #include "data/game_state.h"
 #include "data/player_record.h"
@@ -170,6 +171,10 @@ bool ChallengeScreen::Accept() {
   savedResult_ = -1;
   StartClubDuel(row_, class_);
   return false;
+}
+
+void ChallengeScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
+  for (const ScreenButton& b : buttons_) AddButtonPlace(places, b);
 }
 
 bool ChallengeScreen::StylusUp(int x, int y) {

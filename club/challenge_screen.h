@@ -28,6 +28,9 @@ class ChallengeScreen : public ClubScreenBase {
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
   std::string Report() const override;
+  // The three buttons; Left and Right keep browsing the opponents.
+  void FocusPlaces(std::vector<FocusPlace>& places) const override;
+  bool ArrowsBrowse() const override { return true; }
 
   // The club tutorial's mode: Ok starts the duel without a bet and finishes
   // the screen; back and deck only explain.

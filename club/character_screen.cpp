@@ -7,6 +7,7 @@
 #include "club/character_keys.h"
 #include "club/club.h"
 #include "club/room_boxes.h"
+#include "club/screen_focus.h"
 #include "core/decimal_text.h"
 #include "data/duel_stats.h"
 #include "data/save_file.h"
@@ -342,6 +343,16 @@ void CharacterScreen::Redraw(int buffer) {
   DrawButton(okButton_, buffer);
   DrawButton(deleteButton_, buffer);
   DrawButton(quickGameButton_, buffer);
+}
+
+void CharacterScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
+  for (int field = FieldName; field <= FieldProfileLine2; ++field)
+    places.push_back({FieldLeft, FieldBarRow(field), FieldTextLimit, 10});
+  for (int slot = 0; slot < 3; ++slot) places.push_back({SlotListLeft, SlotBarRow(slot), 190, 10});
+  AddButtonPlace(places, okButton_);
+  AddButtonPlace(places, quickGameButton_);
+  AddButtonPlace(places, deleteButton_);
+  for (int key = 0; key < KeyCount; ++key) places.push_back({KeyLiveLeft(key), KeyLiveTop(key), 15, 15});
 }
 
 void CharacterScreen::SaveState(ByteWriter&) const {}

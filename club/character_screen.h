@@ -28,6 +28,8 @@ class CharacterScreen : public ClubScreenBase {
   // The screen keeps nothing across a quick save: it reopens as it opens.
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
+  // The fields, the slots, the three buttons and every key of the keyboard.
+  void FocusPlaces(std::vector<FocusPlace>& places) const override;
 
   // For the tests and the state report.
   int SelectedSlot() const { return selectedSlot_; }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "club/club_internal.h"
+#include "club/screen_focus.h"
 #include "core/image.h"
 #include "data/game_state.h"
 #include "gfx/picture_load.h"
@@ -212,6 +213,7 @@ void ClubFrame() {
   }
   switch (c.currentScreen) {
     case ScreenCorridor:
+      ForgetFocus();
       CorridorAnimationStep();
       // A fade that has just ended in a room leaves the keys to that room.
       if (c.ready && c.currentScreen == ScreenCorridor) CorridorKeys();
@@ -219,16 +221,19 @@ void ClubFrame() {
     case ScreenGuestTournament:
     case ScreenMemberTournament:
     case ScreenEliteTournament:
-      if (c.tournamentScreen)
+      if (c.tournamentScreen) {
+        if (c.ready && ScreenFocusKeys(*c.tournamentScreen)) break;
         c.tournamentScreen->Frame();
+      }
       else if (c.ready)
         ReopenMissingScreen();
       break;
     default:
       if (!c.ready) break;
-      if (ClubScreenBase* screen = ScreenFor(c.currentScreen))
+      if (ClubScreenBase* screen = ScreenFor(c.currentScreen)) {
+        if (ScreenFocusKeys(*screen)) break;
         screen->Frame();
-      else
+      } else
         ReopenMissingScreen();
       break;
   }
@@ -238,6 +243,7 @@ void ClubStylusDown(int x, int y) {
   FreeRetiredScreens();
   Club& c = GameClub;
   if (!c.ready) return;
+  HideFocusFrame();
   if (c.tutorialActive) {
     TutorialStylusDown(x, y);
     return;

@@ -3,6 +3,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "club/key_focus.h"
 
 class ByteReader;
 class ByteWriter;
@@ -59,6 +62,18 @@ class ClubScreenBase {
   // (club_tutorial.h); rooms without one ignore it.
   virtual void SetTutorial(bool /*on*/) {}
   virtual void SetTutorialStage(std::uint8_t /*stage*/) {}
+  // The places the keys can focus and the action key taps, in any order (the
+  // club arranges them in reading order); none by default.
+  virtual void FocusPlaces(std::vector<FocusPlace>& /*places*/) const {}
+  // True for a screen whose Left and Right keys page or browse: the focus
+  // then moves by Up and Down alone, through the reading order.
+  virtual bool ArrowsBrowse() const { return false; }
+  // Left and Right on a focused place that adjusts (a slider): true with the
+  // point to tap for one step in that direction (-1 or +1); false moves the
+  // focus as usual.
+  virtual bool FocusAdjustTap(const FocusPlace& /*place*/, int /*direction*/, int& /*x*/, int& /*y*/) const {
+    return false;
+  }
   // Lines of "name = value" for a scripted run's state dump; none by default.
   virtual std::string Report() const { return {}; }
 };

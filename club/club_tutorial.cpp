@@ -4,6 +4,7 @@
 
 #include "club/club_internal.h"
 #include "club/room_boxes.h"
+#include "club/screen_focus.h"
 #include "data/game_state.h"
 #include "data/player_record.h"
 #include "data/save_file.h"
@@ -114,13 +115,15 @@ void EnteringKeys() {
 }
 
 void CorridorStep(void (*keys)()) {
+  ForgetFocus();
   CorridorAnimationStep();
   if (C().ready && C().currentScreen == ScreenCorridor) keys();
 }
 
 void ScreenFrame(ClubScreen screen) {
   if (!C().ready) return;
-  if (ClubScreenBase* s = ScreenFor(screen)) s->Frame();
+  if (ClubScreenBase* s = ScreenFor(screen))
+    if (!ScreenFocusKeys(*s)) s->Frame();
 }
 
 // A screen that finished without leading where the tutorial goes (a room

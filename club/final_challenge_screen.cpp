@@ -5,6 +5,7 @@
 
 #include "club/club.h"
 #include "club/end_credits.h"
+#include "club/screen_focus.h"
 #include "club/typed_speech.h"
 #include "core/random.h"
 #include "data/player_record.h"
@@ -75,6 +76,10 @@ void FinalChallengeScreen::Redraw(int buffer) { DrawImage(0, 0, picture_, buffer
 
 void FinalChallengeScreen::StylusDown(int, int) {
   if (phase_ == FinalBeforeDuel) OpeningScene();
+}
+
+void FinalChallengeScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
+  if (phase_ == FinalBeforeDuel) places.push_back({2, 2, 236, 316});
 }
 
 // The card master's lair never closes on a tap: it is left through the club.

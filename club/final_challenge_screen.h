@@ -28,6 +28,8 @@ class FinalChallengeScreen : public ClubScreenBase {
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
   std::string Report() const override;
+  // Before the duel the whole lair answers a tap.
+  void FocusPlaces(std::vector<FocusPlace>& places) const override;
 
   FinalPhase Phase() const { return phase_; }
 

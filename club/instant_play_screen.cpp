@@ -5,6 +5,7 @@
 
 #include "club/instant_play_rules.h"
 #include "club/room_boxes.h"
+#include "club/screen_focus.h"
 #include "core/decimal_text.h"
 #include "data/duel_stats.h"
 #include "data/player_record.h"
@@ -142,6 +143,11 @@ void InstantPlayScreen::StylusDown(int x, int y) {
       return;
     }
   }
+}
+
+void InstantPlayScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
+  for (int row = 0; row < InstantListRows; ++row) places.push_back({18, InstantRowY(row) + 1, 209, 9});
+  for (const ScreenButton& b : buttons_) AddButtonPlace(places, b);
 }
 
 bool InstantPlayScreen::StylusUp(int x, int y) {

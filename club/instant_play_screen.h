@@ -28,6 +28,9 @@ class InstantPlayScreen : public ClubScreenBase {
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
   std::string Report() const override;
+  // The fifteen opponents' rows and the three buttons; Left and Right keep choosing the class.
+  void FocusPlaces(std::vector<FocusPlace>& places) const override;
+  bool ArrowsBrowse() const override { return true; }
 
   // The club tutorial puts the list in its tutorial mode (stage 9): the back
   // button then explains, and choosing an opponent finishes the list.

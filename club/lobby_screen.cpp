@@ -1,11 +1,13 @@
 // lobby_screen.cpp -- the multiplayer room: Create and Join with their waits, the start agreement, Reconnect.
 #include "club/lobby_screen.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "club/club.h"
 #include "club/club_internal.h"
 #include "club/room_boxes.h"
+#include "club/screen_focus.h"
 #include "data/player_record.h"
 #include "gfx/animations.h"
 #include "gfx/draw_image.h"
@@ -241,14 +243,21 @@ void LobbyScreen::StartTrade() {
 // Echoes and verdicts left over from a wait that was given up: an echo gets a
 // Refuse at once (its sender is waiting for a verdict), the rest is dropped.
 // A start request stays queued for the button the player may press next.
+// A move, a card or a trade message comes from a partner still in a duel or a
+// trade that this room is not in (this game started afresh after a crash, or
+// left it): it is refused in place of its echo, so the partner never counts it
+// delivered, nothing changes hands, and the partner goes back to its lobby too.
 void LobbyScreen::TakeStrayAnswers() {
   LinkMessage m;
   while (ReceiveOne(TheLink, m, 0)) {
     if (m.Is(LinkMessageType::Echo)) {
       SendMessage(TheLink, FreshMessage(LinkMessageType::Refuse));
-    } else if (!m.Is(LinkMessageType::Confirm) && !m.Is(LinkMessageType::Refuse)) {
+    } else if (m.Is(LinkMessageType::StartGame) || m.Is(LinkMessageType::StartTrade)) {
       TheLink.framer.PutBack(std::move(m));
       return;
+    } else if (!m.Is(LinkMessageType::Confirm) && !m.Is(LinkMessageType::Refuse)) {
+      std::fprintf(stderr, "duskhaven: the lobby refuses a message of a duel or trade: %s\n", DescribeMessage(m).c_str());
+      SendMessage(TheLink, FreshMessage(LinkMessageType::Refuse));
     }
   }
 }
@@ -264,6 +273,10 @@ void LobbyScreen::Frame() {
 
 void LobbyScreen::StylusDown(int x, int y) {
   for (ScreenButton& b : buttons_) PressButton(b, x, y);
+}
+
+void LobbyScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
+  for (const ScreenButton& b : buttons_) AddButtonPlace(places, b);
 }
 
 bool LobbyScreen::StylusUp(int x, int y) {

@@ -34,6 +34,7 @@ class LobbyScreen : public ClubScreenBase {
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
   std::string Report() const override;
+  void FocusPlaces(std::vector<FocusPlace>& places) const override;
 
   // The link is alive, or was opened again in its old role after the player chose Retry.
   bool Reconnect();

@@ -2,8 +2,11 @@
 // effects choice, the settings stored by BACK and the statistics box of STATS.
 #include "club/options_screen.h"
 
+#include <algorithm>
+
 #include "club/club.h"
 #include "club/room_boxes.h"
+#include "club/screen_focus.h"
 #include "core/decimal_text.h"
 #include "data/card_database.h"
 #include "data/duel_stats.h"
@@ -277,6 +280,28 @@ bool OptionsScreen::StylusUp(int x, int y) {
   }
   if (statsHit) ShowStatistics();
   return false;
+}
+
+namespace {
+// The tap on a track that puts its knob at a position.
+int TrackTapX(int position) { return std::max(TapLeft, 91 + 4 * std::clamp(position, 0, SliderTop)); }
+}  // namespace
+
+void OptionsScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
+  places.push_back({TrackX, VolumeTrackY, TrackW, TrackH, TrackTapX(volumePos_), VolumeTrackY + TrackH / 2});
+  places.push_back({TrackX, GammaTrackY, TrackW, TrackH, TrackTapX(gammaPos_), GammaTrackY + TrackH / 2});
+  places.push_back({OnX, ChoiceY, OnW, OnH});
+  places.push_back({OffX, ChoiceY, OffW, OffH});
+  AddButtonPlace(places, stats_);
+  AddButtonPlace(places, back_);
+}
+
+bool OptionsScreen::FocusAdjustTap(const FocusPlace& place, int direction, int& x, int& y) const {
+  if (place.x != TrackX || place.w != TrackW) return false;
+  const int position = place.y == VolumeTrackY ? volumePos_ : gammaPos_;
+  x = TrackTapX(position + direction);
+  y = place.y + TrackH / 2;
+  return true;
 }
 
 void OptionsScreen::StoreSettings() {

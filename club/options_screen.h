@@ -37,6 +37,10 @@ class OptionsScreen : public ClubScreenBase {
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
   std::string Report() const override;
+  // The two sliders, the effects' on and off, STATS and BACK.
+  void FocusPlaces(std::vector<FocusPlace>& places) const override;
+  // Left and Right on a slider move its knob one step, as a tap beside it.
+  bool FocusAdjustTap(const FocusPlace& place, int direction, int& x, int& y) const override;
 
   int VolumePosition() const { return volumePos_; }
   int GammaPosition() const { return gammaPos_; }

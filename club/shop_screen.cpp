@@ -7,6 +7,7 @@
 
 #include "club/room_boxes.h"
 #include "club/room_report.h"
+#include "club/screen_focus.h"
 #include "core/decimal_text.h"
 #include "core/image.h"
 #include "data/deck_building.h"
@@ -260,6 +261,10 @@ bool ShopScreen::StylusUp(int x, int y) {
       break;
   }
   return false;
+}
+
+void ShopScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
+  for (const ScreenButton& b : buttons_) AddButtonPlace(places, b);
 }
 
 void ShopScreen::SaveState(ByteWriter& out) const {

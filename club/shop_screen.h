@@ -40,6 +40,7 @@ class ShopScreen : public ClubScreenBase {
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
   std::string Report() const override;
+  void FocusPlaces(std::vector<FocusPlace>& places) const override;
 
   // The club's tutorial drives these: stage 4 must buy a booster, stage 5
   // must open the card manager.

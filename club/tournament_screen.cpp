@@ -8,6 +8,7 @@
 #include "club/club.h"
 #include "club/instant_play_rules.h"
 #include "club/room_boxes.h"
+#include "club/screen_focus.h"
 #include "core/decimal_text.h"
 #include "data/duel_stats.h"
 #include "data/player_record.h"
@@ -323,6 +324,10 @@ void TournamentScreen::ResumeFrame() {
 
 void TournamentScreen::StylusDown(int x, int y) {
   for (ScreenButton& b : buttons_) PressButton(b, x, y);
+}
+
+void TournamentScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
+  for (const ScreenButton& b : buttons_) AddButtonPlace(places, b);
 }
 
 bool TournamentScreen::StylusUp(int x, int y) {

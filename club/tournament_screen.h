@@ -42,6 +42,7 @@ class TournamentScreen : public ClubScreenBase {
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
   std::string Report() const override;
+  void FocusPlaces(std::vector<FocusPlace>& places) const override;
 
   int OpponentClass() const { return tournamentClass_; }
   int Round() const { return round_; }

@@ -3,6 +3,7 @@
 #include "club/trade_screen.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 #include "club/club.h"
@@ -10,6 +11,7 @@
 #include "club/lobby_screen.h"
 #include "club/room_boxes.h"
 #include "club/room_report.h"
+#include "club/screen_focus.h"
 #include "core/decimal_text.h"
 #include "data/card_database.h"
 #include "data/player_record.h"
@@ -205,10 +207,18 @@ bool TradeScreen::SendNext(const TradeOut& out) {
       ProcessIncoming();
       return !leaving_;
     }
+    if (resyncing_ && TheLink.failure == LinkFailure::Refused) {
+      // The partner on the new link is not in this trade (its game started afresh): nothing was
+      // exchanged, and this side goes back to the lobby as well.
+      std::fprintf(stderr, "duskhaven: the partner is no longer in the trade\n");
+      Leave();
+      return false;
+    }
     if (LinkBroken()) LinkLost();
     else LinkCheck();
     return false;
   }
+  resyncing_ = false;
   // The server dropped a crossing message of the client's: it may have been a withdrawal.
   if (TheLink.role == RoleServer && TheLink.dropped != dropped) ledger_.PartnerCrossed();
   if (out.kind == TradeSend::Credits) {
@@ -239,6 +249,7 @@ void TradeScreen::ProcessIncoming() {
     if (LinkBroken()) LinkLost();
     return;  // not confirmed: the partner sends it again
   }
+  resyncing_ = false;
   switch (m.Type()) {
     case LinkMessageType::CardGift: return Apply(ledger_.PartnerGift(m.card));
     case LinkMessageType::TradeCredits: return Apply(ledger_.PartnerCredits(TradeCreditsOf(m)));
@@ -295,6 +306,7 @@ void TradeScreen::LinkLost() {
   if (!LobbyReconnect()) return Leave();
   // Both sides tell each other everything again; nothing from before stands.
   ledger_.Resync(CurrentPlayer);
+  resyncing_ = true;
   ownSelection_ = partnerSelection_ = 255;
   if (live_) Redraw(0);
 }
@@ -386,6 +398,12 @@ void TradeScreen::StylusDown(int x, int y) {
   if (id < 1) return;
   if ((own && ownSelection_ == i) || (!own && partnerSelection_ == i)) ShowInfo(id);
   else Select(slot);
+}
+
+void TradeScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
+  for (int left : {19, 129})
+    for (int k = 0; k < 9; ++k) places.push_back({left + 34 * (k % 3) + 1, 83 + 52 * (k / 3) + 1, 32, 50});
+  for (const ScreenButton& b : buttons_) AddButtonPlace(places, b);
 }
 
 bool TradeScreen::StylusUp(int x, int y) {

@@ -37,6 +37,8 @@ class TradeScreen : public ClubScreenBase {
   void SaveState(ByteWriter& out) const override;
   bool LoadState(ByteReader& in) override;
   std::string Report() const override;
+  // Both boxes' nine cards and the buttons.
+  void FocusPlaces(std::vector<FocusPlace>& places) const override;
 
   const TradeLedger& Ledger() const { return ledger_; }
   int Trades() const { return trades_; }
@@ -75,6 +77,7 @@ class TradeScreen : public ClubScreenBase {
   bool infoOpen_ = false;
   bool live_ = true;
   bool leaving_ = false;
+  bool resyncing_ = false;  // the link was made again and the partner has not yet taken a message
   int trades_ = 0;
   std::map<int, Card> cards_;
   std::map<int, Image> small_;

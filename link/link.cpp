@@ -74,6 +74,7 @@ bool KeepWaiting(Link& link) {
 
 void Opened(Link& link, int socket) {
   link.socket = socket;
+  ++link.opened;
   link.framer.Reset();
   link.framer.SetCardCount(link.cardCount > 0 ? link.cardCount : CardCount());
   link.failure = LinkFailure::None;

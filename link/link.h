@@ -53,6 +53,7 @@ struct Link {
   LinkPoll poll;            // used by every wait while set (the lobby's Cancel)
   int cardCount = 0;        // card ids 1..cardCount are in range; 0 = the card database's count
   std::uint32_t dropped = 0;  // server: client messages SendConfirmed dropped because they crossed its own
+  std::uint32_t opened = 0;   // connections made so far: a new one means the partner's game may have restarted
 };
 
 // The program's one link (the lobby's).

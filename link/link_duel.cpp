@@ -369,12 +369,16 @@ void CheckLinkOrReconnect() {
   if (!link) return;
   if (LinkAlive(*link)) return;
   CopyBuffer(0, 2);
+  const std::uint32_t before = link->opened;
   const bool ok = LinkLobby.reconnect ? LinkLobby.reconnect() : OwnReconnect();
-  if (ok) {
+  if (ok && link->opened == before) {
     CopyBuffer(2, 0);
     PresentScreen();
     return;
   }
+  // A link made again is a new connection: the partner's game may have started afresh and know
+  // nothing of this duel. The duel ends here with nothing handed over, and the players meet in the lobby.
+  if (ok) std::fprintf(stderr, "duskhaven: the link was made again; the duel ends without a result\n");
   LeaveMatch();
 }
 

@@ -4,7 +4,7 @@
 #include "data/card_database.h"
 #include "gfx/screen_buffers.h"
 #include "match/match_internal.h"
-#include "data/board_file.h"
+#include "match/board_file.h"
 #include "data/quick_save.h"
 #include "data/save_bytes.h"
 #include "engine/duel_flow.h"

@@ -12,6 +12,7 @@ namespace platform {
 namespace {
 
 std::string installDir = ".";
+std::string saveFolder;
 
 bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
   while (size > 0) {
@@ -44,11 +45,20 @@ void SetInstallDir(std::string_view dir) {
 
 const std::string& InstallDir() { return installDir; }
 
+void SetSaveFolder(std::string_view dir) {
+  while (dir.size() > 1 && dir.back() == '/') dir.remove_suffix(1);
+  saveFolder = std::string(dir);
+}
+
+const std::string& SaveFolder() { return saveFolder; }
+
 std::string HostPath(std::string_view gamePath) {
   std::string rel(gamePath);
   for (char& c : rel)
     if (c == '\\') c = '/';
   if (!rel.empty() && rel.front() == '/') return rel;
+  if (!saveFolder.empty() && rel.compare(0, 4, "SAVE") == 0 && (rel.size() == 4 || rel[4] == '/'))
+    return saveFolder + rel.substr(4);
   return installDir + "/" + rel;
 }
 

@@ -17,7 +17,14 @@ namespace platform {
 void SetInstallDir(std::string_view dir);
 const std::string& InstallDir();
 
-// The host path of a game path: InstallDir + "/" + path with '\' read as '/'.
+// Where the game paths "SAVE\..." lead: "" (the default) keeps them under the
+// install directory; an installed game whose data set is read-only puts them
+// in the player's own folder (the folder given stands for "SAVE").
+void SetSaveFolder(std::string_view dir);
+const std::string& SaveFolder();
+
+// The host path of a game path: InstallDir + "/" + path with '\' read as '/'
+// (the save folder for "SAVE" and what lies in it, when one is set).
 // A path that is already absolute (starts with '/') is used as it is.
 std::string HostPath(std::string_view gamePath);
 

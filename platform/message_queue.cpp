@@ -117,6 +117,19 @@ void StopTimer(int id) {
   });
 }
 
+bool NextTimerDue(std::uint32_t& ms) {
+  const std::uint32_t now = TickCount();
+  bool any = false;
+  for (const Timer& t : timers) {
+    if (t.pending) continue;
+    const std::int32_t left = static_cast<std::int32_t>(t.due - now);
+    const std::uint32_t wait = left > 0 ? static_cast<std::uint32_t>(left) : 0;
+    if (!any || wait < ms) ms = wait;
+    any = true;
+  }
+  return any;
+}
+
 void RunTimer(const Message& message) {
   if (message.kind != MessageKind::Timer) return;
   for (const Timer& t : timers)

@@ -55,6 +55,9 @@ void PostUserMessage(std::uint32_t param);
 // time (at most one pending per timer). Returns its id (> 0).
 int StartTimer(std::uint32_t intervalMs, void (*callback)());
 void StopTimer(int id);
+// Milliseconds until the next timer is due (0 when one is due now); false
+// when no timer runs or every one waits in the queue already.
+bool NextTimerDue(std::uint32_t& ms);
 // Runs the callback of a Timer message.
 void RunTimer(const Message& message);
 

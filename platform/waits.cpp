@@ -11,6 +11,7 @@
 namespace {
 
 void (*soundTickHook)() = nullptr;
+std::uint32_t (*soundFeedHook)() = nullptr;
 
 // How long a wait sleeps between two looks at the queue: short enough for the
 // music to keep streaming.
@@ -35,6 +36,10 @@ bool WaitForStylus(platform::MessageKind kind, const char* name, std::int16_t& x
 }  // namespace
 
 void SetSoundTickHook(void (*hook)()) { soundTickHook = hook; }
+
+void SetSoundFeedHook(std::uint32_t (*intervalMs)()) { soundFeedHook = intervalMs; }
+
+std::uint32_t SoundFeedIntervalIfOn() { return !SoundOff && soundFeedHook ? soundFeedHook() : 0; }
 
 void SoundTickIfOn() {
   if (!SoundOff && soundTickHook) soundTickHook();

@@ -6,6 +6,10 @@
 // The game sets this to SoundTick; SoundTickIfOn calls it while sound is on.
 void SetSoundTickHook(void (*hook)());
 void SoundTickIfOn();
+// The game sets this to how often the sound output must be fed (0: it need
+// not be); a window that waits for nothing else wakes at least that often.
+void SetSoundFeedHook(std::uint32_t (*intervalMs)());
+std::uint32_t SoundFeedIntervalIfOn();
 
 // Waits until `ms` milliseconds have passed since the tick `since`, sleeping
 // and calling SoundTickIfOn (animations pace themselves with it).

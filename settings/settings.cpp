@@ -5,6 +5,7 @@
 
 #include "platform/file_system.h"
 #include "platform/game_state.h"
+#include "platform/install_prefix.h"
 #include "platform/settings_store.h"
 #include "platform/text_utf8.h"
 
@@ -51,8 +52,15 @@ void WriteCharacter(std::uint8_t slot) { WriteByte("Character", slot); }
 
 bool ReadInstallDir() {
   std::string dir;
-  if (!platform::ReadStoreString(GameSettingsKey, "Install_Dir", dir) || dir.empty()) return false;
+  if (platform::ReadStoreString(GameSettingsKey, "Install_Dir", dir) && !dir.empty()) {
+    platform::SetInstallDir(dir);
+    return true;
+  }
+  // An installed game: the data set in its prefix, the saves in the player's own folder.
+  dir = platform::PrefixDataFolder();
+  if (dir.empty()) return false;
   platform::SetInstallDir(dir);
+  platform::SetSaveFolder(platform::PlayerSaveFolder());
   return true;
 }
 

@@ -24,8 +24,9 @@ bool ReadEffects();         // default on
 void WriteEffects();        // stores SettingEffects
 std::uint8_t ReadCharacter();  // default 1; kept within the slots 1..3
 void WriteCharacter(std::uint8_t slot);
-// Makes "Install_Dir" the folder every game path is read from (platform::InstallDir);
-// false when the key or the value is missing or empty.
+// Makes "Install_Dir" the folder every game path is read from (platform::InstallDir).
+// Without it, an installed game reads the data set of its own prefix and keeps its
+// saves in the player's folder (platform::PlayerSaveFolder); false when neither exists.
 bool ReadInstallDir();
 
 // The window's scale factor ("Scale", not written by the game); 0 = the largest that fits.

@@ -21,6 +21,11 @@ constexpr UWORD kModeFlags = DMODE_SOFT_MUSIC | DMODE_SOFT_SNDFX;  // 12
 constexpr int kMusicVoices = 20;
 constexpr int kEffectVoices = 4;
 constexpr std::uint32_t kPacingLeadMs = 150;
+// A wait between two updates may use up to a third of the lead: the device
+// still holds about 100 ms when the next update comes.
+constexpr unsigned kFeedIntervalMs = kPacingLeadMs / 3;
+// Updates one tick may run to catch up after a long wait.
+constexpr int kMostUpdatesPerTick = 8;
 
 // The game's tick count (real time in a window), widened past its 32-bit
 // wrap so that the pacer's arithmetic never runs backwards.
@@ -95,19 +100,26 @@ bool InitSound(const SoundOptions& options) {
   }
   DriverChoice choice = ChooseDriver(options, std::getenv("DUSKHAVEN_SOUND_DRIVER"));
   bool ok = StartLibrary(choice);
+  bool fallback = false;
   if (!ok && options.output == SoundOutput::Desktop) {
     // No audio device is no error: the game plays on through the no-sound driver.
     std::cerr << "sound: no audio output (" << MikMod_strerror(MikMod_errno)
               << "); the game goes on silent\n";
     choice = DriverChoice{SilentDriver(), "", false};
     ok = StartLibrary(choice);
+    fallback = true;
   }
   if (!ok) {
     ReportSoundError(L"Impossible d'initialiser le son", L"Error initsound");
     return false;
   }
   s.started = true;
-  s.paced = choice.live;
+  // The no-sound driver mixes a fixed block per update. Standing in for a
+  // missing device on the desktop it follows the wall clock too, so the music
+  // keeps its real pace instead of racing ahead with every pass of the loop;
+  // it never runs dry, so it needs no feeding.
+  s.paced = choice.live || fallback;
+  s.fed = choice.live;
   const MDRIVER* driver = MikMod_DriverByOrdinal(md_device);
   s.driverName = driver != nullptr && driver->Name != nullptr ? driver->Name : "";
   if (MikMod_EnableOutput() != 0) ReportSoundError(L"Sound mixing impossible", L"Error initsound");
@@ -131,8 +143,19 @@ void SetVolume(int volume) {
 void SoundTick() {
   SoundState& s = Sound();
   if (!s.started || SoundOff) return;
-  if (s.paced && !s.pacer.ShouldUpdate(ClockMs())) return;
-  MikMod_Update();
+  if (!s.paced) {
+    MikMod_Update();
+    return;
+  }
+  // A driver may mix less per update than a wait between two ticks lasts:
+  // update until the mix is a lead ahead again (a bounded number of times,
+  // as an update that mixes nothing would never get there).
+  for (int i = 0; i < kMostUpdatesPerTick && s.pacer.ShouldUpdate(ClockMs()); ++i) MikMod_Update();
+}
+
+unsigned SoundFeedIntervalMs() {
+  const SoundState& s = Sound();
+  return s.started && s.fed && !SoundOff ? kFeedIntervalMs : 0;
 }
 
 void ShutdownSound() {
@@ -144,6 +167,7 @@ void ShutdownSound() {
   MikMod_Exit();
   s.started = false;
   s.paced = false;
+  s.fed = false;
   s.driverName.clear();
 }
 

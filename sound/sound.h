@@ -57,6 +57,10 @@ void FreeMusic();
 // is off. On a live audio device it mixes only about 150 ms ahead of real
 // time, so it never waits for the device.
 void SoundTick();
+// How often SoundTick must run for the output not to run dry, in ms; 0 when
+// nothing is played on a live device (no sound, sound off, no-sound driver,
+// a WAV file), which then needs no feeding at all.
+unsigned SoundFeedIntervalMs();
 // Plays a wave file (game path) once on an effect voice, asynchronously.
 // Nothing while sound is off; failures are ignored.
 void PlayEffect(std::wstring_view path);

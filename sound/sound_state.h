@@ -13,6 +13,7 @@
 struct SoundState {
   bool started = false;             // the library is initialised
   bool paced = false;               // a live device: updates follow the wall clock
+  bool fed = false;                 // ... and one that runs dry when not fed (not the silent fallback)
   MODULE* currentModule = nullptr;  // CurrentModule
   std::wstring currentModulePath;   // CurrentModulePath
   bool musicPlaying = false;        // MusicPlaying

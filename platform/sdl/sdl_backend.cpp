@@ -1,7 +1,11 @@
 // sdl_backend.cpp -- the backend in a real window: sharp integer scaling, mouse as stylus, keys and pad.
 #include <SDL.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -17,12 +21,20 @@
 #include "platform/script.h"
 #include "platform/sdl/screenshot.h"
 #include "platform/sdl/window_geometry.h"
+#include "platform/waits.h"
 
 namespace platform {
 namespace {
 
 constexpr int FrameWidth = 240;
 constexpr int FrameHeight = 320;
+// A frame unchanged this long: nothing moves on the screen, and the window
+// stops waking for every frame slot.
+constexpr std::uint32_t StillAfterMs = 250;
+// The longest sleep of a still screen when no timer, no sound and no script
+// wants it earlier (a close by signal or a timed change of the game is seen
+// at most this late).
+constexpr std::uint32_t LongestStillSleepMs = 100;
 
 Uint32 TextureFormat(std::uint32_t flags) {
   if (flags & FormatDirect555) return SDL_PIXELFORMAT_RGB555;
@@ -36,6 +48,7 @@ class SdlBackend : public Backend {
       : script_(std::move(script)), scripted_(scripted), scaleAsked_(scaleAsked), scale_(scale) {}
 
   ~SdlBackend() override {
+    StopSignalWatch();
     CloseDisplay();
     for (SDL_GameController* pad : pads_) SDL_GameControllerClose(pad);
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER);
@@ -52,6 +65,7 @@ class SdlBackend : public Backend {
       return false;
     }
     SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);  // no pad support is not an error
+    StartSignalWatch();
     start_ = SDL_GetTicks();
     // A window larger than the screen cannot be seen whole: a scale asked for is refused, one from the
     // settings is brought down to the largest that fits.
@@ -100,11 +114,20 @@ class SdlBackend : public Backend {
     window_ = SDL_CreateWindow("Duskhaven", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, FrameWidth * scale,
                                FrameHeight * scale, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) return false;
+    const bool choose = !SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    // The look at the OpenGL below starts its driver. Drawn by the processor,
+    // that driver would leave its worker and shader-cache threads behind after
+    // it is dropped, and the process exit waits for them (hundreds of
+    // milliseconds on a busy machine). The player's own settings of these win.
+    if (choose) {
+      setenv("LP_NUM_THREADS", "0", 0);
+      setenv("MESA_SHADER_CACHE_DISABLE", "true", 0);
+    }
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
     // OpenGL drawn by the processor (no GPU: llvmpipe and the like) costs more
     // than SDL's own software renderer for one scaled picture, and keeps
     // threads of its own busy: the software renderer is used instead.
-    if (renderer_ && !SDL_GetHint(SDL_HINT_RENDER_DRIVER) && DrawnByProcessor(renderer_)) {
+    if (renderer_ && choose && DrawnByProcessor(renderer_)) {
       SDL_DestroyRenderer(renderer_);
       renderer_ = nullptr;
     }
@@ -120,6 +143,7 @@ class SdlBackend : public Backend {
       return false;
     }
     nextSlot_ = SDL_GetPerformanceCounter();
+    changedAt_ = TickCount();
     Render();
     return true;
   }
@@ -137,12 +161,14 @@ class SdlBackend : public Backend {
 
   void ShowPanel() override {
     if (scripted_) script_.TakeDue(TickCount());
-    // An unchanged frame costs nothing but the wait for its slot (the idle
-    // main loop presents the same frame 60 times a second).
+    // Only a changed frame is drawn; an unchanged one costs the wait for its
+    // slot. (Loading steps and animations present without waiting for
+    // input: they are never slowed by the longer sleep of a still screen.)
     if (ThePanel().Show() && window_) {
       ThePanel().Upright(upright_);
       SDL_UpdateTexture(texture_, nullptr, upright_.data(), FrameWidth * 2);
       Render();
+      changedAt_ = TickCount();
     }
     if (window_) Pace();
     NoticeCloseButton();
@@ -175,6 +201,13 @@ class SdlBackend : public Backend {
   void IdleUntilInput(std::uint32_t maxMs, const char* waitName, bool endless) override {
     std::uint32_t next = 0;
     if (scripted_ && endless && !script_.NextTime(next)) StopHere(waitName);
+    // A wait with no end of its own (the main loop's, a box's, a wait for a
+    // tap) on a still screen sleeps until input or the next timed thing, not
+    // for its short slice or the next frame slot.
+    if (endless && window_ && Still()) {
+      SleepWhileStill();
+      return;
+    }
     std::uint32_t wait = maxMs;
     const std::uint32_t now = TickCount();
     if (scripted_ && script_.NextTime(next)) wait = std::min(wait, next > now ? next - now : 0u);
@@ -235,6 +268,23 @@ class SdlBackend : public Backend {
     const std::string status = saved ? "screenshot saved in " + where : "no screenshot: " + where;
     std::fprintf(stderr, "%s\n", status.c_str());
     SDL_SetWindowTitle(window_, ("Duskhaven - " + status).c_str());
+  }
+
+  bool Still() { return TickCount() - changedAt_ >= StillAfterMs; }
+
+  // Sleeps until input arrives or the next timed thing is due: a timer of the
+  // game (the music's), the next feed of the sound output, the script's next
+  // line, at most LongestStillSleepMs.
+  void SleepWhileStill() {
+    std::uint32_t wait = LongestStillSleepMs, due = 0;
+    if (NextTimerDue(due)) wait = std::min(wait, due);
+    if (const std::uint32_t feed = SoundFeedIntervalIfOn()) wait = std::min(wait, feed);
+    if (scripted_ && script_.NextTime(due)) {
+      const std::uint32_t now = TickCount();
+      wait = std::min(wait, due > now ? due - now : 0u);
+    }
+    if (wait > 0) SDL_WaitEventTimeout(nullptr, static_cast<int>(wait));
+    if (scripted_) script_.TakeDue(TickCount());
   }
 
   // Sleeps until the next 1/60 s slot; a late frame starts a new slot count.
@@ -303,6 +353,7 @@ class SdlBackend : public Backend {
       case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return VkLeft;
       case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return VkRight;
       case SDL_CONTROLLER_BUTTON_A: return VkAppA;
+      case SDL_CONTROLLER_BUTTON_X: return VkAppB;  // the duel's zoom, as F2
       case SDL_CONTROLLER_BUTTON_START: return VkStart;
       default: return 0;
     }
@@ -392,6 +443,44 @@ class SdlBackend : public Backend {
     }
   }
 
+  // A still window sleeps in SDL_WaitEventTimeout, which goes back to sleep
+  // after a signal. SIGTERM and SIGINT write a byte into a pipe; this thread
+  // reads it and posts a quit event, which ends the sleep at once.
+  void StartSignalWatch() {
+    if (::pipe2(signalPipe_, O_CLOEXEC) != 0) {
+      signalPipe_[0] = signalPipe_[1] = -1;
+      return;
+    }
+    ::fcntl(signalPipe_[1], F_SETFL, O_NONBLOCK);  // a handler never blocks on a full pipe
+    SetEndSignalWake(signalPipe_[1]);
+    signalWatch_ = SDL_CreateThread(WatchSignals, "duskhaven-signals", &signalPipe_[0]);
+  }
+
+  static int WatchSignals(void* data) {
+    const int fd = *static_cast<int*>(data);
+    char byte = 0;
+    for (;;) {
+      const ssize_t got = ::read(fd, &byte, 1);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0 || byte == 0) return 0;  // the pipe closed, or the backend ends
+      SDL_Event quit{};
+      quit.type = SDL_QUIT;
+      SDL_PushEvent(&quit);
+    }
+  }
+
+  void StopSignalWatch() {
+    if (signalPipe_[1] < 0) return;
+    SetEndSignalWake(-1);
+    const char stop = 0;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe_[1], &stop, 1);
+    if (signalWatch_) SDL_WaitThread(signalWatch_, nullptr);
+    signalWatch_ = nullptr;
+    ::close(signalPipe_[0]);
+    ::close(signalPipe_[1]);
+    signalPipe_[0] = signalPipe_[1] = -1;
+  }
+
   [[noreturn]] void StopHere(const char* waitName) {
     std::fprintf(stderr, "duskhaven: the script has ended at %u ms while the game waits for %s\n", TickCount(),
                  waitName ? waitName : "input");
@@ -416,6 +505,9 @@ class SdlBackend : public Backend {
   SDL_Rect windowed_{0, 0, 0, 0};  // the window's place and size before full screen
   Uint32 start_ = 0;
   Uint64 nextSlot_ = 0;
+  std::uint32_t changedAt_ = 0;  // when the frame last changed
+  int signalPipe_[2] = {-1, -1};
+  SDL_Thread* signalWatch_ = nullptr;
   bool stylusDown_ = false;
   SDL_Window* window_ = nullptr;
   Uint32 lastNotice_ = 0;

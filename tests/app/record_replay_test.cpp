@@ -93,6 +93,73 @@ TEST(RecordedSession, ADuelReplaysToTheSameFrameSaveAndRecording) {
   EXPECT_EQ(ReadText(replayDir + "/again.txt"), recorded);
 }
 
+// The club played by the keys alone once the start-up is tapped through: a
+// character typed on the screen's keyboard, the tutorial declined, a walk to
+// the card shop, a booster bought, the card manager and the shop left.
+std::string ClubWalkByKeys(const std::string& dir) {
+  std::ostringstream script;
+  int t = 0;
+  auto press = [&](int after, const char* key, int times = 1) {
+    for (int i = 0; i < times; ++i) script << "at " << (t += after) << " press " << key << "\n";
+  };
+  script << "seed 5\n";
+  for (t = 1000; t <= 5000; t += 2000) script << "at " << t << " tap 120 150\n";
+  t = 7700;
+  press(300, "Down");     // the frame appears on the name field
+  press(300, "Up", 3);    // up through the keyboard's rows, to H
+  press(200, "Left", 7);  // A
+  press(200, "A");
+  press(1000, "Right");  // B
+  press(200, "A");
+  press(1000, "Up");     // the OK button above the keyboard
+  press(300, "A");
+  press(1000, "Right");  // "No" to the tutorial
+  press(500, "A");
+  press(3000, "Right", 2);  // walk two rooms along, to the card shop
+  press(3000, "A");
+  press(3000, "Down");  // the first booster
+  press(300, "A");
+  press(4000, "Down");  // the card manager opened on the new cards: up wraps to its back button
+  press(300, "Up");
+  press(300, "A");
+  press(3000, "Down");  // the shop again: up wraps to its back button
+  press(300, "Up");
+  press(300, "A");
+  script << "dump " << t + 3000 << " " << dir << "/walk.txt\nat " << t + 3500 << " close\n";
+  return script.str();
+}
+
+TEST(RecordedSession, AClubWalkByKeysReplaysToTheSameFrameAndSave) {
+  if (!testing_app::DataSetComplete()) GTEST_SKIP() << "no data set forged";
+  const std::string first = OwnInstall("keys-walk-first");
+  const std::string firstConfig = testing_app::ConfigWithInstall("keys-walk-first-config", first);
+  const std::string dir = fs::path(first).parent_path().string();
+  std::ofstream(dir + "/walk-script.txt") << ClubWalkByKeys(dir) << "capture end " << dir << "/first.png\n";
+  auto played = RunGame("--headless --config '" + firstConfig + "' --script walk-script.txt --record rec.txt", dir);
+  ASSERT_EQ(played.exitCode, 0) << played.output;
+  const std::string state = ReadText(dir + "/walk.txt");
+  EXPECT_NE(state.find("character = AB, slot 1, credits 500\n"), std::string::npos) << state;
+  EXPECT_NE(state.find("clubScreen = 13\n"), std::string::npos) << state;
+  EXPECT_NE(state.find("clubRoom = 3\n"), std::string::npos) << state;
+  EXPECT_NE(state.find("clubScreensOpen = none\n"), std::string::npos) << state;
+  const std::string recorded = ReadText(dir + "/rec.txt");
+  ASSERT_NE(recorded.find(" key down Left\n"), std::string::npos) << recorded;
+
+  const std::string second = OwnInstall("keys-walk-second");
+  const std::string secondConfig = testing_app::ConfigWithInstall("keys-walk-second-config", second);
+  const std::string replayDir = fs::path(second).parent_path().string();
+  std::ofstream(replayDir + "/replay.txt") << recorded << "capture end " << replayDir << "/second.png\n";
+  auto replayed = RunGame("--headless --config '" + secondConfig + "' --script replay.txt", replayDir);
+  ASSERT_EQ(replayed.exitCode, 0) << replayed.output;
+  const std::string firstFrame = ReadText(dir + "/first.png");
+  ASSERT_FALSE(firstFrame.empty());
+  EXPECT_TRUE(firstFrame == ReadText(replayDir + "/second.png")) << "the last frames differ";
+  const std::string saves = SaveFolder(first);
+  EXPECT_NE(saves.find("Player1"), std::string::npos) << "no character was saved";
+  EXPECT_TRUE(saves == SaveFolder(second)) << "the saves differ";
+  EXPECT_EQ(Settings(firstConfig), Settings(secondConfig));
+}
+
 TEST(RecordedSession, ARecordingThatCannotBeWrittenIsSaidSo) {
   ASSERT_TRUE(testing_app::DataSetComplete());
   const std::string config = testing_app::ConfigWithInstall("record-nowhere", testing_app::ForgedInstall());

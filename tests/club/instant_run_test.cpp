@@ -268,4 +268,56 @@ TEST_F(InstantRun, ADuelQuickSavedHalfwayIsBookedOnceAfterItsResumed) {
   EXPECT_EQ(SavedFile()["credits"], credits.at(booked));
 }
 
+// The duel played by the action key alone: cards lifted and placed, targets chosen and the hand-over boxes
+// answered by keys; the club, before and after, by the stylus. A first run finds when the duel is left
+// (dumps every half second); the second presses the key only until then, so nothing after the duel is by key.
+TEST_F(InstantRun, ADuelPlayedByKeysIsBookedInTheSaveFile) {
+  Script s;
+  CheatCredits(s);
+  ToChallenge(s, 0);
+  s.Tap(OkX, OkY, 0);
+  const int from = s.t;
+  fs::create_directories(folder_ + "/keys");
+  auto duel = [&](int until) {
+    std::string lines;
+    for (int t = from + 500; t < until; t += 500)
+      lines += "at " + std::to_string(t) + " press A\ndump " + std::to_string(t + 250) + " " + folder_ + "/keys/" +
+               std::to_string(t + 250) + "\n";
+    return lines;
+  };
+  Script probe;
+  probe.text << s.text.str() << duel(from + 150000);
+  probe.t = from + 150000;
+  // The second run starts from the same saves and settings as the first.
+  fs::copy(folder_ + "/inst/SAVE", folder_ + "/save-before", fs::copy_options::recursive);
+  fs::copy(folder_ + "/cfg/settings.reg", folder_ + "/settings-before.reg");
+  Play(probe, "keys-probe");
+  int began = 0, back = 0;
+  for (int t = from + 750; t < from + 150000 && !back; t += 500) {
+    const std::string inClub = Fields(ReadFile(folder_ + "/keys/" + std::to_string(t)))["inClub"];
+    if (!began && inClub == "0") began = t;
+    if (began && inClub == "1") back = t;
+  }
+  ASSERT_GT(began, 0) << "the duel never began";
+  ASSERT_GT(back, 0) << "the duel by keys never ended";
+
+  fs::remove_all(folder_ + "/inst/SAVE");
+  fs::copy(folder_ + "/save-before", folder_ + "/inst/SAVE", fs::copy_options::recursive);
+  fs::copy_file(folder_ + "/settings-before.reg", folder_ + "/cfg/settings.reg", fs::copy_options::overwrite_existing);
+  Script played;
+  played.text << s.text.str() << duel(back);
+  played.t = back + 2000;
+  auto shown = Play(played, "keys");
+  EXPECT_EQ(shown["inClub"], "1");
+  EXPECT_EQ(shown["challenge"], "class 0, row 0, duelStarted 0, tutorial 0");
+  const auto stats = StatsLines(RunShell("'" DUSKHAVEN_TOOL_PATH "' save --data '" + folder_ + "/inst' '" +
+                                         folder_ + "/inst/SAVE/Player1.QXP'"));
+  ASSERT_EQ(stats.size(), 1u);
+  const std::string booked = stats.at("0 0");
+  const std::map<std::string, std::string> credits = {{"1 0 0", "10730"}, {"0 1 0", "10700"}, {"0 0 1", "10690"}};
+  ASSERT_TRUE(credits.count(booked)) << booked;
+  EXPECT_EQ(SavedFile()["credits"], credits.at(booked));
+  EXPECT_EQ(shown["character"], "TESS, slot 1, credits " + credits.at(booked));
+}
+
 }  // namespace

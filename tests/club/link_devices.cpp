@@ -139,6 +139,12 @@ void Meet(Line& s, const std::string& root, const std::string& self, const std::
   s.Await(t - 100, root + "/" + other + ".meet");
 }
 
+void LookAndClose(Line& s, const std::string& ownDump, const std::string& otherDump, int t) {
+  s.Dump(t, ownDump);
+  s.Await(t + 100, otherDump);
+  s.text << "at " << t + 1000 << " close\n";
+}
+
 namespace {
 int GridCentreX(int id) { return 34 * ((id - 1) % 6) + 18 + 16; }
 int GridCentreY(int id) { return 52 * ((id - 1) / 6) + 25 + 25; }

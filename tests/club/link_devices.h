@@ -62,6 +62,10 @@ void IntoLobby(Line& s, bool server);
 // Both games meet at t: each dumps its state into ROOT/NAME.meet and its clock waits for the other's.
 void Meet(Line& s, const std::string& root, const std::string& self, const std::string& other, int t);
 
+// The last look of a run: the state into ownDump, then, once the partner's has been written too, the close (so
+// neither sees the other go before it looked).
+void LookAndClose(Line& s, const std::string& ownDump, const std::string& otherDump, int t);
+
 // Into the lobby, Create or Join, then Trade; then the card manager with the cards given into the box.
 // Each game keeps its own clock, and a side that waited for the other at the link has its clock moved on
 // by that wait; so before Trade both meet (each writes its file and waits for the other's), and their

@@ -95,8 +95,7 @@ TEST_F(LobbyDuelRun, TwoDevicesDuelFromTheLobbyAndBothSavesAgreeOnTheCardHandedO
     // The card's box on both sides, then back in the room; both look before either leaves.
     s->text << "at " << AfterDuel << " tap " << ok << "\n";
     Meet(*s, root, server ? "server-done" : "client-done", server ? "client-done" : "server-done", AfterDuel + 2000);
-    s->text << "dump " << AfterDuel + 2100 << " " << (server ? a.Dump() : b.Dump()) << "\nat " << AfterDuel + 3000
-            << " close\n";
+    LookAndClose(*s, server ? a.Dump() : b.Dump(), server ? b.Dump() : a.Dump(), AfterDuel + 2100);
   }
   a.script = sa.text.str();
   b.script = sb.text.str();

@@ -1,7 +1,7 @@
 // quick_save_test.cpp -- the quick-save file with its club and match blocks, and the saved board form.
 #include <gtest/gtest.h>
 
-#include "data/board_file.h"
+#include "match/board_file.h"
 #include "data/card_database.h"
 #include "data/game_state.h"
 #include "data/quick_save.h"

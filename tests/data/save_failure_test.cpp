@@ -16,7 +16,7 @@
 #include <cstdlib>
 #include <random>
 
-#include "data/board_file.h"
+#include "match/board_file.h"
 #include "data/card_database.h"
 #include "data/game_state.h"
 #include "data/quick_save.h"

@@ -38,7 +38,7 @@ int ColumnShownAt(int x, int y) {
   return (c.r << 6) | c.g;
 }
 
-class Loading_ : public ::testing::Test {
+class LoadingSteps : public ::testing::Test {
  protected:
   void SetUp() override {
     UseScreen(Rgb565);
@@ -71,7 +71,7 @@ TEST(LoadingTexts, VersionLineAndHints) {
   for (const wchar_t* hint : LoadingHints) EXPECT_GT(std::wcslen(hint), 10u);
 }
 
-TEST_F(Loading_, SixtyThreeStepsRevealThreeHundredAndFifteenRows) {
+TEST_F(LoadingSteps, SixtyThreeStepsRevealThreeHundredAndFifteenRows) {
   HeadlessRun run;
   ASSERT_TRUE(run.ok);
   OpenLoadingScreen(64);
@@ -90,7 +90,7 @@ TEST_F(Loading_, SixtyThreeStepsRevealThreeHundredAndFifteenRows) {
     }
 }
 
-TEST_F(Loading_, DotsCycleFromNoneToFour) {
+TEST_F(LoadingSteps, DotsCycleFromNoneToFour) {
   HeadlessRun run;
   ASSERT_TRUE(run.ok);
   // Over a black screen, so the text's extent shows wherever the rows are not yet revealed.
@@ -110,7 +110,7 @@ TEST_F(Loading_, DotsCycleFromNoneToFour) {
   }
 }
 
-TEST_F(Loading_, TapDuringThePanStopsItAndOneMoreTapIsAwaited) {
+TEST_F(LoadingSteps, TapDuringThePanStopsItAndOneMoreTapIsAwaited) {
   // 63 steps take about a second; the pan of 240 columns would take four more.
   HeadlessRun run("at 1500 tap 10 10\nat 2500 tap 10 10\n");
   ASSERT_TRUE(run.ok);
@@ -126,7 +126,7 @@ TEST_F(Loading_, TapDuringThePanStopsItAndOneMoreTapIsAwaited) {
   EXPECT_EQ(ColumnShownAt(239, 150), column + 239);
 }
 
-TEST_F(Loading_, PanRunsToTheLastColumnWithoutATap) {
+TEST_F(LoadingSteps, PanRunsToTheLastColumnWithoutATap) {
   HeadlessRun run("at 9000 tap 10 10\n");
   ASSERT_TRUE(run.ok);
   OpenLoadingScreen(64);
@@ -137,7 +137,7 @@ TEST_F(Loading_, PanRunsToTheLastColumnWithoutATap) {
 
 // Mended: an install folder recorded as a relative path (`duskhaven-forge --install data`) was put in
 // front of every picture path twice ("data/data/GFX/..."), so no picture was found.
-TEST_F(Loading_, ARelativeInstallFolderFindsItsPictures) {
+TEST_F(LoadingSteps, ARelativeInstallFolderFindsItsPictures) {
   HeadlessRun run;
   ASSERT_TRUE(run.ok);
   platform::SetInstallDir(std::filesystem::relative(dir_).string());

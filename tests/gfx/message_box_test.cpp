@@ -182,3 +182,29 @@ TEST_F(MessageBox, PressedLabelIsHighlightedUntilTheRelease) {
   std::remove(pressed.c_str());
   std::remove(slid.c_str());
 }
+
+// The keys: Left and Right light a button, A chooses the lit one; in a box with two buttons a first A only
+// lights the left one, and a box with one button takes A at once.
+TEST_F(MessageBox, KeysLightAButtonAndTheActionKeyChoosesIt) {
+  {
+    HeadlessRun run("at 200 press Right\nat 300 press A\n");
+    ASSERT_TRUE(run.ok);
+    EXPECT_FALSE(StandardMessageBox(L"Do you really want to quit the game now ?", L"Cancel", L"Ok"));
+    EXPECT_TRUE(ScreenRestored());
+  }
+  {
+    HeadlessRun run("at 200 press Right\nat 300 press Left\nat 400 press A\n");
+    ASSERT_TRUE(run.ok);
+    EXPECT_TRUE(StandardMessageBox(L"Exit the game and see the calendar ?", L"Cancel", L"Ok"));
+  }
+  {
+    HeadlessRun run("at 200 press A\nat 300 press A\n");
+    ASSERT_TRUE(run.ok);
+    EXPECT_TRUE(StandardMessageBox(L"Exit the game and go to your contact ?", L"Cancel", L"Ok"));
+  }
+  {
+    HeadlessRun run("at 200 press A\n");
+    ASSERT_TRUE(run.ok);
+    EXPECT_FALSE(StandardMessageBox(L"Deck Cleared.", L"", L"Ok"));
+  }
+}

@@ -65,6 +65,47 @@ TEST(Queue, TimerKeepsAtMostOneMessagePendingAndRunsItsCallback) {
   EXPECT_FALSE(platform::RemoveNextMessage(m));
 }
 
+// A still window sleeps until the next timer is due: never past it, and not
+// for a timer whose message already waits in the queue.
+TEST(Queue, NextTimerDueIsTheEarliestTimerNotYetQueued) {
+  testing_platform::StartHeadless("");
+  std::uint32_t ms = 12345;
+  EXPECT_FALSE(platform::NextTimerDue(ms));
+  const int slow = platform::StartTimer(100, CountTimer);
+  platform::SleepMs(30);
+  ASSERT_TRUE(platform::NextTimerDue(ms));
+  EXPECT_EQ(ms, 70u);
+  const int fast = platform::StartTimer(40, CountTimer);
+  ASSERT_TRUE(platform::NextTimerDue(ms));
+  EXPECT_EQ(ms, 40u);
+  platform::StopTimer(fast);
+  platform::SleepMs(90);  // 20 ms overdue, and nobody has looked at the queue
+  ASSERT_TRUE(platform::NextTimerDue(ms));
+  EXPECT_EQ(ms, 0u);
+  platform::PumpMessages();  // now its message waits in the queue
+  EXPECT_FALSE(platform::NextTimerDue(ms));
+  Message m;
+  ASSERT_TRUE(platform::RemoveNextMessage(m));
+  ASSERT_TRUE(platform::NextTimerDue(ms));
+  EXPECT_EQ(ms, 100u);
+  platform::StopTimer(slow);
+  EXPECT_FALSE(platform::NextTimerDue(ms));
+}
+
+// While sound is off nothing needs feeding, whatever the sound layer says.
+TEST(Waits, TheSoundFeedIntervalIsZeroWithoutAHookOrWhileSoundIsOff) {
+  SetSoundFeedHook(nullptr);
+  EXPECT_EQ(SoundFeedIntervalIfOn(), 0u);
+  SetSoundFeedHook([]() -> std::uint32_t { return 50; });
+  const bool wasOff = SoundOff;
+  SoundOff = false;
+  EXPECT_EQ(SoundFeedIntervalIfOn(), 50u);
+  SoundOff = true;
+  EXPECT_EQ(SoundFeedIntervalIfOn(), 0u);
+  SoundOff = wasOff;
+  SetSoundFeedHook(nullptr);
+}
+
 TEST(Clock, SleepAdvancesVirtualTimeAndPresentsKeepSixtyFrames) {
   testing_platform::StartHeadless("");
   const std::uint32_t start = platform::TickCount();

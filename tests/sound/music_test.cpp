@@ -82,6 +82,19 @@ TEST_P(EachModule, PlaysAudiblyWithoutClippingInEightBitMono) {
 INSTANTIATE_TEST_SUITE_P(Forged, EachModule, ::testing::ValuesIn(kModules),
                          [](const ::testing::TestParamInfo<ModuleCase>& c) { return std::string(c.param.name); });
 
+// Only a live device runs dry: the WAV writer and the no-sound driver never
+// make a still window wake for them, and neither does a stopped library.
+TEST_F(SoundTest, OnlyALiveDeviceAsksToBeFed) {
+  EXPECT_EQ(SoundFeedIntervalMs(), 0u);
+  ASSERT_TRUE(sound_test::StartOnWaveWriter(sound_test::TempPath("feed.wav")));
+  EXPECT_EQ(SoundFeedIntervalMs(), 0u);
+  ShutdownSound();
+  SoundOptions silent;
+  silent.output = SoundOutput::Silent;
+  ASSERT_TRUE(InitSound(silent));
+  EXPECT_EQ(SoundFeedIntervalMs(), 0u);
+}
+
 TEST_F(SoundTest, TheGameVolumeScalesTheOutput) {
   double loud = 0.0, soft = 0.0;
   for (int volume : {100, 25}) {

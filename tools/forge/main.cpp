@@ -5,6 +5,7 @@
 
 #include "platform/file_system.h"
 #include "tools/forge/art_contact_sheet.h"
+#include "tools/forge/art_icon.h"
 #include "tools/forge/forge.h"
 
 namespace {
@@ -12,7 +13,8 @@ namespace {
 const char* const Usage =
     "usage: duskhaven-forge --out DIR       write the data set into DIR\n"
     "       duskhaven-forge --install DIR   write it and record DIR as the game's install directory\n"
-    "       duskhaven-forge --contact-sheet FILE.png   every card's pictures on one sheet, for review\n";
+    "       duskhaven-forge --contact-sheet FILE.png   every card's pictures on one sheet, for review\n"
+    "       duskhaven-forge --icon FILE.svg|FILE.png   the desktop icon, scalable or 256 x 256\n";
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "duskhaven-forge: %s\n", message.c_str());
@@ -42,6 +44,7 @@ bool ForgeOutput::Write(std::string_view gamePath, std::string_view bytes) {
 
 int main(int argc, char** argv) {
   std::string out, install;
+  int icons = 0;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a == "--help" || a == "-h") {
@@ -54,6 +57,14 @@ int main(int argc, char** argv) {
       std::printf("duskhaven-forge: contact sheet written to %s\n", argv[i]);
       return 0;
     }
+    if (a == "--icon" && i + 1 < argc) {
+      const std::string file = platform::AbsoluteHostPath(argv[++i]);
+      std::string error;
+      if (!WriteGameIcon(file, error)) return Fail(error);
+      std::printf("duskhaven-forge: icon written to %s\n", file.c_str());
+      ++icons;
+      continue;
+    }
     if ((a == "--out" || a == "--install") && i + 1 < argc) {
       (a == "--out" ? out : install) = argv[++i];
     } else {
@@ -61,6 +72,7 @@ int main(int argc, char** argv) {
       return Fail("bad argument '" + a + "'");
     }
   }
+  if (icons > 0 && out.empty() && install.empty()) return 0;
   if (out.empty() == install.empty()) {
     std::fputs(Usage, stderr);
     return 2;

@@ -1,5 +1,5 @@
 // board_file.cpp -- writes and reads the 24 x 5 bytes of a saved board.
-#include "data/board_file.h"
+#include "match/board_file.h"
 
 #include "data/card_database.h"
 
