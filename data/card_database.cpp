@@ -15,10 +15,11 @@ const char* const CardInfoPath = "DATA\\CARDS\\SET 1\\CARDS.INF";
 
 namespace {
 
-platform::ReadOnlyFile indexFile;
-platform::ReadOnlyFile recordFile;
+// Both files are small (a few dozen kilobytes) and never change while the
+// game runs: they are held whole from the opening on.
+std::vector<std::uint8_t> indexBytes;
+std::vector<std::uint8_t> recordBytes;
 std::int16_t cardCount = 0;
-std::uint64_t recordFileSize = 0;  // the data files never change while the game runs
 std::string problem;
 
 std::uint32_t LittleEndian32(const std::uint8_t* b) {
@@ -26,26 +27,17 @@ std::uint32_t LittleEndian32(const std::uint8_t* b) {
          static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
 }
 
-bool ReadIndexEntry(int n, std::uint32_t& value) {
-  std::uint8_t b[4];
-  if (indexFile.ReadAt(4u * static_cast<std::uint64_t>(n), b, 4) != 4) return false;
-  value = LittleEndian32(b);
-  return true;
-}
-
-// Entries n and n + 1 of the index, which stand side by side: one read.
+// Entries n and n + 1 of the index, which stand side by side.
 bool ReadIndexPair(int n, std::uint32_t& first, std::uint32_t& second) {
-  std::uint8_t b[8];
-  if (indexFile.ReadAt(4u * static_cast<std::uint64_t>(n), b, 8) != 8) return false;
-  first = LittleEndian32(b);
-  second = LittleEndian32(b + 4);
+  const std::size_t at = 4u * static_cast<std::size_t>(n);
+  if (n < 0 || indexBytes.size() < 8 || at > indexBytes.size() - 8) return false;
+  first = LittleEndian32(indexBytes.data() + at);
+  second = LittleEndian32(indexBytes.data() + at + 4);
   return true;
 }
 
 bool Fail(const std::string& why) {
-  indexFile.Close();
-  recordFile.Close();
-  cardCount = 0;
+  CloseCardDatabase();
   problem = why;
   return false;
 }
@@ -54,19 +46,25 @@ bool Fail(const std::string& why) {
 
 bool OpenCardDatabase() {
   CloseCardDatabase();
+  std::vector<std::uint8_t> index, records;
+  if (!platform::ReadWholeFile(CardIndexPath, index)) return Fail(std::string("cannot open ") + CardIndexPath);
+  if (!platform::ReadWholeFile(CardRecordPath, records)) return Fail(std::string("cannot open ") + CardRecordPath);
+  return OpenCardDatabaseBytes(std::move(index), std::move(records));
+}
+
+bool OpenCardDatabaseBytes(std::vector<std::uint8_t> index, std::vector<std::uint8_t> records) {
+  CloseCardDatabase();
   problem.clear();
-  if (!indexFile.Open(CardIndexPath)) return Fail(std::string("cannot open ") + CardIndexPath);
-  if (!recordFile.Open(CardRecordPath)) return Fail(std::string("cannot open ") + CardRecordPath);
-  std::uint32_t entry0 = 0;
-  if (!ReadIndexEntry(0, entry0)) return Fail(std::string(CardIndexPath) + " is too short to hold the card count");
-  auto count = static_cast<std::int16_t>(entry0 & 0xFFFFu);
+  if (index.size() < 4) return Fail(std::string(CardIndexPath) + " is too short to hold the card count");
+  auto count = static_cast<std::int16_t>(LittleEndian32(index.data()) & 0xFFFFu);
   // Collections hold one count per card id 1..344: a larger number (or a
   // negative one) would index past them, so such a set is refused.
   if (count < 0 || count > MaxCardCount)
     return Fail(std::string(CardIndexPath) + " announces " + std::to_string(count) + " cards (at most " +
                 std::to_string(MaxCardCount) + ")");
   cardCount = count;
-  recordFileSize = recordFile.Size();
+  indexBytes = std::move(index);
+  recordBytes = std::move(records);
   return true;
 }
 
@@ -101,9 +99,14 @@ bool CheckCardDatabase() {
     problem = std::string("cannot read ") + CardInfoPath;
     return false;
   }
-  Unscramble(bytes, DataFileMask);
+  return CheckCardInfoBytes(bytes);
+}
+
+bool CheckCardInfoBytes(std::span<const std::uint8_t> bytes) {
+  problem.clear();
+  const int q = cardCount / 4;
   // Five texts per family (title and the four levels' lines), the last family's included.
-  FieldReader fields(bytes);
+  FieldReader fields(bytes.data(), bytes.size(), DataFileMask);
   std::string field;
   for (int f = 0; f < q; ++f)
     for (int k = 0; k < 5; ++k)
@@ -116,10 +119,9 @@ bool CheckCardDatabase() {
 }
 
 void CloseCardDatabase() {
-  indexFile.Close();
-  recordFile.Close();
+  indexBytes.clear();
+  recordBytes.clear();
   cardCount = 0;
-  recordFileSize = 0;
 }
 
 const std::string& CardDatabaseProblem() { return problem; }
@@ -130,23 +132,10 @@ Card LoadCard(int id) {
   if (id <= 0 || id > cardCount) return Card{};
   std::uint32_t start = 0, end = 0;
   if (!ReadIndexPair(id, start, end)) return Card{};
-  // A record must lie inside CARDS.DAT: nothing larger than the file is ever allocated.
-  const std::uint64_t fileSize = recordFileSize;
+  // A record must lie inside CARDS.DAT.
+  const std::uint64_t fileSize = recordBytes.size();
   if (end < start || start > fileSize || end - start > fileSize - start) return Card{};
-  // Ordinary records are a few dozen bytes: they are read into the stack and
-  // only an unusually long one goes to the heap.
-  const std::size_t length = end - start;
-  std::uint8_t local[256];
-  std::vector<std::uint8_t> large;
-  std::uint8_t* bytes = local;
-  if (length > sizeof local) {
-    large.resize(length);
-    bytes = large.data();
-  }
-  if (recordFile.ReadAt(start, bytes, length) != length) return Card{};
-  for (std::size_t i = 0; i < length; ++i) bytes[i] ^= DataFileMask;
-
-  FieldReader fields(bytes, length);
+  FieldReader fields(recordBytes.data() + start, end - start, DataFileMask);
   std::string name, digits;
   std::int16_t value = 0, level = 0;
   if (!fields.Text(name) || !fields.Text(digits) || !fields.Number(value) || !fields.Number(level)) return Card{};
@@ -172,13 +161,17 @@ Card RandomCardOfLevel(int level, RandomStream& random) {
 }
 
 std::wstring CardInfoText(int id) {
-  int q = cardCount / 4;
-  if (q == 0 || id <= 0 || id > cardCount) return {};
+  if (cardCount / 4 == 0 || id <= 0 || id > cardCount) return {};
   std::vector<std::uint8_t> bytes;
   if (!platform::ReadWholeFile(CardInfoPath, bytes)) return {};
-  Unscramble(bytes, DataFileMask);
+  return CardInfoTextOf(bytes, id);
+}
+
+std::wstring CardInfoTextOf(std::span<const std::uint8_t> bytes, int id) {
+  int q = cardCount / 4;
+  if (q == 0 || id <= 0 || id > cardCount) return {};
   int level = (id - 1) / q + 1;
-  FieldReader fields(bytes);
+  FieldReader fields(bytes.data(), bytes.size(), DataFileMask);
   fields.SkipHashes(10u * static_cast<std::size_t>((id - 1) % q));
   std::string field;
   fields.Text(field);

@@ -3,7 +3,9 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "core/card.h"
 #include "core/random.h"
@@ -14,6 +16,9 @@ constexpr std::uint8_t DataFileMask = 0x5E;
 // Opens the index and record files under the install directory; false (and
 // CardCount 0) when either is missing.
 bool OpenCardDatabase();
+// The same from the two files' bytes, which the database keeps: false (and
+// CardCount 0) when the index holds no card count or announces too many.
+bool OpenCardDatabaseBytes(std::vector<std::uint8_t> index, std::vector<std::uint8_t> records);
 void CloseCardDatabase();
 
 // Why the last OpenCardDatabase or CheckCardDatabase failed, as one line;
@@ -25,6 +30,8 @@ const std::string& CardDatabaseProblem();
 // the texts of every family. False (the reason in CardDatabaseProblem) for a
 // damaged set, which would otherwise deal empty hands and blank zoom texts.
 bool CheckCardDatabase();
+// The CARDS.INF part of that check, on the file's (scrambled) bytes.
+bool CheckCardInfoBytes(std::span<const std::uint8_t> bytes);
 
 // The game's paths of the three files, under the install directory.
 extern const char* const CardIndexPath;
@@ -49,6 +56,8 @@ Card RandomCardOfLevel(int level, RandomStream& random = GameRandom());
 // The zoom text: title, level, number and the lines of levels 1..level;
 // empty when CARDS.INF cannot be read or the id is outside 1..CardCount.
 std::wstring CardInfoText(int id);
+// The same from the (scrambled) bytes of a CARDS.INF.
+std::wstring CardInfoTextOf(std::span<const std::uint8_t> bytes, int id);
 
 // One booster: four level-1 cards, three level-2, then one level-4 card
 // when Random(3) = 0, else a level-3 card.

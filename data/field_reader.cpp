@@ -1,6 +1,8 @@
 // field_reader.cpp -- hash-sign fields, unscrambling and the font's upper case.
 #include "data/field_reader.h"
 
+#include <cstring>
+
 void Unscramble(std::vector<std::uint8_t>& bytes, std::uint8_t mask) {
   for (std::uint8_t& b : bytes) b = static_cast<std::uint8_t>(b ^ mask);
 }
@@ -30,21 +32,23 @@ std::string BytesFromWide(const std::wstring& text) {
   return bytes;
 }
 
+std::size_t FieldReader::NextHash(std::size_t from) const {
+  if (from >= size_) return size_;
+  const void* hash = std::memchr(data_ + from, '#' ^ mask_, size_ - from);
+  return hash ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(hash) - data_) : size_;
+}
+
 bool FieldReader::Text(std::string& out) {
   out.clear();
-  std::size_t open = pos_;
-  while (open < size_ && data_[open] != '#') ++open;
-  if (open >= size_) {
-    pos_ = size_;
-    return false;
-  }
-  std::size_t close = open + 1;
-  while (close < size_ && data_[close] != '#') ++close;
+  const std::size_t open = NextHash(pos_);
+  const std::size_t close = NextHash(open + 1);
   if (close >= size_) {
     pos_ = size_;
     return false;
   }
   out.assign(reinterpret_cast<const char*>(data_ + open + 1), close - open - 1);
+  if (mask_ != 0)
+    for (char& c : out) c = static_cast<char>(static_cast<std::uint8_t>(c) ^ mask_);
   pos_ = close + 1;
   return true;
 }
@@ -61,7 +65,7 @@ bool FieldReader::Number(std::int16_t& out) {
 
 bool FieldReader::SkipHashes(std::size_t count) {
   while (count > 0) {
-    while (pos_ < size_ && data_[pos_] != '#') ++pos_;
+    pos_ = NextHash(pos_);
     if (pos_ >= size_) return false;
     ++pos_;
     --count;

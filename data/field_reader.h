@@ -21,11 +21,14 @@ std::string BytesFromWide(const std::wstring& text);
 // A cursor over a buffer of fields, each field enclosed in a pair of '#'.
 // Bytes between the closing '#' of one field and the opening '#' of the next
 // are ignored. Reading never leaves the buffer: a field without both of its
-// hash signs is reported missing.
+// hash signs is reported missing. With a mask the buffer is read as a
+// scrambled file: every byte is flipped with it as it is read.
 class FieldReader {
  public:
-  FieldReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  explicit FieldReader(const std::vector<std::uint8_t>& bytes) : FieldReader(bytes.data(), bytes.size()) {}
+  FieldReader(const std::uint8_t* data, std::size_t size, std::uint8_t mask = 0)
+      : data_(data), size_(size), mask_(mask) {}
+  explicit FieldReader(const std::vector<std::uint8_t>& bytes, std::uint8_t mask = 0)
+      : FieldReader(bytes.data(), bytes.size(), mask) {}
 
   // The bytes of the next field, one character each; false when it is missing.
   bool Text(std::string& out);
@@ -36,7 +39,11 @@ class FieldReader {
   bool SkipHashes(std::size_t count);
 
  private:
+  // The position of the next hash sign at or after `from`, or size_.
+  std::size_t NextHash(std::size_t from) const;
+
   const std::uint8_t* data_;
   std::size_t size_;
+  std::uint8_t mask_;
   std::size_t pos_ = 0;
 };

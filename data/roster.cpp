@@ -36,12 +36,6 @@ bool ReadEntry(FieldReader& fields, RosterEntry& e) {
          fields.Text(e.description) && fields.Text(e.text2);
 }
 
-bool ReadRosterFile(std::vector<std::uint8_t>& bytes) {
-  if (!platform::ReadWholeFile(RosterPath, bytes, 4u << 20)) return false;
-  Unscramble(bytes, DataFileMask);
-  return true;
-}
-
 }  // namespace
 
 PlayerRecord OpponentRoster[RosterSize];
@@ -60,8 +54,13 @@ PlayerRecord* FindRosterOpponent(const std::wstring& name) {
 
 bool LoadRoster() {
   std::vector<std::uint8_t> bytes;
-  if (!ReadRosterFile(bytes)) return false;
-  FieldReader fields(bytes);
+  if (!platform::ReadWholeFile(RosterPath, bytes, MaxRosterFileSize)) return false;
+  return LoadRosterBytes(bytes);
+}
+
+bool LoadRosterBytes(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() > MaxRosterFileSize) return false;
+  FieldReader fields(bytes.data(), bytes.size(), DataFileMask);
   for (int c = 0; c < 3; ++c) {
     for (int j = 0; j < 15; ++j) {
       RosterEntry e;
@@ -81,8 +80,14 @@ bool LoadRoster() {
 std::wstring OpponentDescription(int index, int opponentClass) {
   if (index < 0 || index > 14 || opponentClass < 0 || opponentClass > 2) return {};
   std::vector<std::uint8_t> bytes;
-  if (!ReadRosterFile(bytes)) return {};
-  FieldReader fields(bytes);
+  if (!platform::ReadWholeFile(RosterPath, bytes, MaxRosterFileSize)) return {};
+  return OpponentDescriptionOf(bytes, index, opponentClass);
+}
+
+std::wstring OpponentDescriptionOf(std::span<const std::uint8_t> bytes, int index, int opponentClass) {
+  if (index < 0 || index > 14 || opponentClass < 0 || opponentClass > 2 || bytes.size() > MaxRosterFileSize)
+    return {};
+  FieldReader fields(bytes.data(), bytes.size(), DataFileMask);
   int wanted = opponentClass * 15 + index;
   // Whole entries up to the wanted one, then its first four fields only.
   RosterEntry e;

@@ -1,7 +1,11 @@
 // roster.h -- the 45 computer opponents and their generated decks.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "core/deck.h"
 #include "core/random.h"
@@ -35,9 +39,13 @@ PlayerRecord* FindRosterOpponent(const std::wstring& name);
 // Fills the roster from the data file; false when it is missing, or damaged
 // (entries after the damage keep their constructed state).
 bool LoadRoster();
+// The same from the file's (scrambled) bytes; false too for more than MaxRosterFileSize bytes.
+constexpr std::size_t MaxRosterFileSize = 4u << 20;
+bool LoadRosterBytes(std::span<const std::uint8_t> bytes);
 
 // The opponent's description, re-read from the file; empty when it cannot be read.
 std::wstring OpponentDescription(int index, int opponentClass);
+std::wstring OpponentDescriptionOf(std::span<const std::uint8_t> bytes, int index, int opponentClass);
 
 // BuildOpponentDeck(record.deck, levelCode div 10, levelCode mod 10).
 bool DealOpponentDeck(PlayerRecord& record);

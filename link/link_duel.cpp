@@ -257,14 +257,14 @@ void LinkCoinToss() {
   AwaitOneShot(LinkMessageType::TossDone, msg);
 }
 
-// The card the loser put down or holds, as the server may pick it.
+// A card the loser put down itself: the only kind it can give away.
 bool LoserHoldsCard(int id) {
   const Match& m = TheMatch;
   const Side loser = MatchResult == 0 ? 1 : 0;
   for (int x = 0; x < BoardColumns; ++x)
     for (int y = 0; y < BoardRows; ++y) {
       const Cell& c = m.board.At(x, y);
-      if (c.card.id == id && (c.owner == loser || c.firstOwner == loser)) return true;
+      if (!c.free && c.card.id == id && c.firstOwner == loser) return true;
     }
   return false;
 }

@@ -38,10 +38,15 @@ void DecideDuelEnd() {
   m.rewardCount = 0;
   if (outcome.result == 2) return;
   const Side loser = outcome.result == 0 ? 1 : 0;
-  int picked = PickRewardCards(m.board, loser, outcome.rewardCount, CardCount(), m.rewardCards, *m.duel.random);
+  // Against the other device the card really leaves the loser's collection: it is one the loser put down and
+  // still holds (or, when it holds none of its own, one it put down), never a card it captured from the winner,
+  // whose giving would make a card from nothing.
+  int picked = OpponentIsRemote()
+                   ? PickHeldRewardCard(m.board, loser, CardCount(), m.rewardCards, *m.duel.random)
+                   : PickRewardCards(m.board, loser, outcome.rewardCount, CardCount(), m.rewardCards, *m.duel.random);
   // A perfect leaves the loser no cell to take a card from; where a perfect
   // hands over a single card (final challenge, link duel) it is one the loser put down.
-  if (picked == 0 && outcome.perfect && (single || OpponentIsRemote()))
+  if (picked == 0 && (OpponentIsRemote() || (outcome.perfect && single)))
     picked = PickPlacedRewardCard(m.board, loser, CardCount(), m.rewardCards, *m.duel.random);
   m.rewardCount = static_cast<std::uint8_t>(picked);
 }

@@ -10,3 +10,6 @@
 // Returns 1, or 0 (drawing nothing) when the board holds no such card.
 int PickPlacedRewardCard(const Board& board, Side loser, int cardCount, std::int16_t rewards[5],
                          RandomStream& random);
+// The same for a card that `loser` put down and still holds at the end: the only kind a loser on another
+// device can give (a card it captured is the winner's own). 0 when there is none.
+int PickHeldRewardCard(const Board& board, Side loser, int cardCount, std::int16_t rewards[5], RandomStream& random);

@@ -10,21 +10,11 @@
 namespace platform {
 namespace {
 
+using Key = StoreImage::Key;
+using Value = StoreImage::Value;
+
 constexpr const char* StoreFileName = "settings.reg";
 constexpr const char* Header = "; Duskhaven settings: one [key] line per key, one name = value line per value";
-
-struct Value {
-  std::string name;  // empty for a kept line
-  std::string raw;   // a line the game cannot read (or a comment), written back as it was
-  bool isNumber = false;
-  std::uint32_t number = 0;
-  std::string text;
-};
-
-struct Key {
-  std::string name;
-  std::vector<Value> values;
-};
 
 std::string configFolder;
 
@@ -83,35 +73,53 @@ bool ParseValue(const std::string& raw, Value& v) {
 // Reads the file; a missing file is an empty store. Lines that make no sense
 // are reported once each on stderr, not used, and kept: a rewrite puts them
 // back where they stood (mended: they used to be dropped), as it does with
-// comments. Lines before the first key go to a key with no name. `intact`
-// turns false when the file is there but cannot be read: it must then not be
-// rewritten.
-std::vector<Key> Load(bool* intact = nullptr) {
-  std::vector<Key> keys;
+// comments. `intact` turns false when the file is there but cannot be read:
+// it must then not be rewritten.
+StoreImage Load(bool* intact = nullptr) {
   std::vector<std::uint8_t> bytes;
   if (intact) *intact = true;
   if (!ReadWholeFile(StorePath(), bytes, 1u << 20)) {
     if (intact && FileExists(StorePath())) *intact = false;
-    return keys;
+    return {};
   }
-  std::string all(bytes.begin(), bytes.end());
+  StoreImage image(bytes);
   // Each damaged file is reported once, not at every read.
-  static std::string reported;
-  const bool report = all != reported;
+  static std::vector<std::uint8_t> reported;
+  if (!image.DamagedLines().empty() && bytes != reported) {
+    reported = bytes;
+    for (int line : image.DamagedLines())
+      std::fprintf(stderr, "duskhaven: %s:%d: line ignored\n", StorePath().c_str(), line);
+  }
+  return image;
+}
+
+bool Save(const StoreImage& image) {
+  if (!MakeDirectories(ConfigFolder())) return false;
+  return WriteFileAtomically(StorePath(), image.Bytes());
+}
+
+// Strings never hold a line break: the file keeps one value a line.
+bool Storable(std::string_view text) { return text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos; }
+
+}  // namespace
+
+// Lines before the first key go to a key with no name.
+StoreImage::StoreImage(std::span<const std::uint8_t> fileBytes) {
+  std::string_view all(reinterpret_cast<const char*>(fileBytes.data()), fileBytes.size());
   std::size_t start = 0;
   int lineNumber = 0;
   while (start <= all.size()) {
     std::size_t end = all.find('\n', start);
-    if (end == std::string::npos) end = all.size();
-    std::string line = Trim(std::string_view(all).substr(start, end - start));
+    if (end == std::string_view::npos) end = all.size();
+    std::string line = Trim(all.substr(start, end - start));
     start = end + 1;
     ++lineNumber;
     if (line.empty() || line == Header) continue;
     auto keep = [&] {
-      if (keys.empty()) keys.push_back({"", {}});
+      if (keys_.empty()) keys_.push_back({"", {}});
       Value kept;
       kept.raw = line;
-      keys.back().values.push_back(std::move(kept));
+      keys_.back().values.push_back(std::move(kept));
     };
     if (line[0] == ';' || line[0] == '#') {
       keep();
@@ -119,33 +127,30 @@ std::vector<Key> Load(bool* intact = nullptr) {
     }
     auto bad = [&] {
       keep();
-      if (!report) return;
-      reported = all;
-      std::fprintf(stderr, "duskhaven: %s:%d: line ignored\n", StorePath().c_str(), lineNumber);
+      damagedLines_.push_back(lineNumber);
     };
     if (line.front() == '[') {
       if (line.back() != ']' || line.size() < 3) {
         bad();
         continue;
       }
-      keys.push_back({line.substr(1, line.size() - 2), {}});
+      keys_.push_back({line.substr(1, line.size() - 2), {}});
       continue;
     }
     std::size_t eq = line.find('=');
     Value v;
-    if (keys.empty() || eq == std::string::npos || (v.name = Trim(std::string_view(line).substr(0, eq))).empty() ||
+    if (keys_.empty() || eq == std::string::npos || (v.name = Trim(std::string_view(line).substr(0, eq))).empty() ||
         !ParseValue(Trim(std::string_view(line).substr(eq + 1)), v)) {
       bad();
       continue;
     }
-    keys.back().values.push_back(std::move(v));
+    keys_.back().values.push_back(std::move(v));
   }
-  return keys;
 }
 
-bool Save(const std::vector<Key>& keys) {
+std::vector<std::uint8_t> StoreImage::Bytes() const {
   std::string out = std::string(Header) + "\n";
-  for (const Key& k : keys) {
+  for (const Key& k : keys_) {
     if (!k.name.empty()) out += "[" + k.name + "]\n";
     for (const Value& v : k.values) {
       if (v.name.empty()) {
@@ -168,47 +173,83 @@ bool Save(const std::vector<Key>& keys) {
       out += '\n';
     }
   }
-  if (!MakeDirectories(ConfigFolder())) return false;
-  return WriteFileAtomically(StorePath(), std::vector<std::uint8_t>(out.begin(), out.end()));
+  return std::vector<std::uint8_t>(out.begin(), out.end());
 }
 
-Key* Find(std::vector<Key>& keys, std::string_view name) {
+StoreImage::Key* StoreImage::Find(std::string_view name) {
   if (name.empty()) return nullptr;  // the kept lines before the first key
-  for (Key& k : keys)
+  for (Key& k : keys_)
     if (SameKey(k.name, name)) return &k;
   return nullptr;
 }
 
-const Value* FindValue(std::string_view key, std::string_view name, std::vector<Key>& keys) {
-  Key* k = Find(keys, key);
+const StoreImage::Value* StoreImage::FindValue(std::string_view key, std::string_view name) const {
+  const Key* k = const_cast<StoreImage*>(this)->Find(key);
   if (!k) return nullptr;
   for (const Value& v : k->values)
     if (SameKey(v.name, name)) return &v;
   return nullptr;
 }
 
-bool Write(std::string_view key, std::string_view name, const Value& value) {
-  bool intact = true;
-  std::vector<Key> keys = Load(&intact);
-  Key* k = Find(keys, key);
-  if (!k || !intact) return false;
+bool StoreImage::KeyExists(std::string_view key) const { return const_cast<StoreImage*>(this)->Find(key) != nullptr; }
+
+bool StoreImage::ReadNumber(std::string_view key, std::string_view name, std::uint32_t& value) const {
+  const Value* v = FindValue(key, name);
+  if (!v || !v->isNumber) return false;
+  value = v->number;
+  return true;
+}
+
+bool StoreImage::ReadString(std::string_view key, std::string_view name, std::string& value) const {
+  const Value* v = FindValue(key, name);
+  if (!v || v->isNumber) return false;
+  value = v->text;
+  return true;
+}
+
+bool StoreImage::CreateKey(std::string_view key) {
+  bool changed = false;
+  // Each parent first, as the registry makes them.
+  for (std::size_t at = key.find('\\'); ; at = key.find('\\', at + 1)) {
+    std::string_view part = at == std::string_view::npos ? key : key.substr(0, at);
+    if (!part.empty() && !Find(part)) {
+      keys_.push_back({std::string(part), {}});
+      changed = true;
+    }
+    if (at == std::string_view::npos) break;
+  }
+  return changed;
+}
+
+bool StoreImage::Write(std::string_view key, std::string_view name, const Value& value) {
+  Key* k = Find(key);
+  if (!k) return false;
   for (Value& v : k->values)
     if (SameKey(v.name, name)) {
       std::string keep = v.name;
       v = value;
       v.name = keep;
-      return Save(keys);
+      return true;
     }
   Value fresh = value;
   fresh.name = std::string(name);
   k->values.push_back(std::move(fresh));
-  return Save(keys);
+  return true;
 }
 
-// Strings never hold a line break: the file keeps one value a line.
-bool Storable(std::string_view text) { return text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos; }
+bool StoreImage::WriteNumber(std::string_view key, std::string_view name, std::uint32_t value) {
+  Value v;
+  v.isNumber = true;
+  v.number = value;
+  return Write(key, name, v);
+}
 
-}  // namespace
+bool StoreImage::WriteString(std::string_view key, std::string_view name, std::string_view value) {
+  if (!Storable(value)) return false;
+  Value v;
+  v.text = std::string(value);
+  return Write(key, name, v);
+}
 
 void SetConfigFolder(std::string folder) {
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
@@ -230,54 +271,31 @@ const std::string& ConfigFolder() {
 
 bool CreateStoreKey(std::string_view key) {
   bool intact = true;
-  std::vector<Key> keys = Load(&intact);
+  StoreImage image = Load(&intact);
   if (!intact) return false;
-  bool changed = false;
-  // Each parent first, as the registry makes them.
-  for (std::size_t at = key.find('\\'); ; at = key.find('\\', at + 1)) {
-    std::string_view part = at == std::string_view::npos ? key : key.substr(0, at);
-    if (!part.empty() && !Find(keys, part)) {
-      keys.push_back({std::string(part), {}});
-      changed = true;
-    }
-    if (at == std::string_view::npos) break;
-  }
-  return !changed || Save(keys);
+  return !image.CreateKey(key) || Save(image);
 }
 
-bool StoreKeyExists(std::string_view key) {
-  std::vector<Key> keys = Load();
-  return Find(keys, key) != nullptr;
-}
+bool StoreKeyExists(std::string_view key) { return Load().KeyExists(key); }
 
 bool ReadStoreNumber(std::string_view key, std::string_view name, std::uint32_t& value) {
-  std::vector<Key> keys = Load();
-  const Value* v = FindValue(key, name, keys);
-  if (!v || !v->isNumber) return false;
-  value = v->number;
-  return true;
+  return Load().ReadNumber(key, name, value);
 }
 
 bool ReadStoreString(std::string_view key, std::string_view name, std::string& value) {
-  std::vector<Key> keys = Load();
-  const Value* v = FindValue(key, name, keys);
-  if (!v || v->isNumber) return false;
-  value = v->text;
-  return true;
+  return Load().ReadString(key, name, value);
 }
 
 bool WriteStoreNumber(std::string_view key, std::string_view name, std::uint32_t value) {
-  Value v;
-  v.isNumber = true;
-  v.number = value;
-  return Write(key, name, v);
+  bool intact = true;
+  StoreImage image = Load(&intact);
+  return intact && image.WriteNumber(key, name, value) && Save(image);
 }
 
 bool WriteStoreString(std::string_view key, std::string_view name, std::string_view value) {
-  if (!Storable(value)) return false;
-  Value v;
-  v.text = std::string(value);
-  return Write(key, name, v);
+  bool intact = true;
+  StoreImage image = Load(&intact);
+  return intact && image.WriteString(key, name, value) && Save(image);
 }
 
 }  // namespace platform

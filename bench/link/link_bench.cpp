@@ -55,6 +55,31 @@ void BM_MoveRoundTrip(benchmark::State& state) {
 }
 BENCHMARK(BM_MoveRoundTrip)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
+// One message there and its echo back, without the confirm: the bare round trip over loopback.
+void BM_MessageRoundTrip(benchmark::State& state) {
+  Link server, client;
+  if (!Pair(server, client)) {
+    state.SkipWithError("no loopback sockets");
+    return;
+  }
+  std::atomic<bool> done{false};
+  std::thread partner([&] {
+    LinkMessage m;
+    while (!done)
+      if (ReceiveOne(client, m, 100)) SendMessage(client, EchoOf(m));
+  });
+  const LinkMessage move = PlayCardMessage(17, 3, 2);
+  LinkMessage echo;
+  for (auto _ : state) {
+    if (!SendMessage(server, move) || !ReceiveOne(server, echo, 1000)) state.SkipWithError("no echo came");
+  }
+  done = true;
+  partner.join();
+  CloseLink(server);
+  CloseLink(client);
+}
+BENCHMARK(BM_MessageRoundTrip)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
 // A device waiting for its partner's move: the share of one core it uses.
 void BM_WaitingForThePartner(benchmark::State& state) {
   Link server, client;

@@ -73,6 +73,35 @@ TEST_F(CardDatabaseTest, InfoTextShowsTheLinesUpToTheCardsLevel) {
   EXPECT_EQ(CardInfoText(10), L"");
 }
 
+TEST_F(CardDatabaseTest, OnlyAnUnscrambledHashSeparatesFieldsAndTheFilesBytesReadAlike) {
+  FreshInstallDir("bytes");
+  // '}' scrambles to a '#' byte in the file, which is part of the name, not its end.
+  const std::string record = "#A}B#\r\n#01234501#\r\n#100#\r\n#1#\r\n";
+  ASSERT_TRUE(WriteRawDatabase({1, 0, static_cast<std::uint32_t>(record.size())}, record));
+  ASSERT_TRUE(OpenCardDatabase());
+  EXPECT_EQ(LoadCard(1).name.View(), "A}B");
+  EXPECT_EQ(LoadCard(1).Icon(7), 1);
+  // The same files handed over as bytes give the same cards and texts.
+  ASSERT_TRUE(WriteSmallCardSet(5));
+  std::vector<std::wstring> texts;
+  std::vector<Card> cards;
+  for (int id = 0; id <= 21; ++id) {
+    texts.push_back(CardInfoText(id));
+    cards.push_back(LoadCard(id));
+  }
+  ASSERT_TRUE(OpenCardDatabaseBytes(ReadGameFile(CardIndexPath), ReadGameFile(CardRecordPath)));
+  const std::vector<std::uint8_t> info = ReadGameFile(CardInfoPath);
+  EXPECT_TRUE(CheckCardInfoBytes(info));
+  for (int id = 0; id <= 21; ++id) {
+    EXPECT_EQ(CardInfoTextOf(info, id), texts[static_cast<std::size_t>(id)]) << id;
+    EXPECT_EQ(LoadCard(id).name.View(), cards[static_cast<std::size_t>(id)].name.View()) << id;
+    EXPECT_EQ(LoadCard(id).icons, cards[static_cast<std::size_t>(id)].icons) << id;
+  }
+  EXPECT_FALSE(CheckCardInfoBytes(std::vector<std::uint8_t>(info.begin(), info.end() - 3)));
+  EXPECT_FALSE(OpenCardDatabaseBytes({1, 0, 0}, {}));
+  EXPECT_EQ(CardCount(), 0);
+}
+
 TEST_F(CardDatabaseTest, MissingFilesLeaveAnEmptyDatabase) {
   FreshInstallDir("missing");
   EXPECT_FALSE(OpenCardDatabase());

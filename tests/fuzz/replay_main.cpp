@@ -7,7 +7,8 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);
+// Optional, as with libFuzzer: a target with nothing to set up leaves it out.
+extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 namespace {
 
@@ -29,7 +30,7 @@ int RunFile(const std::filesystem::path& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  LLVMFuzzerInitialize(&argc, &argv);
+  if (LLVMFuzzerInitialize) LLVMFuzzerInitialize(&argc, &argv);
   int inputs = 0, failures = 0;
   for (int i = 1; i < argc; ++i) {
     std::filesystem::path arg(argv[i]);
