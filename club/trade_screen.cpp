@@ -465,7 +465,10 @@ bool TradeScreen::LoadState(ByteReader&) { return true; }
 
 std::string TradeScreen::Report() const {
   std::string box;
-  for (std::int16_t id : ledger_.PartnerBox()) box += " " + std::to_string(id);
+  for (std::int16_t id : ledger_.PartnerBox()) {
+    box += ' ';
+    box += std::to_string(id);
+  }
   return "trade = partner " + Narrow(OtherPlayer.name) + ", ready " + std::to_string(ledger_.Ready() ? 1 : 0) +
          ", partnerReady " + std::to_string(ledger_.PartnerIsReady() ? 1 : 0) + ", offer " +
          std::to_string(ledger_.Offer()) + ", partnerOffer " + std::to_string(ledger_.PartnerOffer()) +

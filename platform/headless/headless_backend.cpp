@@ -6,6 +6,7 @@
 #include "platform/backend_interface.h"
 #include "platform/close_request.h"
 #include "platform/input_record.h"
+#include "platform/leak_check.h"
 #include "platform/panel.h"
 #include "platform/script.h"
 
@@ -80,6 +81,7 @@ class HeadlessBackend : public Backend {
     script_.TakeFinal(now_);
     FinishRecording();
     std::fflush(nullptr);
+    CheckLeaksNow();
     std::_Exit(ScriptEndedExitCode);
   }
 

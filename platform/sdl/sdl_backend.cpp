@@ -14,6 +14,7 @@
 #include "platform/backend_interface.h"
 #include "platform/close_request.h"
 #include "platform/instance_lock.h"
+#include "platform/leak_check.h"
 #include "platform/library_chatter.h"
 #include "platform/messages.h"
 #include "platform/panel.h"
@@ -493,6 +494,7 @@ class SdlBackend : public Backend {
     }
     script_.TakeFinal(TickCount());
     std::fflush(nullptr);
+    CheckLeaksNow();
     std::_Exit(ScriptEndedExitCode);
   }
 

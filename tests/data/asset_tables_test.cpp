@@ -64,10 +64,16 @@ TEST(AssetTablesTest, BrokenCardRowsAreNamedWithTheirLine) {
 
 TEST(AssetTablesTest, TheSetChecksCountsOrderLevelsAndNames) {
   std::vector<CardRow> cards;
-  for (int id = 1; id <= 8; ++id) cards.push_back({id, (id - 1) / 2 + 1, "10000000", 10, "C" + std::to_string(id)});
+  // "C1", "O7": appended, not "C" + std::to_string (GCC 12's -O3 -Wrestrict misreads that insert).
+  auto named = [](char letter, int n) {
+    std::string name(1, letter);
+    name += std::to_string(n);
+    return name;
+  };
+  for (int id = 1; id <= 8; ++id) cards.push_back({id, (id - 1) / 2 + 1, "10000000", 10, named('C', id)});
   std::vector<FamilyRow> families = {{0, "F", {"a", "b", "c", "d"}}, {1, "G", {"a", "b", "c", "d"}}};
   std::vector<OpponentRow> opponents;
-  for (int k = 0; k < 45; ++k) opponents.push_back({k / 15, k % 15, "O" + std::to_string(k), 1, "", "", ""});
+  for (int k = 0; k < 45; ++k) opponents.push_back({k / 15, k % 15, named('O', k), 1, "", "", ""});
   std::string error;
   EXPECT_TRUE(CheckAssetSet(cards, families, opponents, error)) << error;
 

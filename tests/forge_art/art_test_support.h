@@ -31,6 +31,9 @@ std::string OpaqueRuleFault(const RgbPicture& picture);
 
 const std::uint8_t* PixelAt(const RgbPicture& picture, int x, int y);
 
+// How many of these byte strings differ from every one before them.
+std::size_t DistinctCount(const std::vector<std::vector<std::uint8_t>>& items);
+
 // A suite whose pictures `Forge` draws once, in memory, before its first test; `Folder` is put in front of the
 // names Picture and IsPng are given. Each suite is its own class (class ShopArt : public
 // ForgedPictures<ForgeShopArt, ShopFolder> {};), so each keeps its own files.

@@ -131,12 +131,19 @@ int RunSaveCommand(Arguments& args) {
   out += KeyLine("slot", std::to_string(r.slot));
   out += KeyLine("cardTotal", std::to_string(r.cardTotal));
   std::string cards;
-  for (int i = 0; i < CollectionSize; ++i)
-    if (r.collection[i] > 0)
-      cards += (cards.empty() ? "" : " ") + std::to_string(i + 1) + "x" + std::to_string(r.collection[i]);
+  for (int i = 0; i < CollectionSize; ++i) {
+    if (r.collection[i] <= 0) continue;
+    if (!cards.empty()) cards += ' ';
+    cards += std::to_string(i + 1);
+    cards += 'x';
+    cards += std::to_string(r.collection[i]);
+  }
   out += KeyLine("collection", cards);
   std::string deck = std::to_string(saved.deckCount);
-  for (std::int16_t id : saved.deckIds) deck += " " + std::to_string(id);
+  for (std::int16_t id : saved.deckIds) {
+    deck += ' ';
+    deck += std::to_string(id);
+  }
   out += KeyLine("deck", deck);
   if (saved.valid) {
     const DuelStatistics& s = saved.stats;
