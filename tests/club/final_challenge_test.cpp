@@ -152,7 +152,8 @@ TEST_F(FinalChallenge, TheQuickSaveKeepsThePhaseSoTheResultIsBookedAndNoFreeDuel
 
   // A record with a phase the lair does not have makes the quick save unreadable.
   std::vector<std::uint8_t> damaged = saved;
-  damaged.back() = 3;
+  ASSERT_FALSE(damaged.empty());
+  damaged[damaged.size() - 1] = 3;
   ResetClubState();
   ByteReader bad(damaged.data(), damaged.size());
   EXPECT_FALSE(ReadClubState(bad));

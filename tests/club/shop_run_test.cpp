@@ -241,7 +241,10 @@ TEST_F(ShopRunTest, BoostersServicesAndTheManagerFromANewCharacter) {
   s.Capture(shots + "dragged.png", 200);
   shown = Play(s, "drag");
   std::string expectDeck = "3:";
-  for (int k = 0; k < 16; ++k) expectDeck += " " + std::to_string(k < 3 ? firstPage[static_cast<std::size_t>(k)] : -1);
+  for (int k = 0; k < 16; ++k) {
+    expectDeck += ' ';
+    expectDeck += std::to_string(k < 3 ? firstPage[static_cast<std::size_t>(k)] : -1);
+  }
   EXPECT_EQ(shown["deck"], expectDeck);
   ExpectSaveMatches(shown, "drag three");
 
@@ -255,7 +258,8 @@ TEST_F(ShopRunTest, BoostersServicesAndTheManagerFromANewCharacter) {
   EXPECT_GT(Number(shown["character"], "credits "), before);
   EXPECT_EQ(Number(shown["cards"], "total "), distinct - 1);
   ExpectSaveMatches(shown, "sell one");
-  EXPECT_EQ(SavedFile()["collection"].find(" " + std::to_string(firstPage[3]) + "x"), std::string::npos);
+  const std::string soldEntry = std::to_string(firstPage[3]) + "x";
+  EXPECT_EQ(SavedFile()["collection"].find(' ' + soldEntry), std::string::npos);
 
   // Quitting inside the manager writes the quick save; the next start resumes
   // the manager over the shop, and each finishes back to where it came from.

@@ -56,8 +56,12 @@ std::string DifferenceFromRedraw(bool landed) {
   // The duel goes on from the frame as it was.
   std::memcpy(ScreenBuffer(0), shown.data(), n * sizeof(std::uint16_t));
   if (x1 < 0) return "";
-  return "(" + std::to_string(x0) + ", " + std::to_string(y0) + ") .. (" + std::to_string(x1) + ", " +
-         std::to_string(y1) + ")";
+  std::string where = "(";
+  where += std::to_string(x0) + ", ";
+  where += std::to_string(y0) + ") .. (";
+  where += std::to_string(x1) + ", ";
+  where += std::to_string(y1) + ")";
+  return where;
 }
 
 TEST(AnimationResidue, EveryAnimationEndsOnWhatAFullRedrawShows) {

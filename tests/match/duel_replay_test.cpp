@@ -18,8 +18,12 @@ std::string MatchTranscript(std::uint32_t seed, int blocks, Side first, const Pl
                     std::to_string(first) + "\n";
   const PlayerRecord* records[2] = {&r0, &r1};
   for (int s = 0; s < 2; ++s) {
-    out += "deck " + std::to_string(s);
-    for (const Card& c : records[s]->deck.slots) out += " " + std::to_string(c.id);
+    out += "deck ";
+    out += std::to_string(s);
+    for (const Card& c : records[s]->deck.slots) {
+      out += ' ';
+      out += std::to_string(c.id);
+    }
     out += "\n";
   }
   return out + moves;
@@ -29,8 +33,10 @@ std::string BlockedLine(const Board& board) {
   std::string out = "blocked";
   for (int x = 0; x < BoardColumns; ++x)
     for (int y = 0; y < BoardRows; ++y)
-      if (board.At(x, y).owner == NoSide && !board.At(x, y).free)
-        out += " " + std::to_string(x) + "," + std::to_string(y);
+      if (board.At(x, y).owner == NoSide && !board.At(x, y).free) {
+        out += ' ';
+        out += std::to_string(x) + "," + std::to_string(y);
+      }
   return out + "\n";
 }
 
@@ -63,7 +69,10 @@ TEST_P(DuelReplay, MatchStatesMakeTheSimulatorsMoves) {
   CountCards(TheMatch.board, c0, c1);
   std::string end = "end " + std::to_string(c0) + " " + std::to_string(c1) + " result " +
                     std::to_string(MatchResult) + " perfect " + (IsPerfect(TheMatch.board) ? "1" : "0") + " rewards";
-  for (int k = TheMatch.rewardCount; k >= 1; --k) end += " " + std::to_string(TheMatch.rewardCards[k]);
+  for (int k = TheMatch.rewardCount; k >= 1; --k) {
+    end += ' ';
+    end += std::to_string(TheMatch.rewardCards[k]);
+  }
   end += "\n";
   std::string ours = MatchTranscript(c.seed, blocks, first, red, blue, "") + blocked + TranscriptOfEvents() + end;
 
