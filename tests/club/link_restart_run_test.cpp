@@ -13,6 +13,7 @@
 
 #include "gfx/message_box.h"
 #include "tests/club/link_devices.h"
+#include "tests/club/two_game_run.h"
 #include "tests/club/room_harness.h"
 
 namespace {
@@ -39,20 +40,9 @@ MessageBoxGeometry DuelBox() {
 }
 MessageBoxGeometry LobbyBox() { return MessageBoxPlaces(L"Cancel", L"Retry", MessageBoxLayout{}); }
 
-class LinkRestartRun : public ::testing::Test {
+class LinkRestartRun : public TwoGameRun {
  protected:
-  void SetUp() override {
-    SetUpRoom();
-    char folder[] = "/tmp/duskhaven-link-restart-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    root = folder;
-    port = 23000 + static_cast<int>(::getpid() % 20000);
-  }
-  void TearDown() override {
-    if (const char* keep = std::getenv("DUSKHAVEN_TRADE_KEEP"); keep && *keep) return;
-    std::error_code error;
-    fs::remove_all(root, error);
-  }
+  LinkRestartRun() : TwoGameRun("link-restart", 23000) {}
 
   // Kills the first run of `d` once `marker` holds `text`, then starts it again from the same place in the
   // club with `script` (the first run had taken its quick save).
@@ -84,9 +74,6 @@ class LinkRestartRun : public ::testing::Test {
     EXPECT_EQ(Counts(fa.at("collection")), Counts(fa0.at("collection")));
     EXPECT_EQ(Counts(fb.at("collection")), Counts(fb0.at("collection")));
   }
-
-  std::string root;
-  int port = 0;
 };
 
 std::vector<int> Cards(int first) {

@@ -12,6 +12,7 @@
 
 #include "gfx/message_box.h"
 #include "tests/club/link_devices.h"
+#include "tests/club/two_game_run.h"
 #include "tests/club/room_harness.h"
 
 namespace {
@@ -37,22 +38,9 @@ MessageBoxLayout ResultLayout() {
   return layout;
 }
 
-class LobbyDuelRun : public ::testing::Test {
+class LobbyDuelRun : public TwoGameRun {
  protected:
-  void SetUp() override {
-    SetUpRoom();
-    char folder[] = "/tmp/duskhaven-lobby-duel-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    root = folder;
-    port = 21000 + static_cast<int>(::getpid() % 20000);
-  }
-  void TearDown() override {
-    if (const char* keep = std::getenv("DUSKHAVEN_TRADE_KEEP"); keep && *keep) return;
-    std::error_code error;
-    fs::remove_all(root, error);
-  }
-  std::string root;
-  int port = 0;
+  LobbyDuelRun() : TwoGameRun("lobby-duel", 21000) {}
 };
 
 // Sixteen different cards, two copies of each, all in the deck: whoever loses keeps a copy of the card it gives.

@@ -24,6 +24,7 @@
 #include "platform/file_system.h"
 #include "platform/game_state.h"
 #include "tests/club/link_devices.h"
+#include "tests/club/two_game_run.h"
 #include "tests/club/room_harness.h"
 
 namespace {
@@ -39,23 +40,9 @@ using link_devices::Connect;
 using link_devices::LobbyAndBox;
 using link_devices::StartTrade;
 
-class TradeRun : public ::testing::Test {
+class TradeRun : public TwoGameRun {
  protected:
-  void SetUp() override {
-    SetUpRoom();
-    char folder[] = "/tmp/duskhaven-trade-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    root = folder;
-    port = 20000 + static_cast<int>(::getpid() % 20000);
-  }
-  void TearDown() override {
-    // DUSKHAVEN_TRADE_KEEP=1 keeps the folders (dumps, logs, captured frames) for looking at.
-    if (const char* keep = std::getenv("DUSKHAVEN_TRADE_KEEP"); keep && *keep) return;
-    std::error_code error;
-    fs::remove_all(root, error);
-  }
-  std::string root;
-  int port = 0;
+  TradeRun() : TwoGameRun("trade", 20000) {}
 };
 
 constexpr int RunAttempts = 3;
