@@ -12,9 +12,9 @@ struct CommandLine {
   std::string configFolder;  // empty = the default folder
   bool showHelp = false;
   bool showVersion = false;
-  bool quickGame = false;  // --quick-game: a quick duel right after start-up
-  bool verbose = false;    // --verbose: the libraries' own warnings reach the terminal
-  bool autoplay = false;   // --autoplay CLASS:TIER: the computer plays the local side of every duel
+  bool quickGame = false;    // --quick-game: a quick duel right after start-up
+  bool verbose = false;      // --verbose: the libraries' own warnings reach the terminal
+  bool autoplay = false;     // --autoplay CLASS:TIER: the computer plays the local side of every duel
   bool traceStates = false;  // --trace-states: every change of the duel's state on standard error
   AutoplayPlayer autoplayPlayer;
   std::string linkPeer;        // --link-peer HOST: the link's partner for this run

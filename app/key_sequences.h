@@ -6,8 +6,8 @@
 struct KeySequence {
   std::uint8_t codes[8] = {};  // 0 Up, 1 Down, 2 Left, 3 Right
   std::uint8_t count = 0;
-  std::uint8_t position = 0;   // 0 = nothing matched yet
-  std::uint32_t lastPress = 0; // tick count of the last accepted press
+  std::uint8_t position = 0;    // 0 = nothing matched yet
+  std::uint32_t lastPress = 0;  // tick count of the last accepted press
 };
 
 constexpr int KeySequenceCount = 6;

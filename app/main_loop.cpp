@@ -11,7 +11,9 @@
 namespace {
 
 // The standard question; true when "Ok" (the right button) was chosen.
-bool Confirm(const wchar_t* question) { return !GameMessageBox(question, L"Cancel", L"Ok", true, 40, 120, 160, 80, 20, 3, 3); }
+bool Confirm(const wchar_t* question) {
+  return !GameMessageBox(question, L"Cancel", L"Ok", true, 40, 120, 160, 80, 20, 3, 3);
+}
 
 }  // namespace
 

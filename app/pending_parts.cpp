@@ -15,9 +15,9 @@
 #include "data/quick_save.h"
 #include "data/roster.h"
 #include "data/save_file.h"
+#include "gfx/loading_screen.h"
 #include "match/card_pictures.h"
 #include "match/match.h"
-#include "gfx/loading_screen.h"
 #include "platform/backend.h"
 #include "platform/system_box.h"
 #include "sound/sound.h"
@@ -75,14 +75,20 @@ void ResumeOrSelectCharacter() {
 void RedrawClubScreen() { RedrawCurrentScreen(0); }
 int CurrentClubScreen() { return GameClub.currentScreen; }
 void ClubStylus(int kind, int x, int y) {
-  if (kind == 0) ClubStylusDown(x, y);
-  else if (kind == 1) ClubStylusMove(x, y);
-  else ClubStylusUp(x, y);
+  if (kind == 0)
+    ClubStylusDown(x, y);
+  else if (kind == 1)
+    ClubStylusMove(x, y);
+  else
+    ClubStylusUp(x, y);
 }
 void MatchStylus(int kind, int x, int y) {
-  if (kind == 0) MatchStylusDown(x, y);
-  else if (kind == 1) MatchStylusMove(x, y);
-  else MatchStylusUp(x, y);
+  if (kind == 0)
+    MatchStylusDown(x, y);
+  else if (kind == 1)
+    MatchStylusMove(x, y);
+  else
+    MatchStylusUp(x, y);
 }
 
 void StartSound(std::uint8_t volume) {
@@ -105,7 +111,8 @@ void StopSound() { ShutdownSound(); }
 bool CheatAddCredits(int amount) {
   // Kept below the field's limit rather than wrapping to a debt.
   const std::int64_t sum = static_cast<std::int64_t>(CurrentPlayer.credits) + amount;
-  CurrentPlayer.credits = static_cast<std::int32_t>(std::min<std::int64_t>(sum, std::numeric_limits<std::int32_t>::max()));
+  CurrentPlayer.credits =
+      static_cast<std::int32_t>(std::min<std::int64_t>(sum, std::numeric_limits<std::int32_t>::max()));
   return true;
 }
 bool CheatAddVictories() {

@@ -26,21 +26,21 @@ bool QuickLoadGame();  // true when a quick save existed (it is deleted after re
 bool ClubActive();  // InClub
 void SetClubActive(bool active);
 void LoadBoardGraphics();
-void ConstructClub();  // the corridor pictures: advances the loading screen 50 times
+void ConstructClub();       // the corridor pictures: advances the loading screen 50 times
 void SetUpClubQuickMenu();  // the arrows and the quick menu
 // Start-up after the quick menu: resumes from the quick save, or opens the
 // character selection with no character current.
 void ResumeOrSelectCharacter();
-void RedrawClubScreen();  // RedrawCurrentScreen (buffer 0) of the club
-int CurrentClubScreen();  // the club's ClubScreen; -1 while there is none
-void ClubStylus(int kind, int x, int y);   // 0 down, 1 move, 2 up
+void RedrawClubScreen();                  // RedrawCurrentScreen (buffer 0) of the club
+int CurrentClubScreen();                  // the club's ClubScreen; -1 while there is none
+void ClubStylus(int kind, int x, int y);  // 0 down, 1 move, 2 up
 void MatchStylus(int kind, int x, int y);
 
 // Sound.
 void StartSound(std::uint8_t volume);  // library, voices, volume
 void StartMusicLoop();
-void StartStartupMusic();              // "SOUNDS\Avant une partie.QXX" from the start
-void SoundTimerTick();                 // what the 100 ms timer runs
+void StartStartupMusic();  // "SOUNDS\Avant une partie.QXX" from the start
+void SoundTimerTick();     // what the 100 ms timer runs
 void GameSoundTick();
 std::uint32_t GameSoundFeedInterval();  // ms between two ticks at most; 0: no limit
 void StopSound();

@@ -5,10 +5,10 @@
 
 #include "app/key_sequences.h"
 #include "app/link_duel_entry.h"
-#include "data/save_file.h"
 #include "app/pending_parts.h"
 #include "app/shell.h"
 #include "data/player_record.h"
+#include "data/save_file.h"
 #include "link/link.h"
 #include "link/link_duel.h"
 #include "match/match.h"

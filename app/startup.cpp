@@ -34,7 +34,8 @@ void ShowMakerLogo() {
 
 std::string InstallHint() {
   return "duskhaven: install the game's data with: duskhaven-forge --install DIR\n"
-         "duskhaven: (it records DIR as Install_Dir in " + platform::ConfigFolder() + "/settings.reg)";
+         "duskhaven: (it records DIR as Install_Dir in " +
+         platform::ConfigFolder() + "/settings.reg)";
 }
 
 void Steps(int count) {

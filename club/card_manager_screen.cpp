@@ -30,9 +30,10 @@ struct ButtonPlace {
   std::int16_t x, y;
 };
 const ButtonPlace ManagerButtons[ManagerButtonCount] = {
-    {L"CollectionFlecheGaucheON.QXJ", 0, 99}, {L"CollectionZoom.QXJ", 0, 232}, {L"CollectionFlecheDroiteON.QXJ", 221, 99},
-    {L"CollectionSell.QXJ", 0, 300},          {L"CollectionBack.QXJ", 202, 304}, {L"CollectionAdd.QXJ", 150, 0},
-    {L"CollectionLeft.QXJ", 60, 304},         {L"CollectionRight.QXJ", 159, 304},
+    {L"CollectionFlecheGaucheON.QXJ", 0, 99},   {L"CollectionZoom.QXJ", 0, 232},
+    {L"CollectionFlecheDroiteON.QXJ", 221, 99}, {L"CollectionSell.QXJ", 0, 300},
+    {L"CollectionBack.QXJ", 202, 304},          {L"CollectionAdd.QXJ", 150, 0},
+    {L"CollectionLeft.QXJ", 60, 304},           {L"CollectionRight.QXJ", 159, 304},
 };
 enum ManagerButton { PreviousPage = 0, ZoomButton, NextPage, Sell, Leave, AddRemove, StripLeft, StripRight };
 
@@ -161,8 +162,10 @@ void CardManagerScreen::DrawStripSlot(int k, int buffer) {
   const int x = StripSlotX(k);
   DrawImageSameRect(x, StripY, SlotW, SlotH, emptyPicture_, buffer);
   const int id = StripId(stripScroll_ + k);
-  if (id > 0) DrawSlotCard(id, x, StripY, buffer);
-  else DrawText(DecimalText(stripScroll_ + k + 1), 33 * k + 20, StripY, GameFont, buffer);
+  if (id > 0)
+    DrawSlotCard(id, x, StripY, buffer);
+  else
+    DrawText(DecimalText(stripScroll_ + k + 1), 33 * k + 20, StripY, GameFont, buffer);
 }
 
 void CardManagerScreen::DrawStrip(int buffer) {
@@ -175,15 +178,18 @@ void CardManagerScreen::DrawCreditsLine(int buffer) {
 }
 
 void CardManagerScreen::Redraw(int buffer) {
-  if (emptyPicture_.Width() == 240 && emptyPicture_.Height() == 320) DrawFullScreen(emptyPicture_.Pixels(), buffer);
-  else ClearBuffer(buffer);
+  if (emptyPicture_.Width() == 240 && emptyPicture_.Height() == 320)
+    DrawFullScreen(emptyPicture_.Pixels(), buffer);
+  else
+    ClearBuffer(buffer);
   DrawCreditsLine(buffer);
   for (int i = 0; i < GridSlots; ++i) DrawGridSlot(i, buffer);
   DrawStrip(buffer);
   if (buffer != 0) return;
   // The highlight is drawn last, over what it highlights, with its pixels kept to undo it.
   highlighted_ = false;
-  if (zoomSlot_ >= 0) Highlight(GridSlotX(zoomSlot_), GridSlotY(zoomSlot_));
+  if (zoomSlot_ >= 0)
+    Highlight(GridSlotX(zoomSlot_), GridSlotY(zoomSlot_));
   else if (stripSlot_ >= stripScroll_ && stripSlot_ < stripScroll_ + StripSlots)
     Highlight(StripSlotX(stripSlot_ - stripScroll_), StripY);
 }
@@ -396,7 +402,8 @@ void CardManagerScreen::Zoom() {
 void CardManagerScreen::SellSelected() {
   if (tutorial_) {
     RoomOkBox(
-        L"You can't sell card in the tutorial !\nPlease complete your deck.\n\nHINT: Selling double cards is another way "
+        L"You can't sell card in the tutorial !\nPlease complete your deck.\n\nHINT: Selling double cards is another "
+        L"way "
         L"to earn cash in Duskhaven.");
     return;
   }
@@ -483,7 +490,8 @@ bool CardManagerScreen::StylusUp(int x, int y) {
       break;
     case Leave:
       if (tutorial_) {
-        RoomOkBox(L"You have to create your Deck before leaving the collection\n\nHINT: The blue color is the strongest.");
+        RoomOkBox(
+            L"You have to create your Deck before leaving the collection\n\nHINT: The blue color is the strongest.");
         break;
       }
       Saved();
@@ -523,7 +531,7 @@ std::string CardManagerScreen::Report() const {
                     ", strip slot " + std::to_string(stripSlot_) + ", scroll " + std::to_string(stripScroll_) +
                     ", dragging " + std::to_string(dragging_ ? 1 : 0) + ", zoom shown " +
                     std::to_string(zoomShown_ ? 1 : 0) + ", new cards " + std::to_string(highlightNew_ ? 1 : 0) +
-                    ", trade " + std::to_string(tradeMode_ ? 1 : 0) + ", tutorial " + std::to_string(tutorial_ ? 1 : 0) +
-                    "\n";
+                    ", trade " + std::to_string(tradeMode_ ? 1 : 0) + ", tutorial " +
+                    std::to_string(tutorial_ ? 1 : 0) + "\n";
   return out + CollectionReport();
 }

@@ -1,4 +1,5 @@
-// card_manager_screen.h -- the card manager: the whole set page by page, the deck (or trade box) strip, dragging, zoom and sale.
+// card_manager_screen.h -- the card manager: the whole set page by page, the deck (or trade box) strip, dragging, zoom
+// and sale.
 #pragma once
 
 #include <cstdint>

@@ -43,9 +43,7 @@ const wchar_t* const TutorialHint =
 
 bool FullScreen(const Image& image) { return image.Width() == 240 && image.Height() == 320; }
 
-std::wstring PortraitPath(int number) {
-  return L"GFX\\PLAYERS\\PLAYERS" + DecimalText(number) + L".QXG";
-}
+std::wstring PortraitPath(int number) { return L"GFX\\PLAYERS\\PLAYERS" + DecimalText(number) + L".QXG"; }
 
 // A class whose decks the open card set cannot deal: the duel would start
 // with an opponent holding no cards.
@@ -91,8 +89,10 @@ void ChallengeScreen::Enter() {
 }
 
 void ChallengeScreen::Redraw(int buffer) {
-  if (FullScreen(background_)) DrawFullScreen(background_.Pixels(), buffer);
-  else ClearBuffer(buffer);
+  if (FullScreen(background_))
+    DrawFullScreen(background_.Pixels(), buffer);
+  else
+    ClearBuffer(buffer);
   DrawImage(PortraitX, PortraitY, portrait_, buffer);
   const PlayerRecord& o = RosterOpponent(row_, class_);
   DrawText(o.name, ProfileX, 43, GameFont, buffer);
@@ -193,8 +193,10 @@ bool ChallengeScreen::StylusUp(int x, int y) {
       RoomOkBox(TutorialHint);
       return false;
     case DeckButton:
-      if (tutorial_) RoomOkBox(TutorialHint);
-      else OpenCardShop(ScreenChallenge);
+      if (tutorial_)
+        RoomOkBox(TutorialHint);
+      else
+        OpenCardShop(ScreenChallenge);
       return false;
     default:
       return false;

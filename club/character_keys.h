@@ -1,4 +1,5 @@
-// character_keys.h -- where the character screen's slot rows, field rows and keyboard keys are, and what a key does to a field.
+// character_keys.h -- where the character screen's slot rows, field rows and keyboard keys are, and what a key does to
+// a field.
 #pragma once
 
 #include <cstdint>

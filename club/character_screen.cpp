@@ -39,9 +39,7 @@ constexpr const wchar_t* QuickGameName = L"Player 1";
 // A flying character moves one step every 4 ms.
 constexpr std::uint32_t FlightStepMs = 4;
 
-void LoadPicture(const wchar_t* name, Image& image) {
-  LoadImageFile(std::wstring(PictureFolder) + name, image, true);
-}
+void LoadPicture(const wchar_t* name, Image& image) { LoadImageFile(std::wstring(PictureFolder) + name, image, true); }
 
 // A button whose up look is the background under it.
 void MakeButton(ScreenButton& button, std::int16_t x, std::int16_t y, const wchar_t* name, const Image& background) {
@@ -225,10 +223,14 @@ void CharacterScreen::FlyCharacter(wchar_t character, int fromX, int fromY, int 
     // As many steps as the time allows, so the flight keeps its pace whatever the frame rate.
     const std::uint32_t due = (platform::TickCount() - start) / FlightStepMs + 1;
     while (stepsDone < due && (px != toX || py != toY)) {
-      if (px < toX) ++px;
-      else if (px > toX) --px;
-      if (py < toY) py = std::min(py + 2, toY);
-      else if (py > toY) py = std::max(py - 2, toY);
+      if (px < toX)
+        ++px;
+      else if (px > toX)
+        --px;
+      if (py < toY)
+        py = std::min(py + 2, toY);
+      else if (py > toY)
+        py = std::max(py - 2, toY);
       ++stepsDone;
     }
     CopyBufferRect(oldX, oldY, w, h, 2, 0);

@@ -52,7 +52,7 @@ class CharacterScreen : public ClubScreenBase {
   int selectedSlot_ = 0;
   int selectedField_ = 1;
   bool slotEmpty_ = true;
-  Image background_;  // CreateCharacterEmpty: every redraw
+  Image background_;    // CreateCharacterEmpty: every redraw
   Image firstPicture_;  // CreateCharacterPIX: the opening fade's target
   ScreenButton okButton_;
   ScreenButton deleteButton_;

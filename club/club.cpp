@@ -12,8 +12,7 @@
 #include "platform/game_state.h"
 
 const RoomStop ClubRooms[RoomCount] = {
-    {1, L"GFX\\MENU\\TITLES\\MultiplayerTitle.QXG",
-     L"I might found another challenger in this crowd to play with."},
+    {1, L"GFX\\MENU\\TITLES\\MultiplayerTitle.QXG", L"I might found another challenger in this crowd to play with."},
     {7, L"GFX\\MENU\\TITLES\\InstantPlayTitle.QXG",
      L"Too bad it's a quick play. I would love to spend more time with this beauty. In another hand, if I'm really "
      L"on a rush. Still, I can train myself here, or just have fun."},
@@ -83,19 +82,30 @@ void FreeRetiredScreens() { RetiredScreens.clear(); }
 std::unique_ptr<ClubScreenBase>* ScreenSlot(ClubScreen screen) {
   Club& c = GameClub;
   switch (screen) {
-    case ScreenLobby: return &c.lobbyScreen;
-    case ScreenInstantPlay: return &c.instantPlayScreen;
-    case ScreenFinalChallenge: return &c.finalChallengeScreen;
-    case ScreenShop: return &c.shopScreen;
+    case ScreenLobby:
+      return &c.lobbyScreen;
+    case ScreenInstantPlay:
+      return &c.instantPlayScreen;
+    case ScreenFinalChallenge:
+      return &c.finalChallengeScreen;
+    case ScreenShop:
+      return &c.shopScreen;
     case ScreenGuestTournament:
     case ScreenMemberTournament:
-    case ScreenEliteTournament: return &c.tournamentScreen;
-    case ScreenOptions: return &c.optionsScreen;
-    case ScreenCharacter: return &c.characterScreen;
-    case ScreenChallenge: return &c.challengeScreen;
-    case ScreenCardManager: return &c.cardManagerScreen;
-    case ScreenTrade: return &c.tradeScreen;
-    default: return nullptr;
+    case ScreenEliteTournament:
+      return &c.tournamentScreen;
+    case ScreenOptions:
+      return &c.optionsScreen;
+    case ScreenCharacter:
+      return &c.characterScreen;
+    case ScreenChallenge:
+      return &c.challengeScreen;
+    case ScreenCardManager:
+      return &c.cardManagerScreen;
+    case ScreenTrade:
+      return &c.tradeScreen;
+    default:
+      return nullptr;
   }
 }
 
@@ -224,8 +234,7 @@ void ClubFrame() {
       if (c.tournamentScreen) {
         if (c.ready && ScreenFocusKeys(*c.tournamentScreen)) break;
         c.tournamentScreen->Frame();
-      }
-      else if (c.ready)
+      } else if (c.ready)
         ReopenMissingScreen();
       break;
     default:
@@ -303,10 +312,18 @@ void ClubStylusUp(int x, int y) {
       PlayClubMusic();
       BeginEnterRoom(false);
       break;
-    case ScreenShop: ReturnToScreen(c.returnFromShop); break;
-    case ScreenChallenge: ReturnToScreen(c.returnFromChallenge); break;
-    case ScreenCardManager: ReturnToScreen(c.returnFromCardManager); break;
-    case ScreenTrade: ReturnToScreen(c.returnFromTrade); break;
+    case ScreenShop:
+      ReturnToScreen(c.returnFromShop);
+      break;
+    case ScreenChallenge:
+      ReturnToScreen(c.returnFromChallenge);
+      break;
+    case ScreenCardManager:
+      ReturnToScreen(c.returnFromCardManager);
+      break;
+    case ScreenTrade:
+      ReturnToScreen(c.returnFromTrade);
+      break;
     default:  // instant play, the tournaments, options (the final challenge never finishes here)
       c.currentScreen = ScreenCorridor;
       BeginEnterRoom(false);
@@ -335,8 +352,8 @@ void RedrawCurrentScreen(int buffer) {
 }
 
 std::string OpenClubScreens() {
-  static const char* const names[] = {"character",  "lobby",     "shop",    "cardManager", "instantPlay",
-                                      "challenge",  "tournament", "options", "trade",       "finalChallenge"};
+  static const char* const names[] = {"character", "lobby",      "shop",    "cardManager", "instantPlay",
+                                      "challenge", "tournament", "options", "trade",       "finalChallenge"};
   std::string out;
   int k = 0;
   for (ClubScreen s : OpenScreenOrder) {

@@ -1,4 +1,5 @@
-// club.h -- the club: the corridor of rooms, its screens, the screen-change fades, the quick menu and its quick-save block.
+// club.h -- the club: the corridor of rooms, its screens, the screen-change fades, the quick menu and its quick-save
+// block.
 #pragma once
 
 #include <cstdint>
@@ -45,23 +46,23 @@ extern const RoomStop ClubRooms[RoomCount];
 // The one club, constructed at start-up and kept until exit. The fields keep
 // the order of the club's quick-save record.
 struct Club {
-  bool ready = true;             // input is accepted
-  bool entering = false;         // the darkening of a screen change runs
-  bool opening = false;          // the brightening runs
-  std::int8_t fadeCounter = 0;   // passes left in the running phase
-  bool enterRoom = false;        // the darkening leads into the current room (else back to the corridor)
-  bool typing = false;           // the title slide or the description still animates
-  std::int16_t charIndex = 0;    // next character of the description
-  std::int16_t textX = 0;        // pen of the description
+  bool ready = true;            // input is accepted
+  bool entering = false;        // the darkening of a screen change runs
+  bool opening = false;         // the brightening runs
+  std::int8_t fadeCounter = 0;  // passes left in the running phase
+  bool enterRoom = false;       // the darkening leads into the current room (else back to the corridor)
+  bool typing = false;          // the title slide or the description still animates
+  std::int16_t charIndex = 0;   // next character of the description
+  std::int16_t textX = 0;       // pen of the description
   std::int16_t textY = 0;
-  std::uint8_t textBuffer = 0;   // the buffer the description is typed into
-  std::int8_t typeCounter = 0;   // passes since the last typed character
+  std::uint8_t textBuffer = 0;                // the buffer the description is typed into
+  std::int8_t typeCounter = 0;                // passes since the last typed character
   ClubScreen nextScreen = ScreenCorridor;     // current when the brightening ends
   ClubScreen currentScreen = ScreenCorridor;  // the active screen
   const RoomStop* rooms = ClubRooms;
   std::int16_t currentRoom = RoomInstantPlay;
-  std::int16_t position = 7;     // 1..50
-  std::int8_t walkDirection = 0; // +1 right, -1 left, 0 standing
+  std::int16_t position = 7;      // 1..50
+  std::int8_t walkDirection = 0;  // +1 right, -1 left, 0 standing
   Image corridorPictures[CorridorLength];
   Image title;                   // the current room's title, loaded per room
   Image bottomPanel;             // under the typed description

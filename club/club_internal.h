@@ -9,8 +9,8 @@
 
 // The screens in the order of the quick-save record.
 constexpr ClubScreen OpenScreenOrder[RoomCount] = {
-    ScreenCharacter, ScreenLobby, ScreenShop,    ScreenCardManager, ScreenInstantPlay,
-    ScreenChallenge, ScreenGuestTournament, ScreenOptions, ScreenTrade, ScreenFinalChallenge};
+    ScreenCharacter, ScreenLobby,           ScreenShop,    ScreenCardManager, ScreenInstantPlay,
+    ScreenChallenge, ScreenGuestTournament, ScreenOptions, ScreenTrade,       ScreenFinalChallenge};
 
 // The club's owner of a screen id's screen (one for the three tournaments); null for the corridor.
 std::unique_ptr<ClubScreenBase>* ScreenSlot(ClubScreen screen);

@@ -1,13 +1,14 @@
-// club_operations.cpp -- what the club's screens call: opening the shop, manager, trade and challenge, going back, music, the Hell gate.
+// club_operations.cpp -- what the club's screens call: opening the shop, manager, trade and challenge, going back,
+// music, the Hell gate.
 #include <string>
 
 #include "club/club_internal.h"
+#include "club/room_boxes.h"
 #include "data/card_database.h"
 #include "data/duel_stats.h"
 #include "data/game_state.h"
 #include "data/player_record.h"
 #include "data/save_file.h"
-#include "club/room_boxes.h"
 #include "gfx/message_box.h"
 #include "platform/game_state.h"
 #include "sound/sound.h"

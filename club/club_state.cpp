@@ -174,18 +174,29 @@ PendingClub Pending;
 
 std::unique_ptr<ClubScreenBase> MakeForResume(ClubScreen s) {
   switch (s) {
-    case ScreenCharacter: return MakeCharacterScreen();
-    case ScreenLobby: return MakeLobbyScreen();
-    case ScreenShop: return MakeShopScreen();
+    case ScreenCharacter:
+      return MakeCharacterScreen();
+    case ScreenLobby:
+      return MakeLobbyScreen();
+    case ScreenShop:
+      return MakeShopScreen();
     // The club keeps the manager's return screen in its own record.
-    case ScreenCardManager: return MakeCardManagerScreen(ScreenLobby, false, false);
-    case ScreenInstantPlay: return MakeInstantPlayScreen();
-    case ScreenChallenge: return MakeChallengeScreen(1);
-    case ScreenGuestTournament: return MakeTournamentScreen(0);
-    case ScreenOptions: return MakeOptionsScreen();
-    case ScreenTrade: return MakeTradeScreen(false);
-    case ScreenFinalChallenge: return MakeFinalChallengeScreen();
-    default: return nullptr;
+    case ScreenCardManager:
+      return MakeCardManagerScreen(ScreenLobby, false, false);
+    case ScreenInstantPlay:
+      return MakeInstantPlayScreen();
+    case ScreenChallenge:
+      return MakeChallengeScreen(1);
+    case ScreenGuestTournament:
+      return MakeTournamentScreen(0);
+    case ScreenOptions:
+      return MakeOptionsScreen();
+    case ScreenTrade:
+      return MakeTradeScreen(false);
+    case ScreenFinalChallenge:
+      return MakeFinalChallengeScreen();
+    default:
+      return nullptr;
   }
 }
 
@@ -194,8 +205,8 @@ bool ScreenOpenFor(const std::unique_ptr<ClubScreenBase> (&screens)[RoomCount], 
   if (id == ScreenCorridor) return true;
   for (int k = 0; k < RoomCount; ++k) {
     const ClubScreen s = OpenScreenOrder[k];
-    const bool same = s == id || (s == ScreenGuestTournament && id >= ScreenGuestTournament &&
-                                  id <= ScreenEliteTournament);
+    const bool same =
+        s == id || (s == ScreenGuestTournament && id >= ScreenGuestTournament && id <= ScreenEliteTournament);
     if (same) return screens[k] != nullptr;
   }
   return false;
@@ -227,8 +238,8 @@ bool ReadClubState(ByteReader& in) {
   if (!ScreenOpenFor(screens, record.currentScreen)) return false;
   // A lobby or a trade cannot come back without its link: the player stands
   // in front of the multiplayer room instead, every screen closed.
-  const bool linked = screens[1] || screens[8] || record.currentScreen == ScreenLobby ||
-                      record.currentScreen == ScreenTrade;
+  const bool linked =
+      screens[1] || screens[8] || record.currentScreen == ScreenLobby || record.currentScreen == ScreenTrade;
   if (linked) {
     ClubRecord standing;
     standing.currentRoom = RoomMultiplayer;

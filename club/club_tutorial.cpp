@@ -297,8 +297,10 @@ void TutorialStylusUp(int x, int y) {
     case StepWalkToShop:
     case StepWalkToInstant:
       if (c.currentScreen != ScreenCorridor) return;
-      if (ReleaseButton(c.leftArrow, x, y)) StartWalk(-1);
-      else if (ReleaseButton(c.rightArrow, x, y)) StartWalk(+1);
+      if (ReleaseButton(c.leftArrow, x, y))
+        StartWalk(-1);
+      else if (ReleaseButton(c.rightArrow, x, y))
+        StartWalk(+1);
       break;
     case StepEnterShop:
     case StepEnterInstant: {

@@ -221,7 +221,8 @@ void DrawCreditsCounter(int buffer) {
 
 void DrawQuickMenuTab(int buffer) {
   const Image& panel = GameClub.quickMenuPanel;
-  if (panel.Height() > 110) DrawImageRect(0, 110, panel.Width(), panel.Height() - 110, 240 - panel.Width(), 0, panel, buffer);
+  if (panel.Height() > 110)
+    DrawImageRect(0, 110, panel.Width(), panel.Height() - 110, 240 - panel.Width(), 0, panel, buffer);
 }
 
 void DrawCorridor(int buffer) {

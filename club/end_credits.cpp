@@ -14,17 +14,23 @@
 
 // The game's own team.
 const wchar_t* const CreditsPersonPaths[CreditsPersonCount] = {
-    L"GFX\\CREDITS\\Ilse Marrow.QXB",  L"GFX\\CREDITS\\Tomas Quillon.QXB", L"GFX\\CREDITS\\Nadia Ferreol.QXB",
+    L"GFX\\CREDITS\\Ilse Marrow.QXB", L"GFX\\CREDITS\\Tomas Quillon.QXB", L"GFX\\CREDITS\\Nadia Ferreol.QXB",
     L"GFX\\CREDITS\\Oskar Blyth.QXB", L"GFX\\CREDITS\\Mirela Santo.QXB",
 };
 
 const CreditsPage CreditsPages[CreditsPageCount] = {
-    {L"GFX\\CREDITS\\code.QXB", true, 20},         {L"GFX\\CREDITS\\Ilse Marrow.QXB", false, 40},
-    {L"GFX\\CREDITS\\Tomas Quillon.QXB", false, 60}, {L"GFX\\CREDITS\\graphics.QXB", true, 90},
-    {L"GFX\\CREDITS\\Nadia Ferreol.QXB", false, 110}, {L"GFX\\CREDITS\\Oskar Blyth.QXB", false, 130},
-    {L"GFX\\CREDITS\\AI.QXB", true, 160},          {L"GFX\\CREDITS\\Ilse Marrow.QXB", false, 180},
-    {L"GFX\\CREDITS\\ui.QXB", true, 210},          {L"GFX\\CREDITS\\Nadia Ferreol.QXB", false, 230},
-    {L"GFX\\CREDITS\\translation.QXB", true, 260}, {L"GFX\\CREDITS\\Mirela Santo.QXB", false, 280},
+    {L"GFX\\CREDITS\\code.QXB", true, 20},
+    {L"GFX\\CREDITS\\Ilse Marrow.QXB", false, 40},
+    {L"GFX\\CREDITS\\Tomas Quillon.QXB", false, 60},
+    {L"GFX\\CREDITS\\graphics.QXB", true, 90},
+    {L"GFX\\CREDITS\\Nadia Ferreol.QXB", false, 110},
+    {L"GFX\\CREDITS\\Oskar Blyth.QXB", false, 130},
+    {L"GFX\\CREDITS\\AI.QXB", true, 160},
+    {L"GFX\\CREDITS\\Ilse Marrow.QXB", false, 180},
+    {L"GFX\\CREDITS\\ui.QXB", true, 210},
+    {L"GFX\\CREDITS\\Nadia Ferreol.QXB", false, 230},
+    {L"GFX\\CREDITS\\translation.QXB", true, 260},
+    {L"GFX\\CREDITS\\Mirela Santo.QXB", false, 280},
 };
 
 namespace {

@@ -9,9 +9,9 @@
 
 // Where the final challenge stands.
 enum FinalPhase : std::uint8_t {
-  FinalBeforeDuel = 0,   // the gate scene waits for the first tap
-  FinalDuelLaunched = 1, // the duel runs (or has just handed back)
-  FinalDone = 2,         // the result was booked
+  FinalBeforeDuel = 0,    // the gate scene waits for the first tap
+  FinalDuelLaunched = 1,  // the duel runs (or has just handed back)
+  FinalDone = 2,          // the result was booked
 };
 
 class FinalChallengeScreen : public ClubScreenBase {

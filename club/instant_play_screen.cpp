@@ -63,8 +63,8 @@ InstantPlayScreen::InstantPlayScreen(OpenChallengeFor openChallenge) : openChall
   LoadInstantPicture(L"InstantPlayMember.QXJ", classTitles_[1]);
   LoadInstantPicture(L"InstantPlayElite.QXJ", classTitles_[2]);
   // The Guest title is painted on the list picture, in the Member title's size.
-  classTitles_[0] = CropImage(listPicture_, TitlePlaces[0].x, TitlePlaces[0].y, classTitles_[1].Width(),
-                              classTitles_[1].Height());
+  classTitles_[0] =
+      CropImage(listPicture_, TitlePlaces[0].x, TitlePlaces[0].y, classTitles_[1].Width(), classTitles_[1].Height());
   DrawOpeningPicture(1);
 }
 
@@ -107,8 +107,10 @@ void InstantPlayScreen::DrawList(int buffer) const {
 }
 
 void InstantPlayScreen::Redraw(int buffer) {
-  if (emptyPicture_.Width() == 240 && emptyPicture_.Height() == 320) DrawFullScreen(emptyPicture_.Pixels(), buffer);
-  else ClearBuffer(buffer);
+  if (emptyPicture_.Width() == 240 && emptyPicture_.Height() == 320)
+    DrawFullScreen(emptyPicture_.Pixels(), buffer);
+  else
+    ClearBuffer(buffer);
   DrawTopLines(buffer);
   DrawList(buffer);
 }

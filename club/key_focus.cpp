@@ -15,7 +15,8 @@ FocusLayout ArrangeFocus(std::vector<FocusPlace> places) {
     const FocusPlace& head = places[first];
     std::size_t end = first + 1;
     while (end < places.size() && places[end].CentreY() < head.y + std::max(head.h, 1)) ++end;
-    std::stable_sort(places.begin() + static_cast<std::ptrdiff_t>(first), places.begin() + static_cast<std::ptrdiff_t>(end),
+    std::stable_sort(places.begin() + static_cast<std::ptrdiff_t>(first),
+                     places.begin() + static_cast<std::ptrdiff_t>(end),
                      [](const FocusPlace& a, const FocusPlace& b) { return a.x < b.x; });
     const int row = layout.rows.empty() ? 0 : layout.rows.back() + 1;
     for (std::size_t i = first; i < end; ++i) {
@@ -32,10 +33,13 @@ int MoveFocus(const FocusLayout& layout, int current, FocusMove move) {
   if (count == 0) return -1;
   if (current < 0 || current >= count) return 0;
   switch (move) {
-    case FocusMove::Previous: return (current + count - 1) % count;
-    case FocusMove::Next: return (current + 1) % count;
+    case FocusMove::Previous:
+      return (current + count - 1) % count;
+    case FocusMove::Next:
+      return (current + 1) % count;
     case FocusMove::Up:
-    case FocusMove::Down: break;
+    case FocusMove::Down:
+      break;
   }
   const int rowCount = layout.rows.back() + 1;
   const int step = move == FocusMove::Up ? rowCount - 1 : 1;

@@ -1,4 +1,5 @@
-// key_focus.h -- the places of a screen the keys can focus, arranged in reading order, and how the arrows move between them.
+// key_focus.h -- the places of a screen the keys can focus, arranged in reading order, and how the arrows move between
+// them.
 #pragma once
 
 #include <vector>

@@ -47,9 +47,7 @@ Image LoadMulti(const wchar_t* name) {
   return image;
 }
 
-LobbyScreen* OpenLobby() {
-  return dynamic_cast<LobbyScreen*>(ScreenFor(ScreenLobby));
-}
+LobbyScreen* OpenLobby() { return dynamic_cast<LobbyScreen*>(ScreenFor(ScreenLobby)); }
 
 bool FailedBy(LinkFailure f) { return TheLink.failure == f; }
 
@@ -68,9 +66,12 @@ LobbyScreen::LobbyScreen() {
   for (int i = 0; i < LobbyButtonCount; ++i) {
     const Place& p = LobbyPlaces[i];
     Image pressed;
-    if (i == LobbyDeck) LoadImageFile(L"GFX\\MENU\\AllPartyDeck.QXJ", pressed, true);
-    else pressed = LoadMulti(p.pressed);
-    Image normal = p.picture ? LoadMulti(p.picture) : CropImage(background_, p.x, p.y, pressed.Width(), pressed.Height());
+    if (i == LobbyDeck)
+      LoadImageFile(L"GFX\\MENU\\AllPartyDeck.QXJ", pressed, true);
+    else
+      pressed = LoadMulti(p.pressed);
+    Image normal =
+        p.picture ? LoadMulti(p.picture) : CropImage(background_, p.x, p.y, pressed.Width(), pressed.Height());
     InitButton(buttons_[i], p.x, p.y, std::move(pressed), std::move(normal), false);
   }
   LinkLobby.reconnect = &LobbyReconnect;
@@ -78,8 +79,10 @@ LobbyScreen::LobbyScreen() {
   savedSoundOff_ = SoundOff;
   SoundOff = true;  // no sound in the lobby
   TheLink.connected = 0;
-  if (picture_.Width() == 240 && picture_.Height() == 320) DrawFullScreen(picture_.Pixels(), 1);
-  else DrawLinkState(1);
+  if (picture_.Width() == 240 && picture_.Height() == 320)
+    DrawFullScreen(picture_.Pixels(), 1);
+  else
+    DrawLinkState(1);
 }
 
 LobbyScreen::~LobbyScreen() {
@@ -99,16 +102,20 @@ void LobbyScreen::Enter() {
 }
 
 void LobbyScreen::DrawLinkState(int buffer) {
-  if (background_.Width() == 240 && background_.Height() == 320) DrawFullScreen(background_.Pixels(), buffer);
-  else ClearBuffer(buffer);
+  if (background_.Width() == 240 && background_.Height() == 320)
+    DrawFullScreen(background_.Pixels(), buffer);
+  else
+    ClearBuffer(buffer);
   const bool connected = TheLink.connected != 0;
   SetButtonHidden(buttons_[LobbyCreate], connected);
   SetButtonHidden(buttons_[LobbyJoin], connected);
   SetButtonHidden(buttons_[LobbyGame], !connected);
   SetButtonHidden(buttons_[LobbyTrade], !connected);
   for (const ScreenButton& b : buttons_) DrawButton(b, buffer);
-  if (connected) DrawTextTinted(ConnectionOkText, 153, 63, GameFont, 1, buffer);
-  else DrawTextTinted(NotConnectedText, 153, 63, GameFont, 6, buffer);
+  if (connected)
+    DrawTextTinted(ConnectionOkText, 153, 63, GameFont, 1, buffer);
+  else
+    DrawTextTinted(NotConnectedText, 153, 63, GameFont, 6, buffer);
 }
 
 void LobbyScreen::Redraw(int buffer) { DrawLinkState(buffer); }
@@ -160,8 +167,10 @@ void LobbyScreen::LostLink() {
   CloseLink(TheLink);
   DrawLinkState(0);
   // "Retry" opens the link again in the same role.
-  if (!RoomBox(LostLinkText, L"Cancel", L"Retry", MessageBoxLayout{})) Open(TheLink.role == RoleServer);
-  else DrawLinkState(0);
+  if (!RoomBox(LostLinkText, L"Cancel", L"Retry", MessageBoxLayout{}))
+    Open(TheLink.role == RoleServer);
+  else
+    DrawLinkState(0);
 }
 
 // Both devices press the same button; the first waits, with a Cancel, at most StartWaitMs for the other.
@@ -169,8 +178,8 @@ void LobbyScreen::LostLink() {
 bool LobbyScreen::AgreeToStart(LinkMessageType start, const std::wstring& what) {
   LinkMessage reply;
   const bool server = TheLink.role == RoleServer;
-  PanelMessage(MessageX, MessageY, (server ? L"Server is waiting to start " : L"Client is waiting to start ") + what + L".",
-               true);
+  PanelMessage(MessageX, MessageY,
+               (server ? L"Server is waiting to start " : L"Client is waiting to start ") + what + L".", true);
   ShowWaitCancel();
   const auto stopped = [&] {
     if (FailedBy(LinkFailure::Cancelled)) return DrawLinkState(0), true;
@@ -256,7 +265,8 @@ void LobbyScreen::TakeStrayAnswers() {
       TheLink.framer.PutBack(std::move(m));
       return;
     } else if (!m.Is(LinkMessageType::Confirm) && !m.Is(LinkMessageType::Refuse)) {
-      std::fprintf(stderr, "duskhaven: the lobby refuses a message of a duel or trade: %s\n", DescribeMessage(m).c_str());
+      std::fprintf(stderr, "duskhaven: the lobby refuses a message of a duel or trade: %s\n",
+                   DescribeMessage(m).c_str());
       SendMessage(TheLink, FreshMessage(LinkMessageType::Refuse));
     }
   }
@@ -284,16 +294,27 @@ bool LobbyScreen::StylusUp(int x, int y) {
   for (int i = 0; i < LobbyButtonCount; ++i)
     if (ReleaseButton(buttons_[i], x, y) && released < 0) released = i;
   switch (released) {
-    case LobbyCreate: Open(true); break;
-    case LobbyJoin: Open(false); break;
+    case LobbyCreate:
+      Open(true);
+      break;
+    case LobbyJoin:
+      Open(false);
+      break;
     case LobbyBack:
       TheLink.connected = 0;
       CloseLink(TheLink);
       return true;
-    case LobbyDeck: OpenCardShop(ScreenLobby); break;
-    case LobbyGame: StartGame(); break;
-    case LobbyTrade: StartTrade(); break;
-    default: break;
+    case LobbyDeck:
+      OpenCardShop(ScreenLobby);
+      break;
+    case LobbyGame:
+      StartGame();
+      break;
+    case LobbyTrade:
+      StartTrade();
+      break;
+    default:
+      break;
   }
   TheLink.poll = nullptr;
   return false;

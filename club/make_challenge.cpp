@@ -4,4 +4,6 @@
 #include "club/challenge_screen.h"
 #include "club/room_screens.h"
 
-std::unique_ptr<ClubScreenBase> MakeChallengeScreen(int opponent) { return std::make_unique<ChallengeScreen>(opponent); }
+std::unique_ptr<ClubScreenBase> MakeChallengeScreen(int opponent) {
+  return std::make_unique<ChallengeScreen>(opponent);
+}

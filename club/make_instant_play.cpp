@@ -1,4 +1,5 @@
-// make_instant_play.cpp -- the instant play room's screen: the challenge it opens comes up on top, returning to the list.
+// make_instant_play.cpp -- the instant play room's screen: the challenge it opens comes up on top, returning to the
+// list.
 #include <memory>
 
 #include "club/club.h"

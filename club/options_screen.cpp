@@ -48,7 +48,8 @@ Image Piece(const Image& background, int x, int y, int w, int h) {
 Image Brightened(const Image& source, int delta) {
   Image out(source.Width(), source.Height());
   const int n = source.Width() * source.Height();
-  for (int i = 0; i < n; ++i) out.Pixels()[i] = delta == 0 ? source.Pixels()[i] : BrightenColour(source.Pixels()[i], delta);
+  for (int i = 0; i < n; ++i)
+    out.Pixels()[i] = delta == 0 ? source.Pixels()[i] : BrightenColour(source.Pixels()[i], delta);
   return out;
 }
 
@@ -128,8 +129,10 @@ OptionsScreen::OptionsScreen() {
   statsNormal_ = Piece(background_, StatsX, StatsY, statsPressed_.Width(), statsPressed_.Height());
   BuildShownPictures(0);
 
-  if (firstPicture_.Width() == 240 && firstPicture_.Height() == 320) DrawFullScreen(firstPicture_.Pixels(), 1);
-  else ClearBuffer(1);
+  if (firstPicture_.Width() == 240 && firstPicture_.Height() == 320)
+    DrawFullScreen(firstPicture_.Pixels(), 1);
+  else
+    ClearBuffer(1);
 }
 
 std::uint8_t OptionsScreen::VolumeToStore() const {
@@ -197,8 +200,10 @@ void OptionsScreen::ApplyPreview() {
 
 void OptionsScreen::Enter() {
   WaitOrTap(500);
-  if (background_.Width() == 240 && background_.Height() == 320) DrawFullScreen(background_.Pixels(), 1);
-  else ClearBuffer(1);
+  if (background_.Width() == 240 && background_.Height() == 320)
+    DrawFullScreen(background_.Pixels(), 1);
+  else
+    ClearBuffer(1);
   CopyBuffer(1, 2);
   BuildShownPictures(0);
   DrawChoice(1);
@@ -209,8 +214,10 @@ void OptionsScreen::Enter() {
 }
 
 void OptionsScreen::Redraw(int buffer) {
-  if (background_.Width() == 240 && background_.Height() == 320) DrawFullScreen(background_.Pixels(), 2);
-  else ClearBuffer(2);
+  if (background_.Width() == 240 && background_.Height() == 320)
+    DrawFullScreen(background_.Pixels(), 2);
+  else
+    ClearBuffer(2);
   const int delta = PreviewDelta();
   if (buffer != 2) {
     std::uint16_t* target = ScreenBuffer(buffer);
@@ -254,8 +261,10 @@ void OptionsScreen::SetGammaPosition(int position) {
 
 void OptionsScreen::Slider(int x, int y) {
   if (!OnTrack(x)) return;
-  if (y >= VolumeTrackY && y <= VolumeTrackY + TrackH) SetVolumePosition(SliderTapPosition(x));
-  else if (y >= GammaTrackY && y <= GammaTrackY + TrackH) SetGammaPosition(SliderTapPosition(x));
+  if (y >= VolumeTrackY && y <= VolumeTrackY + TrackH)
+    SetVolumePosition(SliderTapPosition(x));
+  else if (y >= GammaTrackY && y <= GammaTrackY + TrackH)
+    SetGammaPosition(SliderTapPosition(x));
 }
 
 void OptionsScreen::StylusDown(int x, int y) {

@@ -12,9 +12,9 @@
 constexpr int SliderTop = 24;  // slider positions run 0..24
 
 // The sliders' conversions, in single precision, truncated toward zero.
-int SliderPosition(std::uint8_t setting);     // trunc(setting x 0.24)
-std::uint8_t SliderSetting(int position);     // trunc(position x 4.1666665)
-int SliderTapPosition(int x);                 // trunc((x - 91) x 0.25), for x on a track
+int SliderPosition(std::uint8_t setting);  // trunc(setting x 0.24)
+std::uint8_t SliderSetting(int position);  // trunc(position x 4.1666665)
+int SliderTapPosition(int x);              // trunc((x - 91) x 0.25), for x on a track
 // The volume the music plays at while the volume slider stands at a position (0..100).
 int LiveVolume(int position);
 

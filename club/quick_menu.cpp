@@ -19,9 +19,9 @@ struct QuickItem {
   std::int16_t room;
   std::int16_t position;
 };
-constexpr QuickItem QuickItems[8] = {{RoomCharacters, 44},     {RoomOptions, 38},   {RoomGuestTournament, 23},
+constexpr QuickItem QuickItems[8] = {{RoomCharacters, 44},       {RoomOptions, 38},         {RoomGuestTournament, 23},
                                      {RoomMemberTournament, 27}, {RoomEliteTournament, 31}, {RoomCardShop, 14},
-                                     {RoomInstantPlay, 7},     {RoomMultiplayer, 1}};
+                                     {RoomInstantPlay, 7},       {RoomMultiplayer, 1}};
 
 int Left() { return 240 - GameClub.quickMenuPanel.Width(); }
 int Height() { return GameClub.quickMenuPanel.Height(); }

@@ -1,4 +1,5 @@
-// screen_focus.h -- the keys' focus on the club's room screens: arrows move a frame between places, the action key taps.
+// screen_focus.h -- the keys' focus on the club's room screens: arrows move a frame between places, the action key
+// taps.
 #pragma once
 
 #include <vector>

@@ -34,13 +34,21 @@ struct ButtonPlace {
   std::int16_t x, y;
 };
 const ButtonPlace ShopButtons[ShopButtonCount] = {
-    {L"Shop1Booster.QXJ", 61, 74},      {L"Shop2Booster.QXJ", 61, 89},    {L"Shop3Booster.QXJ", 61, 104},
-    {L"Shop5Booster.QXJ", 61, 120},     {L"Shop10Booster.QXJ", 62, 135},  {L"ShopBack.QXJ", 204, 300},
-    {L"ShopEnterManager.QXJ", 31, 189}, {L"ShopClearDeck.QXJ", 31, 211},  {L"ShopSellCards.QXJ", 31, 234},
+    {L"Shop1Booster.QXJ", 61, 74},      {L"Shop2Booster.QXJ", 61, 89},   {L"Shop3Booster.QXJ", 61, 104},
+    {L"Shop5Booster.QXJ", 61, 120},     {L"Shop10Booster.QXJ", 62, 135}, {L"ShopBack.QXJ", 204, 300},
+    {L"ShopEnterManager.QXJ", 31, 189}, {L"ShopClearDeck.QXJ", 31, 211}, {L"ShopSellCards.QXJ", 31, 234},
     {L"ShopQuickDeck.QXJ", 29, 256},
 };
 
-enum ShopButton { BuyOne = 0, BuyTen = 4, Back = 5, EnterManager = 6, ClearDeckButton = 7, SellCards = 8, QuickDeckButton = 9 };
+enum ShopButton {
+  BuyOne = 0,
+  BuyTen = 4,
+  Back = 5,
+  EnterManager = 6,
+  ClearDeckButton = 7,
+  SellCards = 8,
+  QuickDeckButton = 9
+};
 
 // The animation's place: the pictures fit 120 x 113 at (0, 90).
 constexpr int AnimX = 0, AnimY = 90, AnimW = 120, AnimH = 113;
@@ -91,9 +99,7 @@ ShopScreen::ShopScreen(OpenManager openManager) : openManager_(std::move(openMan
   DrawImage(0, 0, shopPicture_, 1);
 }
 
-ShopScreen::~ShopScreen() {
-  FreeAnimationPictures();
-}
+ShopScreen::~ShopScreen() { FreeAnimationPictures(); }
 
 void ShopScreen::FreeAnimationPictures() {
   for (Image& p : boosterPictures_) p = Image();
@@ -115,8 +121,10 @@ void ShopScreen::DrawCreditsLine(int buffer) const {
 }
 
 void ShopScreen::Redraw(int buffer) {
-  if (emptyPicture_.Width() == 240 && emptyPicture_.Height() == 320) DrawFullScreen(emptyPicture_.Pixels(), buffer);
-  else ClearBuffer(buffer);
+  if (emptyPicture_.Width() == 240 && emptyPicture_.Height() == 320)
+    DrawFullScreen(emptyPicture_.Pixels(), buffer);
+  else
+    ClearBuffer(buffer);
   DrawCreditsLine(buffer);
 }
 
@@ -182,8 +190,10 @@ void ShopScreen::TutorialGift() {
 
 void ShopScreen::EndPending() {
   toManagerPending_ = false;
-  if (tutorial_) TutorialGift();
-  else if (openManager_) openManager_(true);
+  if (tutorial_)
+    TutorialGift();
+  else if (openManager_)
+    openManager_(true);
 }
 
 void ShopScreen::Frame() {
@@ -252,8 +262,10 @@ bool ShopScreen::StylusUp(int x, int y) {
       break;
     }
     case QuickDeckButton:
-      if (QuickDeck(CurrentPlayer)) RoomOkBox(L"Your deck is done !");
-      else RoomOkBox(L"Error ! \n\nCards are mising to make a full deck !");
+      if (QuickDeck(CurrentPlayer))
+        RoomOkBox(L"Your deck is done !");
+      else
+        RoomOkBox(L"Error ! \n\nCards are mising to make a full deck !");
       SaveCharacter();
       break;
     default:

@@ -10,6 +10,7 @@
 #include "club/room_boxes.h"
 #include "club/screen_focus.h"
 #include "core/decimal_text.h"
+#include "core/deck.h"
 #include "data/duel_stats.h"
 #include "data/player_record.h"
 #include "data/roster.h"
@@ -22,7 +23,6 @@
 #include "match/match.h"
 #include "match/match_state.h"
 #include "platform/game_state.h"
-#include "core/deck.h"
 
 namespace {
 
@@ -68,13 +68,17 @@ std::wstring FeeQuestionText(std::int32_t fee) {
 
 std::wstring ClosingText(int roundsWon, const TournamentPurse& purse) {
   switch (roundsWon) {
-    case 0: return L"Well, it seems that I REALLY need some training.";
-    case 1: return L"Looks like I need some more practice.";
-    case 2: return L"Not that bad, maybe next time I'll reach the final. ";
+    case 0:
+      return L"Well, it seems that I REALLY need some training.";
+    case 1:
+      return L"Looks like I need some more practice.";
+    case 2:
+      return L"Not that bad, maybe next time I'll reach the final. ";
     case 3:
       return L"Yeahhh! I finished 2nd, little bit work and I'll be the champion. I won " +
              DecimalText(purse.runnerUpPrize) + L" Credits!";
-    default: return L"Woohooo! I won the tournament, and " + DecimalText(purse.prize) + L" Credits!";
+    default:
+      return L"Woohooo! I won the tournament, and " + DecimalText(purse.prize) + L" Credits!";
   }
 }
 
@@ -85,8 +89,10 @@ TournamentScreen::TournamentScreen(int opponentClass)
   DrawUpBracket(bracket_);
   round_ = 0;
   state_ = NotEntered;
-  if (picture_.Width() == 240 && picture_.Height() == 320) DrawFullScreen(picture_.Pixels(), 1);
-  else ClearBuffer(1);
+  if (picture_.Width() == 240 && picture_.Height() == 320)
+    DrawFullScreen(picture_.Pixels(), 1);
+  else
+    ClearBuffer(1);
 }
 
 void TournamentScreen::LoadPictures() {
@@ -104,7 +110,8 @@ void TournamentScreen::LoadPictures() {
     LoadImageFile(folder + TournamentButtons[i].normal, normal, true);
     LoadImageFile(folder + TournamentButtons[i].pressed, pressed, true);
     const std::uint8_t hidden = buttons_[i].hidden;
-    InitButton(buttons_[i], TournamentButtons[i].x, TournamentButtons[i].y, std::move(pressed), std::move(normal), false);
+    InitButton(buttons_[i], TournamentButtons[i].x, TournamentButtons[i].y, std::move(pressed), std::move(normal),
+               false);
     SetButtonHidden(buttons_[i], hidden != 0);
   }
   // The deck button looks like the room's own picture until it is pressed.
@@ -163,23 +170,29 @@ void TournamentScreen::DrawBracket(int buffer, bool results) const {
       const std::wstring name = NameOf(s.participant);
       const int x = right - TextWidth(GameFont, name);
       // In the results the pair's winner is the one still in.
-      if (results && s.out == 0) DrawTextTinted(name, x, y + k * pitch, GameFont, HighlightTint, buffer);
-      else DrawText(name, x, y + k * pitch, GameFont, buffer);
+      if (results && s.out == 0)
+        DrawTextTinted(name, x, y + k * pitch, GameFont, HighlightTint, buffer);
+      else
+        DrawText(name, x, y + k * pitch, GameFont, buffer);
     }
     DrawKeyed(versusX, y, versusPicture_, buffer);
   }
 }
 
 void TournamentScreen::Redraw(int buffer) {
-  if (emptyPicture_.Width() == 240 && emptyPicture_.Height() == 320) DrawFullScreen(emptyPicture_.Pixels(), buffer);
-  else ClearBuffer(buffer);
+  if (emptyPicture_.Width() == 240 && emptyPicture_.Height() == 320)
+    DrawFullScreen(emptyPicture_.Pixels(), buffer);
+  else
+    ClearBuffer(buffer);
   DrawCreditsLine(buffer);
   for (const ScreenButton& b : buttons_) DrawButton(b, buffer);
   const TournamentPurse& purse = PurseOf(tournamentClass_);
   DrawRightAligned(DecimalText(purse.fee), FeeRight, PurseRow, buffer);
   DrawRightAligned(DecimalText(purse.prize), PrizeRight, PurseRow, buffer);
-  if (state_ == BracketShown || state_ == WinnerShown) DrawBracket(buffer, false);
-  else if (state_ == ResultsShown) DrawBracket(buffer, true);
+  if (state_ == BracketShown || state_ == WinnerShown)
+    DrawBracket(buffer, false);
+  else if (state_ == ResultsShown)
+    DrawBracket(buffer, true);
 }
 
 // -- the tournament -----------------------------------------------------------
@@ -346,9 +359,12 @@ bool TournamentScreen::StylusUp(int x, int y) {
       return !RoomBox(L"Do you really want to leave this tournament ?", L"No", L"Ok", layout);
     }
     case Next:
-      if (state_ == BracketShown) PlayRound();
-      else if (state_ == ResultsShown) NextRound();
-      else if (state_ == WinnerShown) CloseTournament();
+      if (state_ == BracketShown)
+        PlayRound();
+      else if (state_ == ResultsShown)
+        NextRound();
+      else if (state_ == WinnerShown)
+        CloseTournament();
       return false;
     case Back:
       return true;

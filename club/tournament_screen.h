@@ -13,13 +13,13 @@ constexpr int TournamentButtonCount = 5;
 
 // Where the screen stands (stored as a byte).
 enum TournamentState : std::uint8_t {
-  ShowBracket = 1,    // the current round's bracket is drawn on the next pass
-  ShowResults = 2,    // the round's results are drawn on the next pass
-  BracketShown = 3,   // Next plays the round
-  DuelRunning = 4,    // the character's duel runs; booked on the first pass back in the club
-  ResultsShown = 5,   // Next moves on to the next round
-  WinnerShown = 6,    // Next closes the tournament
-  NotEntered = 7,     // Start joins
+  ShowBracket = 1,   // the current round's bracket is drawn on the next pass
+  ShowResults = 2,   // the round's results are drawn on the next pass
+  BracketShown = 3,  // Next plays the round
+  DuelRunning = 4,   // the character's duel runs; booked on the first pass back in the club
+  ResultsShown = 5,  // Next moves on to the next round
+  WinnerShown = 6,   // Next closes the tournament
+  NotEntered = 7,    // Start joins
 };
 
 // The texts of the room's boxes.

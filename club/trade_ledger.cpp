@@ -35,8 +35,10 @@ bool TradeLedger::RemoveOwn(PlayerRecord& own, int slot) {
   if (slot < 0 || slot >= static_cast<int>(box_.size()) || !TradeBoxRemoveAt(own, slot)) return false;
   box_.erase(box_.begin() + slot);
   Withdraw();
-  if (boxPending_) boxSent_ = -1;  // a box on its way is sent again from the start
-  else removals_.push_back(slot);
+  if (boxPending_)
+    boxSent_ = -1;  // a box on its way is sent again from the start
+  else
+    removals_.push_back(slot);
   return true;
 }
 

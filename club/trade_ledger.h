@@ -28,9 +28,9 @@ struct TradeOut {
 
 // What a partner's message did.
 enum class TradeEffect : std::uint8_t {
-  Changed,   // the partner's box, offer or READY changed (redraw)
-  Execute,   // both READYs stand: run the exchange now
-  Invalid,   // a message no honest partner sends (a tenth card, a slot it does not have): end the link
+  Changed,  // the partner's box, offer or READY changed (redraw)
+  Execute,  // both READYs stand: run the exchange now
+  Invalid,  // a message no honest partner sends (a tenth card, a slot it does not have): end the link
 };
 
 constexpr std::int32_t MaxOffer = 0x7FFFFFFF;
@@ -86,7 +86,7 @@ class TradeLedger {
   bool ChangesPending() const;
 
  private:
-  void Withdraw();         // this side's READY off (announced later) and the partner's forgotten
+  void Withdraw();  // this side's READY off (announced later) and the partner's forgotten
   TradeEffect PartnerChanged();
   void BoxFromRecord(const PlayerRecord& own);
 
@@ -97,8 +97,8 @@ class TradeLedger {
   int boxSent_ = -1;                   // ... -1: TradeClear not yet, else cards sent so far
   std::int32_t offer_ = 0;
   bool offerPending_ = false;
-  bool ready_ = false;                 // this side's wish
-  bool announcedReady_ = false;        // what the partner was last told
+  bool ready_ = false;           // this side's wish
+  bool announcedReady_ = false;  // what the partner was last told
   bool partnerReady_ = false;
   bool managerOpen_ = false;
   std::vector<std::int16_t> partnerBox_;

@@ -36,14 +36,14 @@ struct Place {
   std::int16_t x, y;
 };
 const Place TradePlaces[TradeButtonCount] = {
-    {L"TradeUIADD.QXJ", 21, 278},    {L"TradeUIDEL.QXJ", 79, 280},   {L"MultiplayerBack.QXJ", 202, 301},
+    {L"TradeUIADD.QXJ", 21, 278},    {L"TradeUIDEL.QXJ", 79, 280},     {L"MultiplayerBack.QXJ", 202, 301},
     {L"TradeUIREADY.QXJ", 130, 281}, {L"TradeUICANCEL.QXJ", 185, 278}, {L"TradeUIZOOM.QXJ", 201, 0},
     {L"TradeUIMoins.QXJ", 19, 256},  {L"TradeUIPlus.QXJ", 102, 256},
 };
 constexpr int OwnLightX = 20, OwnLightY = 241, PartnerLightX = 129, PartnerLightY = 240;
 constexpr int OwnOfferLeft = 38, PartnerOfferLeft = 147, OfferWidth = 62, OfferY = 258;
 constexpr int CreditsBandX = 40, CreditsY = 26;
-constexpr int ServiceSteps = 64;  // messages handled per frame at most
+constexpr int ServiceSteps = 64;          // messages handled per frame at most
 constexpr std::uint32_t IdleWaitMs = 16;  // a quiet frame sleeps on the link this long
 
 Image LoadMulti(const wchar_t* name) {
@@ -54,12 +54,18 @@ Image LoadMulti(const wchar_t* name) {
 
 LinkMessage MessageFor(const TradeOut& out) {
   switch (out.kind) {
-    case TradeSend::Ready: return TradeReadyMessage(out.value == 1);
-    case TradeSend::Remove: return TradeRemoveMessage(out.value);
-    case TradeSend::Clear: return FreshMessage(LinkMessageType::TradeClear);
-    case TradeSend::Gift: return CardGiftMessage(out.value);
-    case TradeSend::Credits: return TradeCreditsMessage(static_cast<std::uint32_t>(out.value));
-    case TradeSend::None: break;
+    case TradeSend::Ready:
+      return TradeReadyMessage(out.value == 1);
+    case TradeSend::Remove:
+      return TradeRemoveMessage(out.value);
+    case TradeSend::Clear:
+      return FreshMessage(LinkMessageType::TradeClear);
+    case TradeSend::Gift:
+      return CardGiftMessage(out.value);
+    case TradeSend::Credits:
+      return TradeCreditsMessage(static_cast<std::uint32_t>(out.value));
+    case TradeSend::None:
+      break;
   }
   return FreshMessage(LinkMessageType::Refuse);
 }
@@ -169,8 +175,10 @@ void TradeScreen::DrawOffers(int buffer) {
 }
 
 void TradeScreen::Redraw(int buffer) {
-  if (background_.Width() == 240 && background_.Height() == 320) DrawFullScreen(background_.Pixels(), buffer);
-  else ClearBuffer(buffer);
+  if (background_.Width() == 240 && background_.Height() == 320)
+    DrawFullScreen(background_.Pixels(), buffer);
+  else
+    ClearBuffer(buffer);
   DrawText(CurrentPlayer.name, 25, 69, GameFont, buffer);
   DrawText(OtherPlayer.name, 135, 69, GameFont, buffer);
   DrawOwnBox(buffer);
@@ -214,8 +222,10 @@ bool TradeScreen::SendNext(const TradeOut& out) {
       Leave();
       return false;
     }
-    if (LinkBroken()) LinkLost();
-    else LinkCheck();
+    if (LinkBroken())
+      LinkLost();
+    else
+      LinkCheck();
     return false;
   }
   resyncing_ = false;
@@ -251,15 +261,21 @@ void TradeScreen::ProcessIncoming() {
   }
   resyncing_ = false;
   switch (m.Type()) {
-    case LinkMessageType::CardGift: return Apply(ledger_.PartnerGift(m.card));
-    case LinkMessageType::TradeCredits: return Apply(ledger_.PartnerCredits(TradeCreditsOf(m)));
-    case LinkMessageType::TradeReady: return Apply(ledger_.PartnerReady(m.a == 1));
-    case LinkMessageType::TradeClear: return Apply(ledger_.PartnerClear());
-    case LinkMessageType::TradeRemove: return Apply(ledger_.PartnerRemove(m.a));
+    case LinkMessageType::CardGift:
+      return Apply(ledger_.PartnerGift(m.card));
+    case LinkMessageType::TradeCredits:
+      return Apply(ledger_.PartnerCredits(TradeCreditsOf(m)));
+    case LinkMessageType::TradeReady:
+      return Apply(ledger_.PartnerReady(m.a == 1));
+    case LinkMessageType::TradeClear:
+      return Apply(ledger_.PartnerClear());
+    case LinkMessageType::TradeRemove:
+      return Apply(ledger_.PartnerRemove(m.a));
     case LinkMessageType::TradeCancel:
       // The partner left the trade: nothing was exchanged.
       return Leave();
-    default: return Apply(TradeEffect::Invalid);
+    default:
+      return Apply(TradeEffect::Invalid);
   }
 }
 
@@ -393,11 +409,15 @@ void TradeScreen::StylusDown(int x, int y) {
   if (slot < 0) return;
   const bool own = slot < TradeBoxSize;
   const int i = own ? slot : slot - TradeBoxSize;
-  const int id = own ? TradeBoxAt(CurrentPlayer, i)
-                     : (i < static_cast<int>(ledger_.PartnerBox().size()) ? ledger_.PartnerBox()[static_cast<std::size_t>(i)] : -1);
+  const int id =
+      own ? TradeBoxAt(CurrentPlayer, i)
+          : (i < static_cast<int>(ledger_.PartnerBox().size()) ? ledger_.PartnerBox()[static_cast<std::size_t>(i)]
+                                                               : -1);
   if (id < 1) return;
-  if ((own && ownSelection_ == i) || (!own && partnerSelection_ == i)) ShowInfo(id);
-  else Select(slot);
+  if ((own && ownSelection_ == i) || (!own && partnerSelection_ == i))
+    ShowInfo(id);
+  else
+    Select(slot);
 }
 
 void TradeScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
@@ -448,7 +468,8 @@ bool TradeScreen::StylusUp(int x, int y) {
       DrawLights(0);
       break;
     case TradeZoom:
-      if (ownSelection_ != 255) ShowInfo(TradeBoxAt(CurrentPlayer, ownSelection_));
+      if (ownSelection_ != 255)
+        ShowInfo(TradeBoxAt(CurrentPlayer, ownSelection_));
       else if (partnerSelection_ != 255 && partnerSelection_ < ledger_.PartnerBox().size())
         ShowInfo(ledger_.PartnerBox()[partnerSelection_]);
       return false;
@@ -471,7 +492,7 @@ std::string TradeScreen::Report() const {
   }
   return "trade = partner " + Narrow(OtherPlayer.name) + ", ready " + std::to_string(ledger_.Ready() ? 1 : 0) +
          ", partnerReady " + std::to_string(ledger_.PartnerIsReady() ? 1 : 0) + ", offer " +
-         std::to_string(ledger_.Offer()) + ", partnerOffer " + std::to_string(ledger_.PartnerOffer()) +
-         ", trades " + std::to_string(trades_) + "\npartnerBox = " + std::to_string(ledger_.PartnerBox().size()) +
-         ":" + box + "\n" + CollectionReport();
+         std::to_string(ledger_.Offer()) + ", partnerOffer " + std::to_string(ledger_.PartnerOffer()) + ", trades " +
+         std::to_string(trades_) + "\npartnerBox = " + std::to_string(ledger_.PartnerBox().size()) + ":" + box + "\n" +
+         CollectionReport();
 }

@@ -12,7 +12,16 @@
 #include "gfx/screen_button.h"
 
 constexpr int TradeButtonCount = 8;
-enum TradeButton { TradeAdd = 0, TradeDel, TradeBack, TradeReadyButton, TradeCancelButton, TradeZoom, TradeMinus, TradePlus };
+enum TradeButton {
+  TradeAdd = 0,
+  TradeDel,
+  TradeBack,
+  TradeReadyButton,
+  TradeCancelButton,
+  TradeZoom,
+  TradeMinus,
+  TradePlus
+};
 
 // Where the own box's slot i and the partner's stand (32 x 50; hit 34 x 52 from the same corner).
 inline int OwnSlotX(int i) { return 19 + 34 * (i % 3); }
@@ -21,7 +30,7 @@ inline int TradeSlotY(int i) { return 83 + 52 * (i / 3); }
 // The slot under the point: 0..8 own, 9..17 the partner's, -1 none.
 int TradeSlotAt(int x, int y);
 
-constexpr std::uint32_t CreditRepeatMs = 200;  // the offer moves once per this while - or + is held
+constexpr std::uint32_t CreditRepeatMs = 200;   // the offer moves once per this while - or + is held
 constexpr std::uint32_t OfferSpacingMs = 1501;  // offers are sent at most this often
 
 class TradeScreen : public ClubScreenBase {

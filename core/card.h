@@ -8,13 +8,10 @@
 #include <string_view>
 #include <type_traits>
 
-
 // PowerIcons: eight 3-bit strengths, direction d at bits 3d..3d+2.
 using PowerIcons = std::uint32_t;
 
-inline int IconAt(PowerIcons icons, int direction) {
-  return static_cast<int>((icons >> (3 * direction)) & 7u);
-}
+inline int IconAt(PowerIcons icons, int direction) { return static_cast<int>((icons >> (3 * direction)) & 7u); }
 inline void SetIcon(PowerIcons& icons, int direction, int value) {
   icons |= static_cast<PowerIcons>(value) << (3 * direction);
 }
@@ -37,10 +34,10 @@ struct CardName {
 };
 
 struct Card {
-  std::int16_t id = -1;     // 1..CardCount; -1 = empty slot; above CardCount = super card
-  std::int8_t level = 0;    // 1..4; 5 for the card master's super cards
+  std::int16_t id = -1;   // 1..CardCount; -1 = empty slot; above CardCount = super card
+  std::int8_t level = 0;  // 1..4; 5 for the card master's super cards
   PowerIcons icons = 0;
-  std::int16_t price = 0;   // sell value in credits
+  std::int16_t price = 0;  // sell value in credits
   CardName name;           // its pictures are found by name (match/card_pictures.h)
 
   int Icon(int direction) const { return IconAt(icons, direction); }

@@ -2,8 +2,8 @@
 #include "core/decimal_text.h"
 
 std::wstring DecimalTextPadded(long long value, int width) {
-  unsigned long long magnitude = value < 0 ? 0ull - static_cast<unsigned long long>(value)
-                                           : static_cast<unsigned long long>(value);
+  unsigned long long magnitude =
+      value < 0 ? 0ull - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
   std::wstring digits;
   do {
     digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + magnitude % 10));

@@ -90,7 +90,8 @@ void AddCredits(PlayerRecord& record, std::int32_t amount) { record.credits = Sa
 
 void SubCredits(PlayerRecord& record, std::int32_t amount) {
   // Subtracting INT32_MIN cannot be negated; it adds the most there is.
-  record.credits = amount == INT32_MIN ? SaturatedSum(record.credits, INT32_MAX) : SaturatedSum(record.credits, -amount);
+  record.credits =
+      amount == INT32_MIN ? SaturatedSum(record.credits, INT32_MAX) : SaturatedSum(record.credits, -amount);
 }
 
 int DistinctCards(const PlayerRecord& record) {

@@ -18,14 +18,14 @@ enum PlayerKind : std::uint8_t { KindComputer = 1, KindLocal = 2, KindRemoteHost
 
 struct PlayerRecord {
   // The identity block: the first eight members, copied as a unit.
-  std::wstring name;                 // empty for an empty slot
-  std::int16_t profileNumber = -1;   // -1 = none
+  std::wstring name;                // empty for an empty slot
+  std::int16_t profileNumber = -1;  // -1 = none
   std::wstring profileText1;
   std::wstring profileText2;
-  std::uint8_t slot = 255;           // save slot 1..3; 255 = never saved; 0 for roster opponents
+  std::uint8_t slot = 255;  // save slot 1..3; 255 = never saved; 0 for roster opponents
   std::uint8_t kind = KindLocal;
   std::int32_t credits = 0;
-  std::uint8_t levelCode = 0;        // opponents: class * 10 + tier
+  std::uint8_t levelCode = 0;  // opponents: class * 10 + tier
 
   std::int8_t collection[CollectionSize] = {};  // element k counts card id k + 1
   std::int16_t cardTotal = 0;                   // the sum of the collection counts

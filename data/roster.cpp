@@ -32,8 +32,8 @@ struct RosterEntry {
 };
 
 bool ReadEntry(FieldReader& fields, RosterEntry& e) {
-  return fields.Text(e.name) && fields.Number(e.profileNumber) && fields.Text(e.text1) &&
-         fields.Text(e.description) && fields.Text(e.text2);
+  return fields.Text(e.name) && fields.Number(e.profileNumber) && fields.Text(e.text1) && fields.Text(e.description) &&
+         fields.Text(e.text2);
 }
 
 }  // namespace
@@ -85,8 +85,7 @@ std::wstring OpponentDescription(int index, int opponentClass) {
 }
 
 std::wstring OpponentDescriptionOf(std::span<const std::uint8_t> bytes, int index, int opponentClass) {
-  if (index < 0 || index > 14 || opponentClass < 0 || opponentClass > 2 || bytes.size() > MaxRosterFileSize)
-    return {};
+  if (index < 0 || index > 14 || opponentClass < 0 || opponentClass > 2 || bytes.size() > MaxRosterFileSize) return {};
   FieldReader fields(bytes.data(), bytes.size(), DataFileMask);
   int wanted = opponentClass * 15 + index;
   // Whole entries up to the wanted one, then its first four fields only.

@@ -10,8 +10,8 @@
 #include "data/player_record.h"
 #include "data/save_bytes.h"
 
-constexpr std::int32_t SaveMask = 0x2E71C94A;   // credits and the check value
-constexpr std::uint8_t SaveTextMask = 0x6C;     // every byte of a saved text
+constexpr std::int32_t SaveMask = 0x2E71C94A;  // credits and the check value
+constexpr std::uint8_t SaveTextMask = 0x6C;    // every byte of a saved text
 constexpr std::int16_t SaveVersionStamp = 0x010D;
 
 // "SAVE\Player" + slot + ".QXP".
@@ -22,17 +22,17 @@ std::int32_t SaveCheckValue(const PlayerRecord& record);
 
 // A save file's fields exactly as stored, before any card is looked up.
 struct SavedCharacter {
-  bool complete = false;      // every field up to the check value was present
+  bool complete = false;  // every field up to the check value was present
   std::int16_t version = 0;
-  PlayerRecord record;        // identity block and collection (cardTotal rebuilt); deck not filled
+  PlayerRecord record;  // identity block and collection (cardTotal rebuilt); deck not filled
   std::uint8_t deckCount = 0;
   std::int16_t deckIds[DeckSize] = {};
-  std::int32_t storedCheck = 0;    // unmasked
+  std::int32_t storedCheck = 0;  // unmasked
   std::int32_t computedCheck = 0;
-  bool statsRead = false;     // the statistics were read (only for a valid record)
+  bool statsRead = false;  // the statistics were read (only for a valid record)
   DuelStatistics stats;
-  bool valid = false;         // the version stamp, the check value, kind Local, no negative count, the deck
-                              // count matching its filled slots, nothing missing or left over
+  bool valid = false;  // the version stamp, the check value, kind Local, no negative count, the deck
+                       // count matching its filled slots, nothing missing or left over
 };
 
 // Decodes a whole character file; garbage, truncated or over-long data

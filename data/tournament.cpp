@@ -1,4 +1,5 @@
-// tournament.cpp -- the tournament's bracket: drawing it up, the simulated contests of a round, the next round's places.
+// tournament.cpp -- the tournament's bracket: drawing it up, the simulated contests of a round, the next round's
+// places.
 #include "data/tournament.h"
 
 #include "core/random.h"
@@ -46,8 +47,8 @@ RoundPlay PlayBracketRound(Bracket& bracket, const std::uint8_t (&levelCodes)[15
     BracketSlot& second = bracket.slots[b];
     if (first.participant == BracketPlayer || second.participant == BracketPlayer) {
       play.playerPair = static_cast<std::int8_t>(a);
-      play.opponent = static_cast<std::int8_t>(first.participant == BracketPlayer ? second.participant
-                                                                                  : first.participant);
+      play.opponent =
+          static_cast<std::int8_t>(first.participant == BracketPlayer ? second.participant : first.participant);
       continue;
     }
     // A participant number outside the roster (a damaged record) scores from 0.

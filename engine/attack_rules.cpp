@@ -3,8 +3,8 @@
 
 #include "engine/fight.h"
 
-bool ChainAfterFight(const Board& board, int ax, int ay, int tx, int ty, Side attackSide, Side winner,
-                     bool inChain, int& cx, int& cy) {
+bool ChainAfterFight(const Board& board, int ax, int ay, int tx, int ty, Side attackSide, Side winner, bool inChain,
+                     int& cx, int& cy) {
   if (winner == attackSide) {
     if (CountAttackTargets(board, tx, ty) < 1 || !IconsFaceEachOther(board, ax, ay, tx, ty)) return false;
     cx = tx;

@@ -11,5 +11,5 @@
 //  - a draw ends the turn;
 //  - a lost first attack chains from the lost card for its new owner when it
 //    has targets; a card lost inside a chain (inChain) starts nothing.
-bool ChainAfterFight(const Board& board, int ax, int ay, int tx, int ty, Side attackSide, Side winner,
-                     bool inChain, int& cx, int& cy);
+bool ChainAfterFight(const Board& board, int ax, int ay, int tx, int ty, Side attackSide, Side winner, bool inChain,
+                     int& cx, int& cy);

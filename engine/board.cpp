@@ -27,9 +27,7 @@ void ResetBoard(Board& board, int blocked, RandomStream& random) {
   }
 }
 
-bool CanPlace(const Board& board, const Card&, int x, int y) {
-  return InBounds(x, y) && board.At(x, y).free == 1;
-}
+bool CanPlace(const Board& board, const Card&, int x, int y) { return InBounds(x, y) && board.At(x, y).free == 1; }
 
 bool PlaceCard(Board& board, const Card& card, int x, int y, Side side) {
   if (!InBounds(x, y)) return false;

@@ -21,10 +21,10 @@ constexpr std::int8_t DirectionDy[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
 constexpr std::int8_t OppositeDirection[8] = {4, 5, 6, 7, 0, 1, 2, 3};
 
 struct Cell {
-  std::uint8_t free = 1;          // 1 = empty and playable; 0 = occupied or blocked
+  std::uint8_t free = 1;             // 1 = empty and playable; 0 = occupied or blocked
   std::uint8_t firstOwner = NoSide;  // the side that put the card down
   std::uint8_t owner = NoSide;       // the side that controls it now
-  Card card;                      // the card placed there (empty after a reset)
+  Card card;                         // the card placed there (empty after a reset)
 };
 
 // Cells stored column-major: cell (x, y) is cells[x * 4 + y].

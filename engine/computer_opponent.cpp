@@ -86,8 +86,7 @@ void RestoreTerms(SearchLayout& l, int i, const CellTerms* saved) {
   }
 }
 
-bool SearchAttack(DuelContext& duel, const Board& board, Side side, int ax, int ay, bool first,
-                  AttackChoice& attack) {
+bool SearchAttack(DuelContext& duel, const Board& board, Side side, int ax, int ay, bool first, AttackChoice& attack) {
   if (!InBounds(ax, ay)) return false;
   Search s{{}, duel.Level(), *duel.random};
   SearchOwners owners;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-
 void DealSide(const Deck& deck, Hand& hand, Pile& pile, RandomStream& random) {
   int order[DeckSize];
   for (int i = 0; i < DeckSize; ++i) order[i] = i;
@@ -15,8 +14,10 @@ void DealSide(const Deck& deck, Hand& hand, Pile& pile, RandomStream& random) {
   pile.Clear();
   hand.Clear();
   for (int i = 0; i < DeckSize; ++i) {
-    if (order[i] > 4) pile.Push(deck.slots[i]);
-    else hand.Add(deck.slots[i]);
+    if (order[i] > 4)
+      pile.Push(deck.slots[i]);
+    else
+      hand.Add(deck.slots[i]);
   }
 }
 

@@ -16,9 +16,9 @@ void DealSide(const Deck& deck, Hand& hand, Pile& pile, RandomStream& random);
 // What a full board means.
 struct DuelOutcome {
   int count0 = 0, count1 = 0;
-  std::uint8_t result = 2;       // 0 side 0 won, 1 side 1 won, 2 tie
+  std::uint8_t result = 2;  // 0 side 0 won, 1 side 1 won, 2 tie
   bool perfect = false;
-  int rewardCount = 0;           // cards the loser hands over
+  int rewardCount = 0;  // cards the loser hands over
 };
 
 // The result and how many cards change hands. A side-0 win against a

@@ -74,8 +74,10 @@ void BuildSecureMap(DuelContext& duel, const Board& board) {
         int v = cell.card.Icon(d);
         if (v >= 5) continue;
         const Cell& n = board.cells[ni];
-        if (n.free) secure = false;
-        else if (n.card.Icon(OppositeDirection[d]) > v && !settledMap[ni]) secure = false;
+        if (n.free)
+          secure = false;
+        else if (n.card.Icon(OppositeDirection[d]) > v && !settledMap[ni])
+          secure = false;
       }
       if (secure) secureMap[i] = 1;
     }
@@ -150,8 +152,10 @@ int Evaluate0(DuelContext& duel, const Board& board, Side side) {
   for (int x = 0; x < BoardColumns; ++x)
     for (int y = 0; y < BoardRows; ++y) {
       Side o = board.At(x, y).owner;
-      if (o == side) sum += CellScore(board, x, y) + 100;
-      else if (o == Opponent(side)) sum -= CellScore(board, x, y) + 100;
+      if (o == side)
+        sum += CellScore(board, x, y) + 100;
+      else if (o == Opponent(side))
+        sum -= CellScore(board, x, y) + 100;
     }
   return sum + Noise(duel);
 }

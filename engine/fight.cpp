@@ -16,8 +16,7 @@ bool CanAttack(const Board& board, int ax, int ay, int tx, int ty) {
 
 int CountAttackTargets(const Board& board, int x, int y) {
   int n = 0;
-  for (int d = 0; d < 8; ++d)
-    n += CanAttack(board, x, y, x + DirectionDx[d], y + DirectionDy[d]);
+  for (int d = 0; d < 8; ++d) n += CanAttack(board, x, y, x + DirectionDx[d], y + DirectionDy[d]);
   return n;
 }
 
@@ -60,8 +59,7 @@ bool IconsFaceEachOther(const Board& board, int x1, int y1, int x2, int y2) {
 }
 
 bool Contested(const Board& board, int ax, int ay, int dx, int dy) {
-  return IconsFaceEachOther(board, ax, ay, dx, dy) &&
-         board.At(dx, dy).owner == Opponent(board.At(ax, ay).owner);
+  return IconsFaceEachOther(board, ax, ay, dx, dy) && board.At(dx, dy).owner == Opponent(board.At(ax, ay).owner);
 }
 
 int ThreatCount(const Board& board, const Card& card, int x, int y, Side side) {

@@ -32,8 +32,10 @@ constexpr DirectionTable MakeDirectionTable() {
           if (f > e) sets |= 1u << ExposedBySet;
         }
         if (e < 5) {
-          if (free) sets |= 1u << SecureFreeSet;
-          else if (f > e) sets |= 1u << SecureNeedSet;
+          if (free)
+            sets |= 1u << SecureFreeSet;
+          else if (f > e)
+            sets |= 1u << SecureNeedSet;
         }
         if (e > f) sets |= 1u << (f != 0 ? ChainOnSet : ChainOneSet);
         DirectionEffect& x = t.effect[free][e][f];
@@ -103,15 +105,19 @@ void SetLayoutCard(SearchLayout& layout, int cell, PowerIcons icons, bool free) 
     AddDirection(t, e, newIcons[d], free, bit);
   }
   for (int d = 0; d < 8; ++d) layout.icon[cell][d] = newIcons[d];
-  if (free) layout.freeCells |= bit;
-  else layout.freeCells &= ~bit;
+  if (free)
+    layout.freeCells |= bit;
+  else
+    layout.freeCells &= ~bit;
   layout.terms[cell] = ComputeTerms(layout, cell);
 }
 
 void RestoreLayoutCell(SearchLayout& layout, int cell, PowerIcons icons, bool free) {
   for (int d = 0; d < 8; ++d) layout.icon[cell][d] = static_cast<std::uint8_t>(IconAt(icons, d));
-  if (free) layout.freeCells |= CellBit(cell);
-  else layout.freeCells &= ~CellBit(cell);
+  if (free)
+    layout.freeCells |= CellBit(cell);
+  else
+    layout.freeCells &= ~CellBit(cell);
 }
 
 void PrepareLayout(SearchLayout& l, int level) {
@@ -144,8 +150,7 @@ void PrepareLayout(SearchLayout& l, int level) {
       if ((t.set[SecureNeedSet] & ~(settled | secure)) == 0) secure |= CellBit(i);
     }
   }
-  for (int i = 0; i < BoardCells; ++i)
-    l.base[i] = l.terms[i].cellScore + 100 + ((secure >> i) & 1u ? 300 : 0);
+  for (int i = 0; i < BoardCells; ++i) l.base[i] = l.terms[i].cellScore + 100 + ((secure >> i) & 1u ? 300 : 0);
 }
 
 namespace {

@@ -94,7 +94,6 @@ inline int SearchCountTargets(const SearchLayout& l, const SearchOwners& w, int 
   return CountCells(l.terms[i].set[AttackSet] & w.side[o ^ 1]);
 }
 // Ends with the level's noise draw from `random`.
-int SearchEvaluate(const SearchLayout& layout, const SearchOwners& owners, Side side, int level,
-                   RandomStream& random);
+int SearchEvaluate(const SearchLayout& layout, const SearchOwners& owners, Side side, int level, RandomStream& random);
 // ChainLoss of cell i, whose owner holds `friends` (i excluded).
 int SearchChainLoss(const SearchLayout& layout, int i, std::uint32_t friends);

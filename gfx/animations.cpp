@@ -82,8 +82,7 @@ void Zoom(int x, int y, int fromScale, int toScale, int step, ImageView image) {
     const int cw = widthLonger ? current : other;
     const int ch = widthLonger ? other : current;
     CopyBuffer(2, 0);
-    DrawScaled(image.width, image.height, image, x + (image.width - cw) / 2, y + (image.height - ch) / 2, cw, ch,
-               true);
+    DrawScaled(image.width, image.height, image, x + (image.width - cw) / 2, y + (image.height - ch) / 2, cw, ch, true);
     SoundTickIfOn();
     PresentScreen();
     WaitNextTick(last);

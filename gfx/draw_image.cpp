@@ -104,8 +104,7 @@ void DrawTinted(int x, int y, ImageView image, std::uint16_t tint, int buffer) {
   }
 }
 
-void DrawScaled(int sourceWidth, int sourceHeight, ImageView image, int dx, int dy, int dw, int dh,
-                bool keyed) {
+void DrawScaled(int sourceWidth, int sourceHeight, ImageView image, int dx, int dy, int dw, int dh, bool keyed) {
   // The maps cover destination indices 0..319, and the picture may be at most
   // screen size, as when it was staged in buffer 1. It is read where it lies
   // now: staging it wrote the picture over buffer 1's corner, the saved screen

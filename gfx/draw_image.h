@@ -28,8 +28,7 @@ void DrawTinted(int x, int y, ImageView image, std::uint16_t tint, int buffer);
 
 // Nearest-neighbour stretch of the whole picture to dw x dh at (dx, dy) in
 // buffer 0; the other buffers are left alone.
-void DrawScaled(int sourceWidth, int sourceHeight, ImageView image, int dx, int dy, int dw, int dh,
-                bool keyed);
+void DrawScaled(int sourceWidth, int sourceHeight, ImageView image, int dx, int dy, int dw, int dh, bool keyed);
 
 Image CropBuffer(int x, int y, int w, int h, int buffer);
 Image CropImage(ImageView image, int x, int y, int w, int h);

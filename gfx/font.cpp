@@ -14,10 +14,10 @@
 BitmapFont GameFont;
 
 const std::uint8_t SheetOrder[SheetGlyphCount] = {
-    65,  66,  67,  68,  69,  70,  71,  72,  73,  74,  75,  76,  77,  78,  79,  80,  81,  82,  83,  84,  85, 86,
-    87,  88,  89,  90,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113, 114,
-    115, 116, 117, 118, 119, 120, 121, 122, 49,  50,  51,  52,  53,  54,  55,  56,  57,  48,  231, 226, 224, 233,
-    234, 232, 244, 249, 251, 32,  33,  34,  45,  39,  63,  59,  44,  46,  58,  40,  41,  64};
+    65,  66,  67,  68,  69,  70,  71,  72,  73,  74,  75,  76,  77,  78,  79,  80,  81,  82,  83,  84,  85,
+    86,  87,  88,  89,  90,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112,
+    113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 49,  50,  51,  52,  53,  54,  55,  56,  57,  48,  231,
+    226, 224, 233, 234, 232, 244, 249, 251, 32,  33,  34,  45,  39,  63,  59,  44,  46,  58,  40,  41,  64};
 
 namespace {
 
@@ -26,8 +26,7 @@ int GlyphWidth(const BitmapFont& font, wchar_t c) {
   return g ? g->picture.Width() : 0;
 }
 
-void DrawGlyph(const BitmapFont& font, const Glyph& g, int x, int y, bool tinted, std::uint16_t tint,
-               int buffer) {
+void DrawGlyph(const BitmapFont& font, const Glyph& g, int x, int y, bool tinted, std::uint16_t tint, int buffer) {
   const ImageView image = g.picture;
   if (tinted) {
     if (font.keyed)
@@ -148,8 +147,7 @@ Glyph DrawnGlyph(const BitmapFont& font, int width, std::uint16_t background, st
 void AddPathGlyphs(BitmapFont& font) {
   if (font.lineHeight == 0) return;
   const Glyph* space = FindGlyph(font, L' ');
-  const std::uint16_t background =
-      space && !space->picture.Empty() ? space->picture.Pixels()[0] : KeyColour;
+  const std::uint16_t background = space && !space->picture.Empty() ? space->picture.Pixels()[0] : KeyColour;
   std::uint16_t stroke = 0;
   if (!StrokeColour(font, L'l', background, stroke) && !StrokeColour(font, L'I', background, stroke)) return;
   // Drawn on the letters' grid: capitals stand on rows 1..7, descenders reach row 9.

@@ -1,4 +1,5 @@
-// font.h -- the game's proportional bitmap font: cutting it from its sheet, drawing, tinting, measuring and wrapping text.
+// font.h -- the game's proportional bitmap font: cutting it from its sheet, drawing, tinting, measuring and wrapping
+// text.
 #pragma once
 
 #include <climits>

@@ -1,4 +1,5 @@
-// loading_screen.h -- the start-up loading screen: rows revealed at random, a hint, the dots, the pan and the final tap.
+// loading_screen.h -- the start-up loading screen: rows revealed at random, a hint, the dots, the pan and the final
+// tap.
 #pragma once
 
 #include <cstdint>

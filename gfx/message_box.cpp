@@ -1,4 +1,5 @@
-// message_box.cpp -- GameMessageBox: greyed screen, panel, wrapped text, two text buttons and the box's own stylus and key loop.
+// message_box.cpp -- GameMessageBox: greyed screen, panel, wrapped text, two text buttons and the box's own stylus and
+// key loop.
 #include "gfx/message_box.h"
 
 #include "gfx/font.h"
@@ -23,7 +24,7 @@ void DrawLabels(std::wstring_view left, std::wstring_view right, const MessageBo
 // The game key of a virtual-key code, or -1.
 int GameKeyOfCode(std::int32_t key) {
   const auto code = static_cast<std::int16_t>(key & 0xFFFF);
-  const std::int16_t codes[GameKeyCount] = {platform::VkUp, platform::VkDown,  platform::VkLeft, platform::VkRight,
+  const std::int16_t codes[GameKeyCount] = {platform::VkUp,    platform::VkDown, platform::VkLeft, platform::VkRight,
                                             platform::VkStart, platform::VkAppA, platform::VkAppB, platform::VkAppC};
   for (int k = 0; k < GameKeyCount; ++k)
     if (codes[k] == code) return k;

@@ -1,4 +1,5 @@
-// picture_load.cpp -- opening, decoding and converting one picture; a missing or broken file gives an empty picture and a box.
+// picture_load.cpp -- opening, decoding and converting one picture; a missing or broken file gives an empty picture and
+// a box.
 #include "gfx/picture_load.h"
 
 #include <string>
@@ -18,8 +19,10 @@ namespace {
 bool FailWithBox(std::wstring_view path, Image& image) {
   // Until the font is cut, the game's own box would be a blank panel with an
   // invisible button: the system's box (and a line on stderr) says it instead.
-  if (LineHeight(GameFont) == 0) platform::SystemMessageBox(NotFoundText(path), L"Duskhaven");
-  else StandardMessageBox(NotFoundBoxText(path), L"", L"Ok");
+  if (LineHeight(GameFont) == 0)
+    platform::SystemMessageBox(NotFoundText(path), L"Duskhaven");
+  else
+    StandardMessageBox(NotFoundBoxText(path), L"", L"Ok");
   image = Image(0, 0);
   return false;
 }

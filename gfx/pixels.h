@@ -22,7 +22,7 @@ struct Channels {
 
 Channels SplitPixel(std::uint16_t pixel);
 std::uint16_t PackChannels(const Channels& c);  // channels must already be within 0..max
-Channels ChannelMaxima();                        // 31/31/31, 31/63/31 or 15/15/15
+Channels ChannelMaxima();                       // 31/31/31, 31/63/31 or 15/15/15
 // GammaOffset in channel units (gamma>>3 for 5 bits, >>2 for 6 bits, >>4 for 4 bits).
 Channels GammaInChannels();
 // True when the green channel has 6 bits (5-6-5).

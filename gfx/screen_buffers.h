@@ -1,4 +1,5 @@
-// screen_buffers.h -- the three off-screen buffers (0 shown, 1 saved background, 2 scratch) and whole-buffer operations.
+// screen_buffers.h -- the three off-screen buffers (0 shown, 1 saved background, 2 scratch) and whole-buffer
+// operations.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
-// screen_button.h -- the picture button every screen uses: pressed on stylus-down inside it, fired on release inside it.
+// screen_button.h -- the picture button every screen uses: pressed on stylus-down inside it, fired on release inside
+// it.
 #pragma once
 
 #include <cstdint>

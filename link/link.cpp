@@ -89,16 +89,26 @@ bool IsExchangeAnswer(const LinkMessage& m) {
 
 const char* LinkFailureName(LinkFailure f) {
   switch (f) {
-    case LinkFailure::None: return "none";
-    case LinkFailure::NotConnected: return "not connected";
-    case LinkFailure::TimedOut: return "timed out";
-    case LinkFailure::Closed: return "closed by the partner";
-    case LinkFailure::Protocol: return "protocol error";
-    case LinkFailure::Refused: return "refused";
-    case LinkFailure::Crossed: return "crossed by the partner's message";
-    case LinkFailure::SendFailed: return "send failed";
-    case LinkFailure::Cancelled: return "cancelled";
-    case LinkFailure::CloseRequested: return "the game is closing";
+    case LinkFailure::None:
+      return "none";
+    case LinkFailure::NotConnected:
+      return "not connected";
+    case LinkFailure::TimedOut:
+      return "timed out";
+    case LinkFailure::Closed:
+      return "closed by the partner";
+    case LinkFailure::Protocol:
+      return "protocol error";
+    case LinkFailure::Refused:
+      return "refused";
+    case LinkFailure::Crossed:
+      return "crossed by the partner's message";
+    case LinkFailure::SendFailed:
+      return "send failed";
+    case LinkFailure::Cancelled:
+      return "cancelled";
+    case LinkFailure::CloseRequested:
+      return "the game is closing";
   }
   return "?";
 }

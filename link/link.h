@@ -19,16 +19,16 @@ enum LinkRole : std::uint32_t { RoleClient = 0, RoleServer = 1 };
 // Why the last operation failed.
 enum class LinkFailure : std::uint8_t {
   None,
-  NotConnected,   // no socket (never opened, closed, or lost)
-  TimedOut,       // nothing came in time; the link may still be alive
-  Closed,         // the partner closed the connection (or it broke)
-  Protocol,       // the partner sent something malformed: the link was closed
-  Refused,        // the partner refused, or its echo differed from what was sent
-  Crossed,        // client only: the server's own message crossed ours; it waits in the
-                  // queue (ReceiveConfirmed takes it), then the message is sent again
-  SendFailed,     // the bytes could not be sent: the link was closed
-  Cancelled,      // the caller's poll ended the wait
-  CloseRequested, // the player closed the game during the wait
+  NotConnected,    // no socket (never opened, closed, or lost)
+  TimedOut,        // nothing came in time; the link may still be alive
+  Closed,          // the partner closed the connection (or it broke)
+  Protocol,        // the partner sent something malformed: the link was closed
+  Refused,         // the partner refused, or its echo differed from what was sent
+  Crossed,         // client only: the server's own message crossed ours; it waits in the
+                   // queue (ReceiveConfirmed takes it), then the message is sent again
+  SendFailed,      // the bytes could not be sent: the link was closed
+  Cancelled,       // the caller's poll ended the wait
+  CloseRequested,  // the player closed the game during the wait
 };
 const char* LinkFailureName(LinkFailure f);
 
@@ -36,12 +36,12 @@ const char* LinkFailureName(LinkFailure f);
 // the queue (kind Paint when none came); true cancels the wait.
 using LinkPoll = std::function<bool(const platform::Message& stylus)>;
 
-constexpr std::uint32_t LinkAliveMs = 500;        // the liveness check's wait
-constexpr int CreateWaitSeconds = 20;             // Create waits this long for a partner
-constexpr int JoinAttempts = 6;                   // Join tries this often ...
-constexpr std::uint32_t JoinSpacingMs = 1000;     // ... this far apart
-constexpr std::uint32_t ExchangeStepMs = 5000;    // an echo or a confirm must come within this
-constexpr std::uint32_t StartWaitMs = 20000;      // the lobby's start buttons wait this long for the partner
+constexpr std::uint32_t LinkAliveMs = 500;      // the liveness check's wait
+constexpr int CreateWaitSeconds = 20;           // Create waits this long for a partner
+constexpr int JoinAttempts = 6;                 // Join tries this often ...
+constexpr std::uint32_t JoinSpacingMs = 1000;   // ... this far apart
+constexpr std::uint32_t ExchangeStepMs = 5000;  // an echo or a confirm must come within this
+constexpr std::uint32_t StartWaitMs = 20000;    // the lobby's start buttons wait this long for the partner
 
 struct Link {
   std::uint32_t role = RoleClient;
@@ -49,9 +49,9 @@ struct Link {
   int socket = -1;
   LinkFramer framer;
   LinkFailure failure = LinkFailure::None;
-  std::string failureText;  // the protocol error or the system's reason, for stderr
-  LinkPoll poll;            // used by every wait while set (the lobby's Cancel)
-  int cardCount = 0;        // card ids 1..cardCount are in range; 0 = the card database's count
+  std::string failureText;    // the protocol error or the system's reason, for stderr
+  LinkPoll poll;              // used by every wait while set (the lobby's Cancel)
+  int cardCount = 0;          // card ids 1..cardCount are in range; 0 = the card database's count
   std::uint32_t dropped = 0;  // server: client messages SendConfirmed dropped because they crossed its own
   std::uint32_t opened = 0;   // connections made so far: a new one means the partner's game may have restarted
 };

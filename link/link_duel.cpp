@@ -1,4 +1,5 @@
-// link_duel.cpp -- the duel against the other device: set-up over the link, the remote side's moves, the card handed over.
+// link_duel.cpp -- the duel against the other device: set-up over the link, the remote side's moves, the card handed
+// over.
 #include "link/link_duel.h"
 
 #include <cstdio>
@@ -57,12 +58,18 @@ bool CancelGame(const std::wstring& text) { return LinkBox(text, L"Cancel Game",
 
 std::wstring ArrivedName(const LinkMessage& m) {
   switch (m.type) {
-    case 0: return L"A play card message is received.";
-    case 1: return L"An Attack message is received.";
-    case 2: return L"An Multi-hit message is received.";
-    case 3: return L"Card taken message is received.";
-    case 4: return L"A Card gift message is received.";
-    default: return L"An unknow message is received.";
+    case 0:
+      return L"A play card message is received.";
+    case 1:
+      return L"An Attack message is received.";
+    case 2:
+      return L"An Multi-hit message is received.";
+    case 3:
+      return L"Card taken message is received.";
+    case 4:
+      return L"A Card gift message is received.";
+    default:
+      return L"An unknow message is received.";
   }
 }
 
@@ -94,7 +101,9 @@ void SendUntilDone(const LinkMessage& m, const wchar_t* what) {
   }
 }
 
-void SendPlayCard(int id, int x, int y) { SendUntilDone(PlayCardMessage(id, x, y), L"While sending message Card move."); }
+void SendPlayCard(int id, int x, int y) {
+  SendUntilDone(PlayCardMessage(id, x, y), L"While sending message Card move.");
+}
 
 void SendAttack(bool multiHit, CellPos attacker, CellPos target) {
   SendUntilDone(AttackMessage(multiHit, attacker.x, attacker.y, target.x, target.y),
@@ -198,8 +207,8 @@ void RemoteState() {
   static const void* shownStatus = nullptr;
   // The waiting line is set once per wait, so it blinks instead of restarting every frame.
   if (shownFor != waiting || shownStatus != &m.status || m.status.text1.rfind(L"Waiting for ", 0) != 0) {
-    SetStatus(m.status, 0,
-              L"Waiting for " + RemoteName() + (move ? L" move." : L" choose attack."), L"", L"", 0, true, 0);
+    SetStatus(m.status, 0, L"Waiting for " + RemoteName() + (move ? L" move." : L" choose attack."), L"", L"", 0, true,
+              0);
     shownFor = waiting;
     shownStatus = &m.status;
     PresentScreen();
@@ -215,8 +224,9 @@ void RemoteState() {
   const bool expected = move ? (msg.Is(LinkMessageType::PlayCard) || msg.Is(LinkMessageType::CardTaken))
                              : msg.Is(multiHit ? LinkMessageType::MultiHit : LinkMessageType::Attack);
   if (!expected) {
-    const wchar_t* head = move ? L"A move is expected when\n"
-                               : multiHit ? L"A multihit is expected when\n" : L"An attack is expected when\n";
+    const wchar_t* head = move       ? L"A move is expected when\n"
+                          : multiHit ? L"A multihit is expected when\n"
+                                     : L"An attack is expected when\n";
     // Cancel Game leaves; Retry checks the link and the state waits again.
     AnswerLostLink(SyncHead + head + ArrivedName(msg));
     return;
@@ -279,9 +289,11 @@ void AgreeRewardCard() {
   LinkMessage msg;
   if (!AwaitOneShot(LinkMessageType::CardGift, msg)) return;
   // Only a card that can change hands is taken; otherwise this device's own pick stands.
-  if (LoserHoldsCard(msg.card)) m.rewardCards[1] = msg.card;
-  else std::fprintf(stderr, "duskhaven: the partner's card %d is not the loser's; keeping %d\n", msg.card,
-                    m.rewardCards[1]);
+  if (LoserHoldsCard(msg.card))
+    m.rewardCards[1] = msg.card;
+  else
+    std::fprintf(stderr, "duskhaven: the partner's card %d is not the loser's; keeping %d\n", msg.card,
+                 m.rewardCards[1]);
 }
 
 void LinkCheckHook() {
@@ -294,14 +306,18 @@ void LinkCheckHook() {
 // What is left of the duel goes to stderr: the result as this device saw it (0 it won, 1 the partner, 2 a tie),
 // or that it was left before its end.
 void ReportDuelEnd() {
-  if (MatchResult <= 2) std::fprintf(stderr, "duskhaven: link duel over, result %d\n", static_cast<int>(MatchResult));
-  else std::fprintf(stderr, "duskhaven: link duel left before its end\n");
+  if (MatchResult <= 2)
+    std::fprintf(stderr, "duskhaven: link duel over, result %d\n", static_cast<int>(MatchResult));
+  else
+    std::fprintf(stderr, "duskhaven: link duel left before its end\n");
 }
 
 void BackToLobby() {
   ReportDuelEnd();
-  if (LinkLobby.duelEnded) LinkLobby.duelEnded();
-  else platform::PostUserMessage(1);
+  if (LinkLobby.duelEnded)
+    LinkLobby.duelEnded();
+  else
+    platform::PostUserMessage(1);
 }
 
 // The duel's own question when no lobby lends its Reconnect.
@@ -399,8 +415,8 @@ bool BeginLinkDuel(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& 
   m.rewardCount = 0;
   MatchResult = NoMatchResult;  // until the board is full
   for (;;) {
-    const bool ok = remote.kind == KindRemoteGuest ? ServerSetUp(local, remote, blocks, link)
-                                                   : ClientSetUp(local, remote, link);
+    const bool ok =
+        remote.kind == KindRemoteGuest ? ServerSetUp(local, remote, blocks, link) : ClientSetUp(local, remote, link);
     if (ok) break;
     std::fprintf(stderr, "duskhaven: the link duel's set-up failed (%s)\n", LinkFailureName(link.failure));
     if (CancelGame(L"Game Initialisation via Infra-Red failed !")) {

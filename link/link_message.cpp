@@ -13,26 +13,46 @@ bool CellInRange(int x, int y) { return x >= 0 && x < 6 && y >= 0 && y < 4; }
 
 const char* TypeName(std::uint8_t t) {
   switch (t) {
-    case 0: return "PlayCard";
-    case 1: return "Attack";
-    case 2: return "MultiHit";
-    case 3: return "CardTaken";
-    case 4: return "CardGift";
-    case 5: return "PlayerName";
-    case 6: return "FirstPlayer";
-    case 7: return "BlockedCell";
-    case 8: return "StartGame";
-    case 9: return "Echo";
-    case 10: return "Confirm";
-    case 11: return "StartTrade";
-    case 12: return "TradeCredits";
-    case 13: return "TradeCancel";
-    case 14: return "TradeReady";
-    case 15: return "TradeClear";
-    case 16: return "TradeRemove";
-    case 20: return "TossDone";
-    case 255: return "Refuse";
-    default: return "unknown";
+    case 0:
+      return "PlayCard";
+    case 1:
+      return "Attack";
+    case 2:
+      return "MultiHit";
+    case 3:
+      return "CardTaken";
+    case 4:
+      return "CardGift";
+    case 5:
+      return "PlayerName";
+    case 6:
+      return "FirstPlayer";
+    case 7:
+      return "BlockedCell";
+    case 8:
+      return "StartGame";
+    case 9:
+      return "Echo";
+    case 10:
+      return "Confirm";
+    case 11:
+      return "StartTrade";
+    case 12:
+      return "TradeCredits";
+    case 13:
+      return "TradeCancel";
+    case 14:
+      return "TradeReady";
+    case 15:
+      return "TradeClear";
+    case 16:
+      return "TradeRemove";
+    case 20:
+      return "TossDone";
+    case 255:
+      return "Refuse";
+    default:
+      return "unknown";
   }
 }
 

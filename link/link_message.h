@@ -9,21 +9,21 @@
 #include <vector>
 
 enum class LinkMessageType : std::uint8_t {
-  PlayCard = 0,      // card = id, a = x, b = y
-  Attack = 1,        // a, b = attacker x, y; c, d = target x, y
-  MultiHit = 2,      // as Attack
-  CardTaken = 3,     // the sender drew from its pile (or, with an empty pile, passed)
-  CardGift = 4,      // card = id (duel: the card that changes hands; trade: one card of the sender's box)
-  PlayerName = 5,    // text = name
-  FirstPlayer = 6,   // a = the side that does not move first, numbered as the receiver sees it
-  BlockedCell = 7,   // a = x, b = y; (255, 255) ends the list
+  PlayCard = 0,     // card = id, a = x, b = y
+  Attack = 1,       // a, b = attacker x, y; c, d = target x, y
+  MultiHit = 2,     // as Attack
+  CardTaken = 3,    // the sender drew from its pile (or, with an empty pile, passed)
+  CardGift = 4,     // card = id (duel: the card that changes hands; trade: one card of the sender's box)
+  PlayerName = 5,   // text = name
+  FirstPlayer = 6,  // a = the side that does not move first, numbered as the receiver sees it
+  BlockedCell = 7,  // a = x, b = y; (255, 255) ends the list
   StartGame = 8,
-  Echo = 9,          // the received message with its type replaced by 9
+  Echo = 9,  // the received message with its type replaced by 9
   Confirm = 10,
   StartTrade = 11,
   TradeCredits = 12,  // amount: a = bits 24..31, b = 16..23, c = 8..15, d = 0..7
   TradeCancel = 13,
-  TradeReady = 14,   // a = 1 ready, 0 not ready
+  TradeReady = 14,  // a = 1 ready, 0 not ready
   TradeClear = 15,
   TradeRemove = 16,  // a = trade-box slot removed
   TossDone = 20,
@@ -41,11 +41,11 @@ struct LinkMessage {
   bool operator==(const LinkMessage&) const = default;
 };
 
-constexpr int MinMessageBytes = 9;     // a message without text
-constexpr int MaxMessageBytes = 100;   // the receive buffer: a whole message must fit it
+constexpr int MinMessageBytes = 9;                                    // a message without text
+constexpr int MaxMessageBytes = 100;                                  // the receive buffer: a whole message must fit it
 constexpr int MaxLinkNameLength = MaxMessageBytes - MinMessageBytes;  // 91
-constexpr int CellEndMark = 255;       // BlockedCell (255, 255)
-constexpr std::uint32_t MaxTradeOffer = 0x7FFFFFFFu;  // an offer of 2^31 or more is refused
+constexpr int CellEndMark = 255;                                      // BlockedCell (255, 255)
+constexpr std::uint32_t MaxTradeOffer = 0x7FFFFFFFu;                  // an offer of 2^31 or more is refused
 
 // A fresh message of the type: a, b, c, d = 255, card = -1, no text.
 LinkMessage FreshMessage(LinkMessageType type);

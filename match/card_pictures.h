@@ -1,4 +1,5 @@
-// card_pictures.h -- card pictures: loading them, a cache of them by name, the shared card art, and drawing a card with its icons.
+// card_pictures.h -- card pictures: loading them, a cache of them by name, the shared card art, and drawing a card with
+// its icons.
 #pragma once
 
 #include <map>

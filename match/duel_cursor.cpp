@@ -139,8 +139,10 @@ void PressA() {
   const CursorSpot s = cursor.spot;
   switch (cursor.mode) {
     case CursorMode::Pick:
-      if (s.column == PileColumn) DrawFromOwnPile();
-      else LiftByKey(s.column - 1);
+      if (s.column == PileColumn)
+        DrawFromOwnPile();
+      else
+        LiftByKey(s.column - 1);
       break;
     case CursorMode::Place:
       if (s.row < HandRow) {
@@ -284,8 +286,8 @@ void HideDuelCursor() {
   // Only the frame's own pixels go back: what lies inside it is the duel's.
   for (int row = 0; row < f.h; ++row)
     for (int col = 0; col < f.w; ++col) {
-      const bool edge = row < FrameThickness || row >= f.h - FrameThickness || col < FrameThickness ||
-                        col >= f.w - FrameThickness;
+      const bool edge =
+          row < FrameThickness || row >= f.h - FrameThickness || col < FrameThickness || col >= f.w - FrameThickness;
       if (edge) screen[(f.y + row) * width + f.x + col] = cursor.under[static_cast<std::size_t>(row * f.w + col)];
     }
 }

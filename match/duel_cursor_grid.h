@@ -1,4 +1,5 @@
-// duel_cursor_grid.h -- where the duel's key cursor may go: the board's 6 x 4 cells above a row of the pile and the hand.
+// duel_cursor_grid.h -- where the duel's key cursor may go: the board's 6 x 4 cells above a row of the pile and the
+// hand.
 #pragma once
 
 #include <array>

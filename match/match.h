@@ -84,7 +84,7 @@ struct MatchRecord {
 struct MatchScreen {
   ScreenButton zoomButton;
   Image frameImage;
-  Image slotSave, cardSave;  // 32 x 50 backgrounds under a lifted card
+  Image slotSave, cardSave;       // 32 x 50 backgrounds under a lifted card
   CardPictureCache cardPictures;  // the duel's card pictures, emptied when a new duel begins
 
   // The running animation's pictures and the draw flight's counters.

@@ -1,4 +1,5 @@
-// match_animations.cpp -- the duel's animations: attack bump, capture flip, draw from the pile, fly-in, versus slide, coin toss.
+// match_animations.cpp -- the duel's animations: attack bump, capture flip, draw from the pile, fly-in, versus slide,
+// coin toss.
 #include <algorithm>
 #include <cstdlib>
 
@@ -108,7 +109,8 @@ void StartCaptureFlip(CellPos cell, const Card& card, Side loser, Side winner, M
 bool StepCaptureFlip() {
   Match& m = TheMatch;
   FlipAnimation& f = m.flip;
-  if (!m.screen.flipPicture.Pixels()) PictureOfCard(m.animCard, f.phase == 0 ? f.loserTint : f.winnerTint, m.screen.flipPicture);
+  if (!m.screen.flipPicture.Pixels())
+    PictureOfCard(m.animCard, f.phase == 0 ? f.loserTint : f.winnerTint, m.screen.flipPicture);
   f.widthCounter = static_cast<std::uint8_t>(f.widthCounter + m.flipStep);
   const int x = f.position.x, y = f.position.y;
   if (f.widthCounter <= 32) {

@@ -34,7 +34,7 @@ struct Plan {
   MatchState state = MatchState::TapMove;  // the state the plan was made for
   std::uint32_t actAt = 0;
   int slot = 0;
-  int x = 0, y = 0;                        // the cell to place on or to attack
+  int x = 0, y = 0;                            // the cell to place on or to attack
   int fromX = 0, fromY = 0, toX = 0, toY = 0;  // the drag's stylus path
   int step = 0, steps = 0;
 };

@@ -1,6 +1,6 @@
 // match_boxes.cpp -- the duel's message boxes through the game's box.
-#include "gfx/message_box.h"
 #include "match/match_boxes.h"
+#include "gfx/message_box.h"
 #include "match/match_internal.h"
 
 namespace {

@@ -7,11 +7,11 @@ struct MatchEvent {
   enum Kind : std::uint8_t { Place, Draw, Pass, Attack, Chain };
   Kind kind = Pass;
   std::uint8_t side = 0;
-  int slot = 0, id = 0;      // Place: hand slot and card; Draw: card
-  int ax = 0, ay = 0;        // Place: the cell; Attack/Chain: the attacking cell
-  int tx = 0, ty = 0;        // Attack/Chain: the target cell
-  std::uint8_t winner = 2;   // Attack/Chain: the fight's winner (2 = a draw)
-  int score = 0;             // Place by the computer: its move's score
+  int slot = 0, id = 0;     // Place: hand slot and card; Draw: card
+  int ax = 0, ay = 0;       // Place: the cell; Attack/Chain: the attacking cell
+  int tx = 0, ty = 0;       // Attack/Chain: the target cell
+  std::uint8_t winner = 2;  // Attack/Chain: the fight's winner (2 = a draw)
+  int score = 0;            // Place by the computer: its move's score
 };
 
 using MatchEventObserver = void (*)(const MatchEvent& event);

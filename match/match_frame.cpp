@@ -129,8 +129,10 @@ void MatchFrame() {
       if (platform::TickCount() > m.pauseUntil) ChangeMatchState(m.nextState);
       break;
     case MatchState::CoinToss:
-      if (OtherSideRemote(LocalSide()) && MatchLink.coinToss) MatchLink.coinToss();
-      else CoinTossSpin(m.currentSide);
+      if (OtherSideRemote(LocalSide()) && MatchLink.coinToss)
+        MatchLink.coinToss();
+      else
+        CoinTossSpin(m.currentSide);
       if (m.state != MatchState::Leave) ChangeMatchState(MatchState::StartPlay);
       break;
     case MatchState::StartPlay:
@@ -141,8 +143,10 @@ void MatchFrame() {
     case MatchState::AwaitRemoteMultiHit:
     case MatchState::RemotePlaced:
       // Without the link there is nothing to wait for: the duel is left.
-      if (MatchLink.remoteState) MatchLink.remoteState();
-      else ChangeMatchState(MatchState::Leave);
+      if (MatchLink.remoteState)
+        MatchLink.remoteState();
+      else
+        ChangeMatchState(MatchState::Leave);
       break;
     default:
       break;  // the stylus states act on stylus events only
@@ -156,6 +160,8 @@ void LeaveMatch() {
   ChangeMatchState(MatchState::Leave);
   InClub = 1;
   m.screen.cardPictures.Clear();
-  if (OtherSideRemote(LocalSide()) && MatchLink.backToLobby) MatchLink.backToLobby();
-  else platform::PostUserMessage(1);
+  if (OtherSideRemote(LocalSide()) && MatchLink.backToLobby)
+    MatchLink.backToLobby();
+  else
+    platform::PostUserMessage(1);
 }

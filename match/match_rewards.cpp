@@ -137,8 +137,10 @@ void ApplyRewardState() {
     ResultBox(removed);
   } else if (!MatchBox(removed + L"\n" + L"Do you want to add a card automatically to the deck ?", L"Cancel", L"Ok",
                        false, 10, 0, 220, 80)) {
-    if (AddCardAutomatically(*local)) SaveCharacter();
-    else MatchBox(L"Failed. No more cards could be added.", L"", L"Ok", true, 40, 120, 160, 80);
+    if (AddCardAutomatically(*local))
+      SaveCharacter();
+    else
+      MatchBox(L"Failed. No more cards could be added.", L"", L"Ok", true, 40, 120, 160, 80);
   }
   ChangeMatchState(MatchState::Leave);
 }

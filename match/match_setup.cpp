@@ -111,7 +111,8 @@ void SetUpMatchScreen() {
   LoadImageFile(L"GFX\\GENERAL\\BoardUI.QXG", m.screen.frameImage, true);
   Image zoomOn;
   LoadImageFile(L"GFX\\GENERAL\\BoardUIZoomON.QXG", zoomOn, true);
-  InitButton(m.screen.zoomButton, 2, 231, CropImage(zoomOn, 2, 231, 32, 16), CropImage(m.screen.frameImage, 2, 231, 32, 16), false);
+  InitButton(m.screen.zoomButton, 2, 231, CropImage(zoomOn, 2, 231, 32, 16),
+             CropImage(m.screen.frameImage, 2, 231, 32, 16), false);
   m.screen.slotSave = Image(32, 50);
   m.screen.cardSave = Image(32, 50);
   SetStatus(m.status, 2, L"", L"", L"", 0, false, 0);

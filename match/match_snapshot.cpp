@@ -2,12 +2,12 @@
 #include "match/match_snapshot.h"
 
 #include "data/card_database.h"
-#include "gfx/screen_buffers.h"
-#include "match/match_internal.h"
-#include "match/board_file.h"
 #include "data/quick_save.h"
 #include "data/save_bytes.h"
 #include "engine/duel_flow.h"
+#include "gfx/screen_buffers.h"
+#include "match/board_file.h"
+#include "match/match_internal.h"
 #include "match/match_state_change.h"
 #include "match/match_tutorial.h"
 #include "platform/clock.h"
@@ -20,24 +20,47 @@ bool TutorialStepsUsable(const MatchRecord& l) {
   const std::uint8_t step = l.tutorialStep, resume = l.tutorialResume;
   const bool page = step >= TutorialFirstPage && step <= TutorialLastPage;
   const bool wait = step >= TutorialFirstWait && step <= TutorialLastWait;
-  const bool choosing = step == TutorialExampleTap &&
-                        (l.state == MatchState::TapAttack || l.state == MatchState::TapMultiHit);
+  const bool choosing =
+      step == TutorialExampleTap && (l.state == MatchState::TapAttack || l.state == MatchState::TapMultiHit);
   const bool resumes = resume == 0 || (resume > TutorialFirstWait && resume <= TutorialLastWait);
   return (page || wait || step == TutorialExampleRuns || choosing) && resumes;
 }
 
 bool KnownState(std::uint8_t v) {
   switch (static_cast<MatchState>(v)) {
-    case MatchState::TapMove: case MatchState::DragCard: case MatchState::TapAttack: case MatchState::TapMultiHit:
-    case MatchState::AttackMove: case MatchState::ResolveAttack: case MatchState::CaptureFlip:
-    case MatchState::EndTurn: case MatchState::ResolveMultiHit: case MatchState::MultiHitStart:
-    case MatchState::AwaitRemoteMove: case MatchState::AwaitRemoteAttack: case MatchState::AwaitRemoteMultiHit:
-    case MatchState::RemotePlaced: case MatchState::CardFlyIn: case MatchState::ComputerPlaced:
-    case MatchState::ComputerAttack: case MatchState::ComputerMultiHit: case MatchState::MatchOver:
-    case MatchState::ComputerTurn: case MatchState::SettleWin: case MatchState::SettleLoss: case MatchState::Leave:
-    case MatchState::DrawFromPile: case MatchState::PerfectReward: case MatchState::ApplyReward:
-    case MatchState::Versus: case MatchState::StartPlay: case MatchState::CoinToss: case MatchState::CardInfo:
-    case MatchState::Pause: case MatchState::TieWait: case MatchState::ShowReward:
+    case MatchState::TapMove:
+    case MatchState::DragCard:
+    case MatchState::TapAttack:
+    case MatchState::TapMultiHit:
+    case MatchState::AttackMove:
+    case MatchState::ResolveAttack:
+    case MatchState::CaptureFlip:
+    case MatchState::EndTurn:
+    case MatchState::ResolveMultiHit:
+    case MatchState::MultiHitStart:
+    case MatchState::AwaitRemoteMove:
+    case MatchState::AwaitRemoteAttack:
+    case MatchState::AwaitRemoteMultiHit:
+    case MatchState::RemotePlaced:
+    case MatchState::CardFlyIn:
+    case MatchState::ComputerPlaced:
+    case MatchState::ComputerAttack:
+    case MatchState::ComputerMultiHit:
+    case MatchState::MatchOver:
+    case MatchState::ComputerTurn:
+    case MatchState::SettleWin:
+    case MatchState::SettleLoss:
+    case MatchState::Leave:
+    case MatchState::DrawFromPile:
+    case MatchState::PerfectReward:
+    case MatchState::ApplyReward:
+    case MatchState::Versus:
+    case MatchState::StartPlay:
+    case MatchState::CoinToss:
+    case MatchState::CardInfo:
+    case MatchState::Pause:
+    case MatchState::TieWait:
+    case MatchState::ShowReward:
       return true;
   }
   return false;
@@ -53,7 +76,6 @@ Card CardOfId(std::int16_t id) {
 }
 
 std::int16_t IdOf(const Card& c) { return c.id; }
-
 
 void WriteCell(ByteWriter& w, std::int8_t x, std::int8_t y) {
   w.U8(static_cast<std::uint8_t>(x));

@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "engine/fight.h"
-#include "match/duel_cursor.h"
 #include "gfx/draw_image.h"
 #include "gfx/screen_buffers.h"
+#include "match/duel_cursor.h"
 #include "match/match_events.h"
 #include "match/match_internal.h"
 #include "match/match_link.h"
@@ -19,8 +19,7 @@ bool InPile(int x, int y) { return x >= 12 && x <= 46 && y >= 258 && y <= 310; }
 // The first occupied hand slot whose area holds the point, or -1.
 int HandSlotAt(int x, int y) {
   for (int i = 0; i < HandSize; ++i)
-    if (x >= HandSlotX(i) && x <= HandSlotX(i) + 32 && y >= HandSlotY && y <= HandSlotY + 50 &&
-        LocalHand().Occupied(i))
+    if (x >= HandSlotX(i) && x <= HandSlotX(i) + 32 && y >= HandSlotY && y <= HandSlotY + 50 && LocalHand().Occupied(i))
       return i;
   return -1;
 }
@@ -149,9 +148,12 @@ void MatchStylusDown(int x, int y) {
   switch (m.state) {
     case MatchState::TapMove: {
       const int slot = HandSlotAt(x, y);
-      if (slot >= 0) PickUpHandCard(slot, x, y);
-      else if (InPile(x, y)) DrawFromOwnPile();
-      else if (PressButton(m.screen.zoomButton, x, y)) DrawButton(m.screen.zoomButton, 0);
+      if (slot >= 0)
+        PickUpHandCard(slot, x, y);
+      else if (InPile(x, y))
+        DrawFromOwnPile();
+      else if (PressButton(m.screen.zoomButton, x, y))
+        DrawButton(m.screen.zoomButton, 0);
       break;
     }
     case MatchState::DragCard:

@@ -45,8 +45,7 @@ const wchar_t* const Pages[6] = {
     L"lose, you'll lose one of your card. If there is a perfect (all the cards are the same color at the "
     L"end of the match) all the cards are lost or won.\n\n Now that you have completed the tutorial, you "
     L"can start the game yourself by applying what you just learned in this tutorial.\n\n\n         Good "
-    L"Luck !!!\n\nHINT: All the cards in the tutorial have been removed from your deck."
-};
+    L"Luck !!!\n\nHINT: All the cards in the tutorial have been removed from your deck."};
 
 // One example: the scripted board, the card side 1 plays, where it lands,
 // the target set beforehand, and the step that follows the example.

@@ -1,8 +1,7 @@
 // reward_pick.cpp -- the one card of a perfect in the final challenge or a link duel.
 #include "match/reward_pick.h"
 
-int PickPlacedRewardCard(const Board& board, Side loser, int cardCount, std::int16_t rewards[5],
-                         RandomStream& random) {
+int PickPlacedRewardCard(const Board& board, Side loser, int cardCount, std::int16_t rewards[5], RandomStream& random) {
   bool any = false;
   for (const Cell& c : board.cells)
     if (!c.free && c.firstOwner == loser && c.card.id >= 1 && c.card.id <= cardCount) any = true;

@@ -8,10 +8,10 @@ struct StatusLine {
   std::wstring text1, text2, text3;
   std::uint8_t whichText = 1;  // 1 = text1, 0 = text2
   std::int32_t spare = 0;
-  std::int32_t mode = 2;       // 0 blinking, 1 static, 2 ticker
-  std::int16_t count = 0;      // ticker position
-  std::int8_t direction = 1;   // ticker direction, +1 or -1
-  std::uint8_t bounce = 1;     // the ticker turns round at each end
+  std::int32_t mode = 2;      // 0 blinking, 1 static, 2 ticker
+  std::int16_t count = 0;     // ticker position
+  std::int8_t direction = 1;  // ticker direction, +1 or -1
+  std::uint8_t bounce = 1;    // the ticker turns round at each end
   std::uint32_t tickerNow = 0, tickerLast = 0;
   std::int32_t alignment = 0;  // 0 centred, 1 left at x 35, 2 right against x 233, other: that x
   std::uint8_t blink = 0;

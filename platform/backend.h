@@ -28,9 +28,9 @@ const DeviceProfile* FindDeviceProfile(const std::string& name);
 
 struct BackendOptions {
   bool headless = false;
-  std::string scriptPath;  // headless input script; empty = none
-  int scale = 0;           // window scale; 0 = the largest that fits
-  bool scaleAsked = false; // the scale was asked for on the command line: one that does not fit is refused
+  std::string scriptPath;   // headless input script; empty = none
+  int scale = 0;            // window scale; 0 = the largest that fits
+  bool scaleAsked = false;  // the scale was asked for on the command line: one that does not fit is refused
   std::string device = "portrait565";
   std::string recordPath;  // --record: the player's input is written there as a script; empty = none
 };

@@ -1,10 +1,10 @@
 // file_system.cpp -- POSIX implementation of the game's file access and atomic saves.
 #include "platform/file_system.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include <string>
 
@@ -120,8 +120,7 @@ std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t
   return done;
 }
 
-bool ReadWholeFile(std::string_view gamePath, std::vector<std::uint8_t>& bytes,
-                   std::size_t maxBytes) {
+bool ReadWholeFile(std::string_view gamePath, std::vector<std::uint8_t>& bytes, std::size_t maxBytes) {
   bytes.clear();
   ReadOnlyFile file;
   if (!file.Open(gamePath)) return false;

@@ -53,8 +53,7 @@ class ReadOnlyFile {
 };
 
 // Reads a whole file; false when it is missing, unreadable or larger than maxBytes.
-bool ReadWholeFile(std::string_view gamePath, std::vector<std::uint8_t>& bytes,
-                   std::size_t maxBytes = 64u << 20);
+bool ReadWholeFile(std::string_view gamePath, std::vector<std::uint8_t>& bytes, std::size_t maxBytes = 64u << 20);
 
 // Writes a whole file so that it is never seen half-written: a temporary file
 // in the same folder is written, flushed to disk, renamed over the old one and

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <initializer_list>
 #include <cstring>
+#include <initializer_list>
 
 #include "platform/file_system.h"
 #include "platform/gif_decoder.h"
@@ -181,8 +181,10 @@ bool Complete(Kind kind, const Source& s) {
       }
       return false;
     }
-    case Kind::Jpeg: return endsWith({0xFF, 0xD9}, 16);
-    case Kind::Gif: return endsWith({0x3B}, 16);
+    case Kind::Jpeg:
+      return endsWith({0xFF, 0xD9}, 16);
+    case Kind::Gif:
+      return endsWith({0x3B}, 16);
     case Kind::Bmp: {
       std::uint8_t h[34] = {};
       if (s.ReadAt(0, h, sizeof h) != sizeof h) return false;
@@ -194,7 +196,8 @@ bool Complete(Kind kind, const Source& s) {
       const std::uint64_t stride = (static_cast<std::uint64_t>(w) * static_cast<std::uint64_t>(bits) + 31) / 32 * 4;
       return offset + stride * static_cast<std::uint64_t>(rows) <= s.size;
     }
-    case Kind::None: break;
+    case Kind::None:
+      break;
   }
   return false;
 }
@@ -241,11 +244,18 @@ DecodeStatus Decode(Source& source, DecodedBitmap& bitmap, std::string& why) {
   }
   sdl::PictureFormat format = sdl::PictureFormat::Bmp;
   switch (kind) {
-    case Kind::Jpeg: format = sdl::PictureFormat::Jpeg; break;
-    case Kind::Png: format = sdl::PictureFormat::Png; break;
-    case Kind::Bmp: format = sdl::PictureFormat::Bmp; break;
+    case Kind::Jpeg:
+      format = sdl::PictureFormat::Jpeg;
+      break;
+    case Kind::Png:
+      format = sdl::PictureFormat::Png;
+      break;
+    case Kind::Bmp:
+      format = sdl::PictureFormat::Bmp;
+      break;
     case Kind::Gif:  // decoded above
-    case Kind::None: return DecodeStatus::Undecodable;
+    case Kind::None:
+      return DecodeStatus::Undecodable;
   }
   sdl::PictureBytes bytes;
   bytes.size = source.size;

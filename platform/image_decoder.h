@@ -33,8 +33,7 @@ constexpr int MaxPictureHeight = 600;
 // BMP are accepted. On Undecodable, `why` says what was wrong.
 DecodeStatus DecodePicture(std::string_view path, DecodedBitmap& bitmap, std::string& why);
 // The same from bytes in memory (tests and tools).
-DecodeStatus DecodePictureBytes(const std::vector<std::uint8_t>& bytes, DecodedBitmap& bitmap,
-                                std::string& why);
+DecodeStatus DecodePictureBytes(const std::vector<std::uint8_t>& bytes, DecodedBitmap& bitmap, std::string& why);
 
 // Called by the decoder's read callback as reading progresses (the game sets
 // it so that music keeps playing during long decodes).

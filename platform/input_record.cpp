@@ -25,15 +25,24 @@ Recorder& TheRecorder() {
 // The script's names for the keys the game reads; other codes never reach the game's keys.
 const char* KeyName(std::int32_t code) {
   switch (code) {
-    case VkUp: return "Up";
-    case VkDown: return "Down";
-    case VkLeft: return "Left";
-    case VkRight: return "Right";
-    case VkAppA: return "A";
-    case VkAppB: return "B";
-    case VkAppC: return "C";
-    case VkStart: return "Start";
-    default: return nullptr;
+    case VkUp:
+      return "Up";
+    case VkDown:
+      return "Down";
+    case VkLeft:
+      return "Left";
+    case VkRight:
+      return "Right";
+    case VkAppA:
+      return "A";
+    case VkAppB:
+      return "B";
+    case VkAppC:
+      return "C";
+    case VkStart:
+      return "Start";
+    default:
+      return nullptr;
   }
 }
 

@@ -11,15 +11,15 @@ enum class MessageKind : std::uint8_t {
   StylusUp,
   KeyDown,
   KeyUp,
-  Timer,      // param = the timer's id; RunTimer calls its callback
-  Quit,       // param = the exit code
-  User,       // WM_USER (0x400) with param
-  Destroy,    // the window was closed
+  Timer,    // param = the timer's id; RunTimer calls its callback
+  Quit,     // param = the exit code
+  User,     // WM_USER (0x400) with param
+  Destroy,  // the window was closed
   Activate,
   SetFocus,
   KillFocus,
   Paint,
-  Suspend,    // the private message 0x3FF
+  Suspend,  // the private message 0x3FF
 };
 
 struct Message {
@@ -31,8 +31,7 @@ struct Message {
 };
 
 inline bool IsStylus(const Message& m) {
-  return m.kind == MessageKind::StylusDown || m.kind == MessageKind::StylusMove ||
-         m.kind == MessageKind::StylusUp;
+  return m.kind == MessageKind::StylusDown || m.kind == MessageKind::StylusMove || m.kind == MessageKind::StylusUp;
 }
 inline bool IsKey(const Message& m) { return m.kind == MessageKind::KeyDown || m.kind == MessageKind::KeyUp; }
 

@@ -40,7 +40,6 @@ class Panel {
 Panel& ThePanel();
 
 // One 16-bit pixel of the profile's format as 8-bit channels.
-void PixelToRgb(std::uint16_t pixel, std::uint32_t formatFlags, std::uint8_t& r, std::uint8_t& g,
-                std::uint8_t& b);
+void PixelToRgb(std::uint16_t pixel, std::uint32_t formatFlags, std::uint8_t& r, std::uint8_t& g, std::uint8_t& b);
 
 }  // namespace platform

@@ -25,8 +25,8 @@ bool KeyCode(const std::string& name, std::int32_t& code) {
   static const struct {
     const char* name;
     std::int16_t code;
-  } keys[] = {{"Up", VkUp},    {"Down", VkDown}, {"Left", VkLeft}, {"Right", VkRight},
-              {"A", VkAppA},   {"B", VkAppB},    {"C", VkAppC},    {"Start", VkStart}};
+  } keys[] = {{"Up", VkUp},  {"Down", VkDown}, {"Left", VkLeft}, {"Right", VkRight},
+              {"A", VkAppA}, {"B", VkAppB},    {"C", VkAppC},    {"Start", VkStart}};
   for (const auto& k : keys)
     if (name == k.name) {
       code = k.code;
@@ -130,8 +130,7 @@ bool Script::Parse(const std::string& text, const std::string& name, std::string
       std::size_t nameAt = isPress ? 3 : 4;
       if (w.size() != nameAt + 1 || (!isPress && w[3] != "down" && w[3] != "up"))
         return fail(isPress ? "expected: at T press KEY" : "expected: at T key down|up KEY");
-      if (!KeyCode(w[nameAt], code))
-        return fail("unknown key '" + w[nameAt] + "' (Up Down Left Right A B C Start)");
+      if (!KeyCode(w[nameAt], code)) return fail("unknown key '" + w[nameAt] + "' (Up Down Left Right A B C Start)");
       Message m;
       m.key = code;
       m.kind = (isPress || w[3] == "down") ? MessageKind::KeyDown : MessageKind::KeyUp;
@@ -149,8 +148,7 @@ bool Script::Parse(const std::string& text, const std::string& name, std::string
       return fail("unknown input '" + what + "'");
     }
   }
-  std::stable_sort(inputs_.begin(), inputs_.end(),
-                   [](const Input& a, const Input& b) { return a.time < b.time; });
+  std::stable_sort(inputs_.begin(), inputs_.end(), [](const Input& a, const Input& b) { return a.time < b.time; });
   return true;
 }
 

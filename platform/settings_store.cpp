@@ -44,7 +44,10 @@ bool ParseValue(const std::string& raw, Value& v) {
     if (digits.empty() || digits.size() > 8) return false;
     std::uint32_t n = 0;
     for (char c : digits) {
-      int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+      int d = c >= '0' && c <= '9'   ? c - '0'
+              : c >= 'a' && c <= 'f' ? c - 'a' + 10
+              : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                     : -1;
       if (d < 0) return false;
       n = n * 16 + static_cast<std::uint32_t>(d);
     }
@@ -99,7 +102,9 @@ bool Save(const StoreImage& image) {
 }
 
 // Strings never hold a line break: the file keeps one value a line.
-bool Storable(std::string_view text) { return text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos; }
+bool Storable(std::string_view text) {
+  return text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos;
+}
 
 }  // namespace
 
@@ -210,7 +215,7 @@ bool StoreImage::ReadString(std::string_view key, std::string_view name, std::st
 bool StoreImage::CreateKey(std::string_view key) {
   bool changed = false;
   // Each parent first, as the registry makes them.
-  for (std::size_t at = key.find('\\'); ; at = key.find('\\', at + 1)) {
+  for (std::size_t at = key.find('\\');; at = key.find('\\', at + 1)) {
     std::string_view part = at == std::string_view::npos ? key : key.substr(0, at);
     if (!part.empty() && !Find(part)) {
       keys_.push_back({std::string(part), {}});

@@ -2,8 +2,6 @@
 #include "platform/tcp_socket.h"
 
 #include <arpa/inet.h>
-#include <cerrno>
-#include <chrono>
 #include <fcntl.h>
 #include <ifaddrs.h>
 #include <netdb.h>
@@ -13,6 +11,8 @@
 #include <sys/select.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <cerrno>
+#include <chrono>
 
 #include "platform/backend_interface.h"
 

@@ -34,7 +34,10 @@ std::wstring FromUtf8(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
     const auto b = static_cast<unsigned char>(text[i]);
-    const std::size_t extra = (b >= 0xC2 && b < 0xE0) ? 1 : (b >= 0xE0 && b < 0xF0) ? 2 : (b >= 0xF0 && b < 0xF5) ? 3 : 0;
+    const std::size_t extra = (b >= 0xC2 && b < 0xE0)   ? 1
+                              : (b >= 0xE0 && b < 0xF0) ? 2
+                              : (b >= 0xF0 && b < 0xF5) ? 3
+                                                        : 0;
     std::uint32_t c = b;
     bool valid = extra > 0 && i + extra < text.size();
     if (valid) {

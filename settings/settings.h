@@ -18,10 +18,10 @@ void CreateSettingsKeys();
 std::uint8_t SliderMaximum();
 std::uint8_t ReadGamma();  // default 0; above SliderMaximum() reads as it
 void WriteGamma(std::uint8_t gamma);
-std::uint8_t ReadVolume();  // default 50; above SliderMaximum() reads as it
-void WriteVolume();         // stores SettingVolume
-bool ReadEffects();         // default on
-void WriteEffects();        // stores SettingEffects
+std::uint8_t ReadVolume();     // default 50; above SliderMaximum() reads as it
+void WriteVolume();            // stores SettingVolume
+bool ReadEffects();            // default on
+void WriteEffects();           // stores SettingEffects
 std::uint8_t ReadCharacter();  // default 1; kept within the slots 1..3
 void WriteCharacter(std::uint8_t slot);
 // Makes "Install_Dir" the folder every game path is read from (platform::InstallDir).

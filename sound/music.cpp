@@ -26,8 +26,8 @@ bool LoadMusic(std::wstring_view path) {
   s.currentModulePath.assign(path);
   std::vector<std::uint8_t> bytes;
   if (platform::ReadWholeFile(gamePath, bytes, kMaxModuleBytes) && !bytes.empty()) {
-    s.currentModule = Player_LoadMem(reinterpret_cast<const char*>(bytes.data()),
-                                     static_cast<int>(bytes.size()), kMaxModuleChannels, 0);
+    s.currentModule = Player_LoadMem(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()),
+                                     kMaxModuleChannels, 0);
   }
   if (s.currentModule == nullptr) {
     ReportSoundError(platform::FromUtf8(platform::HostPath(gamePath)), L"Load sound error");
@@ -57,8 +57,7 @@ void SetMusicLoop(bool on) { Sound().musicLoop = on; }
 
 bool MusicActive() {
   const SoundState& s = Sound();
-  return s.started && s.currentModule != nullptr && Player_GetModule() == s.currentModule &&
-         Player_Active();
+  return s.started && s.currentModule != nullptr && Player_GetModule() == s.currentModule && Player_Active();
 }
 
 void MusicTimerTick() {

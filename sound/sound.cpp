@@ -103,8 +103,7 @@ bool InitSound(const SoundOptions& options) {
   bool fallback = false;
   if (!ok && options.output == SoundOutput::Desktop) {
     // No audio device is no error: the game plays on through the no-sound driver.
-    std::cerr << "sound: no audio output (" << MikMod_strerror(MikMod_errno)
-              << "); the game goes on silent\n";
+    std::cerr << "sound: no audio output (" << MikMod_strerror(MikMod_errno) << "); the game goes on silent\n";
     choice = DriverChoice{SilentDriver(), "", false};
     ok = StartLibrary(choice);
     fallback = true;

@@ -74,13 +74,13 @@ void MusicTimerTick();
 void ShutdownSound();
 
 // State, for the shell and the tests.
-bool SoundStarted();                       // InitSound succeeded and no shutdown since
-bool MusicLoaded();                        // CurrentModule is not none
-bool MusicPlaying();                       // a module was started and not freed since
-bool MusicActive();                        // the player is running a module that has not ended
-int MusicPosition();                       // the current song position (-1 without a module)
-const std::wstring& CurrentMusicPath();    // the path of the last module load requested
-int EffectsLoaded();                       // wave files loaded so far (each once)
-std::string SoundDriverName();             // the output driver in use ("" before InitSound)
-unsigned long long SoundBytesMixed();      // bytes the mixer produced since InitSound
-unsigned SoundBytesPerSecond();            // the output's byte rate (44100 for 8-bit mono)
+bool SoundStarted();                     // InitSound succeeded and no shutdown since
+bool MusicLoaded();                      // CurrentModule is not none
+bool MusicPlaying();                     // a module was started and not freed since
+bool MusicActive();                      // the player is running a module that has not ended
+int MusicPosition();                     // the current song position (-1 without a module)
+const std::wstring& CurrentMusicPath();  // the path of the last module load requested
+int EffectsLoaded();                     // wave files loaded so far (each once)
+std::string SoundDriverName();           // the output driver in use ("" before InitSound)
+unsigned long long SoundBytesMixed();    // bytes the mixer produced since InitSound
+unsigned SoundBytesPerSecond();          // the output's byte rate (44100 for 8-bit mono)

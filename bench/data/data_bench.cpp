@@ -1,8 +1,8 @@
 // data_bench.cpp -- the cost of one card read from disk, one generated deck, one save file and the roster.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <unistd.h>
+#include <cstdlib>
 
 #include "core/random.h"
 #include "data/card_database.h"

@@ -1,4 +1,5 @@
-// tournament_bench.cpp -- what a tournament round's simulation costs: the contests of a round, and the bracket drawn up.
+// tournament_bench.cpp -- what a tournament round's simulation costs: the contests of a round, and the bracket drawn
+// up.
 #include <benchmark/benchmark.h>
 
 #include "core/random.h"

@@ -58,7 +58,8 @@ void BM_WholeDuelOnScreen(benchmark::State& state) {
   std::uint32_t seed = 1;
   long frames = 0;
   for (auto _ : state) frames += PlayOneDuel(seed++, red, blue);
-  state.counters["frames/duel"] = benchmark::Counter(static_cast<double>(frames) / static_cast<double>(state.iterations()));
+  state.counters["frames/duel"] =
+      benchmark::Counter(static_cast<double>(frames) / static_cast<double>(state.iterations()));
   state.counters["frames/s"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WholeDuelOnScreen)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);

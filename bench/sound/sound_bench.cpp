@@ -6,8 +6,8 @@
 // the cost of one second of music.
 #include <benchmark/benchmark.h>
 
-#include <string>
 #include <unistd.h>
+#include <string>
 
 #include "platform/file_system.h"
 #include "platform/game_state.h"
@@ -22,10 +22,19 @@ std::string WritePiece(int which) {
   bool ok = false;
   bool extended = false;
   switch (which) {
-    case 0: ok = ComposeClub(song); break;
-    case 1: ok = ComposeDuel(1, song); break;
-    case 2: ok = ComposeDuel(5, song); extended = true; break;
-    default: ok = ComposeBoss(song); break;
+    case 0:
+      ok = ComposeClub(song);
+      break;
+    case 1:
+      ok = ComposeDuel(1, song);
+      break;
+    case 2:
+      ok = ComposeDuel(5, song);
+      extended = true;
+      break;
+    default:
+      ok = ComposeBoss(song);
+      break;
   }
   std::vector<std::uint8_t> bytes;
   if (!ok || !(extended ? WriteXm(song, bytes) : WriteMod(song, bytes))) return "";

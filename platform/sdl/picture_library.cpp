@@ -64,9 +64,15 @@ DecodeStatus DecodeWithLibrary(PictureFormat format, const PictureBytes& bytes, 
   SDL_Surface* decoded = nullptr;
   const QuietLibraries quiet;  // the decoders' warnings about odd files
   switch (format) {
-    case PictureFormat::Jpeg: decoded = IMG_LoadJPG_RW(rw); break;
-    case PictureFormat::Png: decoded = IMG_LoadPNG_RW(rw); break;
-    case PictureFormat::Bmp: decoded = IMG_LoadBMP_RW(rw); break;
+    case PictureFormat::Jpeg:
+      decoded = IMG_LoadJPG_RW(rw);
+      break;
+    case PictureFormat::Png:
+      decoded = IMG_LoadPNG_RW(rw);
+      break;
+    case PictureFormat::Bmp:
+      decoded = IMG_LoadBMP_RW(rw);
+      break;
   }
   SDL_FreeRW(rw);
   if (!decoded) {

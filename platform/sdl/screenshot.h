@@ -22,7 +22,6 @@ std::string ScreenshotStem(std::time_t when);
 // when a renderer is given, the window as drawn as STEM-window.png, into the
 // pictures folder (made when missing). `where` names the frame's file, or
 // says what went wrong.
-bool SaveScreenshot(const std::vector<std::uint16_t>& frame, Uint32 format, SDL_Renderer* renderer,
-                    std::string& where);
+bool SaveScreenshot(const std::vector<std::uint16_t>& frame, Uint32 format, SDL_Renderer* renderer, std::string& where);
 
 }  // namespace platform

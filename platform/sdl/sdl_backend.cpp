@@ -74,8 +74,8 @@ class SdlBackend : public Backend {
     const int largest = DefaultScale(usable.w, usable.h);
     if (scale_ > largest) {
       if (scaleAsked_) {
-        error = "--scale " + std::to_string(scale_) + " does not fit this screen (" + std::to_string(usable.w) +
-                " x " + std::to_string(usable.h) + "); the largest that fits is " + std::to_string(largest);
+        error = "--scale " + std::to_string(scale_) + " does not fit this screen (" + std::to_string(usable.w) + " x " +
+                std::to_string(usable.h) + "); the largest that fits is " + std::to_string(largest);
         return false;
       }
       scale_ = largest;
@@ -332,30 +332,47 @@ class SdlBackend : public Backend {
 
   static std::int16_t KeyOf(SDL_Keycode key) {
     switch (key) {
-      case SDLK_UP: return VkUp;
-      case SDLK_DOWN: return VkDown;
-      case SDLK_LEFT: return VkLeft;
-      case SDLK_RIGHT: return VkRight;
+      case SDLK_UP:
+        return VkUp;
+      case SDLK_DOWN:
+        return VkDown;
+      case SDLK_LEFT:
+        return VkLeft;
+      case SDLK_RIGHT:
+        return VkRight;
       case SDLK_RETURN:
       case SDLK_KP_ENTER:
-      case SDLK_SPACE: return VkAppA;
-      case SDLK_F2: return VkAppB;
-      case SDLK_F3: return VkAppC;
-      case SDLK_ESCAPE: return VkStart;
-      default: return 0;
+      case SDLK_SPACE:
+        return VkAppA;
+      case SDLK_F2:
+        return VkAppB;
+      case SDLK_F3:
+        return VkAppC;
+      case SDLK_ESCAPE:
+        return VkStart;
+      default:
+        return 0;
     }
   }
 
   static std::int16_t PadKeyOf(Uint8 button) {
     switch (button) {
-      case SDL_CONTROLLER_BUTTON_DPAD_UP: return VkUp;
-      case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return VkDown;
-      case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return VkLeft;
-      case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return VkRight;
-      case SDL_CONTROLLER_BUTTON_A: return VkAppA;
-      case SDL_CONTROLLER_BUTTON_X: return VkAppB;  // the duel's zoom, as F2
-      case SDL_CONTROLLER_BUTTON_START: return VkStart;
-      default: return 0;
+      case SDL_CONTROLLER_BUTTON_DPAD_UP:
+        return VkUp;
+      case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+        return VkDown;
+      case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+        return VkLeft;
+      case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+        return VkRight;
+      case SDL_CONTROLLER_BUTTON_A:
+        return VkAppA;
+      case SDL_CONTROLLER_BUTTON_X:
+        return VkAppB;  // the duel's zoom, as F2
+      case SDL_CONTROLLER_BUTTON_START:
+        return VkStart;
+      default:
+        return 0;
     }
   }
 
@@ -417,9 +434,9 @@ class SdlBackend : public Backend {
       case SDL_KEYDOWN:
       case SDL_KEYUP: {
         const bool down = e.type == SDL_KEYDOWN;
-        if (down && (e.key.keysym.sym == SDLK_F11 ||
-                     ((e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_KP_ENTER) &&
-                      (e.key.keysym.mod & KMOD_ALT)))) {
+        if (down &&
+            (e.key.keysym.sym == SDLK_F11 || ((e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_KP_ENTER) &&
+                                              (e.key.keysym.mod & KMOD_ALT)))) {
           if (!e.key.repeat) ToggleFullscreen();
           break;
         }

@@ -20,8 +20,10 @@ std::string DamagedInstall(const std::string& name, const std::string& file, Dam
   const fs::path to = testing_app::Scratch(name) + "/install";
   for (const fs::directory_entry& e : fs::recursive_directory_iterator(from)) {
     const fs::path target = to / fs::relative(e.path(), from);
-    if (e.is_directory()) fs::create_directories(target);
-    else if (fs::relative(e.path(), from) != fs::path(file)) fs::create_symlink(e.path(), target);
+    if (e.is_directory())
+      fs::create_directories(target);
+    else if (fs::relative(e.path(), from) != fs::path(file))
+      fs::create_symlink(e.path(), target);
   }
   std::ifstream in(from / file, std::ios::binary);
   std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -54,12 +56,12 @@ TEST(DamagedData, ADamagedCardFileEndsTheStartWithTheDataFilesMessage) {
   for (const char* file : {"DATA/CARDS/SET 1/CARDS.IND", "DATA/CARDS/SET 1/CARDS.DAT", "DATA/CARDS/SET 1/CARDS.INF"})
     for (Damage d : {Damage::Missing, Damage::Empty, Damage::Truncated, Damage::Garbage}) {
       const std::string what = std::string(file) + " " + DamageNames[static_cast<int>(d)];
-      const std::string name = "card-" + fs::path(file).extension().string().substr(1) + "-" +
-                               DamageNames[static_cast<int>(d)];
+      const std::string name =
+          "card-" + fs::path(file).extension().string().substr(1) + "-" + DamageNames[static_cast<int>(d)];
       auto r = StartOn(name, DamagedInstall(name, file, d));
       EXPECT_EQ(r.exitCode, 1) << what << "\n" << r.output;
-      EXPECT_EQ(r.output.rfind("Duskhaven:  Error :  Data files are missing !\nduskhaven: ", 0), 0u)
-          << what << "\n" << r.output;
+      EXPECT_EQ(r.output.rfind("Duskhaven:  Error :  Data files are missing !\nduskhaven: ", 0), 0u) << what << "\n"
+                                                                                                     << r.output;
       // The second line names the file that is wrong.
       EXPECT_NE(r.output.find(fs::path(file).filename().string()), std::string::npos) << what << "\n" << r.output;
     }
@@ -92,7 +94,8 @@ TEST(DamagedData, DamagedPicturesAndOpponentsNeverStopTheGame) {
       EXPECT_TRUE(r.exitCode == 0 || r.exitCode == 3) << what << " -> " << r.exitCode << "\n" << r.output;
       if (c.namedOnTerminal) {
         EXPECT_NE(r.output.find(fs::path(c.file).filename().string() + " Not found."), std::string::npos)
-            << what << "\n" << r.output;
+            << what << "\n"
+            << r.output;
       }
     }
 }

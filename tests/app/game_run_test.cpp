@@ -18,7 +18,8 @@ using testing_app::RunGame;
 TEST(CommandLine, HelpAndVersion) {
   auto help = RunGame("--help");
   EXPECT_EQ(help.exitCode, 0);
-  for (const char* option : {"--headless", "--script FILE", "--record FILE", "Enter, Space / A", "--scale N", "--device NAME", "--config DIR"})
+  for (const char* option : {"--headless", "--script FILE", "--record FILE", "Enter, Space / A", "--scale N",
+                             "--device NAME", "--config DIR"})
     EXPECT_NE(help.output.find(option), std::string::npos) << option;
   auto version = RunGame("--version");
   EXPECT_EQ(version.exitCode, 0);
@@ -57,7 +58,8 @@ TEST(CommandLine, ScriptMistakesNameTheLine) {
 std::string NoDirectoryOutput(const std::string& config) {
   return "Duskhaven: Can't find Duskhaven Directory\n"
          "duskhaven: install the game's data with: duskhaven-forge --install DIR\n"
-         "duskhaven: (it records DIR as Install_Dir in " + config + "/settings.reg)\n";
+         "duskhaven: (it records DIR as Install_Dir in " +
+         config + "/settings.reg)\n";
 }
 
 TEST(FatalStartup, MissingInstallDirectory) {
@@ -93,8 +95,9 @@ TEST(FatalStartup, MissingCardData) {
   const std::string config = testing_app::ConfigWithInstall("no-card-data-config", install);
   auto r = RunGame("--headless --config '" + config + "'");
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.output, "Duskhaven:  Error :  Data files are missing !\n"
-                      "duskhaven: cannot open DATA\\CARDS\\SET 1\\CARDS.IND\n");
+  EXPECT_EQ(r.output,
+            "Duskhaven:  Error :  Data files are missing !\n"
+            "duskhaven: cannot open DATA\\CARDS\\SET 1\\CARDS.IND\n");
   EXPECT_TRUE(fs::is_directory(install + "/SAVE"));  // made before the data files are opened
 }
 
@@ -130,9 +133,7 @@ std::uint32_t StoppedAt(const std::string& output) {
 
 class ScriptedStartup : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(testing_app::DataSetComplete());
-  }
+  void SetUp() override { ASSERT_TRUE(testing_app::DataSetComplete()); }
   testing_app::RunResult Play(const std::string& name, const std::string& script) {
     folder_ = testing_app::Scratch(name);
     std::ofstream(folder_ + "/s.txt") << script;
@@ -143,7 +144,8 @@ class ScriptedStartup : public ::testing::Test {
 };
 
 TEST_F(ScriptedStartup, ReachesTheLoadingScreensTapAndCapturesItsFrames) {
-  auto r = Play("startup", "capture 1000 logo.png\ncapture 3000 loading.png\ncapture end final.png\ndump end state.txt\n");
+  auto r =
+      Play("startup", "capture 1000 logo.png\ncapture 3000 loading.png\ncapture end final.png\ndump end state.txt\n");
   EXPECT_EQ(r.exitCode, 3) << r.output;
   EXPECT_NE(r.output.find("while the game waits for a tap (WaitForTap)"), std::string::npos) << r.output;
   EXPECT_GT(StoppedAt(r.output), 3000u);
@@ -214,8 +216,7 @@ std::uint32_t EndTick(const std::string& folder) {
   std::ifstream in(folder + "/end.txt");
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   std::smatch m;
-  return std::regex_search(text, m, std::regex("tick = ([0-9]+)")) ? static_cast<std::uint32_t>(std::stoul(m[1]))
-                                                                    : 0;
+  return std::regex_search(text, m, std::regex("tick = ([0-9]+)")) ? static_cast<std::uint32_t>(std::stoul(m[1])) : 0;
 }
 
 TEST_F(ScriptedStartup, OneCloseEndsTheGameAtOnceInEveryWait) {
@@ -241,8 +242,8 @@ TEST_F(ScriptedStartup, OneCloseEndsTheGameAtOnceInEveryWait) {
   for (const Case& c : cases) {
     folder_ = testing_app::Scratch(std::string("close-") + c.name);
     std::ofstream(folder_ + "/s.txt") << c.input << at(c.closeAt) << "close\ndump end end.txt\n";
-    const std::string config = testing_app::ConfigWithInstall(std::string("close-") + c.name + "-config",
-                                                              testing_app::ForgedInstall());
+    const std::string config =
+        testing_app::ConfigWithInstall(std::string("close-") + c.name + "-config", testing_app::ForgedInstall());
     auto r = RunGame(std::string("--headless ") + c.options + "--script s.txt --config '" + config + "'", folder_);
     EXPECT_EQ(r.exitCode, 0) << c.name << ": " << r.output;
     EXPECT_EQ(r.output.find("duskhaven:"), std::string::npos) << c.name << ": " << r.output;

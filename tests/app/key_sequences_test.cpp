@@ -4,8 +4,8 @@
 #include <new>
 
 #include "app/key_sequences.h"
-#include "club/club.h"
 #include "app/shell.h"
+#include "club/club.h"
 #include "platform/display.h"
 #include "platform/game_state.h"
 

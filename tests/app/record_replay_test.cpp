@@ -66,8 +66,8 @@ TEST(RecordedSession, ADuelReplaysToTheSameFrameSaveAndRecording) {
     script << "at " << t << " press Start\nat " << t + 800 << " press A\nat " << t + 3000 << " close\n";
     script << "capture end " << dir << "/first.png\n";
   }
-  auto played = RunGame("--headless --quick-game --config '" + firstConfig + "' --script played.txt --record rec.txt",
-                        dir);
+  auto played =
+      RunGame("--headless --quick-game --config '" + firstConfig + "' --script played.txt --record rec.txt", dir);
   ASSERT_EQ(played.exitCode, 0) << played.output;
   const std::string recorded = ReadText(dir + "/rec.txt");
   ASSERT_NE(recorded.find("seed 77\n"), std::string::npos) << recorded;
@@ -79,9 +79,8 @@ TEST(RecordedSession, ADuelReplaysToTheSameFrameSaveAndRecording) {
   const std::string secondConfig = testing_app::ConfigWithInstall("record-second-config", second);
   const std::string replayDir = fs::path(second).parent_path().string();
   std::ofstream(replayDir + "/replay.txt") << recorded << "capture end " << replayDir << "/second.png\n";
-  auto replayed = RunGame("--headless --quick-game --config '" + secondConfig +
-                              "' --script replay.txt --record again.txt",
-                          replayDir);
+  auto replayed = RunGame(
+      "--headless --quick-game --config '" + secondConfig + "' --script replay.txt --record again.txt", replayDir);
   ASSERT_EQ(replayed.exitCode, 0) << replayed.output;
 
   const std::string firstFrame = ReadText(dir + "/first.png");
@@ -111,7 +110,7 @@ std::string ClubWalkByKeys(const std::string& dir) {
   press(200, "A");
   press(1000, "Right");  // B
   press(200, "A");
-  press(1000, "Up");     // the OK button above the keyboard
+  press(1000, "Up");  // the OK button above the keyboard
   press(300, "A");
   press(1000, "Right");  // "No" to the tutorial
   press(500, "A");
@@ -210,13 +209,13 @@ TEST(RecordedSession, AQuickDuelPlayedByKeysAloneReachesItsResultAndReplays) {
     }
     script << "at " << t + 2000 << " close\ncapture end " << dir << "/first.png\n";
   }
-  auto played = RunGame("--headless --quick-game --trace-states --config '" + firstConfig +
-                            "' --script played.txt --record rec.txt",
-                        dir);
+  auto played = RunGame(
+      "--headless --quick-game --trace-states --config '" + firstConfig + "' --script played.txt --record rec.txt",
+      dir);
   ASSERT_EQ(played.exitCode, 0) << played.output;
   // The player lifted, placed and chose targets by keys; the duel ended and the box's answer began another.
-  for (const char* change : {"TapMove -> DragCard", "DragCard -> ", "TapAttack -> AttackMove", "-> MatchOver",
-                             "MatchOver -> Settle"})
+  for (const char* change :
+       {"TapMove -> DragCard", "DragCard -> ", "TapAttack -> AttackMove", "-> MatchOver", "MatchOver -> Settle"})
     EXPECT_NE(played.output.find(change), std::string::npos) << change << "\n" << played.output;
   const std::size_t over = played.output.find("-> MatchOver");
   EXPECT_NE(played.output.find("-> Versus", over), std::string::npos) << played.output;
@@ -228,9 +227,9 @@ TEST(RecordedSession, AQuickDuelPlayedByKeysAloneReachesItsResultAndReplays) {
   const std::string secondConfig = testing_app::ConfigWithInstall("keys-second-config", second);
   const std::string replayDir = fs::path(second).parent_path().string();
   std::ofstream(replayDir + "/replay.txt") << recorded << "capture end " << replayDir << "/second.png\n";
-  auto replayed = RunGame("--headless --quick-game --trace-states --config '" + secondConfig +
-                              "' --script replay.txt --record again.txt",
-                          replayDir);
+  auto replayed = RunGame(
+      "--headless --quick-game --trace-states --config '" + secondConfig + "' --script replay.txt --record again.txt",
+      replayDir);
   ASSERT_EQ(replayed.exitCode, 0) << replayed.output;
   EXPECT_EQ(replayed.output, played.output) << "the duel went another way";
   const std::string firstFrame = ReadText(dir + "/first.png");

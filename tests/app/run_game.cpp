@@ -62,7 +62,8 @@ RunResult RunGame(const std::string& arguments, const std::string& folder) {
   const fs::path root = ForgedInstall();
   for (const char* file : {"DATA/CARDS/SET 1/CARDS.IND", "DATA/CARDS/SET 1/CARDS.DAT", "DATA/CARDS/SET 1/CARDS.INF",
                            "GFX/GENERAL/VANTORTEAM.QXG", "GFX/LOADING/EnterGAME.QXJ", "GFX/GENERAL/NEW FONT.QXB"})
-    if (!fs::exists(root / file)) return ::testing::AssertionFailure() << "the forged data set has no " << (root / file);
+    if (!fs::exists(root / file))
+      return ::testing::AssertionFailure() << "the forged data set has no " << (root / file);
   return ::testing::AssertionSuccess();
 }
 

@@ -1,4 +1,5 @@
-// card_manager_test.cpp -- pages, hit tests, dragging into the deck and the trade box, selling one card, zoom, new cards, tutorial.
+// card_manager_test.cpp -- pages, hit tests, dragging into the deck and the trade box, selling one card, zoom, new
+// cards, tutorial.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,8 +18,8 @@ namespace {
 struct Point {
   int x, y;
 };
-const Point ButtonAt[ManagerButtonCount] = {{1, 100}, {1, 233}, {222, 100}, {1, 301},
-                                            {203, 305}, {151, 1}, {61, 305}, {160, 305}};
+const Point ButtonAt[ManagerButtonCount] = {{1, 100},   {1, 233}, {222, 100}, {1, 301},
+                                            {203, 305}, {151, 1}, {61, 305},  {160, 305}};
 enum { Previous = 0, ZoomB, Next, SellB, LeaveB, AddB, Left, Right };
 
 int GridCentreX(int slot) { return GridSlotX(slot) + 16; }
@@ -213,8 +214,8 @@ TEST_F(ManagerTest, SellingOneCardKeepsTheDeckAndTradeBoxHonest) {
     Select(i);
     Press(SellB);
     const Card card = LoadCard(id);
-    EXPECT_EQ(RoomBoxes.back().text, L"Do you want to sell : " + card.name.Wide() + L" for " +
-                                         std::to_wstring(card.price) + L" Credits");
+    EXPECT_EQ(RoomBoxes.back().text,
+              L"Do you want to sell : " + card.name.Wide() + L" for " + std::to_wstring(card.price) + L" Credits");
     EXPECT_EQ(RoomBoxes.back().left, L"Cancel");
     EXPECT_EQ(CopiesOf(CurrentPlayer, id), before - 1);
     EXPECT_EQ(CurrentPlayer.credits, credits + card.price);

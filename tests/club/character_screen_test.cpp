@@ -1,4 +1,5 @@
-// character_screen_test.cpp -- the character screen driven by the stylus: typing, creating, loading, deleting, quick game.
+// character_screen_test.cpp -- the character screen driven by the stylus: typing, creating, loading, deleting, quick
+// game.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -30,7 +31,8 @@ void TapKey(CharacterScreen& screen, wchar_t c) {
   screen.StylusUp(KeyLiveLeft(key) + 7, KeyLiveTop(key) + 7);
 }
 void TapDelete(CharacterScreen& screen) {
-  screen.StylusDown(KeyLiveLeft(KeyDeleteFirst) + 16, KeyLiveTop(KeyDeleteFirst) + 7);  // the wide delete key's right edge
+  screen.StylusDown(KeyLiveLeft(KeyDeleteFirst) + 16,
+                    KeyLiveTop(KeyDeleteFirst) + 7);  // the wide delete key's right edge
   screen.StylusUp(KeyLiveLeft(KeyDeleteFirst) + 16, KeyLiveTop(KeyDeleteFirst) + 7);
 }
 void Type(CharacterScreen& screen, const std::wstring& text) {
@@ -239,7 +241,8 @@ TEST(CharacterScreenDamage, ACorruptSaveIsDeletedWithItsBoxAndLongNamesAreBounde
   const std::wstring shown = screen.Slot(2).name;
   EXPECT_FALSE(shown.empty());
   EXPECT_LT(TextWidth(GameFont, shown), FieldTextLimit);
-  EXPECT_EQ(shown, std::wstring(L"#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#a").substr(0, shown.size()));
+  EXPECT_EQ(shown,
+            std::wstring(L"#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#aa#a").substr(0, shown.size()));
   EXPECT_EQ(screen.Slot(2).profileNumber, 30000);
 
   RoomBoxAnswers = {};

@@ -21,9 +21,7 @@
 #include "platform/game_state.h"
 #include "platform/messages.h"
 
-std::string ClubInstallDir() {
-  return platform::InstallDir();
-}
+std::string ClubInstallDir() { return platform::InstallDir(); }
 
 void SetUpClub() {
   SetUpRoom();

@@ -28,14 +28,14 @@ TEST_F(ClubState, AFreshClubIsStoredFieldByFieldThenOneFlagPerScreen) {
   ResetClubState();
   const std::vector<std::uint8_t> bytes = ClubStateBytes();
   const std::vector<std::uint8_t> expected = {
-      1, 0, 0, 0, 0, 0,  // ready, entering, opening, fadeCounter, enterRoom, typing
-      0, 0, 0, 0, 0, 0,  // charIndex, textX, textY
-      0, 0, 13, 13,      // textBuffer, typeCounter, nextScreen, currentScreen
-      1, 0, 7, 0, 0,     // currentRoom, position, walkDirection
-      0, 0, 0, 0, 0, 0, 0,  // titleOffset, titleSpeed, shown, typingDone, slideDone, slideCounter
-      0, 0, 0, 0, 0,     // the return screens and the spare byte
-      0, 0,              // tutorialStep, tutorialActive
-      0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+      1, 0, 0,  0,  0, 0,     // ready, entering, opening, fadeCounter, enterRoom, typing
+      0, 0, 0,  0,  0, 0,     // charIndex, textX, textY
+      0, 0, 13, 13,           // textBuffer, typeCounter, nextScreen, currentScreen
+      1, 0, 7,  0,  0,        // currentRoom, position, walkDirection
+      0, 0, 0,  0,  0, 0, 0,  // titleOffset, titleSpeed, shown, typingDone, slideDone, slideCounter
+      0, 0, 0,  0,  0,        // the return screens and the spare byte
+      0, 0,                   // tutorialStep, tutorialActive
+      0, 0, 0,  0,  0, 0, 0, 0, 0, 0};
   EXPECT_EQ(bytes, expected);
   EXPECT_EQ(static_cast<int>(bytes.size()), ClubRecordBytes + RoomCount);
 }
@@ -69,9 +69,8 @@ std::vector<std::uint8_t> WithByte(int index, std::uint8_t value) {
 
 TEST_F(ClubState, DamagedRecordsAreRefusedAndNothingIsHalfRestored) {
   // Bytes: 15 currentScreen, 14 nextScreen, 16 currentRoom, 18 position, 20 walk, 12 textBuffer, 6 charIndex.
-  const std::pair<int, std::uint8_t> damage[] = {{15, 9},  {15, 11}, {14, 15}, {15, 200}, {28, 11},
-                                                 {16, 10}, {18, 0},  {18, 51}, {20, 2},   {12, 3},
-                                                 {7, 0x80}, {35, 2}};
+  const std::pair<int, std::uint8_t> damage[] = {{15, 9}, {15, 11}, {14, 15}, {15, 200}, {28, 11},  {16, 10},
+                                                 {18, 0}, {18, 51}, {20, 2},  {12, 3},   {7, 0x80}, {35, 2}};
   for (const auto& [index, value] : damage) {
     SetUpClub();
     RunClubFrames(5);
@@ -153,7 +152,10 @@ void ExpectSameResume(const std::function<void()>& reach, const char* what) {
     int x0 = 240, y0 = 320, x1 = -1, y1 = -1;
     for (int i = 0; i < 240 * 320; ++i)
       if (now[static_cast<std::size_t>(i)] != frame[static_cast<std::size_t>(i)]) {
-        x0 = std::min(x0, i % 240); x1 = std::max(x1, i % 240); y0 = std::min(y0, i / 240); y1 = std::max(y1, i / 240);
+        x0 = std::min(x0, i % 240);
+        x1 = std::max(x1, i % 240);
+        y0 = std::min(y0, i / 240);
+        y1 = std::max(y1, i / 240);
       }
     EXPECT_TRUE(x1 < 0) << what << ": the resumed frame differs in " << x0 << "," << y0 << " .. " << x1 << "," << y1;
   }

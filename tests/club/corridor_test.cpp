@@ -131,8 +131,8 @@ int ItemRow(int item) { return 12 * item + 2 + 5; }
 
 TEST_F(Corridor, QuickMenuItemsLeadIntoTheirRooms) {
   ASSERT_GT(c.quickMenuPanel.Width(), 0) << "no quick menu picture";
-  const int rooms[] = {RoomCharacters, RoomOptions,  RoomGuestTournament, RoomMemberTournament,
-                       RoomEliteTournament, RoomCardShop, RoomInstantPlay, RoomMultiplayer};
+  const int rooms[] = {RoomCharacters,      RoomOptions,  RoomGuestTournament, RoomMemberTournament,
+                       RoomEliteTournament, RoomCardShop, RoomInstantPlay,     RoomMultiplayer};
   for (int item = 0; item < 8; ++item) {
     SetUpClub();
     QueueTap(TabX(), ItemRow(item));

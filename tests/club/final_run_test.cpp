@@ -37,7 +37,6 @@ struct Point {
 };
 Point RightOf(const MessageBoxGeometry& g) { return {(g.rightMin + g.rightMax) / 2, (g.bandMin + g.bandMax) / 2}; }
 
-
 std::string Tap(std::uint32_t t, Point p) {
   return "at " + std::to_string(t) + " tap " + std::to_string(p.x) + " " + std::to_string(p.y) + "\n";
 }
@@ -58,7 +57,8 @@ class FinalRun : public ::testing::Test {
     fs::create_directories(folder_ + "/inst/SAVE");
     fs::create_directories(folder_ + "/dumps");
     for (const fs::directory_entry& e : fs::directory_iterator(DUSKHAVEN_CLUB_TEST_DATA))
-      if (e.path().filename() != "SAVE") fs::create_symlink(e.path(), folder_ + "/inst/" + e.path().filename().string());
+      if (e.path().filename() != "SAVE")
+        fs::create_symlink(e.path(), folder_ + "/inst/" + e.path().filename().string());
     std::ofstream(folder_ + "/cfg/settings.reg")
         << "[SOFTWARE\\Duskhaven]\nInstall_Dir = \"" << folder_ << "/inst\"\nVolume = dword:00000000\n";
     gateOk_ = RightOf(MessageBoxPlaces(L"Cancel", L"Ok", MessageBoxLayout{}));
@@ -76,8 +76,9 @@ class FinalRun : public ::testing::Test {
 
   // duskhaven-tool writes the character in slot 1.
   void MakeCharacter(const std::string& options) {
-    const std::string command = "'" DUSKHAVEN_TOOL_PATH "' character --data '" + folder_ + "/inst' --gate --name MARLA " +
-                                options + " --out '" + folder_ + "/inst/SAVE/Player1.QXP' >/dev/null 2>&1";
+    const std::string command = "'" DUSKHAVEN_TOOL_PATH "' character --data '" + folder_ +
+                                "/inst' --gate --name MARLA " + options + " --out '" + folder_ +
+                                "/inst/SAVE/Player1.QXP' >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     keepCharacter_ = ReadFile(folder_ + "/inst/SAVE/Player1.QXP");
   }
@@ -89,8 +90,9 @@ class FinalRun : public ::testing::Test {
     if (!keepQuickSave_.empty())
       std::ofstream(folder_ + "/inst/SAVE/QuickSave.QXP", std::ios::binary) << keepQuickSave_;
     std::ofstream(folder_ + "/s.txt") << "seed 3\n" << script;
-    const std::string command = "cd '" + folder_ + "' && '" DUSKHAVEN_GAME_PATH "' --headless --config cfg --autoplay " +
-                                autoplay + " --script s.txt";
+    const std::string command = "cd '" + folder_ +
+                                "' && '" DUSKHAVEN_GAME_PATH "' --headless --config cfg --autoplay " + autoplay +
+                                " --script s.txt";
     GameRun run;
     run.output = game_run::RunCommand(command, &run.exitCode);
     std::smatch m;
@@ -249,8 +251,7 @@ TEST_F(FinalRun, AQuickSaveInTheBossDuelResumesToABookedResult) {
   script += "dump " + std::to_string(quit - 10) + " before.txt\n";
   // Start pressed a few times: a press that comes while a computer turn or
   // an animation holds the main loop can be flushed with the pending input.
-  for (std::uint32_t k = 0; k < 8; ++k)
-    script += Key(quit + 700 * k, "Start");
+  for (std::uint32_t k = 0; k < 8; ++k) script += Key(quit + 700 * k, "Start");
   ASSERT_TRUE(AnswerBox(script, "elite:3", quitOk_));
   const GameRun a = Run(script, "elite:3");
   ASSERT_EQ(a.exitCode, 0) << a.output;

@@ -20,9 +20,9 @@
 
 namespace {
 
-constexpr int BackX = 212, BackY = 308;         // back, on both screens
-constexpr int OkX = 8, OkY = 308;               // the challenge's Ok
-constexpr int DeckX = 215, DeckY = 6;           // the challenge's deck button
+constexpr int BackX = 212, BackY = 308;  // back, on both screens
+constexpr int OkX = 8, OkY = 308;        // the challenge's Ok
+constexpr int DeckX = 215, DeckY = 6;    // the challenge's deck button
 constexpr int PreviousX = 28, NextX = 196, TabY = 228;
 int RowTapY(int row) { return InstantRowY(row) + 5; }
 
@@ -350,4 +350,3 @@ TEST_F(InstantPlay, TheDeckButtonOpensTheShopOverTheChallenge) {
 }
 
 }  // namespace
-

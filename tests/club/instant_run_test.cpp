@@ -72,7 +72,8 @@ class InstantRun : public ::testing::Test {
     fs::create_directories(folder_ + "/cfg");
     fs::create_directories(folder_ + "/inst/SAVE");
     for (const fs::directory_entry& e : fs::directory_iterator(DUSKHAVEN_CLUB_TEST_DATA))
-      if (e.path().filename() != "SAVE") fs::create_symlink(e.path(), folder_ + "/inst/" + e.path().filename().string());
+      if (e.path().filename() != "SAVE")
+        fs::create_symlink(e.path(), folder_ + "/inst/" + e.path().filename().string());
     std::ofstream(folder_ + "/cfg/settings.reg")
         << "[SOFTWARE\\Duskhaven]\nInstall_Dir = \"" << folder_ << "/inst\"\nVolume = dword:00000000\n";
     PlayerRecord tess;
@@ -105,23 +106,25 @@ class InstantRun : public ::testing::Test {
   std::map<std::string, std::string> Play(const Script& s, const std::string& name, const std::string& options = "",
                                           int* exitCode = nullptr) {
     const std::string script = folder_ + "/" + name + ".txt", dump = folder_ + "/" + name + ".dump";
-    std::ofstream(script) << "seed " << seed << "\n" << s.text.str() << "dump " << s.t + 300 << " " << dump
-                          << "\nat " << s.t + 400 << " close\n";
+    std::ofstream(script) << "seed " << seed << "\n"
+                          << s.text.str() << "dump " << s.t + 300 << " " << dump << "\nat " << s.t + 400 << " close\n";
     GameRun run;
-    const std::string command = "cd '" + folder_ + "' && '" DUSKHAVEN_GAME_PATH "' --headless --config cfg " +
-                                options + " --script '" + script + "' 2>&1; echo \"exit $?\"";
+    const std::string command = "cd '" + folder_ + "' && '" DUSKHAVEN_GAME_PATH "' --headless --config cfg " + options +
+                                " --script '" + script + "' 2>&1; echo \"exit $?\"";
     run.output = RunShell(command);
     std::smatch m;
     if (std::regex_search(run.output, m, std::regex("exit ([0-9]+)\\s*$"))) run.exitCode = std::stoi(m[1]);
-    if (exitCode) *exitCode = run.exitCode;
-    else EXPECT_EQ(run.exitCode, 0) << run.output;
+    if (exitCode)
+      *exitCode = run.exitCode;
+    else
+      EXPECT_EQ(run.exitCode, 0) << run.output;
     return Fields(ReadFile(dump));
   }
   // The save file of slot 1 as duskhaven-tool reads it: "key value" lines.
   std::map<std::string, std::string> SavedFile() {
     std::map<std::string, std::string> fields;
     std::istringstream in(RunShell("'" DUSKHAVEN_TOOL_PATH "' save --data '" + folder_ + "/inst' '" + folder_ +
-                              "/inst/SAVE/Player1.QXP'"));
+                                   "/inst/SAVE/Player1.QXP'"));
     for (std::string line; std::getline(in, line);) {
       const std::size_t space = line.find(' ');
       fields[line.substr(0, space)] = space == std::string::npos ? "" : line.substr(space + 1);
@@ -205,8 +208,8 @@ TEST_F(InstantRun, AGuestBeatenPaysFortyAndALossPaysNothingAsTheSaveFileSays) {
   ASSERT_EQ(shown["inClub"], "1");
   EXPECT_EQ(shown["challenge"], "class 0, row 0, duelStarted 0, tutorial 0");
   EXPECT_EQ(shown["character"], "TESS, slot 1, credits 10730");
-  std::string report = RunShell("'" DUSKHAVEN_TOOL_PATH "' save --data '" + folder_ + "/inst' '" + folder_ +
-                                "/inst/SAVE/Player1.QXP'");
+  std::string report =
+      RunShell("'" DUSKHAVEN_TOOL_PATH "' save --data '" + folder_ + "/inst' '" + folder_ + "/inst/SAVE/Player1.QXP'");
   auto stats = StatsLines(report);
   EXPECT_EQ(stats.size(), 1u) << report;
   EXPECT_EQ(stats["0 0"], "1 0 0");
@@ -223,8 +226,8 @@ TEST_F(InstantRun, AGuestBeatenPaysFortyAndALossPaysNothingAsTheSaveFileSays) {
   ASSERT_EQ(shown["inClub"], "1");
   EXPECT_EQ(shown["challenge"], "class 0, row 14, duelStarted 0, tutorial 0");
   EXPECT_EQ(shown["character"], "TESS, slot 1, credits 10720");
-  report = RunShell("'" DUSKHAVEN_TOOL_PATH "' save --data '" + folder_ + "/inst' '" + folder_ +
-                    "/inst/SAVE/Player1.QXP'");
+  report =
+      RunShell("'" DUSKHAVEN_TOOL_PATH "' save --data '" + folder_ + "/inst' '" + folder_ + "/inst/SAVE/Player1.QXP'");
   stats = StatsLines(report);
   EXPECT_EQ(stats["0 0"], "1 0 0");
   EXPECT_EQ(stats["0 14"], "0 0 1") << report;
@@ -248,8 +251,8 @@ TEST_F(InstantRun, ADuelQuickSavedHalfwayIsBookedOnceAfterItsResumed) {
   shown = Play(b, "resumed", "--autoplay elite:3");
   ASSERT_EQ(shown["inClub"], "1");
   EXPECT_EQ(shown["challenge"], "class 0, row 3, duelStarted 0, tutorial 0");
-  const auto stats = StatsLines(RunShell("'" DUSKHAVEN_TOOL_PATH "' save --data '" + folder_ + "/inst' '" +
-                                         folder_ + "/inst/SAVE/Player1.QXP'"));
+  const auto stats = StatsLines(
+      RunShell("'" DUSKHAVEN_TOOL_PATH "' save --data '" + folder_ + "/inst' '" + folder_ + "/inst/SAVE/Player1.QXP'"));
   ASSERT_EQ(stats.size(), 1u);
   const std::string booked = stats.at("0 3");
   const std::map<std::string, std::string> credits = {{"1 0 0", "10730"}, {"0 1 0", "10700"}, {"0 0 1", "10690"}};
@@ -310,8 +313,8 @@ TEST_F(InstantRun, ADuelPlayedByKeysIsBookedInTheSaveFile) {
   auto shown = Play(played, "keys");
   EXPECT_EQ(shown["inClub"], "1");
   EXPECT_EQ(shown["challenge"], "class 0, row 0, duelStarted 0, tutorial 0");
-  const auto stats = StatsLines(RunShell("'" DUSKHAVEN_TOOL_PATH "' save --data '" + folder_ + "/inst' '" +
-                                         folder_ + "/inst/SAVE/Player1.QXP'"));
+  const auto stats = StatsLines(
+      RunShell("'" DUSKHAVEN_TOOL_PATH "' save --data '" + folder_ + "/inst' '" + folder_ + "/inst/SAVE/Player1.QXP'"));
   ASSERT_EQ(stats.size(), 1u);
   const std::string booked = stats.at("0 0");
   const std::map<std::string, std::string> credits = {{"1 0 0", "10730"}, {"0 1 0", "10700"}, {"0 0 1", "10690"}};

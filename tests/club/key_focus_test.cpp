@@ -57,7 +57,7 @@ TEST(FocusOrder, UpAndDownKeepTheColumnAndWrapBetweenTopAndBottom) {
   const int keyF = at(13 + 17 * 5, 257);
   EXPECT_EQ(MoveFocus(layout, keyF, FocusMove::Down), at(13 + 17 * 5, 276));
   EXPECT_EQ(MoveFocus(layout, at(13 + 17 * 5, 295), FocusMove::Down), at(63, 234));  // bottom row wraps to the top
-  EXPECT_EQ(MoveFocus(layout, keyF, FocusMove::Up), at(63, 234));  // the nearest button across
+  EXPECT_EQ(MoveFocus(layout, keyF, FocusMove::Up), at(63, 234));                    // the nearest button across
   EXPECT_EQ(MoveFocus(layout, at(197, 234), FocusMove::Down), at(13 + 17 * 12, 257));
   EXPECT_EQ(MoveFocus(layout, at(0, 234), FocusMove::Up), at(13 + 17, 295));  // the top row wraps to the bottom
   // A single row: Up and Down stay.

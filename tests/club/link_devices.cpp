@@ -87,8 +87,8 @@ std::string Device::Command(int port, const std::string& extra) const {
 
 std::map<std::string, std::string> Device::Saved() const {
   const std::string out = root + "/" + name + ".saved";
-  const std::string command = "'" DUSKHAVEN_TOOL_PATH "' save --data '" + Install() + "' '" + SavePath() + "' > '" +
-                              out + "' 2>&1";
+  const std::string command =
+      "'" DUSKHAVEN_TOOL_PATH "' save --data '" + Install() + "' '" + SavePath() + "' > '" + out + "' 2>&1";
   EXPECT_EQ(std::system(command.c_str()), 0) << ReadText(out);
   return Fields(ReadText(out), " ");
 }
@@ -130,8 +130,10 @@ bool WaitForText(const std::string& path, const std::string& text, int ms) {
 void IntoLobby(Line& s, bool server) {
   s.Tap(7500, 120, 100);  // past the loading screen
   s.Tap(EnterRoom, 120, 100);
-  if (server) s.Tap(Connect, 213, 253);
-  else s.Tap(Connect, 47, 253);
+  if (server)
+    s.Tap(Connect, 213, 253);
+  else
+    s.Tap(Connect, 47, 253);
 }
 
 void Meet(Line& s, const std::string& root, const std::string& self, const std::string& other, int t) {

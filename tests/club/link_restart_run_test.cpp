@@ -13,8 +13,8 @@
 
 #include "gfx/message_box.h"
 #include "tests/club/link_devices.h"
-#include "tests/club/two_game_run.h"
 #include "tests/club/room_harness.h"
+#include "tests/club/two_game_run.h"
 
 namespace {
 

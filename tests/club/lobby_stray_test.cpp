@@ -26,9 +26,9 @@ TEST(LobbyStray, MovesCardsAndTradeMessagesAreRefusedAndAStartRequestWaits) {
   ASSERT_GE(accepted, 0);
   LinkAdopt(partner, accepted, RoleServer);
 
-  const LinkMessage strays[] = {PlayCardMessage(7, 1, 2), AttackMessage(false, 1, 2, 1, 3), CardGiftMessage(5),
-                                TradeReadyMessage(true), FreshMessage(LinkMessageType::TradeClear),
-                                FreshMessage(LinkMessageType::TossDone)};
+  const LinkMessage strays[] = {
+      PlayCardMessage(7, 1, 2), AttackMessage(false, 1, 2, 1, 3),          CardGiftMessage(5),
+      TradeReadyMessage(true),  FreshMessage(LinkMessageType::TradeClear), FreshMessage(LinkMessageType::TossDone)};
   for (const LinkMessage& stray : strays) {
     ASSERT_TRUE(SendMessage(partner, stray));
     for (int pass = 0; pass < 50 && PendingBytes(partner) == 0; ++pass) {

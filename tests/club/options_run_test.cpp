@@ -16,8 +16,8 @@
 #include "data/quick_save.h"
 #include "gfx/message_box.h"
 #include "platform/file_system.h"
-#include "tests/club/room_harness.h"
 #include "tests/club/game_run.h"
+#include "tests/club/room_harness.h"
 
 namespace {
 
@@ -57,9 +57,9 @@ class OptionsRunTest : public ::testing::Test {
   }
   // The stored settings before the run, the character in slot 1 standing in front of the options room.
   void Prepare(const std::string& volume, const std::string& gamma, const std::string& effects) {
-    std::ofstream(config + "/settings.reg") << "[SOFTWARE\\Duskhaven]\nInstall_Dir = \"" << install
-                                            << "\"\nVolume = dword:" << volume << "\nGamma = dword:" << gamma
-                                            << "\nEffects = dword:" << effects << "\n";
+    std::ofstream(config + "/settings.reg")
+        << "[SOFTWARE\\Duskhaven]\nInstall_Dir = \"" << install << "\"\nVolume = dword:" << volume
+        << "\nGamma = dword:" << gamma << "\nEffects = dword:" << effects << "\n";
     SetUpRoom();
     ASSERT_TRUE(SaveCharacter());
     RegisterClubStateBlock();
@@ -86,8 +86,8 @@ class OptionsRunTest : public ::testing::Test {
   void Run() {
     const std::string path = install + "/options-run.txt";
     std::ofstream(path) << "seed 5\n" << script.str() << "at " << t + 1500 << " close\n";
-    const std::string command = "'" DUSKHAVEN_GAME_PATH "' --headless --config '" + config + "' --script '" + path +
-                                "'";
+    const std::string command =
+        "'" DUSKHAVEN_GAME_PATH "' --headless --config '" + config + "' --script '" + path + "'";
     int code = -1;
     const std::string output = game_run::RunCommand(command, &code);
     EXPECT_EQ(code, 0) << output;
@@ -134,7 +134,7 @@ TEST_F(OptionsRunTest, MovedOptionsAreStoredAndTheStatisticsShown) {
   const Point ok = NoticeOk(MessageBoxLayout{});
   Tap(ok.x, ok.y, 600);
   Tap(ColumnOf(14), GammaY, 600);  // no second notice
-  Tap(170, 184, 600);               // effects off
+  Tap(170, 184, 600);              // effects off
   Capture("options-moved.png");
   Tap(20, 312, 600);  // STATS
   Capture("options-stats.png");

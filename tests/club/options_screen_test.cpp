@@ -63,7 +63,7 @@ TEST(OptionsConversions, SinglePrecisionTruncatedLikeTheStoredFiles) {
   EXPECT_EQ(SliderSetting(12), 50);  // 12 x 4.1666665 rounds to 50 in single precision (not 49.99...)
   EXPECT_EQ(SliderSetting(24), 100);
   EXPECT_EQ(SliderSetting(13), 54);
-  EXPECT_EQ(SliderPosition(4), 0);   // most values lose a step on the way round
+  EXPECT_EQ(SliderPosition(4), 0);  // most values lose a step on the way round
   EXPECT_EQ(SliderPosition(99), 23);
   EXPECT_EQ(SliderSetting(23), 95);
   EXPECT_EQ(SliderTapPosition(93), 0);
@@ -248,8 +248,8 @@ TEST_F(OptionsTest, TheRecordBringsTheVisitBackAndRefusesWhatCannotBe) {
   EXPECT_EQ(resumed.VolumeToStore(), SliderSetting(20));
   EXPECT_EQ(resumed.GammaToStore(), SliderSetting(3));
 
-  for (const std::vector<std::uint8_t>& bad : {std::vector<std::uint8_t>{25, 0, 1, 0}, {0, 25, 1, 0}, {0, 0, 2, 0},
-                                               {0, 0, 1, 2}, {0, 0, 1}}) {
+  for (const std::vector<std::uint8_t>& bad :
+       {std::vector<std::uint8_t>{25, 0, 1, 0}, {0, 25, 1, 0}, {0, 0, 2, 0}, {0, 0, 1, 2}, {0, 0, 1}}) {
     OptionsScreen other;
     ByteReader r(bad);
     EXPECT_FALSE(other.LoadState(r));

@@ -29,8 +29,8 @@ struct GameRun {
 
 GameRun RunGame(const std::string& folder, const std::string& script) {
   std::ofstream(folder + "/s.txt") << script;
-  const std::string command = "cd '" + folder + "' && '" + DUSKHAVEN_GAME_PATH +
-                              "' --headless --script s.txt --config cfg";
+  const std::string command =
+      "cd '" + folder + "' && '" + DUSKHAVEN_GAME_PATH + "' --headless --script s.txt --config cfg";
   GameRun run;
   run.output = game_run::RunCommand(command, &run.exitCode);
   return run;
@@ -57,7 +57,8 @@ class ResumeRun : public ::testing::Test {
     fs::create_directories(folder_ + "/cfg");
     fs::create_directories(folder_ + "/inst/SAVE");
     for (const fs::directory_entry& e : fs::directory_iterator(DUSKHAVEN_CLUB_TEST_DATA))
-      if (e.path().filename() != "SAVE") fs::create_symlink(e.path(), folder_ + "/inst/" + e.path().filename().string());
+      if (e.path().filename() != "SAVE")
+        fs::create_symlink(e.path(), folder_ + "/inst/" + e.path().filename().string());
     std::ofstream(folder_ + "/cfg/settings.reg")
         << "[SOFTWARE\\Duskhaven]\nInstall_Dir = \"" << folder_ << "/inst\"\nVolume = dword:00000000\n";
 

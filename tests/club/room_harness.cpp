@@ -68,7 +68,8 @@ void WriteSolidBmp(const fs::path& path, int w, int h, std::uint8_t r, std::uint
       out[at + 1] = g;
       out[at + 2] = r;
     }
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(size));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(size));
 }
 
 // The shop's pictures at plausible sizes, for a data set that does not have
@@ -78,17 +79,28 @@ struct Stand {
   int w, h;
 };
 const Stand ShopStands[] = {
-    {"ShopEmpty.QXG", 240, 320},        {"ShopPIX.QXG", 240, 320},
-    {"Shop1Booster.QXJ", 110, 14},      {"Shop2Booster.QXJ", 110, 14},
-    {"Shop3Booster.QXJ", 110, 14},      {"Shop5Booster.QXJ", 110, 14},
-    {"Shop10Booster.QXJ", 110, 14},     {"ShopBack.QXJ", 36, 20},
-    {"ShopEnterManager.QXJ", 180, 20},  {"ShopClearDeck.QXJ", 180, 20},
-    {"ShopSellCards.QXJ", 180, 20},     {"ShopQuickDeck.QXJ", 180, 20},
-    {"CollectionEmpty.QXG", 240, 320},  {"CollectionBorder.QXG", 36, 54},
-    {"CollectionFlecheGaucheON.QXJ", 17, 40}, {"CollectionZoom.QXJ", 17, 40},
-    {"CollectionFlecheDroiteON.QXJ", 19, 40}, {"CollectionSell.QXJ", 40, 20},
-    {"CollectionBack.QXJ", 38, 16},     {"CollectionAdd.QXJ", 60, 20},
-    {"CollectionLeft.QXJ", 30, 16},     {"CollectionRight.QXJ", 30, 16},
+    {"ShopEmpty.QXG", 240, 320},
+    {"ShopPIX.QXG", 240, 320},
+    {"Shop1Booster.QXJ", 110, 14},
+    {"Shop2Booster.QXJ", 110, 14},
+    {"Shop3Booster.QXJ", 110, 14},
+    {"Shop5Booster.QXJ", 110, 14},
+    {"Shop10Booster.QXJ", 110, 14},
+    {"ShopBack.QXJ", 36, 20},
+    {"ShopEnterManager.QXJ", 180, 20},
+    {"ShopClearDeck.QXJ", 180, 20},
+    {"ShopSellCards.QXJ", 180, 20},
+    {"ShopQuickDeck.QXJ", 180, 20},
+    {"CollectionEmpty.QXG", 240, 320},
+    {"CollectionBorder.QXG", 36, 54},
+    {"CollectionFlecheGaucheON.QXJ", 17, 40},
+    {"CollectionZoom.QXJ", 17, 40},
+    {"CollectionFlecheDroiteON.QXJ", 19, 40},
+    {"CollectionSell.QXJ", 40, 20},
+    {"CollectionBack.QXJ", 38, 16},
+    {"CollectionAdd.QXJ", 60, 20},
+    {"CollectionLeft.QXJ", 30, 16},
+    {"CollectionRight.QXJ", 30, 16},
 };
 
 // Links `from`'s entries into `to`, except the one named `except`.

@@ -16,8 +16,8 @@
 #include "data/quick_save.h"
 #include "gfx/message_box.h"
 #include "platform/file_system.h"
-#include "tests/club/room_harness.h"
 #include "tests/club/game_run.h"
+#include "tests/club/room_harness.h"
 
 namespace {
 
@@ -44,9 +44,7 @@ struct Script {
     t += 100;
   }
   void Dump(const std::string& file, int after = 0) { text << "dump " << t + after << " " << file << "\n"; }
-  void Capture(const std::string& file, int after = 0) {
-    text << "capture " << t + after << " " << file << "\n";
-  }
+  void Capture(const std::string& file, int after = 0) { text << "capture " << t + after << " " << file << "\n"; }
 };
 
 // Where the single "Ok" of a standard box is, and the "Ok" of a Cancel/Ok question.
@@ -87,8 +85,9 @@ class ShopRunTest : public ::testing::Test {
   std::map<std::string, std::string> Play(const Script& s, const std::string& name, bool fresh = true) {
     if (fresh) FreshCharacterAtTheShop();
     const std::string script = install + "/" + name + ".txt", dump = install + "/" + name + ".dump";
-    std::ofstream(script) << "seed 5\n" << s.text.str() << "dump " << s.t + 1500 << " " << dump << "\nat "
-                          << s.t + 1600 << " close\n";
+    std::ofstream(script) << "seed 5\n"
+                          << s.text.str() << "dump " << s.t + 1500 << " " << dump << "\nat " << s.t + 1600
+                          << " close\n";
     int code = -1;
     const std::string out =
         RunCommand("'" DUSKHAVEN_GAME_PATH "' --headless --config '" + config + "' --script '" + script + "'", &code);
@@ -101,8 +100,8 @@ class ShopRunTest : public ::testing::Test {
   // The tool's "key value" lines for the character's save file.
   std::map<std::string, std::string> SavedFile() {
     std::map<std::string, std::string> fields;
-    std::istringstream in(RunCommand("'" DUSKHAVEN_TOOL_PATH "' save --data '" + install + "' '" + install +
-                                     "/SAVE/Player1.QXP'"));
+    std::istringstream in(
+        RunCommand("'" DUSKHAVEN_TOOL_PATH "' save --data '" + install + "' '" + install + "/SAVE/Player1.QXP'"));
     for (std::string line; std::getline(in, line);) {
       const std::size_t space = line.find(' ');
       fields[line.substr(0, space)] = space == std::string::npos ? "" : line.substr(space + 1);
@@ -136,7 +135,6 @@ class ShopRunTest : public ::testing::Test {
 };
 
 }  // namespace
-
 
 int GridCentreX(int slot) { return GridSlotX(slot) + 16; }
 int GridCentreY(int slot) { return GridSlotY(slot) + 25; }

@@ -1,4 +1,5 @@
-// shop_screen_test.cpp -- buying boosters, their animation and pause, the deck services, the tutorial shop and its record.
+// shop_screen_test.cpp -- buying boosters, their animation and pause, the deck services, the tutorial shop and its
+// record.
 #include <gtest/gtest.h>
 
 #include "club/shop_screen.h"
@@ -14,7 +15,7 @@ namespace {
 struct Point {
   int x, y;
 };
-const Point ButtonAt[ShopButtonCount] = {{63, 76},  {63, 91},  {63, 106}, {63, 122}, {64, 137},
+const Point ButtonAt[ShopButtonCount] = {{63, 76},   {63, 91},  {63, 106}, {63, 122}, {64, 137},
                                          {206, 302}, {33, 191}, {33, 213}, {33, 236}, {31, 258}};
 
 class ShopTest : public ::testing::Test {

@@ -57,9 +57,13 @@ class TournamentTest : public ::testing::Test {
     for (int guard = 0; guard < 100; ++guard) {
       switch (screen->State()) {
         case ShowBracket:
-        case ShowResults: screen->Frame(); break;
+        case ShowResults:
+          screen->Frame();
+          break;
         case BracketShown:
-        case ResultsShown: Next(); break;
+        case ResultsShown:
+          Next();
+          break;
         case DuelRunning: {
           std::uint8_t r = 1;
           if (!results.empty()) {
@@ -70,8 +74,12 @@ class TournamentTest : public ::testing::Test {
           EndDuel(r);
           break;
         }
-        case WinnerShown: Next(); return duels;
-        default: ADD_FAILURE() << "state " << static_cast<int>(screen->State()); return duels;
+        case WinnerShown:
+          Next();
+          return duels;
+        default:
+          ADD_FAILURE() << "state " << static_cast<int>(screen->State());
+          return duels;
       }
     }
     ADD_FAILURE() << "the tournament did not end";
@@ -243,9 +251,12 @@ TEST_F(TournamentTest, AQuickSaveBetweenRoundsResumesToTheSamePrize) {
   // Through the second round's results.
   for (int k = 0; k < 2; ++k) {
     while (screen->State() != ResultsShown) {
-      if (screen->State() == DuelRunning) EndDuel(0);
-      else if (screen->State() == BracketShown) Next();
-      else screen->Frame();
+      if (screen->State() == DuelRunning)
+        EndDuel(0);
+      else if (screen->State() == BracketShown)
+        Next();
+      else
+        screen->Frame();
     }
     if (k == 0) Next();
   }

@@ -20,8 +20,8 @@
 #include "data/save_file.h"
 #include "gfx/message_box.h"
 #include "platform/file_system.h"
-#include "tests/club/room_harness.h"
 #include "tests/club/game_run.h"
+#include "tests/club/room_harness.h"
 
 namespace {
 
@@ -60,8 +60,10 @@ Point ButtonOf(const wchar_t* left, const wchar_t* right, bool rightOne, int x, 
 // themselves: the Ok of each box a duel's hand-over or the room shows, and
 // Next. None of them is a button of the room's other places.
 std::vector<Point> TournamentTaps() {
-  return {ButtonOf(L"", L"Ok", true, 10, 0, 220, 80), ButtonOf(L"Cancel", L"Ok", true, 10, 0, 220, 80),
-          ButtonOf(L"", L"Ok", true, 40, 120, 160, 80), ButtonOf(L"Ok", L"", false, 40, 120, 160, 80),
+  return {ButtonOf(L"", L"Ok", true, 10, 0, 220, 80),
+          ButtonOf(L"Cancel", L"Ok", true, 10, 0, 220, 80),
+          ButtonOf(L"", L"Ok", true, 40, 120, 160, 80),
+          ButtonOf(L"Ok", L"", false, 40, 120, 160, 80),
           {StartNextX, ButtonY}};
 }
 
@@ -107,12 +109,12 @@ class TourneyRunTest : public ::testing::Test {
     const std::string script = install + "/" + name + ".txt", dump = install + "/" + name + ".dump";
     // Every run from the same settings (a run writes its own back at the end).
     std::ofstream(config + "/settings.reg") << "[SOFTWARE\\Duskhaven]\nInstall_Dir = \"" << install << "\"\n";
-    std::ofstream(script) << "seed 5\n" << s.text.str() << "dump " << s.t + 1500 << " " << dump << "\nat "
-                          << s.t + 1600 << " close\n";
+    std::ofstream(script) << "seed 5\n"
+                          << s.text.str() << "dump " << s.t + 1500 << " " << dump << "\nat " << s.t + 1600
+                          << " close\n";
     int code = -1;
-    output = RunCommand("'" DUSKHAVEN_GAME_PATH "' --headless --config '" + config + "' --script '" + script + "' " +
-                            options,
-                        &code);
+    output = RunCommand(
+        "'" DUSKHAVEN_GAME_PATH "' --headless --config '" + config + "' --script '" + script + "' " + options, &code);
     EXPECT_EQ(code, 0) << output;
     std::ifstream in(dump);
     std::stringstream text;

@@ -36,12 +36,23 @@ struct Device {
 void Receive(Device& to, const TradeOut& m) {
   TradeEffect e = TradeEffect::Changed;
   switch (m.kind) {
-    case TradeSend::Ready: e = to.ledger.PartnerReady(m.value == 1); break;
-    case TradeSend::Remove: e = to.ledger.PartnerRemove(m.value); break;
-    case TradeSend::Clear: e = to.ledger.PartnerClear(); break;
-    case TradeSend::Gift: e = to.ledger.PartnerGift(m.value); break;
-    case TradeSend::Credits: e = to.ledger.PartnerCredits(static_cast<std::uint32_t>(m.value)); break;
-    case TradeSend::None: break;
+    case TradeSend::Ready:
+      e = to.ledger.PartnerReady(m.value == 1);
+      break;
+    case TradeSend::Remove:
+      e = to.ledger.PartnerRemove(m.value);
+      break;
+    case TradeSend::Clear:
+      e = to.ledger.PartnerClear();
+      break;
+    case TradeSend::Gift:
+      e = to.ledger.PartnerGift(m.value);
+      break;
+    case TradeSend::Credits:
+      e = to.ledger.PartnerCredits(static_cast<std::uint32_t>(m.value));
+      break;
+    case TradeSend::None:
+      break;
   }
   ASSERT_NE(e, TradeEffect::Invalid);
   if (e == TradeEffect::Execute) to.Run();

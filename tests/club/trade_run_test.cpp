@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -24,8 +24,8 @@
 #include "platform/file_system.h"
 #include "platform/game_state.h"
 #include "tests/club/link_devices.h"
-#include "tests/club/two_game_run.h"
 #include "tests/club/room_harness.h"
+#include "tests/club/two_game_run.h"
 
 namespace {
 
@@ -86,8 +86,8 @@ bool TwoDevicesTrade(const std::string& root, int port, bool last) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   auto da = Fields(ReadText(a.Dump()), " = "), db = Fields(ReadText(b.Dump()), " = ");
   EXPECT_FALSE(db.empty()) << ReadText(bLog);
-  if (!last && (da["trade"].find("trades 0") != std::string::npos || db["trade"].find("trades 0") != std::string::npos ||
-                da["trade"].empty() || db["trade"].empty())) {
+  if (!last && (da["trade"].find("trades 0") != std::string::npos ||
+                db["trade"].find("trades 0") != std::string::npos || da["trade"].empty() || db["trade"].empty())) {
     const auto fa = a.Saved(), fb = b.Saved();
     // Whatever the taps did, nothing may be lost or made.
     EXPECT_EQ(std::stoi(fa.at("credits")) + std::stoi(fb.at("credits")), 1500);
@@ -119,7 +119,6 @@ bool TwoDevicesTrade(const std::string& root, int port, bool last) {
   EXPECT_GE(cb[3] + cb[5], 1);
   return true;
 }
-
 
 // One run; false when Bob was not yet in the trade with Alice's box when he was killed (the scripted taps
 // missed their screens), so another run may be made.
@@ -209,4 +208,3 @@ TEST_F(TradeRun, APartnerKilledInTheMiddleOfATradeLeavesBothCharactersAsTheyWere
     if (KilledInTrade(root + "/try" + std::to_string(attempt), port + attempt, attempt == RunAttempts)) break;
   }
 }
-

@@ -15,8 +15,8 @@
 #include "club/character_keys.h"
 #include "gfx/message_box.h"
 #include "platform/file_system.h"
-#include "tests/club/room_harness.h"
 #include "tests/club/game_run.h"
+#include "tests/club/room_harness.h"
 
 namespace {
 
@@ -145,7 +145,8 @@ class TutorialRun : public ::testing::Test {
     s.Shot("name-typed");
     s.Tap({15, 242}, 700);  // OK
     s.Shot("the-tutorial-asked");
-    const Point answer = tutorial ? LeftOf(L"Ok", L"No", MessageBoxLayout{}) : RightOf(L"Ok", L"No", MessageBoxLayout{});
+    const Point answer =
+        tutorial ? LeftOf(L"Ok", L"No", MessageBoxLayout{}) : RightOf(L"Ok", L"No", MessageBoxLayout{});
     s.Tap(answer, 900);
   }
 

@@ -37,9 +37,9 @@ TEST(AssetTablesTest, TextsBecomeOneByteACharacterOfTheFont) {
   EXPECT_EQ(bytes, "Caf\xE9 (\"ok\"); l\xE0-bas? @1:2, d'\xE7\xFB!");
   EXPECT_FALSE(FontText("#5", bytes, error));
   EXPECT_NE(error.find("'#'"), std::string::npos);
-  EXPECT_FALSE(FontText("\xC3\x9F", bytes, error));          // ß: not in the font
-  EXPECT_FALSE(FontText("\xE2\x82\xAC", bytes, error));      // €
-  EXPECT_FALSE(FontText("\xC3", bytes, error));              // a cut sequence
+  EXPECT_FALSE(FontText("\xC3\x9F", bytes, error));      // ß: not in the font
+  EXPECT_FALSE(FontText("\xE2\x82\xAC", bytes, error));  // €
+  EXPECT_FALSE(FontText("\xC3", bytes, error));          // a cut sequence
   EXPECT_FALSE(FontText("tab\there", bytes, error));
   EXPECT_FALSE(FontText("50%", bytes, error));
 }
@@ -114,8 +114,7 @@ TEST(AssetTablesTest, FamilyAndOpponentRowsAreChecked) {
   EXPECT_TRUE(ParseFamilyTable(familyHeader + "0\tMoth\tA.\tB.\tC.\tD.\n", "f", families, error)) << error;
   EXPECT_FALSE(ParseFamilyTable(familyHeader + "0\tMoth #1\tA.\tB.\tC.\tD.\n", "f", families, error));
   EXPECT_FALSE(ParseFamilyTable(familyHeader + "0\t\tA.\tB.\tC.\tD.\n", "f", families, error));
-  const std::string opponentHeader =
-      "class\tindex\tname\tprofileNumber\tprofileText1\tprofileText2\tdescription\n";
+  const std::string opponentHeader = "class\tindex\tname\tprofileNumber\tprofileText1\tprofileText2\tdescription\n";
   EXPECT_TRUE(ParseOpponentTable(opponentHeader + "0\t0\tNINA\t19\tArt\tTea\tHello!\n", "o", opponents, error));
   EXPECT_EQ(opponents[0].profileNumber, 19);
   EXPECT_FALSE(ParseOpponentTable(opponentHeader + "0\t0\tNINA\t-1\tArt\tTea\tHello!\n", "o", opponents, error));

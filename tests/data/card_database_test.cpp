@@ -114,13 +114,13 @@ TEST_F(CardDatabaseTest, MissingFilesLeaveAnEmptyDatabase) {
 TEST_F(CardDatabaseTest, RecordsOutsideTheFileOrMalformedGiveTheDefaultCard) {
   FreshInstallDir("damaged");
   const std::string good = "#GOOD#\r\n#12345012#\r\n#100#\r\n#2#\r\n";  // 32 bytes
-  std::string records = good + "#NOEND#\r\n#1234#";                       // card 2: fields missing
+  std::string records = good + "#NOEND#\r\n#1234#";                     // card 2: fields missing
   std::size_t third = records.size();
-  records += "#SEVEN#\r\n#12345017#\r\n#100#\r\n#1#\r\n";                 // card 3: an icon of 7
+  records += "#SEVEN#\r\n#12345017#\r\n#100#\r\n#1#\r\n";  // card 3: an icon of 7
   std::size_t fourth = records.size();
-  records += "#SHORT#\r\n#1234501#\r\n#100#\r\n#1#\r\n";                  // card 4: seven digits
+  records += "#SHORT#\r\n#1234501#\r\n#100#\r\n#1#\r\n";  // card 4: seven digits
   std::size_t fifth = records.size();
-  records += "#LEVEL#\r\n#12345012#\r\n#100#\r\n#9#\r\n";                 // card 5: level 9
+  records += "#LEVEL#\r\n#12345012#\r\n#100#\r\n#9#\r\n";  // card 5: level 9
   auto size = static_cast<std::uint32_t>(records.size());
   auto t = static_cast<std::uint32_t>(third), f4 = static_cast<std::uint32_t>(fourth),
        f5 = static_cast<std::uint32_t>(fifth);

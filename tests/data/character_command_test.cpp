@@ -68,7 +68,8 @@ TEST_F(CharacterCommand, TheGateCharacterMeetsEveryConditionAndLoadsInItsSlot) {
 
 TEST_F(CharacterCommand, BadArgumentsExitWithCodeTwoAndWriteNothing) {
   const std::string file = dir + "/SAVE/never.QXP";
-  for (const char* bad : {"--slot 4", "--name tess", "--name ''", "--credits -1", "--deck medium", "--copies 0", "--colour red"})
+  for (const char* bad :
+       {"--slot 4", "--name tess", "--name ''", "--credits -1", "--deck medium", "--copies 0", "--colour red"})
     EXPECT_EQ(RunTool(Args(std::string(bad) + " --out '" + file + "'")), 2) << bad;
   EXPECT_EQ(RunTool(Args("--gate")), 2);  // no --out
   EXPECT_EQ(RunTool("character --data '" + dir + "/none' --out '" + file + "'"), 2);

@@ -87,10 +87,10 @@ TEST_F(DataCommandsTest, RosterPrintsTheOpponentsInFileOrder) {
   for (int k : {0, 14, 29, 44}) {
     const OpponentRow& o = OpponentRows()[static_cast<std::size_t>(k)];
     int tier = o.index / 4;
-    EXPECT_EQ(lines[static_cast<std::size_t>(k)],
-              std::to_string(o.opponentClass) + " " + std::to_string(o.index) + " " +
-                  std::to_string(o.opponentClass * 10 + tier) + " " + std::to_string(o.profileNumber) + " " + o.name +
-                  "|" + o.profileText1 + "|" + o.profileText2 + "|" + o.description);
+    EXPECT_EQ(lines[static_cast<std::size_t>(k)], std::to_string(o.opponentClass) + " " + std::to_string(o.index) +
+                                                      " " + std::to_string(o.opponentClass * 10 + tier) + " " +
+                                                      std::to_string(o.profileNumber) + " " + o.name + "|" +
+                                                      o.profileText1 + "|" + o.profileText2 + "|" + o.description);
   }
   platform::RemoveFile(RosterPath);
   EXPECT_EQ(RunTool("roster " + Data()).code, 2);

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <unistd.h>
+#include <cstdlib>
 
 #include "data/card_database.h"
 #include "platform/file_system.h"
@@ -53,8 +53,8 @@ std::vector<CardRow> SmallCardRows(int perLevel) {
 std::vector<FamilyRow> SmallFamilyRows(int perLevel) {
   std::vector<FamilyRow> rows;
   for (int p = 0; p < perLevel; ++p)
-    rows.push_back({p, "Family " + std::to_string(p),
-                    {"one " + std::to_string(p), "two " + std::to_string(p), "three", "four"}});
+    rows.push_back(
+        {p, "Family " + std::to_string(p), {"one " + std::to_string(p), "two " + std::to_string(p), "three", "four"}});
   return rows;
 }
 
@@ -62,8 +62,8 @@ std::vector<OpponentRow> SmallOpponentRows() {
   std::vector<OpponentRow> rows;
   for (int c = 0; c < 3; ++c)
     for (int j = 0; j < 15; ++j)
-      rows.push_back({c, j, "Rival " + std::to_string(c) + " " + std::to_string(j), 100 * c + j, "likes " + std::to_string(j),
-                      "drinks tea", "description " + std::to_string(c * 15 + j)});
+      rows.push_back({c, j, "Rival " + std::to_string(c) + " " + std::to_string(j), 100 * c + j,
+                      "likes " + std::to_string(j), "drinks tea", "description " + std::to_string(c * 15 + j)});
   return rows;
 }
 

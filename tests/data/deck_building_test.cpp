@@ -1,4 +1,5 @@
-// deck_building_test.cpp -- the quick deck against a plain ranking, the sale of duplicates, the tutorial spread, credits at their limits.
+// deck_building_test.cpp -- the quick deck against a plain ranking, the sale of duplicates, the tutorial spread,
+// credits at their limits.
 #include <gtest/gtest.h>
 
 #include <algorithm>

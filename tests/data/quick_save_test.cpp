@@ -1,11 +1,11 @@
 // quick_save_test.cpp -- the quick-save file with its club and match blocks, and the saved board form.
 #include <gtest/gtest.h>
 
-#include "match/board_file.h"
 #include "data/card_database.h"
 #include "data/game_state.h"
 #include "data/quick_save.h"
 #include "data/save_file.h"
+#include "match/board_file.h"
 #include "tests/data/data_test_support.h"
 
 namespace {
@@ -70,9 +70,9 @@ TEST_F(QuickSaveTest, ADuelInProgressKeepsItsBoard) {
   std::vector<std::uint8_t> bytes = ReadGameFile(QuickSavePath);
   ASSERT_EQ(bytes.size(), 1u + 3u + 1u + static_cast<std::size_t>(SavedBoardSize));
   const std::uint8_t* cell = bytes.data() + 5 + (1 * 4 + 2) * 5;  // cell (1, 2)
-  EXPECT_EQ(cell[0], 0);  // not free
-  EXPECT_EQ(cell[1], 1);  // owner
-  EXPECT_EQ(cell[2], 0);  // first owner
+  EXPECT_EQ(cell[0], 0);                                          // not free
+  EXPECT_EQ(cell[1], 1);                                          // owner
+  EXPECT_EQ(cell[2], 0);                                          // first owner
   EXPECT_EQ(cell[3], 7);
   EXPECT_EQ(cell[4], 0);
   const std::uint8_t* empty = bytes.data() + 5;  // cell (0, 0)
@@ -101,7 +101,8 @@ TEST_F(QuickSaveTest, ADamagedQuickSaveStartsTheGameNormallyAndIsRemoved) {
   std::vector<std::uint8_t> bytes = ReadGameFile(QuickSavePath);
   InClub = 1;
   for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{4}, bytes.size() - 1}) {
-    ASSERT_TRUE(WriteGameFile(QuickSavePath, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size))));
+    ASSERT_TRUE(WriteGameFile(
+        QuickSavePath, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size))));
     EXPECT_FALSE(QuickLoad()) << size;
     EXPECT_FALSE(platform::FileExists(QuickSavePath));
     EXPECT_EQ(InClub, 1);

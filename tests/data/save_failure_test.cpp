@@ -16,11 +16,11 @@
 #include <cstdlib>
 #include <random>
 
-#include "match/board_file.h"
 #include "data/card_database.h"
 #include "data/game_state.h"
 #include "data/quick_save.h"
 #include "data/save_file.h"
+#include "match/board_file.h"
 #include "platform/file_system.h"
 #include "tests/data/data_test_support.h"
 
@@ -98,8 +98,10 @@ class SaveFailure : public ::testing::Test {
   // Saves the character and the quick save, as the game does on its way out.
   bool Save(const PlayerRecord& r) {
     CurrentPlayer = r;
-    if (r.name == L"NEW ONE") board.cells[5].card = LoadCard(7);
-    else board = Board{};
+    if (r.name == L"NEW ONE")
+      board.cells[5].card = LoadCard(7);
+    else
+      board = Board{};
     bool a = SaveCharacter();
     bool b = QuickSave();
     return a && b;
@@ -150,8 +152,8 @@ TEST_F(SaveFailure, AFailingFlushLeavesTheOldSaves) {
 
 // A child process saves under a file-size limit smaller than the save.
 TEST_F(SaveFailure, AFileSizeLimitBelowTheSaveLeavesTheOldSaves) {
-  for (rlim_t limit : {rlim_t{0}, rlim_t{100}, static_cast<rlim_t>(newQuick.size() - 1),
-                       static_cast<rlim_t>(newFile.size() - 1)}) {
+  for (rlim_t limit :
+       {rlim_t{0}, rlim_t{100}, static_cast<rlim_t>(newQuick.size() - 1), static_cast<rlim_t>(newFile.size() - 1)}) {
     pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -228,13 +230,15 @@ TEST_F(SaveFailure, AThousandKillsDuringSavesNeverLeaveAnInvalidOrMissingSave) {
     ASSERT_TRUE(quick == oldQuick || quick == newQuick) << "trial " << trial << ": the quick save is neither";
     (file == oldFile ? sawOld : sawNew)++;
     // A temporary file left behind: the kill came between its creation and its rename.
-    if (platform::FileExists(CharacterSavePath(1) + ".tmp") || platform::FileExists(std::string(QuickSavePath) + ".tmp"))
+    if (platform::FileExists(CharacterSavePath(1) + ".tmp") ||
+        platform::FileExists(std::string(QuickSavePath) + ".tmp"))
       ++midWrite;
   }
   ExpectOldOrNew("after the trials");
-  std::printf("%d kills (%d in the middle of writing a file): the character file read back old %d times, new %d "
-              "times, never invalid or missing\n",
-              trials, midWrite, sawOld, sawNew);
+  std::printf(
+      "%d kills (%d in the middle of writing a file): the character file read back old %d times, new %d "
+      "times, never invalid or missing\n",
+      trials, midWrite, sawOld, sawNew);
   if (trials >= 100) {
     EXPECT_GT(sawNew, 0);
   }

@@ -75,7 +75,7 @@ std::vector<std::uint8_t> SampleBytes() {
   Put32(b, 1063u ^ 0x2E71C94Au);
   for (int c = 0; c < 3; ++c) {
     for (int j = 0; j < 15; ++j) {
-      Put16(b, c == 0 && j == 1 ? 5 : 0);  // ties
+      Put16(b, c == 0 && j == 1 ? 5 : 0);   // ties
       Put16(b, 0);                          // defeats
       Put16(b, c == 2 && j == 14 ? 4 : 0);  // victories
     }
@@ -243,7 +243,8 @@ TEST_F(SaveFileTest, AFailedSaveLeavesThePreviousSaveWholeAndALeftoverTempFileIs
   std::vector<std::uint8_t> half(before.begin(), before.begin() + 30);
   ASSERT_TRUE(WriteGameFile("SAVE\\Player2.QXP.tmp.x", half));
   ASSERT_EQ(::rename(platform::HostPath("SAVE\\Player2.QXP.tmp.x").c_str(),
-                     platform::HostPath("SAVE\\Player2.QXP.tmp").c_str()), 0);
+                     platform::HostPath("SAVE\\Player2.QXP.tmp").c_str()),
+            0);
   ASSERT_TRUE(LoadCharacter(2));
   CurrentPlayer.credits = 2;
   ASSERT_TRUE(SaveCharacter());

@@ -1,4 +1,5 @@
-// tournament_test.cpp -- the bracket of sixteen: its drawing, the simulated contests of a round, the next round's places.
+// tournament_test.cpp -- the bracket of sixteen: its drawing, the simulated contests of a round, the next round's
+// places.
 #include <gtest/gtest.h>
 
 #include <set>

@@ -55,8 +55,7 @@ TEST(Board, StorageIsColumnMajor) {
 }
 
 TEST(Board, DirectionBetweenAllNeighbours) {
-  for (int d = 0; d < 8; ++d)
-    EXPECT_EQ(DirectionBetween(2, 2, 2 + DirectionDx[d], 2 + DirectionDy[d]), d);
+  for (int d = 0; d < 8; ++d) EXPECT_EQ(DirectionBetween(2, 2, 2 + DirectionDx[d], 2 + DirectionDy[d]), d);
   EXPECT_EQ(DirectionBetween(3, 1, 3, 1), -1);
   for (int d = 0; d < 8; ++d) EXPECT_EQ(OppositeDirection[OppositeDirection[d]], d);
 }
@@ -97,8 +96,8 @@ TEST(Fight, CanAttackNeedsAnEnemyNeighbourAndAnIcon) {
   Board b;
   PlaceCard(b, MakeCard(1, {{2, 3}}), 2, 1, 0);  // points right only
   PlaceCard(b, AllRound(2, 1), 3, 1, 1);
-  PlaceCard(b, AllRound(3, 1), 1, 1, 1);          // enemy on the left: no icon there
-  PlaceCard(b, AllRound(4, 1), 2, 2, 0);          // friend below
+  PlaceCard(b, AllRound(3, 1), 1, 1, 1);  // enemy on the left: no icon there
+  PlaceCard(b, AllRound(4, 1), 2, 2, 0);  // friend below
   EXPECT_TRUE(CanAttack(b, 2, 1, 3, 1));
   EXPECT_FALSE(CanAttack(b, 2, 1, 1, 1));
   EXPECT_FALSE(CanAttack(b, 2, 1, 2, 2));

@@ -75,10 +75,10 @@ TEST(ComputerOpponent, TakingReportsSlot255AndScoreMinusOne) {
 
 TEST(ComputerOpponent, GuestScoresACaptureWithoutSearchingItsChain) {
   Board b;
-  PlaceCard(b, MakeCard(1, {{0, 3}, {2, 3}}), 2, 1, 0);       // just placed, two targets
-  PlaceCard(b, MakeCard(2, {}), 2, 0, 1);                      // plain capture
+  PlaceCard(b, MakeCard(1, {{0, 3}, {2, 3}}), 2, 1, 0);          // just placed, two targets
+  PlaceCard(b, MakeCard(2, {}), 2, 0, 1);                        // plain capture
   PlaceCard(b, MakeCard(3, {{6, 2}, {2, 1}, {3, 1}}), 3, 1, 1);  // faces back and would chain
-  PlaceCard(b, MakeCard(4, {}), 4, 1, 1);  // what it would take once red
+  PlaceCard(b, MakeCard(4, {}), 4, 1, 1);                        // what it would take once red
   PlaceCard(b, MakeCard(5, {}), 4, 2, 1);
   AttackChoice a;
   duel.aiLevel = 0;
@@ -102,7 +102,7 @@ TEST(ComputerOpponent, LostFirstAttackScoresMinusTheOtherSidesChain) {
   Board b;
   PlaceCard(b, MakeCard(1, {{2, 2}, {4, 1}}), 0, 0, 0);  // attacks with 2 against a 4
   PlaceCard(b, MakeCard(2, {{6, 4}}), 1, 0, 1);
-  PlaceCard(b, MakeCard(3, {}), 0, 1, 0);                // the lost card then takes this one
+  PlaceCard(b, MakeCard(3, {}), 0, 1, 0);  // the lost card then takes this one
   duel.aiLevel = 2;
   Board after = b;
   ResolveFight(after, 0, 0, 1, 0);  // red's card turns blue

@@ -64,8 +64,10 @@ TEST(DuelFlow, DealingReplaysThirtyTwoSwaps) {
   EXPECT_EQ(pile.count, 11);
   int h = 0, p = 0;
   for (int i = 0; i < DeckSize; ++i) {
-    if (order[i] > 4) EXPECT_EQ(pile.cards[p++].id, 100 + i);
-    else EXPECT_EQ(hand.Get(h++).id, 100 + i);
+    if (order[i] > 4)
+      EXPECT_EQ(pile.cards[p++].id, 100 + i);
+    else
+      EXPECT_EQ(hand.Get(h++).id, 100 + i);
   }
 }
 

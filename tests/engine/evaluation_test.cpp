@@ -139,8 +139,7 @@ TEST(Evaluation, LevelsAddSecureAndChainTerms) {
     SeedRandom(77);
     return Evaluate(duel, b, 0) - noise;
   };
-  int cells = CellScore(b, 0, 0) + CellScore(b, 1, 0) + CellScore(b, 2, 0) + 300 -
-              (CellScore(b, 5, 3) + 100);
+  int cells = CellScore(b, 0, 0) + CellScore(b, 1, 0) + CellScore(b, 2, 0) + 300 - (CellScore(b, 5, 3) + 100);
   EXPECT_EQ(noiseFree(0), cells);
   BuildSettledMap(duel, b);
   BuildSecureMap(duel, b);
@@ -148,6 +147,7 @@ TEST(Evaluation, LevelsAddSecureAndChainTerms) {
   for (int i : {CellIndex(0, 0), CellIndex(1, 0), CellIndex(2, 0)}) secure += duel.secureMap[i] ? 300 : 0;
   int enemySecure = duel.secureMap[CellIndex(5, 3)] ? 300 : 0;
   EXPECT_EQ(noiseFree(1), cells + secure - enemySecure);
-  int chains = ChainScore(duel, b, 0, 0) + ChainScore(duel, b, 1, 0) + ChainScore(duel, b, 2, 0) - ChainScore(duel, b, 5, 3);
+  int chains =
+      ChainScore(duel, b, 0, 0) + ChainScore(duel, b, 1, 0) + ChainScore(duel, b, 2, 0) - ChainScore(duel, b, 5, 3);
   EXPECT_EQ(noiseFree(2), cells + secure - enemySecure + chains);
 }

@@ -82,7 +82,8 @@ LiteralResult LiteralChooseMove(DuelContext& duel, const Board& board, const Han
   return r;
 }
 
-bool LiteralMoveDecision(DuelContext& duel, const Board& board, const Hand& hand, int pileCount, Side side, MoveChoice& move) {
+bool LiteralMoveDecision(DuelContext& duel, const Board& board, const Hand& hand, int pileCount, Side side,
+                         MoveChoice& move) {
   LiteralResult r = LiteralChooseMove(duel, board, hand, pileCount, side);
   move.slot = r.slot;
   move.x = r.x;

@@ -19,6 +19,7 @@ LiteralResult LiteralChooseAttack(DuelContext& duel, const Board& board, Side si
 LiteralResult LiteralChooseChainAttack(DuelContext& duel, const Board& board, Side side, int ax, int ay);
 
 // The same three in the shape of the engine's decisions, for whole duels.
-bool LiteralMoveDecision(DuelContext& duel, const Board& board, const Hand& hand, int pileCount, Side side, MoveChoice& move);
+bool LiteralMoveDecision(DuelContext& duel, const Board& board, const Hand& hand, int pileCount, Side side,
+                         MoveChoice& move);
 bool LiteralAttackDecision(DuelContext& duel, const Board& board, Side side, int ax, int ay, AttackChoice& attack);
 bool LiteralChainDecision(DuelContext& duel, const Board& board, Side side, int ax, int ay, AttackChoice& attack);

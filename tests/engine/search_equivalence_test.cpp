@@ -116,8 +116,8 @@ TEST(SearchEquivalence, AttackChoicesMatchTheLiteralSearch) {
     std::uint32_t seed = static_cast<std::uint32_t>(rng());
 
     SeedRandom(seed);
-    LiteralResult expected = chain ? LiteralChooseChainAttack(duel, b, side, ax, ay)
-                                   : LiteralChooseAttack(duel, b, side, ax, ay);
+    LiteralResult expected =
+        chain ? LiteralChooseChainAttack(duel, b, side, ax, ay) : LiteralChooseAttack(duel, b, side, ax, ay);
     std::uint32_t expectedState = RandomState();
     SeedRandom(seed);
     AttackChoice got;

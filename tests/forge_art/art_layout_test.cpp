@@ -84,8 +84,8 @@ TEST(ArtLayout, LongNamesStayOnTheBigPlate) {
     // Nothing of the name leaks outside the plate.
     for (int y = 0; y < 150; ++y)
       for (int x = 0; x < 96; ++x) {
-        const bool onPlate = x >= BigPlate.x && x < BigPlate.x + BigPlate.w && y >= BigPlate.y &&
-                             y < BigPlate.y + BigPlate.h;
+        const bool onPlate =
+            x >= BigPlate.x && x < BigPlate.x + BigPlate.w && y >= BigPlate.y && y < BigPlate.y + BigPlate.h;
         if (onPlate) continue;
         ASSERT_TRUE(std::equal(PixelAt(big, x, y), PixelAt(big, x, y) + 3, PixelAt(plain, x, y)))
             << name << " at " << x << ", " << y;

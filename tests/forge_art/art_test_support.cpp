@@ -46,8 +46,8 @@ bool DecodePicture(const std::vector<std::uint8_t>& bytes, RgbPicture& picture) 
 }
 
 const std::uint8_t* PixelAt(const RgbPicture& picture, int x, int y) {
-  return picture.rgb.data() + (static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) +
-                               static_cast<std::size_t>(x)) * 3;
+  return picture.rgb.data() +
+         (static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) + static_cast<std::size_t>(x)) * 3;
 }
 
 std::size_t DistinctCount(const std::vector<std::vector<std::uint8_t>>& items) {

@@ -186,7 +186,8 @@ TEST_F(ClubArt, CharacterFieldsAreDarkAndButtonsFitTheirPlaces) {
     long difference = 0;
     for (int y = 0; y < pressed.height; ++y)
       for (int x = 0; x < pressed.width; ++x)
-        difference += std::abs(Brightness(PixelAt(pressed, x, y)) - Brightness(PixelAt(screen, button.x + x, button.y + y)));
+        difference +=
+            std::abs(Brightness(PixelAt(pressed, x, y)) - Brightness(PixelAt(screen, button.x + x, button.y + y)));
     EXPECT_GT(difference / (pressed.width * pressed.height), 40) << path << ": the press must show";
   }
 }

@@ -13,7 +13,7 @@
 namespace {
 
 struct Expected {
-  std::string path;  // as the game writes it
+  std::string path;   // as the game writes it
   int width, height;  // 0 = free
   bool keyed;
 };
@@ -57,8 +57,8 @@ std::vector<Expected> OwnedPictures() {
   list.push_back({"GFX\\MENU\\UI SHOP\\CollectionBorder.QXG", 36, 54, true});
   for (int n = 0; n <= 10; ++n)
     list.push_back({"GFX\\MENU\\UI SHOP\\Booster" + std::to_string(n) + ".QXG", 0, 0, true});
-  for (const char* button : {"Shop1Booster", "Shop2Booster", "Shop3Booster", "Shop5Booster", "Shop10Booster", "ShopBack",
-                             "ShopEnterManager", "ShopClearDeck", "ShopSellCards", "ShopQuickDeck",
+  for (const char* button : {"Shop1Booster", "Shop2Booster", "Shop3Booster", "Shop5Booster", "Shop10Booster",
+                             "ShopBack", "ShopEnterManager", "ShopClearDeck", "ShopSellCards", "ShopQuickDeck",
                              "CollectionFlecheGaucheON", "CollectionZoom", "CollectionFlecheDroiteON", "CollectionSell",
                              "CollectionBack", "CollectionAdd", "CollectionLeft", "CollectionRight"})
     list.push_back({std::string("GFX\\MENU\\UI SHOP\\") + button + ".QXJ", 0, 0, false});
@@ -72,8 +72,8 @@ std::vector<Expected> OwnedPictures() {
   for (const char* klass : {"Guest", "Member", "Elite"})
     for (const char* kind : {"PIX", "Empty"})
       list.push_back({std::string("GFX\\MENU\\UI TOURNAMENT\\Tournament") + klass + kind + ".QXG", 240, 320, false});
-  for (const char* button : {"StartON", "StartOFF", "NEXTon", "NEXToff", "BackON", "BackOFF", "SurrenderON",
-                             "SurrenderOFF"})
+  for (const char* button :
+       {"StartON", "StartOFF", "NEXTon", "NEXToff", "BackON", "BackOFF", "SurrenderON", "SurrenderOFF"})
     list.push_back({std::string("GFX\\MENU\\UI TOURNAMENT\\Tournament") + button + ".QXG", 0, 0, false});
   list.push_back({"GFX\\MENU\\UI TOURNAMENT\\VStournoi.QXG", 0, 0, true});
   for (int n = 1; n <= 45; ++n) list.push_back({"GFX\\PLAYERS\\PLAYERS" + std::to_string(n) + ".QXG", 62, 64, false});

@@ -20,7 +20,8 @@ double Difference(const RgbPicture& piece, const RgbPicture& background, int x, 
   long sum = 0;
   for (int row = 0; row < piece.height; ++row)
     for (int col = 0; col < piece.width; ++col)
-      for (int c = 0; c < 3; ++c) sum += std::abs(PixelAt(piece, col, row)[c] - PixelAt(background, x + col, y + row)[c]);
+      for (int c = 0; c < 3; ++c)
+        sum += std::abs(PixelAt(piece, col, row)[c] - PixelAt(background, x + col, y + row)[c]);
   return static_cast<double>(sum) / (piece.width * piece.height * 3);
 }
 

@@ -2,7 +2,6 @@
 // title places, sizes that fit between the texts, and one distinct portrait per opponent.
 #include <gtest/gtest.h>
 
-
 #include "tests/forge_art/art_test_support.h"
 #include "tools/forge/art_rooms.h"
 #include "tools/forge/forge.h"
@@ -46,11 +45,13 @@ TEST_F(RoomArt, ListButtonsAndTitlesFitTheirPlaces) {
     long difference = 0;
     for (int y = 0; y < b.h; ++y)
       for (int x = 0; x < b.w; ++x)
-        for (int k = 0; k < 3; ++k) difference += std::abs(PixelAt(pressed, x, y)[k] - PixelAt(pix, b.x + x, b.y + y)[k]);
+        for (int k = 0; k < 3; ++k)
+          difference += std::abs(PixelAt(pressed, x, y)[k] - PixelAt(pix, b.x + x, b.y + y)[k]);
     EXPECT_GT(difference / (b.w * b.h), 40) << b.file << ": the press must show";
   }
   // Titles are drawn after the bet line (79, 27) and above the headers (row 43).
-  const RgbPicture member = Picture(Instant + "InstantPlayMember.QXJ"), elite = Picture(Instant + "InstantPlayElite.QXJ");
+  const RgbPicture member = Picture(Instant + "InstantPlayMember.QXJ"),
+                   elite = Picture(Instant + "InstantPlayElite.QXJ");
   EXPECT_LE(rooms::MemberTitleX + member.width, 79);
   EXPECT_LE(rooms::MemberTitleY + member.height, 43);
   EXPECT_LE(rooms::EliteTitleX + elite.width, 79);
@@ -66,7 +67,8 @@ TEST_F(RoomArt, ListButtonsAndTitlesFitTheirPlaces) {
 
 TEST_F(RoomArt, SharedButtonsLookTheSameOnEveryScreen) {
   ASSERT_TRUE(forged);
-  const RgbPicture list = Picture(Instant + "InstantPlayEmpty.QXG"), challenge = Picture(Instant + "InstantPlay2Empty.QXG");
+  const RgbPicture list = Picture(Instant + "InstantPlayEmpty.QXG"),
+                   challenge = Picture(Instant + "InstantPlay2Empty.QXG");
   EXPECT_EQ(OpaqueRuleFault(challenge), "");
   const ButtonPlace& back = rooms::ListButtons[2];
   EXPECT_EQ(DifferingInside(list, challenge, back.x, back.y, back.w, back.h), 0) << "one pressed Back serves both";

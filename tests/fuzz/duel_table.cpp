@@ -36,7 +36,8 @@ bool LinkDataSet(const std::string& dataDir, const std::string& root) {
   fs::remove_all(root, error);
   fs::create_directories(fs::path(root) / "SAVE", error);
   for (const fs::directory_entry& e : fs::directory_iterator(dataDir, error))
-    if (e.path().filename() != "SAVE") fs::create_symlink(fs::absolute(e.path()), fs::path(root) / e.path().filename(), error);
+    if (e.path().filename() != "SAVE")
+      fs::create_symlink(fs::absolute(e.path()), fs::path(root) / e.path().filename(), error);
   return !error;
 }
 

@@ -1,11 +1,11 @@
 // fuzz_support.cpp -- private install folders, the forged data files and plain game-file writes for the fuzzers.
 #include "tests/fuzz/fuzz_support.h"
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "data/card_database.h"
 #include "data/roster.h"

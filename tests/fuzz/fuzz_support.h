@@ -26,7 +26,7 @@ bool PutGameFile(const std::string& gamePath, const std::vector<std::uint8_t>& b
 
 // Stops the fuzzer with a message when a property of the reader is broken.
 [[noreturn]] void BrokenProperty(const char* what);
-#define FUZZ_CHECK(condition) \
-  do {                        \
+#define FUZZ_CHECK(condition)                     \
+  do {                                            \
     if (!(condition)) BrokenProperty(#condition); \
   } while (0)

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "club/club.h"
+#include "club/room_boxes.h"
 #include "data/card_database.h"
 #include "data/duel_stats.h"
 #include "data/game_state.h"
@@ -16,8 +18,6 @@
 #include "match/match.h"
 #include "match/match_snapshot.h"
 #include "platform/file_system.h"
-#include "club/club.h"
-#include "club/room_boxes.h"
 #include "tests/fuzz/duel_table.h"
 #include "tests/fuzz/fuzz_support.h"
 

@@ -76,9 +76,10 @@ int main(int argc, char** argv) {
     if (k == 9) afterTen = ResidentKb();
   }
   const long atEnd = ResidentKb();
-  std::printf("%d duels (%ld frames), %d resumed from a quick save; resident memory %ld kB after 10 duels, %ld kB "
-              "after %d (%+ld kB)\n",
-              duels, frames, resumed, afterTen, atEnd, duels, atEnd - afterTen);
+  std::printf(
+      "%d duels (%ld frames), %d resumed from a quick save; resident memory %ld kB after 10 duels, %ld kB "
+      "after %d (%+ld kB)\n",
+      duels, frames, resumed, afterTen, atEnd, duels, atEnd - afterTen);
   if (atEnd - afterTen >= 1024) {
     std::fprintf(stderr, "resident memory grew by 1 MB or more\n");
     ++failures;

@@ -65,17 +65,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TradeEffect effect = TradeEffect::Changed;
     switch (op % 12) {
       // This side.
-      case 0: ledger.RemoveOwn(own, arg % 11); break;
-      case 1: ledger.SetOffer(arg * 37, own.credits); break;
-      case 2: ledger.PressReady(own); break;
-      case 3: ledger.PressCancel(); break;
+      case 0:
+        ledger.RemoveOwn(own, arg % 11);
+        break;
+      case 1:
+        ledger.SetOffer(arg * 37, own.credits);
+        break;
+      case 2:
+        ledger.PressReady(own);
+        break;
+      case 3:
+        ledger.PressCancel();
+        break;
       case 4:  // the card manager: a card put into the box (or a card sold meanwhile)
         ledger.ManagerOpened();
-        if (arg & 1) TradeBoxAdd(own, arg % 20);
-        else RemoveCopy(own, arg % 20);
+        if (arg & 1)
+          TradeBoxAdd(own, arg % 20);
+        else
+          RemoveCopy(own, arg % 20);
         ledger.ManagerClosed(own);
         break;
-      case 5: ledger.Resync(own); break;
+      case 5:
+        ledger.Resync(own);
+        break;
       // Towards the partner: the next message is delivered.
       case 6: {
         const TradeOut out = ledger.Next(arg & 1);
@@ -83,13 +95,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       }
       // From the partner.
-      case 7: effect = ledger.PartnerClear(); break;
-      case 8: effect = ledger.PartnerGift(arg * 2 - 20); break;
-      case 9: effect = ledger.PartnerRemove(arg % 12 - 1); break;
-      case 10: effect = ledger.PartnerCredits(arg > 250 ? 0x80000000u + arg : arg * 1000u); break;
+      case 7:
+        effect = ledger.PartnerClear();
+        break;
+      case 8:
+        effect = ledger.PartnerGift(arg * 2 - 20);
+        break;
+      case 9:
+        effect = ledger.PartnerRemove(arg % 12 - 1);
+        break;
+      case 10:
+        effect = ledger.PartnerCredits(arg > 250 ? 0x80000000u + arg : arg * 1000u);
+        break;
       case 11:
-        if (arg & 2) ledger.PartnerCrossed();
-        else effect = ledger.PartnerReady(arg & 1);
+        if (arg & 2)
+          ledger.PartnerCrossed();
+        else
+          effect = ledger.PartnerReady(arg & 1);
         break;
     }
     FUZZ_CHECK(ledger.PartnerBox().size() <= static_cast<std::size_t>(TradeBoxSize));

@@ -33,7 +33,8 @@ Image SyntheticSheet(const std::vector<int>& widths, int height, int perBand, bo
     for (int r = 0; r < height; ++r)
       for (int c = 0; c < widths[i]; ++c)
         sheet.Pixels()[(y + r) * sheet.Width() + x + c] = static_cast<std::uint16_t>(i + 1);
-    if (redCorner) sheet.Pixels()[(y + height - 1) * sheet.Width() + x + widths[i] - 1] = PackRgb(255 + lift, lift, lift);
+    if (redCorner)
+      sheet.Pixels()[(y + height - 1) * sheet.Width() + x + widths[i] - 1] = PackRgb(255 + lift, lift, lift);
   }
   return sheet;
 }
@@ -75,7 +76,7 @@ TEST_F(Font, ForgedSheetGivesEveryGlyphOfTheOrder) {
 TEST_F(Font, WidthsAddUpAndMissingCharactersCountForNothing) {
   EXPECT_EQ(TextWidth(GameFont, L"Ok"), W(L'O') + W(L'k'));
   EXPECT_EQ(W(L'\u00E9'), FindGlyph(GameFont, L'\u00E9')->picture.Width());  // e acute is on the sheet
-  EXPECT_EQ(FindGlyph(GameFont, L'\u00FC'), nullptr);              // u diaeresis is not
+  EXPECT_EQ(FindGlyph(GameFont, L'\u00FC'), nullptr);                        // u diaeresis is not
   EXPECT_EQ(TextWidth(GameFont, L"a\u00FCb"), W(L'a') + W(L'b'));
   EXPECT_EQ(FindGlyph(GameFont, L'\u00FF'), nullptr);  // code 255 has no slot at all
   EXPECT_EQ(TextWidth(GameFont, L"\u00FF\u00FF"), 0);
@@ -149,9 +150,9 @@ TEST(FontCutting, ShortOrEmptySheetsLeaveTheRestAbsent) {
 TEST_F(Font, WordFitsCountsUpToTheNextBreak) {
   const std::wstring text = L"ab cd,ef";
   const int ab = TextWidth(GameFont, L"ab");
-  EXPECT_TRUE(WordFits(text, 10, 0, 10 + ab));       // ends exactly at the limit: stays
+  EXPECT_TRUE(WordFits(text, 10, 0, 10 + ab));  // ends exactly at the limit: stays
   EXPECT_FALSE(WordFits(text, 10, 0, 10 + ab - 1));
-  EXPECT_TRUE(WordFits(text, 50, 2, 50));             // a break character itself has no width here
+  EXPECT_TRUE(WordFits(text, 50, 2, 50));  // a break character itself has no width here
   EXPECT_FALSE(WordFits(text, 51, 2, 50));
   EXPECT_TRUE(WordFits(text, 0, 3, TextWidth(GameFont, L"cd")));  // stops at the comma
   for (wchar_t c : std::wstring(L" ,;.!?")) EXPECT_TRUE(IsBreakChar(c));

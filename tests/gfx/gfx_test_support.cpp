@@ -1,9 +1,9 @@
 // gfx_test_support.cpp -- the drawing tests' set-up, and a ForgeOutput that keeps the forged font in memory.
 #include "tests/gfx/gfx_test_support.h"
 
+#include <unistd.h>
 #include <cstdio>
 #include <fstream>
-#include <unistd.h>
 
 #include "core/image.h"
 #include "gfx/picture_convert.h"

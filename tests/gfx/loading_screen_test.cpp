@@ -45,8 +45,8 @@ class LoadingSteps : public ::testing::Test {
     ASSERT_TRUE(UseForgedFont());
     dir_ = std::filesystem::temp_directory_path() / ("gfx_loading_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir_ / "GFX" / "LOADING");
-    ASSERT_TRUE(platform::WriteFileAtomically((dir_ / "GFX" / "LOADING" / "EnterGAME.QXJ").string(),
-                                              ColumnCodedPicture()));
+    ASSERT_TRUE(
+        platform::WriteFileAtomically((dir_ / "GFX" / "LOADING" / "EnterGAME.QXJ").string(), ColumnCodedPicture()));
     previousDir_ = platform::InstallDir();
     platform::SetInstallDir(dir_.string());
     SeedRandom(1234);

@@ -21,10 +21,15 @@ TEST(Look, SampleScreenDrawsEveryKindOfText) {
   // A night-club gradient to draw on.
   for (int y = 0; y < 320; ++y) FillRect(0, y, 240, 1, PackRgb(40 + y / 8, 10, 60 + y / 3), 0);
   DrawText(L"HINT : The blue color is the strongest.", 5, 3, GameFont, 0);
-  for (int t = 0; t < TintCount; ++t) DrawTextTinted(L"Tint " + std::to_wstring(t), 5 + (t % 3) * 78, 20 + (t / 3) * 12, GameFont, t, 0);
-  DrawWrapped(L"Those Dots/Powericons are the most important thing to understand in the game. \u00e7\u00e2\u00e0\u00e9\u00ea\u00e8\u00f4\u00f9\u00fb (@) \"Ok\" - l'?;,.:!", 5, 70, 235, 0);
+  for (int t = 0; t < TintCount; ++t)
+    DrawTextTinted(L"Tint " + std::to_wstring(t), 5 + (t % 3) * 78, 20 + (t / 3) * 12, GameFont, t, 0);
+  DrawWrapped(
+      L"Those Dots/Powericons are the most important thing to understand in the game. "
+      L"\u00e7\u00e2\u00e0\u00e9\u00ea\u00e8\u00f4\u00f9\u00fb (@) \"Ok\" - l'?;,.:!",
+      5, 70, 235, 0);
   ScreenButton button;
-  InitButton(button, 150, 270, SolidImage(70, 30, PackRgb(255, 200, 60)), SolidImage(70, 30, PackRgb(90, 40, 140)), false);
+  InitButton(button, 150, 270, SolidImage(70, 30, PackRgb(255, 200, 60)), SolidImage(70, 30, PackRgb(90, 40, 140)),
+             false);
   DrawButton(button, 0);
   PressButton(button, 160, 280);
   DrawText(L"Quick", 165, 280, GameFont, 0);

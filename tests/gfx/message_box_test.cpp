@@ -1,8 +1,8 @@
 // message_box_test.cpp -- the message box as a stylus uses it (scripted headless input), its geometry and redraw rules.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <unistd.h>
+#include <cstdio>
 
 #include "gfx/colour_rects.h"
 #include "gfx/font.h"
@@ -168,8 +168,8 @@ int YellowIn(const platform::DecodedBitmap& frame, int x0, int y0, int x1, int y
 TEST_F(MessageBox, PressedLabelIsHighlightedUntilTheRelease) {
   const std::string stem = ::testing::TempDir() + "/gfx_box_" + std::to_string(::getpid());
   const std::string pressed = stem + "_pressed.png", slid = stem + "_slid.png";
-  HeadlessRun run("at 200 down 194 185\ncapture 260 " + pressed + "\nat 300 move 120 150\nat 320 up 120 150\ncapture 400 " +
-                  slid + "\n" + Tap(500, CancelX, ButtonY));
+  HeadlessRun run("at 200 down 194 185\ncapture 260 " + pressed +
+                  "\nat 300 move 120 150\nat 320 up 120 150\ncapture 400 " + slid + "\n" + Tap(500, CancelX, ButtonY));
   ASSERT_TRUE(run.ok);
   EXPECT_TRUE(StandardMessageBox(L"Question", L"Cancel", L"Ok"));
   platform::DecodedBitmap frame;

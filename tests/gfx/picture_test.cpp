@@ -1,4 +1,5 @@
-// picture_test.cpp -- decoded-bitmap conversion (row order, stride, gamma, 4-4-4 dithering) and LoadImageFile's failures.
+// picture_test.cpp -- decoded-bitmap conversion (row order, stride, gamma, 4-4-4 dithering) and LoadImageFile's
+// failures.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -40,8 +41,9 @@ platform::DecodedBitmap Bitmap(int w, int h, const std::vector<int>& rgb) {
 
 TEST(PictureConvert, ThreeWidePictureSkipsItsPaddingAndFlipsRows) {
   SetPixelFormat(Rgb565, 0);
-  platform::DecodedBitmap b = Bitmap(3, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255,  //
-                                            8, 4, 8, 255, 255, 255, 0, 0, 0});
+  platform::DecodedBitmap b = Bitmap(3, 2,
+                                     {255, 0, 0, 0, 255, 0, 0, 0, 255,  //
+                                      8, 4, 8, 255, 255, 255, 0, 0, 0});
   EXPECT_EQ(b.stride, 12u);
   Image image;
   ASSERT_TRUE(ConvertBitmap(b, image, false));

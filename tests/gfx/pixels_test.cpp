@@ -1,4 +1,5 @@
-// pixels_test.cpp -- channel packing in the three layouts, the colour key, clamping and the rectangle colour operations.
+// pixels_test.cpp -- channel packing in the three layouts, the colour key, clamping and the rectangle colour
+// operations.
 #include <gtest/gtest.h>
 
 #include "core/image.h"

@@ -1,10 +1,10 @@
 // text_banners_test.cpp -- the banners load their picture, animate and leave the screen as the duel expects.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cmath>
 #include <filesystem>
 #include <map>
-#include <unistd.h>
 
 #include "gfx/colour_rects.h"
 #include "gfx/font.h"

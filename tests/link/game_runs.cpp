@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
-#include <iomanip>
 #include <sstream>
 #include <thread>
 
@@ -39,8 +38,8 @@ GameSide MakeSide(const std::string& name, const std::string& character, std::ui
   side.log = (base / "stderr.txt").string();
   std::ofstream settings(side.config + "/settings.reg");
   settings << "[SOFTWARE\\Duskhaven]\nInstall_Dir = \"" << side.root << "\"\nVolume = dword:00000000\n"
-           << "Character = dword:00000001\nLink_Port = dword:" << std::hex << std::setw(8) << std::setfill('0')
-           << port << "\n";
+           << "Character = dword:00000001\nLink_Port = dword:" << std::hex << std::setw(8) << std::setfill('0') << port
+           << "\n";
   PlayerRecord record;
   ResetPlayer(record);
   record.name.assign(character.begin(), character.end());

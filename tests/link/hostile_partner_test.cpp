@@ -68,7 +68,8 @@ void RunHostile(const Hostile& h, int index) {
   const auto start = std::chrono::steady_clock::now();
   // A last line far ahead keeps the run going until the game reaches its box, however long it took in the
   // game's own time to get there (the run then stops at the box, when the script has run out).
-  const std::string script = StartUpTaps() + "dump " + std::to_string(ScriptBoundMs) + " " + side.config + "/last.dump\n";
+  const std::string script =
+      StartUpTaps() + "dump " + std::to_string(ScriptBoundMs) + " " + side.config + "/last.dump\n";
   const pid_t game = StartGame(side, "--link-duel join", script);
   const int socket = platform::TcpAcceptWithin(listener, 15000);
   platform::CloseSocket(listener);
@@ -97,11 +98,19 @@ const char* const InitBox = "link duel box: Game Initialisation via Infra-Red fa
 
 TEST(HostilePartner, GarbageDuringTheSetUpFailsItWithTheInitialisationBox) {
   const Hostile cases[] = {
-      {"zero length", [](Link& l) { Raw(l, {0, 0, 0, 0, 0, 0, 0, 0, 0}); }, {"length byte 0 outside", InitBox}},
+      {"zero length",
+       [](Link& l) {
+         Raw(l, {0, 0, 0, 0, 0, 0, 0, 0, 0});
+       },
+       {"length byte 0 outside", InitBox}},
       {"length 255", [](Link& l) { Raw(l, std::vector<std::uint8_t>(255, 255)); }, {"length byte 255", InitBox}},
-      {"no terminator", [](Link& l) { Raw(l, {12, 5, 255, 255, 255, 255, 255, 255, 'A', 'B', 'C', 'D'}); },
+      {"no terminator",
+       [](Link& l) {
+         Raw(l, {12, 5, 255, 255, 255, 255, 255, 255, 'A', 'B', 'C', 'D'});
+       },
        {"not ended by 0", InitBox}},
-      {"a wrong type", [](Link& l) { SendConfirmed(l, FreshMessage(LinkMessageType::StartGame), PatientMs); },
+      {"a wrong type",
+       [](Link& l) { SendConfirmed(l, FreshMessage(LinkMessageType::StartGame), PatientMs); },
        {InitBox, nullptr}},
   };
   int i = 0;

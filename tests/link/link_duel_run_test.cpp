@@ -23,9 +23,7 @@ std::string Script(int seed, int lastTap = 600000) {
   return script;
 }
 
-SavedCharacter Saved(const GameSide& side) {
-  return DecodeCharacterFile(ReadBytes(side.root + "/SAVE/Player1.QXP"));
-}
+SavedCharacter Saved(const GameSide& side) { return DecodeCharacterFile(ReadBytes(side.root + "/SAVE/Player1.QXP")); }
 
 // The card ids whose count went up (+1) and down (-1) between two saves.
 void Changes(const SavedCharacter& before, const SavedCharacter& after, std::vector<int>& gained,
@@ -85,8 +83,7 @@ TEST(LinkDuelRun, APartnerKilledMidDuelCostsNeitherSideACard) {
   // The client's player thinks for ever: the duel stops at its first turn, and there the client goes. Its clock
   // jumps ahead while it waits for its player, so its dump at 20 s shows it has reached that turn.
   const std::string atTurn = client.root + "/at-turn.dump";
-  const pid_t c =
-      StartGame(client, "--link-duel join", Script(22, 50000000) + "dump 20000 " + atTurn + "\n");
+  const pid_t c = StartGame(client, "--link-duel join", Script(22, 50000000) + "dump 20000 " + atTurn + "\n");
   for (int k = 0; k < 3000 && ReadText(atTurn).empty(); ++k) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   ASSERT_FALSE(ReadText(atTurn).empty()) << ReadText(client.log);
   ::kill(c, SIGKILL);

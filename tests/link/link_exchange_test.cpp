@@ -1,4 +1,5 @@
-// link_exchange_test.cpp -- the link over loopback sockets: the confirmed exchange, crossing sends, lost links, create and join.
+// link_exchange_test.cpp -- the link over loopback sockets: the confirmed exchange, crossing sends, lost links, create
+// and join.
 #include <gtest/gtest.h>
 
 #include <chrono>

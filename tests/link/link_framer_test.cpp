@@ -45,8 +45,8 @@ TEST(LinkMessageForm, FieldsTravelInTheirPlacesWithTheLengthByteCountingTheText)
 
 TEST(LinkFramer, JoinedAndSplitReadsGiveTheSameMessagesInOrder) {
   std::vector<std::uint8_t> stream;
-  const LinkMessage sent[] = {PlayerNameMessage(L"Ann"), FirstPlayerMessage(1), BlockedCellMessage(5, 3),
-                              BlockedCellMessage(255, 255), CardGiftMessage(100), TradeCreditsMessage(MaxTradeOffer)};
+  const LinkMessage sent[] = {PlayerNameMessage(L"Ann"),    FirstPlayerMessage(1), BlockedCellMessage(5, 3),
+                              BlockedCellMessage(255, 255), CardGiftMessage(100),  TradeCreditsMessage(MaxTradeOffer)};
   for (const LinkMessage& m : sent) EncodeMessage(m, stream);
 
   LinkFramer joined(100);
@@ -118,9 +118,14 @@ TEST(LinkFramer, EveryMalformedMessageIsAProtocolErrorAndNothingFollowsIt) {
 }
 
 TEST(LinkFramer, ValuesAtTheEdgesOfTheirRangesPass) {
-  const LinkMessage edges[] = {PlayCardMessage(1, 0, 0), PlayCardMessage(100, 5, 3), AttackMessage(true, 5, 3, 4, 2),
-                               TradeRemoveMessage(8), TradeReadyMessage(true), TradeCreditsMessage(0),
-                               FreshMessage(LinkMessageType::TossDone), FreshMessage(LinkMessageType::Refuse),
+  const LinkMessage edges[] = {PlayCardMessage(1, 0, 0),
+                               PlayCardMessage(100, 5, 3),
+                               AttackMessage(true, 5, 3, 4, 2),
+                               TradeRemoveMessage(8),
+                               TradeReadyMessage(true),
+                               TradeCreditsMessage(0),
+                               FreshMessage(LinkMessageType::TossDone),
+                               FreshMessage(LinkMessageType::Refuse),
                                EchoOf(PlayerNameMessage(L"Zed"))};
   for (const LinkMessage& m : edges) {
     LinkFramer f(100);

@@ -23,10 +23,14 @@ bool IsAnimation(MatchState s) {
 
 const char* NameOf(MatchState s) {
   switch (s) {
-    case MatchState::CardFlyIn: return "fly-in";
-    case MatchState::DrawFromPile: return "pile draw";
-    case MatchState::CaptureFlip: return "capture flip";
-    default: return "attack bump";
+    case MatchState::CardFlyIn:
+      return "fly-in";
+    case MatchState::DrawFromPile:
+      return "pile draw";
+    case MatchState::CaptureFlip:
+      return "capture flip";
+    default:
+      return "attack bump";
   }
 }
 

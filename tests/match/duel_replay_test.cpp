@@ -12,10 +12,10 @@
 namespace {
 
 // The simulator's transcript of the duel the match just played, from the match's own record.
-std::string MatchTranscript(std::uint32_t seed, int blocks, Side first, const PlayerRecord& r0,
-                            const PlayerRecord& r1, const std::string& moves) {
-  std::string out = "duel " + std::to_string(seed) + " blocks " + std::to_string(blocks) + " first " +
-                    std::to_string(first) + "\n";
+std::string MatchTranscript(std::uint32_t seed, int blocks, Side first, const PlayerRecord& r0, const PlayerRecord& r1,
+                            const std::string& moves) {
+  std::string out =
+      "duel " + std::to_string(seed) + " blocks " + std::to_string(blocks) + " first " + std::to_string(first) + "\n";
   const PlayerRecord* records[2] = {&r0, &r1};
   for (int s = 0; s < 2; ++s) {
     out += "deck ";
@@ -67,8 +67,8 @@ TEST_P(DuelReplay, MatchStatesMakeTheSimulatorsMoves) {
 
   int c0 = 0, c1 = 0;
   CountCards(TheMatch.board, c0, c1);
-  std::string end = "end " + std::to_string(c0) + " " + std::to_string(c1) + " result " +
-                    std::to_string(MatchResult) + " perfect " + (IsPerfect(TheMatch.board) ? "1" : "0") + " rewards";
+  std::string end = "end " + std::to_string(c0) + " " + std::to_string(c1) + " result " + std::to_string(MatchResult) +
+                    " perfect " + (IsPerfect(TheMatch.board) ? "1" : "0") + " rewards";
   for (int k = TheMatch.rewardCount; k >= 1; --k) {
     end += ' ';
     end += std::to_string(TheMatch.rewardCards[k]);
@@ -76,10 +76,10 @@ TEST_P(DuelReplay, MatchStatesMakeTheSimulatorsMoves) {
   end += "\n";
   std::string ours = MatchTranscript(c.seed, blocks, first, red, blue, "") + blocked + TranscriptOfEvents() + end;
 
-  std::string theirs = RunTool("duel --data '" + std::string(DUSKHAVEN_MATCH_TEST_DATA) + "' --seed " +
-                               std::to_string(c.seed) + " --red " + std::to_string(c.class0) + ":" +
-                               std::to_string(c.tier0) + " --blue " + std::to_string(c.class1) + ":" +
-                               std::to_string(c.tier1));
+  std::string theirs =
+      RunTool("duel --data '" + std::string(DUSKHAVEN_MATCH_TEST_DATA) + "' --seed " + std::to_string(c.seed) +
+              " --red " + std::to_string(c.class0) + ":" + std::to_string(c.tier0) + " --blue " +
+              std::to_string(c.class1) + ":" + std::to_string(c.tier1));
   // The simulator ends with its summary line.
   const std::size_t summary = theirs.rfind("summary");
   ASSERT_NE(summary, std::string::npos) << theirs;

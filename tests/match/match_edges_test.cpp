@@ -351,8 +351,7 @@ TEST(ShortDeck, EmptyDeckSlotsAreNeverDealt) {
   StartClubDuel(1, 0);
   const Match& m = TheMatch;
   EXPECT_EQ(m.hands[0].Count() + m.piles[0].count, 13);
-  for (const HandSlot& s : m.hands[0].slots)
-    EXPECT_TRUE(s.empty || s.card.id >= 1);
+  for (const HandSlot& s : m.hands[0].slots) EXPECT_TRUE(s.empty || s.card.id >= 1);
   for (int i = 0; i < m.piles[0].count; ++i) EXPECT_GE(m.piles[0].cards[i].id, 1);
   EXPECT_TRUE(PlayToEnd(LocalStyle::Strong));
 }
@@ -405,7 +404,8 @@ TEST_F(LocalTurn, ThePileShowsOneBackPerFourCards) {
   // The bare frame, then one back for 1..3 cards, two from 4, three for 11.
   std::vector<std::uint16_t> frame;
   for (int y = 257; y < 257 + 54; ++y)
-    for (int x = 11; x < 11 + 36; ++x) frame.push_back(m.screen.frameImage.Pixels()[y * m.screen.frameImage.Width() + x]);
+    for (int x = 11; x < 11 + 36; ++x)
+      frame.push_back(m.screen.frameImage.Pixels()[y * m.screen.frameImage.Width() + x]);
   EXPECT_EQ(empty, frame);
   EXPECT_NE(one, empty);
   EXPECT_EQ(one, three);

@@ -18,9 +18,9 @@
 #include "match/card_pictures.h"
 #include "match/match_boxes.h"
 #include "platform/backend.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/game_state.h"
-#include "platform/clock.h"
 #include "platform/messages.h"
 
 std::vector<BoxRecord> ShownBoxes;
@@ -160,8 +160,10 @@ void PlayLocalStep(LocalStyle style) {
     case MatchState::TapMove: {
       MoveChoice move;
       if (!LocalChoice(style, move)) return;
-      if (move.slot == TakeCardSlot) Tap(30, 280);
-      else Drag(move.slot, move.x, move.y);
+      if (move.slot == TakeCardSlot)
+        Tap(30, 280);
+      else
+        Drag(move.slot, move.x, move.y);
       break;
     }
     case MatchState::TapAttack:
@@ -203,9 +205,7 @@ bool PlayUntil(MatchState stopAt, LocalStyle style, int frameLimit) {
   return false;
 }
 
-bool PlayToEnd(LocalStyle style, int frameLimit) {
-  return PlayUntil(static_cast<MatchState>(255), style, frameLimit);
-}
+bool PlayToEnd(LocalStyle style, int frameLimit) { return PlayUntil(static_cast<MatchState>(255), style, frameLimit); }
 
 std::string TranscriptOfEvents() {
   std::string out;

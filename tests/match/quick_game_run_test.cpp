@@ -6,7 +6,6 @@
 #include <sstream>
 #include <string>
 
-
 namespace {
 
 std::string ReadText(const std::string& path) {

@@ -163,8 +163,9 @@ TEST_F(DuelEnd, TheLastCopyLostOffersToRefillTheDeck) {
   MatchFrame();
   EXPECT_EQ(CopiesOf(CurrentPlayer, id), 0);
   ASSERT_EQ(ShownBoxes.size(), 2u);
-  EXPECT_EQ(ShownBoxes[1].text, L"This card is Removed to your Collection.\nYou have now 0\n"
-                                L"Do you want to add a card automatically to the deck ?");
+  EXPECT_EQ(ShownBoxes[1].text,
+            L"This card is Removed to your Collection.\nYou have now 0\n"
+            L"Do you want to add a card automatically to the deck ?");
   EXPECT_EQ(ShownBoxes[1].left, L"Cancel");
   EXPECT_EQ(ShownBoxes[1].right, L"Ok");
   EXPECT_FALSE(DeckContains(CurrentPlayer.deck, id));

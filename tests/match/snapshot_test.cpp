@@ -94,25 +94,25 @@ TEST_F(Snapshot, TheBlockIsLaidOutByteForByte) {
   EXPECT_EQ(U16At(b, 224), 0);
   EXPECT_EQ(U16At(b, 226), 2);
   EXPECT_EQ(b[228], 'a' ^ 0x6C);
-  const std::size_t st = 230;  // the status line's 40 bytes
-  EXPECT_EQ(U32At(b, st + 5), 2u);                 // mode
-  EXPECT_EQ(I16At(b, st + 9), -4);                 // ticker count
-  EXPECT_EQ(b[st + 11], 0xFF);                     // direction -1
+  const std::size_t st = 230;       // the status line's 40 bytes
+  EXPECT_EQ(U32At(b, st + 5), 2u);  // mode
+  EXPECT_EQ(I16At(b, st + 9), -4);  // ticker count
+  EXPECT_EQ(b[st + 11], 0xFF);      // direction -1
   EXPECT_EQ(b[st + 12], m.status.bounce);
-  const std::size_t mv = st + 40;                  // the card move's 20 bytes
-  EXPECT_EQ(U32At(b, mv + 16), 1u);                // phase
-  const std::size_t fl = mv + 20;                  // the flip's 13
+  const std::size_t mv = st + 40;    // the card move's 20 bytes
+  EXPECT_EQ(U32At(b, mv + 16), 1u);  // phase
+  const std::size_t fl = mv + 20;    // the flip's 13
   EXPECT_EQ(b[fl], 4);
   EXPECT_EQ(b[fl + 1], 0);
-  EXPECT_EQ(b[fl + 10], 18);                       // width counter
-  const std::size_t fy = fl + 13;                  // flight: 12
+  EXPECT_EQ(b[fl + 10], 18);       // width counter
+  const std::size_t fy = fl + 13;  // flight: 12
   EXPECT_EQ(U16At(b, fy + 6), 64);
   EXPECT_EQ(U16At(b, fy + 8), 100);
   const std::size_t pz = fy + 12;
   EXPECT_EQ(U32At(b, pz), 0x01020304u);
   EXPECT_EQ(b[pz + 4], m.finalChallenge);
   EXPECT_EQ(b[pz + 5], m.quickGame);
-  const std::size_t rw = pz + 9 + 2;               // after the five flags and animCard
+  const std::size_t rw = pz + 9 + 2;  // after the five flags and animCard
   EXPECT_EQ(I16At(b, rw), 11);
   EXPECT_EQ(I16At(b, rw + 2), -1);
   EXPECT_EQ(I16At(b, rw + 4), 300);

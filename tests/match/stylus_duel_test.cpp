@@ -1,4 +1,5 @@
-// stylus_duel_test.cpp -- whole club duels played with the stylus against each class: wins, losses, ties and their cards.
+// stylus_duel_test.cpp -- whole club duels played with the stylus against each class: wins, losses, ties and their
+// cards.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -77,8 +77,8 @@ TEST(ImageDecoder, BmpAndJpegDecodeToo) {
 
 TEST(ImageDecoder, GifDecodes) {
   // A 1 x 1 GIF whose one pixel is white.
-  const std::vector<std::uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 255, 255, 255, 0, 0, 0,
-                                         0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
+  const std::vector<std::uint8_t> gif = {'G', 'I',  'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 255,  255,  255, 0,   0,
+                                         0,   0x2C, 0,   0,   0,   0,   1, 0, 1, 0, 0,    2, 2, 0x44, 0x01, 0,   0x3B};
   DecodedBitmap b;
   std::string why;
   ASSERT_EQ(platform::DecodePictureBytes(gif, b, why), DecodeStatus::Decoded) << why;
@@ -131,7 +131,8 @@ void PutImage(std::vector<std::uint8_t>& out, int left, int top, int w, const st
   for (std::size_t at = 0; at < data.size(); at += 255) {
     const std::size_t n = std::min<std::size_t>(255, data.size() - at);
     out.push_back(static_cast<std::uint8_t>(n));
-    out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(at), data.begin() + static_cast<std::ptrdiff_t>(at + n));
+    out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(at),
+               data.begin() + static_cast<std::ptrdiff_t>(at + n));
   }
   out.push_back(0);
 }
@@ -149,7 +150,8 @@ std::vector<std::uint8_t> GifHeader(int w, int h, const std::vector<GifColour>& 
 
 std::vector<GifColour> Ramp(std::uint8_t green) {
   std::vector<GifColour> table;
-  for (int i = 0; i < 256; ++i) table.push_back({static_cast<std::uint8_t>(i), green, static_cast<std::uint8_t>(255 - i)});
+  for (int i = 0; i < 256; ++i)
+    table.push_back({static_cast<std::uint8_t>(i), green, static_cast<std::uint8_t>(255 - i)});
   return table;
 }
 
@@ -206,8 +208,9 @@ TEST(ImageDecoder, GifWithoutColoursOrWithDamagedDataNeverCrashes) {
   bare.push_back(0x3B);
   ASSERT_EQ(platform::DecodePictureBytes(bare, b, why), DecodeStatus::Decoded) << why;
   EXPECT_EQ(Pixel(b, 1, 0)[0] + Pixel(b, 1, 0)[1] + Pixel(b, 1, 0)[2], 0);
-  const std::vector<std::uint8_t> pastTable = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 255, 0, 0, 0,
-                                               255, 0, 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x5C, 0x01, 0, 0x3B};
+  const std::vector<std::uint8_t> pastTable = {'G', 'I', 'F', '8', '9', 'a', 1, 0,    1,    0, 0x80, 0,
+                                               0,   255, 0,   0,   0,   255, 0, 0x2C, 0,    0, 0,    0,
+                                               1,   0,   1,   0,   0,   2,   2, 0x5C, 0x01, 0, 0x3B};
   ASSERT_EQ(platform::DecodePictureBytes(pastTable, b, why), DecodeStatus::Decoded) << why;
   EXPECT_EQ(Pixel(b, 0, 0)[0] + Pixel(b, 0, 0)[1] + Pixel(b, 0, 0)[2], 3 * 255);
 
@@ -237,9 +240,9 @@ TEST(ImageDecoder, PicturesOver800x600AreRefusedBeforeDecoding) {
   DecodedBitmap b;
   std::string why;
   // A GIF whose screen is 1 x 1 but whose frame is 60000 x 2: refused before the decoder reserves its rows.
-  const std::vector<std::uint8_t> wideFrame = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 255, 255, 255,
-                                               0, 0, 0, 0x2C, 0, 0, 0, 0, 0x60, 0xEA, 2, 0, 0, 2, 2, 0x44, 0x01, 0,
-                                               0x3B};
+  const std::vector<std::uint8_t> wideFrame = {'G',  'I',  'F', '8', '9', 'a', 1, 0,    1,    0, 0x80, 0,
+                                               0,    255,  255, 255, 0,   0,   0, 0x2C, 0,    0, 0,    0,
+                                               0x60, 0xEA, 2,   0,   0,   2,   2, 0x44, 0x01, 0, 0x3B};
   EXPECT_EQ(platform::DecodePictureBytes(wideFrame, b, why), DecodeStatus::Undecodable);
   EXPECT_EQ(why, "the picture has a frame of 60000 x 2, over 800 x 600");
   EXPECT_EQ(platform::DecodePictureBytes(Encoded(801, 2, "png"), b, why), DecodeStatus::Undecodable);
@@ -280,8 +283,8 @@ TEST(ImageDecoder, APictureCutShortIsRefusedInEveryFormat) {
     }
   }
   // A GIF ends with its trailer byte; without it the picture is cut short.
-  const std::vector<std::uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255,
-                                         255, 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
+  const std::vector<std::uint8_t> gif = {'G', 'I',  'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0,    0,    0, 255, 255,
+                                         255, 0x2C, 0,   0,   0,   0,   1, 0, 1, 0, 0,    2, 2, 0x44, 0x01, 0, 0x3B};
   EXPECT_EQ(platform::DecodePictureBytes(gif, b, why), DecodeStatus::Decoded) << why;
   const std::vector<std::uint8_t> cutGif(gif.begin(), gif.end() - 3);
   EXPECT_EQ(platform::DecodePictureBytes(cutGif, b, why), DecodeStatus::Undecodable);
@@ -297,8 +300,8 @@ TEST(ImageDecoder, MissingFileIsNotFoundAndReadsReportProgress) {
   platform::SetDecodeProgressHook([] { ++progress; });
   const std::string path = testing_platform::ScratchFolder("decode-file") + "/p.QXG";
   const std::vector<std::uint8_t> bytes = Encoded(30, 30, "png");
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                               static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   ASSERT_EQ(platform::DecodePicture(path, b, why), DecodeStatus::Decoded) << why;
   EXPECT_GT(progress, 0);
   platform::SetDecodeProgressHook(nullptr);

@@ -15,7 +15,8 @@ namespace {
 std::vector<std::uint16_t> Pattern() {
   std::vector<std::uint16_t> frame(240 * 320);
   for (int y = 0; y < 320; ++y)
-    for (int x = 0; x < 240; ++x) frame[static_cast<std::size_t>(y * 240 + x)] = static_cast<std::uint16_t>(x * 7 + y * 131 + 1);
+    for (int x = 0; x < 240; ++x)
+      frame[static_cast<std::size_t>(y * 240 + x)] = static_cast<std::uint16_t>(x * 7 + y * 131 + 1);
   return frame;
 }
 
@@ -130,7 +131,7 @@ TEST(Display, CapturedPngHoldsTheUprightFrame) {
   testing_platform::StartHeadless("", "landscape565");
   SetUpFrameCopy();
   std::vector<std::uint16_t> frame(240 * 320, 0);
-  frame[0] = 0xF800;          // red at the top left
+  frame[0] = 0xF800;                // red at the top left
   frame[239 + 319 * 240] = 0x001F;  // blue at the bottom right
   platform::PresentFrame(frame.data());
   const std::string path = testing_platform::ScratchFolder("capture") + "/frame.png";

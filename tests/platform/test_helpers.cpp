@@ -11,8 +11,8 @@ namespace testing_platform {
 
 std::string ScratchFolder(const std::string& name) {
   const char* tmp = std::getenv("TMPDIR");
-  std::filesystem::path dir = std::filesystem::path(tmp && *tmp ? tmp : "/tmp") /
-                              ("duskhaven-test-" + std::to_string(::getpid())) / name;
+  std::filesystem::path dir =
+      std::filesystem::path(tmp && *tmp ? tmp : "/tmp") / ("duskhaven-test-" + std::to_string(::getpid())) / name;
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir.string();

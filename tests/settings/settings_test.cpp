@@ -15,9 +15,9 @@ namespace {
 class Settings : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("duskhaven-settings-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ =
+        std::filesystem::temp_directory_path() / ("duskhaven-settings-" + std::to_string(::getpid()) + "-" +
+                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder_);
     platform::SetConfigFolder(folder_.string());
   }
@@ -48,8 +48,8 @@ TEST_F(Settings, DefaultsWithoutAnyKeyToo) {
 TEST_F(Settings, OnlyTheFirstByteCounts) {
   WriteFile("[SOFTWARE\\Duskhaven]\nGamma = dword:12345628\nVolume = dword:00000100\nEffects = dword:00000100\n");
   EXPECT_EQ(ReadGamma(), 0x28);
-  EXPECT_EQ(ReadVolume(), 0);     // 0x100: the first byte is 0, sound off
-  EXPECT_FALSE(ReadEffects());    // likewise off
+  EXPECT_EQ(ReadVolume(), 0);   // 0x100: the first byte is 0, sound off
+  EXPECT_FALSE(ReadEffects());  // likewise off
 }
 
 TEST_F(Settings, WritesStoreOneByteAndReadBack) {
@@ -87,8 +87,7 @@ TEST_F(Settings, InstallDirBecomesTheDataFolder) {
   WriteFile("[SOFTWARE\\Duskhaven]\nInstall_Dir = \"/games/Dusk haven\"\n");
   ASSERT_TRUE(ReadInstallDir());
   EXPECT_EQ(platform::InstallDir(), "/games/Dusk haven");
-  EXPECT_EQ(platform::HostPath("GFX\\GENERAL\\NEW FONT.QXB"),
-            "/games/Dusk haven/GFX/GENERAL/NEW FONT.QXB");
+  EXPECT_EQ(platform::HostPath("GFX\\GENERAL\\NEW FONT.QXB"), "/games/Dusk haven/GFX/GENERAL/NEW FONT.QXB");
 }
 
 TEST_F(Settings, EmptyOrWrongTypedInstallDirIsMissing) {

@@ -66,7 +66,7 @@ TEST(SoundPacer, MixesOnlyALittleAheadOfRealTime) {
 TEST(SoundPacer, ALongStallDoesNotMakeItRushToCatchUp) {
   SoundPacer pacer;
   pacer.Start(0, 44100, 150);
-  pacer.Mixed(44100);  // one second mixed
+  pacer.Mixed(44100);                     // one second mixed
   EXPECT_TRUE(pacer.ShouldUpdate(5000));  // held up for four seconds
   EXPECT_EQ(pacer.MixedBytes(), 0u) << "counting starts again";
   pacer.Mixed(44100 / 5);

@@ -1,4 +1,5 @@
-// forge_formats_test.cpp -- the forge's score notation, its ProTracker, extended-module and wave writers, and its pieces.
+// forge_formats_test.cpp -- the forge's score notation, its ProTracker, extended-module and wave writers, and its
+// pieces.
 #include <gtest/gtest.h>
 
 #include <mikmod.h>
@@ -94,9 +95,9 @@ TEST(ProTrackerWriter, LaysOutHeaderSamplesOrderAndSignature) {
   ASSERT_TRUE(WriteMod(song, b));
   EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "test");
   EXPECT_EQ((b[42] << 8) | b[43], 128) << "256 bytes are 128 words";
-  EXPECT_EQ(b[45], 64);                       // volume
-  EXPECT_EQ((b[48] << 8) | b[49], 128);       // looped whole
-  EXPECT_EQ(b[950], 3);                       // song length
+  EXPECT_EQ(b[45], 64);                  // volume
+  EXPECT_EQ((b[48] << 8) | b[49], 128);  // looped whole
+  EXPECT_EQ(b[950], 3);                  // song length
   EXPECT_EQ(b[952 + 1], 1);
   EXPECT_EQ(std::string(b.begin() + 1080, b.begin() + 1084), "M.K.");
   EXPECT_EQ(b.size(), 1084u + 2 * 1024u + 256u);

@@ -58,8 +58,7 @@ TEST_P(EachModule, PlaysAudiblyWithoutClippingInEightBitMono) {
   EXPECT_EQ(module, nullptr) << "loading does not start the player";
   PlayMusic(0);
   ASSERT_NE(Player_GetModule(), nullptr);
-  EXPECT_NE(std::string(Player_GetModule()->modtype).find(c.loader), std::string::npos)
-      << Player_GetModule()->modtype;
+  EXPECT_NE(std::string(Player_GetModule()->modtype).find(c.loader), std::string::npos) << Player_GetModule()->modtype;
   EXPECT_EQ(Player_GetModule()->numchn, c.channels);
   sound_test::TickFor(4.0);
   EXPECT_TRUE(MusicActive());

@@ -1,10 +1,10 @@
 // sound_test_support.cpp -- what the sound tests share: the forged data, the WAV writer's output, error counting.
 #include "tests/sound/sound_test_support.h"
 
+#include <unistd.h>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 #include "platform/file_system.h"
 

@@ -27,7 +27,9 @@ class DuelSimulator : public ::testing::Test {
 
 std::string Play(std::uint32_t seed, std::uint64_t count, const DuelPlan& plan, DuelTally& tally, int jobs = 1) {
   std::string text, error;
-  EXPECT_TRUE(PlayDuels(seed, count, plan, [&](const std::string& s) { text += s; }, tally, error, jobs)) << error;
+  EXPECT_TRUE(PlayDuels(
+      seed, count, plan, [&](const std::string& s) { text += s; }, tally, error, jobs))
+      << error;
   return text;
 }
 
@@ -192,8 +194,10 @@ std::vector<std::vector<std::string>> SplitDuels(const std::string& text, std::s
   std::string line;
   while (std::getline(in, line)) {
     if (line.rfind("duel ", 0) == 0) duels.emplace_back();
-    if (line.rfind("summary ", 0) == 0) summary = line;
-    else if (!duels.empty()) duels.back().push_back(line);
+    if (line.rfind("summary ", 0) == 0)
+      summary = line;
+    else if (!duels.empty())
+      duels.back().push_back(line);
   }
   return duels;
 }
@@ -301,7 +305,8 @@ TEST(DuelSimulatorData, AFailingRunOnThreadsFailsAsItDoesOnOne) {
   for (int jobs : {1, 2}) {
     std::string text, error;
     DuelTally tally;
-    EXPECT_FALSE(PlayDuels(1, 500, plan, [&](const std::string& s) { text += s; }, tally, error, jobs));
+    EXPECT_FALSE(PlayDuels(
+        1, 500, plan, [&](const std::string& s) { text += s; }, tally, error, jobs));
     EXPECT_NE(error.find("deck"), std::string::npos) << error;
     EXPECT_EQ(text, "") << jobs << " jobs";
     EXPECT_EQ(tally.duels, 0u);

@@ -1,9 +1,9 @@
 // duel_test_data.cpp -- a small card database written by the tests themselves.
 #include "tests/tools/duel_test_data.h"
 
+#include <unistd.h>
 #include <cstdint>
 #include <cstdlib>
-#include <unistd.h>
 #include <vector>
 
 #include "data/card_database.h"

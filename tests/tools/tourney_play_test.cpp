@@ -23,7 +23,9 @@ class TourneyPlay : public ::testing::Test {
 std::vector<std::string> Play(std::uint32_t seed, const TourneyPlan& plan, TourneyResult& result) {
   std::vector<std::string> lines;
   std::string error;
-  EXPECT_TRUE(PlayTournament(seed, plan, [&](const std::string& l) { lines.push_back(l); }, result, error)) << error;
+  EXPECT_TRUE(PlayTournament(
+      seed, plan, [&](const std::string& l) { lines.push_back(l); }, result, error))
+      << error;
   return lines;
 }
 

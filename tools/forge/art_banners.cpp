@@ -11,8 +11,8 @@ namespace {
 
 // The lettering: a dark outline (never pure black, which is the key), the edge
 // colour round it, a two-colour fill and a light stripe.
-void Lettering(cairo_t* cr, const std::string& text, double cx, double baseline, double size, ArtFont font,
-               Colour top, Colour bottom, Colour edge, double maxWidth) {
+void Lettering(cairo_t* cr, const std::string& text, double cx, double baseline, double size, ArtFont font, Colour top,
+               Colour bottom, Colour edge, double maxWidth) {
   SelectArtFont(cr, font, size);
   double w = ArtTextWidth(cr, text);
   if (w > maxWidth) {

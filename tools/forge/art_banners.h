@@ -7,11 +7,11 @@
 #include "tools/forge/art_canvas.h"
 
 struct BannerLayout {
-  const char* path;   // as the game asks for it
-  const char* text;   // the lettering
-  int width, height;  // start and result banners: 240 wide, height a multiple of 4
-  Colour top, bottom; // the letters' fill, top to bottom
-  Colour edge;        // the neon edge
+  const char* path;    // as the game asks for it
+  const char* text;    // the lettering
+  int width, height;   // start and result banners: 240 wide, height a multiple of 4
+  Colour top, bottom;  // the letters' fill, top to bottom
+  Colour edge;         // the neon edge
 };
 
 const std::vector<BannerLayout>& BannerLayouts();

@@ -1,4 +1,5 @@
-// art_board.cpp -- draws the duel table: velvet room, chrome grid, empty cells, hand row, pile, status band, zoom button.
+// art_board.cpp -- draws the duel table: velvet room, chrome grid, empty cells, hand row, pile, status band, zoom
+// button.
 #include "tools/forge/art_board.h"
 
 #include <cmath>
@@ -8,8 +9,6 @@
 #include "tools/forge/forge.h"
 
 namespace {
-
-
 
 void Gradient(cairo_t* cr, double x0, double y0, double x1, double y1, Colour a, Colour b) {
   cairo_pattern_t* g = cairo_pattern_create_linear(x0, y0, x1, y1);
@@ -83,7 +82,8 @@ void EmptySlot(cairo_t* cr, double x, double y, double w, double h, Colour edge)
 void ZoomButton(cairo_t* cr, bool pressed) {
   using namespace board;
   const double x = ZoomX, y = ZoomY, w = ZoomWidth, h = ZoomHeight;
-  Gradient(cr, 0, y, 0, y + h, pressed ? Rgb8(90, 20, 90) : club::ChromeLight, pressed ? Rgb8(200, 40, 170) : club::ChromeDark);
+  Gradient(cr, 0, y, 0, y + h, pressed ? Rgb8(90, 20, 90) : club::ChromeLight,
+           pressed ? Rgb8(200, 40, 170) : club::ChromeDark);
   RoundRect(cr, x + 0.5, y + 0.5, w - 1, h - 1, 4);
   cairo_fill_preserve(cr);
   SetColour(cr, pressed ? club::Magenta : Rgb8(60, 50, 90));

@@ -108,8 +108,11 @@ struct ArtFace {
   bool tried = false;
 };
 
-ArtFace faces[] = {{"DejaVuSans.ttf", {}}, {"DejaVuSans-Bold.ttf", {}}, {"DejaVuSansCondensed-Bold.ttf", {}},
-                   {"DejaVuSerif-Bold.ttf", {}}, {"DejaVuSerif-Italic.ttf", {}}};
+ArtFace faces[] = {{"DejaVuSans.ttf", {}},
+                   {"DejaVuSans-Bold.ttf", {}},
+                   {"DejaVuSansCondensed-Bold.ttf", {}},
+                   {"DejaVuSerif-Bold.ttf", {}},
+                   {"DejaVuSerif-Italic.ttf", {}}};
 
 cairo_font_face_t* FaceOf(ArtFont font) {
   static FT_Library library = nullptr;

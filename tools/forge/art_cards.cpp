@@ -12,14 +12,13 @@
 
 namespace {
 
-
 // Where things sit on each size of card (pixels).
 struct CardLayout {
   int width, height;
   double artX, artY, artRadius;  // the motif's centre and radius
   PlateRect plate;
-  double frame;     // frame band width
-  double pipY;      // level marks (small card)
+  double frame;  // frame band width
+  double pipY;   // level marks (small card)
   bool big;
 };
 
@@ -169,7 +168,9 @@ bool NameHas(const std::string& name, std::initializer_list<const char*> words) 
 
 // The motifs that draw their own crowds and crowns at the higher levels; the
 // older emblems get them from the card's name.
-bool DrawsItsOwnCourt(Motif m) { return static_cast<int>(m) >= static_cast<int>(Motif::Bouncer) || m == Motif::Crown || m == Motif::Bug; }
+bool DrawsItsOwnCourt(Motif m) {
+  return static_cast<int>(m) >= static_cast<int>(Motif::Bouncer) || m == Motif::Crown || m == Motif::Bug;
+}
 
 void Regalia(cairo_t* cr, const MotifPaint& paint) {
   // A small gold crown on the motif's brow, its jewels in the family's accent.
@@ -206,7 +207,8 @@ void Sparkle(cairo_t* cr, double x, double y, double r, Colour c) {
 
 void Aura(cairo_t* cr, const FamilyLook& look, const CardLayout& l) {
   const Colour g = look.paint.glow;
-  cairo_pattern_t* p = cairo_pattern_create_radial(l.artX, l.artY, l.artRadius * 0.4, l.artX, l.artY, l.artRadius * 1.6);
+  cairo_pattern_t* p =
+      cairo_pattern_create_radial(l.artX, l.artY, l.artRadius * 0.4, l.artX, l.artY, l.artRadius * 1.6);
   cairo_pattern_add_color_stop_rgba(p, 0, g.r, g.g, g.b, 0.55);
   cairo_pattern_add_color_stop_rgba(p, 1, g.r, g.g, g.b, 0);
   cairo_set_source(cr, p);
@@ -314,7 +316,8 @@ void Plate(cairo_t* cr, const CardArt& card, const CardLayout& l) {
     double bestWidth = 1e9;
     for (std::size_t split = 1; split < words.size(); ++split) {
       std::string a, b;
-      for (std::size_t i = 0; i < words.size(); ++i) (i < split ? a : b) += (i == 0 || i == split ? "" : " ") + words[i];
+      for (std::size_t i = 0; i < words.size(); ++i)
+        (i < split ? a : b) += (i == 0 || i == split ? "" : " ") + words[i];
       const double w = std::max(ArtTextWidth(cr, a), ArtTextWidth(cr, b));
       if (w < bestWidth) {
         bestWidth = w;
@@ -448,8 +451,8 @@ bool CardArtList(std::vector<CardArt>& cards, std::string& error) {
   const auto& families = FamilyRows();
   const int q = static_cast<int>(rows.size() / 4);
   if (q == 0 || static_cast<int>(families.size()) < q) {
-    error = "the card tables hold " + std::to_string(rows.size()) + " cards and " +
-            std::to_string(families.size()) + " families";
+    error = "the card tables hold " + std::to_string(rows.size()) + " cards and " + std::to_string(families.size()) +
+            " families";
     return false;
   }
   cards.clear();

@@ -18,7 +18,7 @@ KeyRect KeyLiveArea(int column, int row) {
 
 const char* KeyLabel(int column, int row) {
   static const char* const labels[KeyColumns * KeyRows] = {
-      "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T",
+      "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q",  "R",   "S",  "T",
       "U", "V", "W", "X", "Y", "Z", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "SP", "DEL", "DEL"};
   return labels[column + KeyColumns * row];
 }

@@ -8,9 +8,9 @@
 
 namespace corridor {
 constexpr int Pictures = 50;
-constexpr int Width = 240, Height = 180;      // drawn from screen row 60
+constexpr int Width = 240, Height = 180;  // drawn from screen row 60
 constexpr int ScreenTop = 60;
-constexpr int StepPixels = 48;                // the view moves this far per corridor position
+constexpr int StepPixels = 48;                     // the view moves this far per corridor position
 constexpr int PanelWidth = 240, PanelHeight = 80;  // the description panel at (0, 240)
 constexpr int LeftArrowX = 0, RightArrowX = 217, ArrowY = 129;
 constexpr int ArrowWidth = 23, ArrowHeight = 38;
@@ -22,13 +22,13 @@ constexpr int TitleWidth = 240 - MenuWidth, TitleHeight = 50;
 }  // namespace corridor
 
 struct RoomLook {
-  int position;       // 1..50
-  std::string title;  // the title picture's file name in GFX\MENU\TITLES
+  int position;              // 1..50
+  std::string title;         // the title picture's file name in GFX\MENU\TITLES
   std::string line1, line2;  // its lettering
 };
 const std::vector<RoomLook>& RoomLooks();  // rooms 0..9 in corridor order
 
-RgbPicture DrawCorridorPicture(int position);  // 1..50
+RgbPicture DrawCorridorPicture(int position);    // 1..50
 std::vector<RgbPicture> DrawCorridorPictures();  // all fifty, from one panorama
 RgbPicture DrawDescriptionPanel();
 RgbPicture DrawRoomTitle(const RoomLook& room);

@@ -158,8 +158,8 @@ RgbPicture Crop(const RgbPicture& picture, int x, int y, int w, int h) {
   RgbPicture p{w, h, {}};
   p.rgb.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 3);
   for (int row = 0; row < h; ++row) {
-    const auto from = (static_cast<std::size_t>(y + row) * static_cast<std::size_t>(picture.width) +
-                       static_cast<std::size_t>(x)) * 3;
+    const auto from =
+        (static_cast<std::size_t>(y + row) * static_cast<std::size_t>(picture.width) + static_cast<std::size_t>(x)) * 3;
     std::copy_n(picture.rgb.begin() + static_cast<std::ptrdiff_t>(from), static_cast<std::ptrdiff_t>(w) * 3,
                 p.rgb.begin() + static_cast<std::ptrdiff_t>(row) * w * 3);
   }

@@ -21,16 +21,15 @@ const std::vector<RoomLook>& RoomLooks() {
   return rooms;
 }
 
-const char* const QuickMenuItems[corridor::MenuItems] = {
-    "Character",     "Options",   "Guest tournament", "Member tournament", "Elite tournament",
-    "Card shop",     "Instant play", "Multiplayer",   "Quit"};
+const char* const QuickMenuItems[corridor::MenuItems] = {"Character",         "Options",          "Guest tournament",
+                                                         "Member tournament", "Elite tournament", "Card shop",
+                                                         "Instant play",      "Multiplayer",      "Quit"};
 
 namespace {
 
 Colour RoomColour(std::size_t room) {
-  const Colour c[10] = {club::Cyan,   club::Amber,          Rgb8(255, 70, 40),  club::Magenta, club::Cyan,
-                        club::Magenta, club::Amber,          Rgb8(180, 140, 255), Rgb8(255, 200, 120),
-                        Rgb8(60, 255, 120)};
+  const Colour c[10] = {club::Cyan,    club::Amber, Rgb8(255, 70, 40),   club::Magenta,       club::Cyan,
+                        club::Magenta, club::Amber, Rgb8(180, 140, 255), Rgb8(255, 200, 120), Rgb8(60, 255, 120)};
   return c[room % 10];
 }
 

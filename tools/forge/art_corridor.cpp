@@ -594,18 +594,23 @@ void Decoration(cairo_t* cr, double cx, int kind) {
       SetColour(cr, Rgb8(255, 220, 160));
       cairo_fill(cr);
       break;
-    }
-      break;
+    } break;
   }
 }
 
 // Everything on the panorama that stands at a place (rooms and decorations), drawn at panorama x.
 void Places(cairo_t* cr, double shift) {
   const auto& rooms = RoomLooks();
-  const std::function<void(cairo_t*, double)> drawRoom[10] = {
-      Multiplayer, InstantPlay, HellGate, CardShop,
-      [](cairo_t* c, double x) { Tournament(c, x, 0); }, [](cairo_t* c, double x) { Tournament(c, x, 1); },
-      [](cairo_t* c, double x) { Tournament(c, x, 2); }, Options, CharacterCreation, Quit};
+  const std::function<void(cairo_t*, double)> drawRoom[10] = {Multiplayer,
+                                                              InstantPlay,
+                                                              HellGate,
+                                                              CardShop,
+                                                              [](cairo_t* c, double x) { Tournament(c, x, 0); },
+                                                              [](cairo_t* c, double x) { Tournament(c, x, 1); },
+                                                              [](cairo_t* c, double x) { Tournament(c, x, 2); },
+                                                              Options,
+                                                              CharacterCreation,
+                                                              Quit};
   for (int p = 1; p <= corridor::Pictures; ++p) {
     int nearest = 99;
     for (const RoomLook& r : rooms) {
@@ -654,4 +659,6 @@ std::vector<RgbPicture> DrawCorridorPictures() {
   return pictures;
 }
 
-RgbPicture DrawCorridorPicture(int position) { return DrawCorridorPictures().at(static_cast<std::size_t>(position - 1)); }
+RgbPicture DrawCorridorPicture(int position) {
+  return DrawCorridorPictures().at(static_cast<std::size_t>(position - 1));
+}

@@ -8,7 +8,6 @@
 
 namespace {
 
-
 // A fixed-seed generator for windows and stars: the same picture every time.
 class Scatter {
  public:

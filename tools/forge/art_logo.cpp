@@ -7,7 +7,6 @@
 
 namespace {
 
-
 void Chevron(cairo_t* cr, double cx, double cy, double s) {
   cairo_move_to(cr, cx - 1.0 * s, cy - 0.9 * s);
   cairo_line_to(cr, cx - 0.55 * s, cy - 0.9 * s);

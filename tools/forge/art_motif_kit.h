@@ -24,7 +24,6 @@ inline void Circle(cairo_t* cr, double cx, double cy, double r) {
   cairo_arc(cr, cx, cy, r, 0, 2 * Pi);
 }
 
-
 inline void Poly(cairo_t* cr, std::initializer_list<double> xy) {
   const double* p = xy.begin();
   cairo_move_to(cr, p[0], p[1]);
@@ -104,17 +103,44 @@ inline void Bust(cairo_t* cr, const MotifPaint& p, Colour coat, Colour skin, dou
 }  // namespace motif_kit
 
 // The motifs drawn in art_motifs_people.cpp and art_motifs_things.cpp; v is the card's level - 1.
-#define DUSKHAVEN_MOTIF(name) void Draw##name(cairo_t* cr, const MotifPaint& p, int v);
-DUSKHAVEN_MOTIF(VeiledDancer) DUSKHAVEN_MOTIF(DiscJockey) DUSKHAVEN_MOTIF(CigaretteGirl) DUSKHAVEN_MOTIF(Bartender)
-DUSKHAVEN_MOTIF(Fairy) DUSKHAVEN_MOTIF(Crooner) DUSKHAVEN_MOTIF(Imp) DUSKHAVEN_MOTIF(Harlequin) DUSKHAVEN_MOTIF(Mime)
-DUSKHAVEN_MOTIF(Magician) DUSKHAVEN_MOTIF(Croupier) DUSKHAVEN_MOTIF(Hologram) DUSKHAVEN_MOTIF(Shadow)
-DUSKHAVEN_MOTIF(Banshee) DUSKHAVEN_MOTIF(Bouncer)
-DUSKHAVEN_MOTIF(VinylGhost) DUSKHAVEN_MOTIF(MoonCat) DUSKHAVEN_MOTIF(Cicada) DUSKHAVEN_MOTIF(Panther)
-DUSKHAVEN_MOTIF(Flamingo) DUSKHAVEN_MOTIF(DrumMachine) DUSKHAVEN_MOTIF(SlotMachine) DUSKHAVEN_MOTIF(Pearl)
-DUSKHAVEN_MOTIF(Scorpion) DUSKHAVEN_MOTIF(Champagne) DUSKHAVEN_MOTIF(Gecko) DUSKHAVEN_MOTIF(Wisp) DUSKHAVEN_MOTIF(Laser)
-DUSKHAVEN_MOTIF(RollerSkate) DUSKHAVEN_MOTIF(Motorbike) DUSKHAVEN_MOTIF(Piano) DUSKHAVEN_MOTIF(Graffiti)
-DUSKHAVEN_MOTIF(Poltergeist) DUSKHAVEN_MOTIF(Limousine) DUSKHAVEN_MOTIF(Hourglass) DUSKHAVEN_MOTIF(Eclipse)
-DUSKHAVEN_MOTIF(Shaker)
+#define DUSKHAVEN_MOTIF(name) void Draw##name(cairo_t* cr, const MotifPaint& p, int v)
+DUSKHAVEN_MOTIF(VeiledDancer);
+DUSKHAVEN_MOTIF(DiscJockey);
+DUSKHAVEN_MOTIF(CigaretteGirl);
+DUSKHAVEN_MOTIF(Bartender);
+DUSKHAVEN_MOTIF(Fairy);
+DUSKHAVEN_MOTIF(Crooner);
+DUSKHAVEN_MOTIF(Imp);
+DUSKHAVEN_MOTIF(Harlequin);
+DUSKHAVEN_MOTIF(Mime);
+DUSKHAVEN_MOTIF(Magician);
+DUSKHAVEN_MOTIF(Croupier);
+DUSKHAVEN_MOTIF(Hologram);
+DUSKHAVEN_MOTIF(Shadow);
+DUSKHAVEN_MOTIF(Banshee);
+DUSKHAVEN_MOTIF(Bouncer);
+DUSKHAVEN_MOTIF(VinylGhost);
+DUSKHAVEN_MOTIF(MoonCat);
+DUSKHAVEN_MOTIF(Cicada);
+DUSKHAVEN_MOTIF(Panther);
+DUSKHAVEN_MOTIF(Flamingo);
+DUSKHAVEN_MOTIF(DrumMachine);
+DUSKHAVEN_MOTIF(SlotMachine);
+DUSKHAVEN_MOTIF(Pearl);
+DUSKHAVEN_MOTIF(Scorpion);
+DUSKHAVEN_MOTIF(Champagne);
+DUSKHAVEN_MOTIF(Gecko);
+DUSKHAVEN_MOTIF(Wisp);
+DUSKHAVEN_MOTIF(Laser);
+DUSKHAVEN_MOTIF(RollerSkate);
+DUSKHAVEN_MOTIF(Motorbike);
+DUSKHAVEN_MOTIF(Piano);
+DUSKHAVEN_MOTIF(Graffiti);
+DUSKHAVEN_MOTIF(Poltergeist);
+DUSKHAVEN_MOTIF(Limousine);
+DUSKHAVEN_MOTIF(Hourglass);
+DUSKHAVEN_MOTIF(Eclipse);
+DUSKHAVEN_MOTIF(Shaker);
 #undef DUSKHAVEN_MOTIF
 
 // The props the older emblems gain with rank, drawn over the motif (art_motif_props.cpp).

@@ -56,8 +56,8 @@ void DrawMotifProps(cairo_t* cr, Motif motif, const MotifPaint& p, int v) {
     case Motif::Ball:  // beams thrown from its facets
       for (int i = 0; i < 2 * v; ++i) {
         const double a = -Pi / 2 + (i - v + 0.5) * 0.45;
-        Line(cr, p, Mix(p.glow, White, 0.5), 0.8, {0.85 * std::cos(a), 0.1 + 0.85 * std::sin(a), 1.4 * std::cos(a),
-                                                   0.1 + 1.4 * std::sin(a)});
+        Line(cr, p, Mix(p.glow, White, 0.5), 0.8,
+             {0.85 * std::cos(a), 0.1 + 0.85 * std::sin(a), 1.4 * std::cos(a), 0.1 + 1.4 * std::sin(a)});
       }
       break;
     case Motif::Glass:  // olives on a pick, one more each level
@@ -149,7 +149,8 @@ void DrawMotifProps(cairo_t* cr, Motif motif, const MotifPaint& p, int v) {
       }
       if (v >= 3) {
         cairo_move_to(cr, -0.8, -0.8);
-        for (int i = 0; i < 4; ++i) cairo_curve_to(cr, -0.7 + 0.4 * i, -1.0, -0.6 + 0.4 * i, -0.6, -0.4 + 0.4 * i, -0.8);
+        for (int i = 0; i < 4; ++i)
+          cairo_curve_to(cr, -0.7 + 0.4 * i, -1.0, -0.6 + 0.4 * i, -0.6, -0.4 + 0.4 * i, -0.8);
         SetColour(cr, Mix(p.glow, White, 0.4));
         cairo_set_line_width(cr, 1.2 * p.px);
         cairo_stroke(cr);
@@ -374,7 +375,9 @@ void DrawMotifProps(cairo_t* cr, Motif motif, const MotifPaint& p, int v) {
       }
       break;
     case Motif::Lamp:  // rain, then a second lamp
-      for (int i = 0; i < 2 * v; ++i) Line(cr, p, Rgb8(170, 200, 255), 0.7, {-0.85 + 0.25 * i, -0.3 + 0.2 * (i % 3), -0.9 + 0.25 * i, -0.1 + 0.2 * (i % 3)});
+      for (int i = 0; i < 2 * v; ++i)
+        Line(cr, p, Rgb8(170, 200, 255), 0.7,
+             {-0.85 + 0.25 * i, -0.3 + 0.2 * (i % 3), -0.9 + 0.25 * i, -0.1 + 0.2 * (i % 3)});
       break;
     case Motif::Mask:  // feathers
       for (int i = 0; i < v; ++i) {

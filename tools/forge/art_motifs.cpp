@@ -582,7 +582,7 @@ void DrawSpider(cairo_t* cr, const MotifPaint& p, int v) {
 void DrawCloud(cairo_t* cr, const MotifPaint& p, int v) {
   Halo(cr, p, 0, 0, 1.0);
   const double blobs[6][3] = {{-0.5, 0.2, 0.35}, {-0.15, -0.1, 0.42}, {0.3, -0.05, 0.38},
-                              {0.6, 0.25, 0.3},  {0.1, 0.35, 0.4},   {-0.35, 0.45, 0.3}};
+                              {0.6, 0.25, 0.3},  {0.1, 0.35, 0.4},    {-0.35, 0.45, 0.3}};
   for (const auto& b : blobs) Circle(cr, b[0], b[1], b[2]);
   SetColour(cr, p.ink);
   cairo_set_line_width(cr, 1.8 * p.px);
@@ -703,7 +703,8 @@ void DrawClock(cairo_t* cr, const MotifPaint& p, int v) {
   Paint(cr, p, Rgb8(235, 230, 215));
   for (int i = 0; i < 12; ++i) {
     const double a = i * Pi / 6;
-    Line(cr, p, p.ink, i % 3 ? 0.6 : 1.2, {0.6 * std::cos(a), 0.6 * std::sin(a), 0.68 * std::cos(a), 0.68 * std::sin(a)});
+    Line(cr, p, p.ink, i % 3 ? 0.6 : 1.2,
+         {0.6 * std::cos(a), 0.6 * std::sin(a), 0.68 * std::cos(a), 0.68 * std::sin(a)});
   }
   const double h = -Pi / 2 + 0.02, m = -Pi / 2 - 0.3 - 0.2 * v;
   Line(cr, p, p.ink, 1.6, {0, 0, 0.35 * std::cos(h), 0.35 * std::sin(h)});
@@ -1004,7 +1005,8 @@ void DrawBottle(cairo_t* cr, const MotifPaint& p, int v) {
   Paint(cr, p, p.accent);
   Ellipse(cr, -0.25, 0.0, 0.08, 0.2);
   Fill(cr, Rgb8(255, 255, 255), 0.7);
-  for (int i = 0; i < 3 + v; ++i) Circle(cr, 0.55 + 0.1 * (i % 3) - 0.08 * (i / 3), -0.45 - 0.15 * (i % 3) + 0.3 * (i / 3), 0.05);
+  for (int i = 0; i < 3 + v; ++i)
+    Circle(cr, 0.55 + 0.1 * (i % 3) - 0.08 * (i / 3), -0.45 - 0.15 * (i % 3) + 0.3 * (i / 3), 0.05);
   Fill(cr, p.glow);
   if (v == 0 || v >= 2) {  // the atomizer's bulb and tube
     Line(cr, p, p.ink, 1, {0.15, -0.7, 0.6, -0.75, 0.7, -0.6});
@@ -1103,7 +1105,8 @@ void DrawDancers(cairo_t* cr, const MotifPaint& p, int v) {
     Circle(cr, 0, -0.65, 0.17);
     Paint(cr, p, Mix(p.body, Rgb8(235, 200, 190), 0.5));
     if (s < 0) {
-      Poly(cr, {-0.2, -0.45, 0.2, -0.45, 0.15, 0.1, 0.18, 0.95, 0.02, 0.95, 0, 0.2, -0.02, 0.95, -0.18, 0.95, -0.15, 0.1});
+      Poly(cr,
+           {-0.2, -0.45, 0.2, -0.45, 0.15, 0.1, 0.18, 0.95, 0.02, 0.95, 0, 0.2, -0.02, 0.95, -0.18, 0.95, -0.15, 0.1});
       Paint(cr, p, Scale(p.body, 0.6));
     } else {
       Poly(cr, {-0.15, -0.45, 0.15, -0.45, 0.18, 0.0, 0.5, 0.9, -0.45, 0.9, -0.18, 0.0});
@@ -1166,7 +1169,8 @@ void DrawEye(cairo_t* cr, const MotifPaint& p, int v) {
   Fill(cr, Rgb8(255, 255, 255));
   for (int i = 0; i < 5; ++i) {
     const double a = Pi + 0.4 + i * 0.55;
-    Line(cr, p, p.accent, 1, {0.6 * std::cos(a), 0.45 * std::sin(a) - 0.1, 0.8 * std::cos(a), 0.65 * std::sin(a) - 0.15});
+    Line(cr, p, p.accent, 1,
+         {0.6 * std::cos(a), 0.45 * std::sin(a) - 0.1, 0.8 * std::cos(a), 0.65 * std::sin(a) - 0.15});
   }
 }
 
@@ -1176,97 +1180,278 @@ void DrawMotif(cairo_t* cr, Motif motif, const MotifPaint& p, int variant) {
   cairo_save(cr);
   const int v = variant & 3;
   switch (motif) {
-    case Motif::Moth: DrawMoth(cr, p, v); break;
-    case Motif::Figure: DrawFigure(cr, p, v); break;
-    case Motif::Bat: DrawBat(cr, p, v); break;
-    case Motif::Ghost: DrawGhost(cr, p, v); break;
-    case Motif::Cabinet: DrawCabinet(cr, p, v); break;
-    case Motif::Owl: DrawOwl(cr, p, v); break;
-    case Motif::Fox: DrawFoxLike(cr, p, 1.0, 1.0, Rgb8(240, 235, 230)); break;
-    case Motif::Wolf: DrawFoxLike(cr, p, 0.6, 0.6, Scale(p.body, 1.4)); break;
-    case Motif::Ball: DrawBall(cr, p, v); break;
-    case Motif::Glass: DrawGlass(cr, p, v); break;
-    case Motif::Moon: DrawMoon(cr, p, v); break;
-    case Motif::Mask: DrawMask(cr, p, v); break;
-    case Motif::Serpent: DrawSerpent(cr, p, v); break;
-    case Motif::Dice: DrawDice(cr, p, v); break;
-    case Motif::Record: DrawRecord(cr, p, v); break;
-    case Motif::Spotlight: DrawSpotlight(cr, p, v); break;
-    case Motif::Saxophone: DrawSaxophone(cr, p, v); break;
-    case Motif::Gargoyle: DrawGargoyle(cr, p, v); break;
-    case Motif::Bird: DrawBird(cr, p, v); break;
-    case Motif::Hearts: DrawHearts(cr, p, v); break;
-    case Motif::Keys: DrawKeys(cr, p, v); break;
-    case Motif::Sign: DrawSign(cr, p, v); break;
-    case Motif::Wheel: DrawWheel(cr, p, v); break;
-    case Motif::Lipstick: DrawLipstick(cr, p, v); break;
-    case Motif::Robot: DrawRobot(cr, p, v); break;
-    case Motif::Spider: DrawSpider(cr, p, v); break;
-    case Motif::Cloud: DrawCloud(cr, p, v); break;
-    case Motif::Rat: DrawRat(cr, p, v); break;
-    case Motif::LavaLamp: DrawLavaLamp(cr, p, v); break;
-    case Motif::Car: DrawCar(cr, p, v); break;
-    case Motif::Flame: DrawFlame(cr, p, v); break;
-    case Motif::Crown: DrawCrown(cr, p, v); break;
-    case Motif::Clock: DrawClock(cr, p, v); break;
-    case Motif::Rose: DrawRose(cr, p, v); break;
-    case Motif::Lightning: DrawLightning(cr, p, v); break;
-    case Motif::Star: DrawStar(cr, p, v); break;
-    case Motif::Fish: DrawFish(cr, p, v); break;
-    case Motif::TopHat: DrawTopHat(cr, p, v); break;
-    case Motif::Fangs: DrawFangs(cr, p, v); break;
-    case Motif::Chandelier: DrawChandelier(cr, p, v); break;
-    case Motif::Curtain: DrawCurtain(cr, p, v); break;
-    case Motif::Camera: DrawCamera(cr, p, v); break;
-    case Motif::Shoe: DrawShoe(cr, p, v); break;
-    case Motif::Dragon: DrawDragon(cr, p, v); break;
-    case Motif::Cat: DrawCat(cr, p, v); break;
-    case Motif::Cassette: DrawCassette(cr, p, v); break;
-    case Motif::Bottle: DrawBottle(cr, p, v); break;
-    case Motif::Bug: DrawBug(cr, p, v); break;
-    case Motif::Jellyfish: DrawJellyfish(cr, p, v); break;
-    case Motif::Dancers: DrawDancers(cr, p, v); break;
-    case Motif::Train: DrawTrain(cr, p, v); break;
-    case Motif::Lamp: DrawLamp(cr, p, v); break;
-    case Motif::Eye: DrawEye(cr, p, v); break;
-    case Motif::Bouncer: DrawBouncer(cr, p, v); break;
-    case Motif::VeiledDancer: DrawVeiledDancer(cr, p, v); break;
-    case Motif::DiscJockey: DrawDiscJockey(cr, p, v); break;
-    case Motif::CigaretteGirl: DrawCigaretteGirl(cr, p, v); break;
-    case Motif::Bartender: DrawBartender(cr, p, v); break;
-    case Motif::Fairy: DrawFairy(cr, p, v); break;
-    case Motif::Crooner: DrawCrooner(cr, p, v); break;
-    case Motif::Imp: DrawImp(cr, p, v); break;
-    case Motif::Harlequin: DrawHarlequin(cr, p, v); break;
-    case Motif::Mime: DrawMime(cr, p, v); break;
-    case Motif::Magician: DrawMagician(cr, p, v); break;
-    case Motif::Croupier: DrawCroupier(cr, p, v); break;
-    case Motif::Hologram: DrawHologram(cr, p, v); break;
-    case Motif::Shadow: DrawShadow(cr, p, v); break;
-    case Motif::Banshee: DrawBanshee(cr, p, v); break;
-    case Motif::VinylGhost: DrawVinylGhost(cr, p, v); break;
-    case Motif::MoonCat: DrawMoonCat(cr, p, v); break;
-    case Motif::Cicada: DrawCicada(cr, p, v); break;
-    case Motif::Panther: DrawPanther(cr, p, v); break;
-    case Motif::Flamingo: DrawFlamingo(cr, p, v); break;
-    case Motif::DrumMachine: DrawDrumMachine(cr, p, v); break;
-    case Motif::SlotMachine: DrawSlotMachine(cr, p, v); break;
-    case Motif::Pearl: DrawPearl(cr, p, v); break;
-    case Motif::Scorpion: DrawScorpion(cr, p, v); break;
-    case Motif::Champagne: DrawChampagne(cr, p, v); break;
-    case Motif::Gecko: DrawGecko(cr, p, v); break;
-    case Motif::Wisp: DrawWisp(cr, p, v); break;
-    case Motif::Laser: DrawLaser(cr, p, v); break;
-    case Motif::RollerSkate: DrawRollerSkate(cr, p, v); break;
-    case Motif::Motorbike: DrawMotorbike(cr, p, v); break;
-    case Motif::Piano: DrawPiano(cr, p, v); break;
-    case Motif::Graffiti: DrawGraffiti(cr, p, v); break;
-    case Motif::Poltergeist: DrawPoltergeist(cr, p, v); break;
-    case Motif::Limousine: DrawLimousine(cr, p, v); break;
-    case Motif::Hourglass: DrawHourglass(cr, p, v); break;
-    case Motif::Eclipse: DrawEclipse(cr, p, v); break;
-    case Motif::Shaker: DrawShaker(cr, p, v); break;
-    case Motif::Count: break;
+    case Motif::Moth:
+      DrawMoth(cr, p, v);
+      break;
+    case Motif::Figure:
+      DrawFigure(cr, p, v);
+      break;
+    case Motif::Bat:
+      DrawBat(cr, p, v);
+      break;
+    case Motif::Ghost:
+      DrawGhost(cr, p, v);
+      break;
+    case Motif::Cabinet:
+      DrawCabinet(cr, p, v);
+      break;
+    case Motif::Owl:
+      DrawOwl(cr, p, v);
+      break;
+    case Motif::Fox:
+      DrawFoxLike(cr, p, 1.0, 1.0, Rgb8(240, 235, 230));
+      break;
+    case Motif::Wolf:
+      DrawFoxLike(cr, p, 0.6, 0.6, Scale(p.body, 1.4));
+      break;
+    case Motif::Ball:
+      DrawBall(cr, p, v);
+      break;
+    case Motif::Glass:
+      DrawGlass(cr, p, v);
+      break;
+    case Motif::Moon:
+      DrawMoon(cr, p, v);
+      break;
+    case Motif::Mask:
+      DrawMask(cr, p, v);
+      break;
+    case Motif::Serpent:
+      DrawSerpent(cr, p, v);
+      break;
+    case Motif::Dice:
+      DrawDice(cr, p, v);
+      break;
+    case Motif::Record:
+      DrawRecord(cr, p, v);
+      break;
+    case Motif::Spotlight:
+      DrawSpotlight(cr, p, v);
+      break;
+    case Motif::Saxophone:
+      DrawSaxophone(cr, p, v);
+      break;
+    case Motif::Gargoyle:
+      DrawGargoyle(cr, p, v);
+      break;
+    case Motif::Bird:
+      DrawBird(cr, p, v);
+      break;
+    case Motif::Hearts:
+      DrawHearts(cr, p, v);
+      break;
+    case Motif::Keys:
+      DrawKeys(cr, p, v);
+      break;
+    case Motif::Sign:
+      DrawSign(cr, p, v);
+      break;
+    case Motif::Wheel:
+      DrawWheel(cr, p, v);
+      break;
+    case Motif::Lipstick:
+      DrawLipstick(cr, p, v);
+      break;
+    case Motif::Robot:
+      DrawRobot(cr, p, v);
+      break;
+    case Motif::Spider:
+      DrawSpider(cr, p, v);
+      break;
+    case Motif::Cloud:
+      DrawCloud(cr, p, v);
+      break;
+    case Motif::Rat:
+      DrawRat(cr, p, v);
+      break;
+    case Motif::LavaLamp:
+      DrawLavaLamp(cr, p, v);
+      break;
+    case Motif::Car:
+      DrawCar(cr, p, v);
+      break;
+    case Motif::Flame:
+      DrawFlame(cr, p, v);
+      break;
+    case Motif::Crown:
+      DrawCrown(cr, p, v);
+      break;
+    case Motif::Clock:
+      DrawClock(cr, p, v);
+      break;
+    case Motif::Rose:
+      DrawRose(cr, p, v);
+      break;
+    case Motif::Lightning:
+      DrawLightning(cr, p, v);
+      break;
+    case Motif::Star:
+      DrawStar(cr, p, v);
+      break;
+    case Motif::Fish:
+      DrawFish(cr, p, v);
+      break;
+    case Motif::TopHat:
+      DrawTopHat(cr, p, v);
+      break;
+    case Motif::Fangs:
+      DrawFangs(cr, p, v);
+      break;
+    case Motif::Chandelier:
+      DrawChandelier(cr, p, v);
+      break;
+    case Motif::Curtain:
+      DrawCurtain(cr, p, v);
+      break;
+    case Motif::Camera:
+      DrawCamera(cr, p, v);
+      break;
+    case Motif::Shoe:
+      DrawShoe(cr, p, v);
+      break;
+    case Motif::Dragon:
+      DrawDragon(cr, p, v);
+      break;
+    case Motif::Cat:
+      DrawCat(cr, p, v);
+      break;
+    case Motif::Cassette:
+      DrawCassette(cr, p, v);
+      break;
+    case Motif::Bottle:
+      DrawBottle(cr, p, v);
+      break;
+    case Motif::Bug:
+      DrawBug(cr, p, v);
+      break;
+    case Motif::Jellyfish:
+      DrawJellyfish(cr, p, v);
+      break;
+    case Motif::Dancers:
+      DrawDancers(cr, p, v);
+      break;
+    case Motif::Train:
+      DrawTrain(cr, p, v);
+      break;
+    case Motif::Lamp:
+      DrawLamp(cr, p, v);
+      break;
+    case Motif::Eye:
+      DrawEye(cr, p, v);
+      break;
+    case Motif::Bouncer:
+      DrawBouncer(cr, p, v);
+      break;
+    case Motif::VeiledDancer:
+      DrawVeiledDancer(cr, p, v);
+      break;
+    case Motif::DiscJockey:
+      DrawDiscJockey(cr, p, v);
+      break;
+    case Motif::CigaretteGirl:
+      DrawCigaretteGirl(cr, p, v);
+      break;
+    case Motif::Bartender:
+      DrawBartender(cr, p, v);
+      break;
+    case Motif::Fairy:
+      DrawFairy(cr, p, v);
+      break;
+    case Motif::Crooner:
+      DrawCrooner(cr, p, v);
+      break;
+    case Motif::Imp:
+      DrawImp(cr, p, v);
+      break;
+    case Motif::Harlequin:
+      DrawHarlequin(cr, p, v);
+      break;
+    case Motif::Mime:
+      DrawMime(cr, p, v);
+      break;
+    case Motif::Magician:
+      DrawMagician(cr, p, v);
+      break;
+    case Motif::Croupier:
+      DrawCroupier(cr, p, v);
+      break;
+    case Motif::Hologram:
+      DrawHologram(cr, p, v);
+      break;
+    case Motif::Shadow:
+      DrawShadow(cr, p, v);
+      break;
+    case Motif::Banshee:
+      DrawBanshee(cr, p, v);
+      break;
+    case Motif::VinylGhost:
+      DrawVinylGhost(cr, p, v);
+      break;
+    case Motif::MoonCat:
+      DrawMoonCat(cr, p, v);
+      break;
+    case Motif::Cicada:
+      DrawCicada(cr, p, v);
+      break;
+    case Motif::Panther:
+      DrawPanther(cr, p, v);
+      break;
+    case Motif::Flamingo:
+      DrawFlamingo(cr, p, v);
+      break;
+    case Motif::DrumMachine:
+      DrawDrumMachine(cr, p, v);
+      break;
+    case Motif::SlotMachine:
+      DrawSlotMachine(cr, p, v);
+      break;
+    case Motif::Pearl:
+      DrawPearl(cr, p, v);
+      break;
+    case Motif::Scorpion:
+      DrawScorpion(cr, p, v);
+      break;
+    case Motif::Champagne:
+      DrawChampagne(cr, p, v);
+      break;
+    case Motif::Gecko:
+      DrawGecko(cr, p, v);
+      break;
+    case Motif::Wisp:
+      DrawWisp(cr, p, v);
+      break;
+    case Motif::Laser:
+      DrawLaser(cr, p, v);
+      break;
+    case Motif::RollerSkate:
+      DrawRollerSkate(cr, p, v);
+      break;
+    case Motif::Motorbike:
+      DrawMotorbike(cr, p, v);
+      break;
+    case Motif::Piano:
+      DrawPiano(cr, p, v);
+      break;
+    case Motif::Graffiti:
+      DrawGraffiti(cr, p, v);
+      break;
+    case Motif::Poltergeist:
+      DrawPoltergeist(cr, p, v);
+      break;
+    case Motif::Limousine:
+      DrawLimousine(cr, p, v);
+      break;
+    case Motif::Hourglass:
+      DrawHourglass(cr, p, v);
+      break;
+    case Motif::Eclipse:
+      DrawEclipse(cr, p, v);
+      break;
+    case Motif::Shaker:
+      DrawShaker(cr, p, v);
+      break;
+    case Motif::Count:
+      break;
   }
   DrawMotifProps(cr, motif, p, v);
   cairo_restore(cr);
@@ -1281,41 +1466,109 @@ Motif MotifForTitle(const std::string& title, int family) {
     Motif motif;
   } words[] = {
       // The whole family names first, so "Vinyl Ghost" is not any ghost and "Moon Cat" not any moon.
-      {"neon moth", Motif::Moth},         {"bouncer", Motif::Bouncer},        {"chrome bat", Motif::Bat},
-      {"vinyl", Motif::VinylGhost},       {"jukebox", Motif::Cabinet},        {"owl", Motif::Owl},
-      {"silver fox", Motif::Fox},         {"mirror ball", Motif::Ball},       {"martini", Motif::Glass},
-      {"moon cat", Motif::MoonCat},       {"masked dancer", Motif::VeiledDancer}, {"serpent", Motif::Serpent},
-      {"dice", Motif::Dice},              {"disc jockey", Motif::DiscJockey}, {"firefly", Motif::Bug},
-      {"spotlight", Motif::Spotlight},    {"saxophone", Motif::Saxophone},    {"gargoyle", Motif::Gargoyle},
-      {"shaker", Motif::Shaker},          {"raven", Motif::Bird},             {"tango", Motif::Dancers},
-      {"pianist", Motif::Piano},          {"neon sign", Motif::Sign},         {"alley cat", Motif::Cat},
-      {"cigarette", Motif::CigaretteGirl}, {"roulette", Motif::Wheel},        {"panther", Motif::Panther},
-      {"banshee", Motif::Banshee},        {"bartender", Motif::Bartender},    {"robot", Motif::Robot},
-      {"spider", Motif::Spider},          {"fog", Motif::Cloud},              {"fairy", Motif::Fairy},
-      {"absinthe", Motif::Fairy},         {"crooner", Motif::Crooner},        {"rat", Motif::Rat},
-      {"lava", Motif::LavaLamp},          {"taxi", Motif::Car},               {"imp", Motif::Imp},
-      {"streetlamp", Motif::Lamp},        {"harlequin", Motif::Harlequin},    {"cassette", Motif::Cassette},
-      {"flamingo", Motif::Flamingo},      {"eclipse", Motif::Eclipse},        {"drum machine", Motif::DrumMachine},
-      {"wolf", Motif::Wolf},              {"perfume", Motif::Bottle},         {"slot", Motif::SlotMachine},
-      {"mime", Motif::Mime},              {"pearl", Motif::Pearl},            {"koi", Motif::Fish},
-      {"magician", Motif::Magician},      {"train", Motif::Train},            {"top hat", Motif::TopHat},
-      {"scorpion", Motif::Scorpion},      {"lipstick", Motif::Lipstick},      {"champagne", Motif::Champagne},
-      {"gecko", Motif::Gecko},            {"wisp", Motif::Wisp},              {"turntable", Motif::Record},
-      {"fortune", Motif::Eye},            {"jellyfish", Motif::Jellyfish},    {"stiletto", Motif::Shoe},
-      {"laser", Motif::Laser},            {"croupier", Motif::Croupier},      {"cicada", Motif::Cicada},
-      {"roller", Motif::RollerSkate},     {"vampire", Motif::Fangs},          {"chandelier", Motif::Chandelier},
-      {"flame", Motif::Flame},            {"rider", Motif::Motorbike},        {"hologram", Motif::Hologram},
-      {"crown", Motif::Crown},            {"shadow", Motif::Shadow},          {"synthesizer", Motif::Keys},
-      {"clock", Motif::Clock},            {"graffiti", Motif::Graffiti},      {"carnival", Motif::Mask},
-      {"poltergeist", Motif::Poltergeist}, {"tesla", Motif::Lightning},       {"rose", Motif::Rose},
-      {"photographer", Motif::Camera},    {"limousine", Motif::Limousine},    {"comet", Motif::Star},
-      {"dragon", Motif::Dragon},          {"sandman", Motif::Hourglass},      {"curtain", Motif::Curtain},
+      {"neon moth", Motif::Moth},
+      {"bouncer", Motif::Bouncer},
+      {"chrome bat", Motif::Bat},
+      {"vinyl", Motif::VinylGhost},
+      {"jukebox", Motif::Cabinet},
+      {"owl", Motif::Owl},
+      {"silver fox", Motif::Fox},
+      {"mirror ball", Motif::Ball},
+      {"martini", Motif::Glass},
+      {"moon cat", Motif::MoonCat},
+      {"masked dancer", Motif::VeiledDancer},
+      {"serpent", Motif::Serpent},
+      {"dice", Motif::Dice},
+      {"disc jockey", Motif::DiscJockey},
+      {"firefly", Motif::Bug},
+      {"spotlight", Motif::Spotlight},
+      {"saxophone", Motif::Saxophone},
+      {"gargoyle", Motif::Gargoyle},
+      {"shaker", Motif::Shaker},
+      {"raven", Motif::Bird},
+      {"tango", Motif::Dancers},
+      {"pianist", Motif::Piano},
+      {"neon sign", Motif::Sign},
+      {"alley cat", Motif::Cat},
+      {"cigarette", Motif::CigaretteGirl},
+      {"roulette", Motif::Wheel},
+      {"panther", Motif::Panther},
+      {"banshee", Motif::Banshee},
+      {"bartender", Motif::Bartender},
+      {"robot", Motif::Robot},
+      {"spider", Motif::Spider},
+      {"fog", Motif::Cloud},
+      {"fairy", Motif::Fairy},
+      {"absinthe", Motif::Fairy},
+      {"crooner", Motif::Crooner},
+      {"rat", Motif::Rat},
+      {"lava", Motif::LavaLamp},
+      {"taxi", Motif::Car},
+      {"imp", Motif::Imp},
+      {"streetlamp", Motif::Lamp},
+      {"harlequin", Motif::Harlequin},
+      {"cassette", Motif::Cassette},
+      {"flamingo", Motif::Flamingo},
+      {"eclipse", Motif::Eclipse},
+      {"drum machine", Motif::DrumMachine},
+      {"wolf", Motif::Wolf},
+      {"perfume", Motif::Bottle},
+      {"slot", Motif::SlotMachine},
+      {"mime", Motif::Mime},
+      {"pearl", Motif::Pearl},
+      {"koi", Motif::Fish},
+      {"magician", Motif::Magician},
+      {"train", Motif::Train},
+      {"top hat", Motif::TopHat},
+      {"scorpion", Motif::Scorpion},
+      {"lipstick", Motif::Lipstick},
+      {"champagne", Motif::Champagne},
+      {"gecko", Motif::Gecko},
+      {"wisp", Motif::Wisp},
+      {"turntable", Motif::Record},
+      {"fortune", Motif::Eye},
+      {"jellyfish", Motif::Jellyfish},
+      {"stiletto", Motif::Shoe},
+      {"laser", Motif::Laser},
+      {"croupier", Motif::Croupier},
+      {"cicada", Motif::Cicada},
+      {"roller", Motif::RollerSkate},
+      {"vampire", Motif::Fangs},
+      {"chandelier", Motif::Chandelier},
+      {"flame", Motif::Flame},
+      {"rider", Motif::Motorbike},
+      {"hologram", Motif::Hologram},
+      {"crown", Motif::Crown},
+      {"shadow", Motif::Shadow},
+      {"synthesizer", Motif::Keys},
+      {"clock", Motif::Clock},
+      {"graffiti", Motif::Graffiti},
+      {"carnival", Motif::Mask},
+      {"poltergeist", Motif::Poltergeist},
+      {"tesla", Motif::Lightning},
+      {"rose", Motif::Rose},
+      {"photographer", Motif::Camera},
+      {"limousine", Motif::Limousine},
+      {"comet", Motif::Star},
+      {"dragon", Motif::Dragon},
+      {"sandman", Motif::Hourglass},
+      {"curtain", Motif::Curtain},
       // Then single words, for titles the club may add later.
-      {"moth", Motif::Moth},              {"bat", Motif::Bat},                {"fox", Motif::Fox},
-      {"ghost", Motif::Ghost},            {"phantom", Motif::Ghost},          {"mask", Motif::Mask},
-      {"moon", Motif::Moon},              {"cat", Motif::Cat},                {"car", Motif::Car},
-      {"heart", Motif::Hearts},           {"dancer", Motif::VeiledDancer},    {"girl", Motif::CigaretteGirl},
-      {"star", Motif::Star},              {"eye", Motif::Eye},                {"sign", Motif::Sign},
+      {"moth", Motif::Moth},
+      {"bat", Motif::Bat},
+      {"fox", Motif::Fox},
+      {"ghost", Motif::Ghost},
+      {"phantom", Motif::Ghost},
+      {"mask", Motif::Mask},
+      {"moon", Motif::Moon},
+      {"cat", Motif::Cat},
+      {"car", Motif::Car},
+      {"heart", Motif::Hearts},
+      {"dancer", Motif::VeiledDancer},
+      {"girl", Motif::CigaretteGirl},
+      {"star", Motif::Star},
+      {"eye", Motif::Eye},
+      {"sign", Motif::Sign},
   };
   // Whole-word test for the short words, so "Pirate" never reads as "rat".
   auto wordAt = [&lower](std::size_t at, std::size_t len) {

@@ -43,8 +43,9 @@ void DrawBouncer(cairo_t* cr, const MotifPaint& p, int v) {
     Line(cr, p, Rgb8(230, 200, 90), 1.6, {-0.9, 0.15, -0.9, 1.0});
   }
   if (v >= 2) Line(cr, p, p.glow, 1.2, {0.35, 0.2, 0.5, -0.05, 0.45, -0.2});  // ear piece
-  if (v >= 3) {  // an iron gate behind him
-    for (int i = 0; i < 5; ++i) Line(cr, p, Scale(p.accent, 0.8), 0.8, {-0.9 + 0.45 * i, -0.95, -0.9 + 0.45 * i, -0.55});
+  if (v >= 3) {                                                               // an iron gate behind him
+    for (int i = 0; i < 5; ++i)
+      Line(cr, p, Scale(p.accent, 0.8), 0.8, {-0.9 + 0.45 * i, -0.95, -0.9 + 0.45 * i, -0.55});
     Line(cr, p, Scale(p.accent, 0.8), 0.8, {-0.95, -0.85, 0.95, -0.85});
   }
 }
@@ -310,8 +311,9 @@ void DrawHarlequin(cairo_t* cr, const MotifPaint& p, int v) {
   cairo_clip(cr);
   for (int i = 0; i < 5; ++i)
     for (int j = 0; j < 2; ++j)
-      if ((i + j) % 2) Poly(cr, {-0.6 + 0.25 * i, 0.35 + 0.3 * j, -0.48 + 0.25 * i, 0.5 + 0.3 * j,
-                                 -0.6 + 0.25 * i, 0.65 + 0.3 * j, -0.72 + 0.25 * i, 0.5 + 0.3 * j});
+      if ((i + j) % 2)
+        Poly(cr, {-0.6 + 0.25 * i, 0.35 + 0.3 * j, -0.48 + 0.25 * i, 0.5 + 0.3 * j, -0.6 + 0.25 * i, 0.65 + 0.3 * j,
+                  -0.72 + 0.25 * i, 0.5 + 0.3 * j});
   Fill(cr, Rgb8(30, 24, 40));
   cairo_restore(cr);
   Ellipse(cr, 0, 0.0, 0.32, 0.38);

@@ -1,4 +1,5 @@
-// art_motifs_things.cpp -- the club's creatures, machines and charms that have a family of their own; v is the level - 1.
+// art_motifs_things.cpp -- the club's creatures, machines and charms that have a family of their own; v is the level
+// - 1.
 #include <cmath>
 
 #include "tools/forge/art_motif_kit.h"
@@ -344,7 +345,8 @@ void DrawPearl(cairo_t* cr, const MotifPaint& p, int v) {
   Circle(cr, 0, v >= 2 ? 0.1 : -0.05, 0.22 + 0.04 * v);
   cairo_pattern_t* g = cairo_pattern_create_radial(-0.08, -0.12, 0.02, 0, 0, 0.35);
   cairo_pattern_add_color_stop_rgb(g, 0, 1, 1, 1);
-  cairo_pattern_add_color_stop_rgb(g, 1, Mix(pearl, p.glow, 0.3).r, Mix(pearl, p.glow, 0.3).g, Mix(pearl, p.glow, 0.3).b);
+  cairo_pattern_add_color_stop_rgb(g, 1, Mix(pearl, p.glow, 0.3).r, Mix(pearl, p.glow, 0.3).g,
+                                   Mix(pearl, p.glow, 0.3).b);
   cairo_set_source(cr, g);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(g);
@@ -491,7 +493,8 @@ void DrawWisp(cairo_t* cr, const MotifPaint& p, int v) {
     Fill(cr, Mix(p.glow, White, 0.5));
   }
   if (v >= 1) {  // marsh reeds
-    for (int i = 0; i < 3; ++i) Line(cr, p, Rgb8(70, 120, 70), 1, {-0.8 + 0.12 * i, 1.0, -0.85 + 0.15 * i, 0.55 - 0.1 * i});
+    for (int i = 0; i < 3; ++i)
+      Line(cr, p, Rgb8(70, 120, 70), 1, {-0.8 + 0.12 * i, 1.0, -0.85 + 0.15 * i, 0.55 - 0.1 * i});
   }
   if (v >= 2) {  // a lantern frame around it
     RoundRect(cr, -0.25, -0.65, 0.7, 0.8, 0.1);
@@ -617,7 +620,7 @@ void DrawMotorbike(cairo_t* cr, const MotifPaint& p, int v) {
     cairo_fill(cr);
   }
   if (v >= 2) Line(cr, p, Chrome, 2, {-0.3, 0.3, -0.9, 0.25});  // chrome exhaust
-  if (v >= 3) {  // the ghost rider's flames
+  if (v >= 3) {                                                 // the ghost rider's flames
     for (int i = 0; i < 3; ++i) {
       Poly(cr, {-0.9, 0.45 - 0.12 * i, -0.6 + 0.1 * i, 0.35 - 0.12 * i, -0.9, 0.25 - 0.12 * i});
       Fill(cr, i % 2 ? Rgb8(255, 200, 60) : Rgb8(255, 90, 40));

@@ -21,9 +21,9 @@ constexpr int StateX = 153, StateY = 63;
 // The trade's buttons: pressed pictures, normal looks cut from TradeUI.QXG (Back above is the eighth).
 constexpr int TradeButtonCount = 7;
 constexpr ButtonPlace TradeButtons[TradeButtonCount] = {
-    {"TradeUIADD.QXJ", 21, 278, 54, 20, "ADD"},       {"TradeUIDEL.QXJ", 79, 280, 48, 18, "DEL"},
-    {"TradeUIREADY.QXJ", 130, 281, 52, 18, "READY"},  {"TradeUICANCEL.QXJ", 185, 278, 53, 20, "CANCEL"},
-    {"TradeUIZOOM.QXJ", 201, 0, 39, 20, "ZOOM"},      {"TradeUIMoins.QXJ", 19, 256, 18, 17, "-"},
+    {"TradeUIADD.QXJ", 21, 278, 54, 20, "ADD"},      {"TradeUIDEL.QXJ", 79, 280, 48, 18, "DEL"},
+    {"TradeUIREADY.QXJ", 130, 281, 52, 18, "READY"}, {"TradeUICANCEL.QXJ", 185, 278, 53, 20, "CANCEL"},
+    {"TradeUIZOOM.QXJ", 201, 0, 39, 20, "ZOOM"},     {"TradeUIMoins.QXJ", 19, 256, 18, 17, "-"},
     {"TradeUIPlus.QXJ", 102, 256, 18, 17, "+"},
 };
 constexpr ButtonPlace OwnLight = {"TradeUILightLeftGreen.QXJ", 20, 241, 84, 13, "READY"};

@@ -76,8 +76,10 @@ void SunIcon(cairo_t* cr, double cx, double cy) {
 void SliderRow(cairo_t* cr, int trackY, const char* label, const char* low, const char* high, Colour accent,
                bool speaker) {
   ChromePanel(cr, 6, trackY - 17, 228, 48, 6, Rgb8(30, 14, 56));
-  if (speaker) SpeakerIcon(cr, 12, trackY + 8);
-  else SunIcon(cr, 17, trackY + 8);
+  if (speaker)
+    SpeakerIcon(cr, 12, trackY + 8);
+  else
+    SunIcon(cr, 17, trackY + 8);
   NeonText(cr, label, 30, trackY + 12, 10, ArtFont::CondensedBold, accent, 56);
   SelectArtFont(cr, ArtFont::CondensedBold, 7);
   SetColour(cr, Rgb8(200, 204, 236));
@@ -96,8 +98,10 @@ void Half(cairo_t* cr, int x, int y, int w, int h, const char* label, bool lit, 
   SetColour(cr, Rgb8(34, 20, 60));
   cairo_paint(cr);
   RoundRect(cr, x + 1.5, y + 1.5, w - 3, h - 3, 5);
-  if (lit) LinearSource(cr, 0, y, 0, y + h, Scale(colour, 1.1), Scale(colour, 0.55));
-  else LinearSource(cr, 0, y, 0, y + h, Rgb8(58, 44, 92), Rgb8(30, 20, 56));
+  if (lit)
+    LinearSource(cr, 0, y, 0, y + h, Scale(colour, 1.1), Scale(colour, 0.55));
+  else
+    LinearSource(cr, 0, y, 0, y + h, Rgb8(58, 44, 92), Rgb8(30, 20, 56));
   cairo_fill_preserve(cr);
   SetColour(cr, lit ? Rgb8(255, 255, 255) : club::ChromeDark, 0.95);
   cairo_set_line_width(cr, 1);

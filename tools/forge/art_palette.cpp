@@ -10,12 +10,18 @@ Colour Hsv(double hue, double saturation, double value) {
   const double f = h - std::floor(h);
   const double p = value * (1 - saturation), q = value * (1 - saturation * f), t = value * (1 - saturation * (1 - f));
   switch (sector) {
-    case 0: return Colour{value, t, p};
-    case 1: return Colour{q, value, p};
-    case 2: return Colour{p, value, t};
-    case 3: return Colour{p, q, value};
-    case 4: return Colour{t, p, value};
-    default: return Colour{value, p, q};
+    case 0:
+      return Colour{value, t, p};
+    case 1:
+      return Colour{q, value, p};
+    case 2:
+      return Colour{p, value, t};
+    case 3:
+      return Colour{p, q, value};
+    case 4:
+      return Colour{t, p, value};
+    default:
+      return Colour{value, p, q};
   }
 }
 

@@ -10,12 +10,38 @@ namespace {
 
 enum Hair { Short, Long, Bob, Bun, Bald, Curly, Mohawk, Ponytail, Slick };
 enum Extra : unsigned {
-  None = 0, Glasses = 1u << 0, Cap = 1u << 1, ChefHat = 1u << 2, Headphones = 1u << 3, Flower = 1u << 4,
-  CaptainHat = 1u << 5, TopHat = 1u << 6, Crown = 1u << 7, EyeMask = 1u << 8, Fangs = 1u << 9, WolfEars = 1u << 10,
-  FoxMask = 1u << 11, Beret = 1u << 12, Monocle = 1u << 13, Moustache = 1u << 14, Beard = 1u << 15, Tiara = 1u << 16,
-  Shades = 1u << 17, Bowtie = 1u << 18, Fedora = 1u << 19, Feather = 1u << 20, Visor = 1u << 21, Earrings = 1u << 22,
-  Antennae = 1u << 23, Turban = 1u << 24, Headband = 1u << 25, Crescent = 1u << 26, Hood = 1u << 27,
-  Collar = 1u << 28, NurseCap = 1u << 29, Goggles = 1u << 30
+  None = 0,
+  Glasses = 1u << 0,
+  Cap = 1u << 1,
+  ChefHat = 1u << 2,
+  Headphones = 1u << 3,
+  Flower = 1u << 4,
+  CaptainHat = 1u << 5,
+  TopHat = 1u << 6,
+  Crown = 1u << 7,
+  EyeMask = 1u << 8,
+  Fangs = 1u << 9,
+  WolfEars = 1u << 10,
+  FoxMask = 1u << 11,
+  Beret = 1u << 12,
+  Monocle = 1u << 13,
+  Moustache = 1u << 14,
+  Beard = 1u << 15,
+  Tiara = 1u << 16,
+  Shades = 1u << 17,
+  Bowtie = 1u << 18,
+  Fedora = 1u << 19,
+  Feather = 1u << 20,
+  Visor = 1u << 21,
+  Earrings = 1u << 22,
+  Antennae = 1u << 23,
+  Turban = 1u << 24,
+  Headband = 1u << 25,
+  Crescent = 1u << 26,
+  Hood = 1u << 27,
+  Collar = 1u << 28,
+  NurseCap = 1u << 29,
+  Goggles = 1u << 30
 };
 
 struct Look {
@@ -27,59 +53,59 @@ struct Look {
   bool old;
 };
 
-const Colour HairColours[] = {Rgb8(40, 26, 20),   Rgb8(110, 60, 30),  Rgb8(230, 200, 110), Rgb8(190, 190, 200),
-                              Rgb8(170, 60, 30),  Rgb8(255, 120, 200), Rgb8(30, 30, 44),    Rgb8(70, 200, 120),
+const Colour HairColours[] = {Rgb8(40, 26, 20),    Rgb8(110, 60, 30),   Rgb8(230, 200, 110), Rgb8(190, 190, 200),
+                              Rgb8(170, 60, 30),   Rgb8(255, 120, 200), Rgb8(30, 30, 44),    Rgb8(70, 200, 120),
                               Rgb8(245, 245, 250), Rgb8(60, 40, 110)};
 const Colour Skins[] = {Rgb8(250, 214, 184), Rgb8(226, 180, 140), Rgb8(180, 124, 86), Rgb8(120, 80, 56),
                         Rgb8(236, 230, 240)};
 
 // In roster order: Guest 0..14, Member 0..14, Elite 0..14.
 const Look Looks[45] = {
-    {Bob, 4, 0, Beret, Rgb8(200, 80, 120), false},                        // NINA, art student
-    {Short, 1, 1, Cap, Rgb8(220, 60, 40), false},                         // TOBY, pizza courier
-    {Bun, 3, 0, Glasses, Rgb8(120, 110, 170), true},                      // MARGOT, retired teacher
-    {Short, 2, 0, Bowtie, Rgb8(70, 90, 150), false},                      // KEVIN, shoe salesman
-    {Curly, 5, 1, Earrings, Rgb8(250, 160, 210), false},                  // SUZIE, hairdresser
-    {Bald, 0, 2, Cap | Moustache, Rgb8(230, 190, 40), false},             // BRUNO, taxi driver
-    {Ponytail, 0, 2, NurseCap, Rgb8(236, 240, 250), false},               // PRIYA, night nurse
-    {Short, 0, 0, Glasses | Bowtie, Rgb8(90, 94, 110), false},            // OSCAR, accountant
-    {Long, 1, 1, Flower, Rgb8(80, 170, 90), false},                       // JADE, florist
-    {Long, 1, 0, Beard, Rgb8(140, 70, 40), false},                        // FELIX, guitar teacher
-    {Ponytail, 2, 1, Cap, Rgb8(250, 200, 60), false},                     // LOLA, tour guide
-    {Short, 0, 1, ChefHat | Moustache, Rgb8(245, 245, 250), false},       // HUGO, chef
-    {Bob, 2, 0, Headphones, Rgb8(230, 90, 160), false},                   // DAISY, radio host
-    {Short, 3, 1, Cap | Moustache, Rgb8(50, 60, 100), true},              // VIKTOR, night watchman
-    {Long, 4, 0, Goggles, Rgb8(200, 40, 40), false},                      // ROXANNE, stunt driver
-    {Short, 0, 3, Fedora | Beard, Rgb8(60, 50, 90), false},               // ELLIOT, jazz trumpeter
-    {Bun, 0, 1, Flower | Earrings, Rgb8(200, 20, 50), false},             // CARMEN, flamenco dancer
-    {Bald, 3, 0, Glasses | Moustache, Rgb8(110, 80, 50), true},           // MR FINCH, bookbinder
-    {Bob, 6, 0, Feather | Earrings, Rgb8(150, 20, 90), false},            // TALLULAH, cabaret singer
-    {Mohawk, 7, 2, Shades, Rgb8(40, 180, 200), false},                    // DEX, bike messenger
-    {Bun, 3, 0, Glasses | Earrings, Rgb8(120, 70, 110), true},            // MADAME ORSO, antique dealer
-    {Slick, 0, 1, Visor | Bowtie, Rgb8(30, 30, 40), false},               // RICO, croupier
-    {Bob, 6, 0, Headphones | Glasses, Rgb8(120, 200, 240), false},        // YUKI, game designer
-    {Bald, 0, 1, Beard | Earrings, Rgb8(40, 40, 50), false},              // SILAS, tattoo artist
-    {Bun, 2, 0, Tiara, Rgb8(250, 200, 230), false},                       // GISELLE, ballet dancer
-    {Short, 3, 3, Moustache | Bowtie, Rgb8(30, 30, 44), true},            // BOOKER, club pianist
-    {Long, 4, 0, Fedora, Rgb8(150, 120, 80), false},                      // PENNY, private eye
-    {Short, 8, 1, CaptainHat | Beard, Rgb8(30, 50, 110), true},           // CASPIAN, sea captain
-    {Long, 9, 0, Earrings, Rgb8(170, 100, 220), false},                   // VERONIQUE, perfumer
-    {Short, 3, 0, TopHat | Moustache | Monocle, Rgb8(100, 20, 40), true}, // DUKE ORLANDO, landlord
-    {Bob, 8, 0, Fedora | Earrings, Rgb8(26, 22, 30), true},               // MADAME NOIR, club founder
-    {Long, 6, 0, Shades, Rgb8(60, 60, 70), false},                        // JOE CHROME, rock legend
-    {Long, 8, 4, Antennae, Rgb8(170, 150, 220), false},                   // LADY MOTH, lighting artist
-    {Bald, 3, 0, Beard, Rgb8(60, 60, 60), true},                          // VOLKOV, chess master
-    {Curly, 4, 0, Tiara | Earrings, Rgb8(180, 20, 60), false},            // SERAPHINE, opera diva
-    {Long, 3, 1, Turban | Earrings, Rgb8(110, 40, 130), true},            // THE ORACLE, fortune teller
-    {Bald, 0, 2, Headband | Moustache, Rgb8(200, 30, 40), false},         // KAISER, boxing champion
-    {Long, 6, 0, Glasses | Crescent, Rgb8(30, 40, 100), false},           // MISS ECLIPSE, astronomer
-    {Bald, 3, 4, Hood | Beard, Rgb8(70, 70, 80), true},                   // OLD MORTIMER, gravedigger
-    {Bob, 6, 0, EyeMask, Rgb8(24, 22, 30), false},                        // RAVENNA, art thief
-    {Slick, 6, 4, Fangs | Collar, Rgb8(120, 10, 30), false},              // COUNT VELOUR, vampire
-    {Bun, 3, 1, Crescent | Earrings, Rgb8(40, 30, 60), true},             // MAESTRA LUNA, conductor
-    {Long, 9, 4, Crown, Rgb8(30, 20, 80), false},                         // NYX, queen of night
-    {Short, 3, 1, WolfEars | Beard, Rgb8(90, 90, 110), true},             // SILVER WOLF, club legend
-    {Short, 4, 0, Hood | FoxMask, Rgb8(40, 30, 50), false},               // NIGHTFOX, nobody knows
+    {Bob, 4, 0, Beret, Rgb8(200, 80, 120), false},                         // NINA, art student
+    {Short, 1, 1, Cap, Rgb8(220, 60, 40), false},                          // TOBY, pizza courier
+    {Bun, 3, 0, Glasses, Rgb8(120, 110, 170), true},                       // MARGOT, retired teacher
+    {Short, 2, 0, Bowtie, Rgb8(70, 90, 150), false},                       // KEVIN, shoe salesman
+    {Curly, 5, 1, Earrings, Rgb8(250, 160, 210), false},                   // SUZIE, hairdresser
+    {Bald, 0, 2, Cap | Moustache, Rgb8(230, 190, 40), false},              // BRUNO, taxi driver
+    {Ponytail, 0, 2, NurseCap, Rgb8(236, 240, 250), false},                // PRIYA, night nurse
+    {Short, 0, 0, Glasses | Bowtie, Rgb8(90, 94, 110), false},             // OSCAR, accountant
+    {Long, 1, 1, Flower, Rgb8(80, 170, 90), false},                        // JADE, florist
+    {Long, 1, 0, Beard, Rgb8(140, 70, 40), false},                         // FELIX, guitar teacher
+    {Ponytail, 2, 1, Cap, Rgb8(250, 200, 60), false},                      // LOLA, tour guide
+    {Short, 0, 1, ChefHat | Moustache, Rgb8(245, 245, 250), false},        // HUGO, chef
+    {Bob, 2, 0, Headphones, Rgb8(230, 90, 160), false},                    // DAISY, radio host
+    {Short, 3, 1, Cap | Moustache, Rgb8(50, 60, 100), true},               // VIKTOR, night watchman
+    {Long, 4, 0, Goggles, Rgb8(200, 40, 40), false},                       // ROXANNE, stunt driver
+    {Short, 0, 3, Fedora | Beard, Rgb8(60, 50, 90), false},                // ELLIOT, jazz trumpeter
+    {Bun, 0, 1, Flower | Earrings, Rgb8(200, 20, 50), false},              // CARMEN, flamenco dancer
+    {Bald, 3, 0, Glasses | Moustache, Rgb8(110, 80, 50), true},            // MR FINCH, bookbinder
+    {Bob, 6, 0, Feather | Earrings, Rgb8(150, 20, 90), false},             // TALLULAH, cabaret singer
+    {Mohawk, 7, 2, Shades, Rgb8(40, 180, 200), false},                     // DEX, bike messenger
+    {Bun, 3, 0, Glasses | Earrings, Rgb8(120, 70, 110), true},             // MADAME ORSO, antique dealer
+    {Slick, 0, 1, Visor | Bowtie, Rgb8(30, 30, 40), false},                // RICO, croupier
+    {Bob, 6, 0, Headphones | Glasses, Rgb8(120, 200, 240), false},         // YUKI, game designer
+    {Bald, 0, 1, Beard | Earrings, Rgb8(40, 40, 50), false},               // SILAS, tattoo artist
+    {Bun, 2, 0, Tiara, Rgb8(250, 200, 230), false},                        // GISELLE, ballet dancer
+    {Short, 3, 3, Moustache | Bowtie, Rgb8(30, 30, 44), true},             // BOOKER, club pianist
+    {Long, 4, 0, Fedora, Rgb8(150, 120, 80), false},                       // PENNY, private eye
+    {Short, 8, 1, CaptainHat | Beard, Rgb8(30, 50, 110), true},            // CASPIAN, sea captain
+    {Long, 9, 0, Earrings, Rgb8(170, 100, 220), false},                    // VERONIQUE, perfumer
+    {Short, 3, 0, TopHat | Moustache | Monocle, Rgb8(100, 20, 40), true},  // DUKE ORLANDO, landlord
+    {Bob, 8, 0, Fedora | Earrings, Rgb8(26, 22, 30), true},                // MADAME NOIR, club founder
+    {Long, 6, 0, Shades, Rgb8(60, 60, 70), false},                         // JOE CHROME, rock legend
+    {Long, 8, 4, Antennae, Rgb8(170, 150, 220), false},                    // LADY MOTH, lighting artist
+    {Bald, 3, 0, Beard, Rgb8(60, 60, 60), true},                           // VOLKOV, chess master
+    {Curly, 4, 0, Tiara | Earrings, Rgb8(180, 20, 60), false},             // SERAPHINE, opera diva
+    {Long, 3, 1, Turban | Earrings, Rgb8(110, 40, 130), true},             // THE ORACLE, fortune teller
+    {Bald, 0, 2, Headband | Moustache, Rgb8(200, 30, 40), false},          // KAISER, boxing champion
+    {Long, 6, 0, Glasses | Crescent, Rgb8(30, 40, 100), false},            // MISS ECLIPSE, astronomer
+    {Bald, 3, 4, Hood | Beard, Rgb8(70, 70, 80), true},                    // OLD MORTIMER, gravedigger
+    {Bob, 6, 0, EyeMask, Rgb8(24, 22, 30), false},                         // RAVENNA, art thief
+    {Slick, 6, 4, Fangs | Collar, Rgb8(120, 10, 30), false},               // COUNT VELOUR, vampire
+    {Bun, 3, 1, Crescent | Earrings, Rgb8(40, 30, 60), true},              // MAESTRA LUNA, conductor
+    {Long, 9, 4, Crown, Rgb8(30, 20, 80), false},                          // NYX, queen of night
+    {Short, 3, 1, WolfEars | Beard, Rgb8(90, 90, 110), true},              // SILVER WOLF, club legend
+    {Short, 4, 0, Hood | FoxMask, Rgb8(40, 30, 50), false},                // NIGHTFOX, nobody knows
 };
 
 constexpr double Cx = 31, Cy = 30, Rx = 11.5, Ry = 14;

@@ -275,7 +275,8 @@ RgbPicture DrawBoosterFrame(int frame) {
   if (tear > 0) {
     cairo_move_to(cr, cx - w / 2, tearY);
     const double end = cx - w / 2 + w * tear;
-    for (double x = cx - w / 2; x <= end; x += 4) cairo_line_to(cr, x, tearY + ((static_cast<int>(x) / 4) % 2 ? 2 : -1));
+    for (double x = cx - w / 2; x <= end; x += 4)
+      cairo_line_to(cr, x, tearY + ((static_cast<int>(x) / 4) % 2 ? 2 : -1));
     SetColour(cr, Rgb8(255, 250, 210));
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);

@@ -10,7 +10,6 @@
 
 namespace {
 
-
 void Star(cairo_t* cr, double cx, double cy, double r) {
   for (int k = 0; k < 10; ++k) {
     const double a = -Pi / 2 + k * Pi / 5, rr = k % 2 ? r * 0.42 : r;

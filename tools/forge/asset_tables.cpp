@@ -36,8 +36,8 @@ std::vector<std::vector<std::string>> SplitTable(std::string_view text) {
     std::size_t cellStart = 0;
     while (true) {
       std::size_t tab = line.find('\t', cellStart);
-      cells.emplace_back(line.substr(cellStart, tab == std::string_view::npos ? line.size() - cellStart
-                                                                                : tab - cellStart));
+      cells.emplace_back(
+          line.substr(cellStart, tab == std::string_view::npos ? line.size() - cellStart : tab - cellStart));
       if (tab == std::string_view::npos) break;
       cellStart = tab + 1;
     }
@@ -80,8 +80,8 @@ bool ReadRows(std::string_view text, std::string_view source, const std::vector<
       return false;
     }
     if (lines[i].size() != header.size()) {
-      error = Where(source, i) + std::to_string(lines[i].size()) + " columns instead of " +
-              std::to_string(header.size());
+      error =
+          Where(source, i) + std::to_string(lines[i].size()) + " columns instead of " + std::to_string(header.size());
       return false;
     }
     std::string why;
@@ -202,26 +202,28 @@ bool ParseFamilyTable(std::string_view text, std::string_view source, std::vecto
 bool ParseOpponentTable(std::string_view text, std::string_view source, std::vector<OpponentRow>& rows,
                         std::string& error) {
   rows.clear();
-  return ReadRows(
-      text, source, {"class", "index", "name", "profileNumber", "profileText1", "profileText2", "description"},
-      error, [&](const std::vector<std::string>& cells, std::string& why) {
-        OpponentRow row{};
-        if (!ParseInt(cells[0], 0, 2, row.opponentClass)) return why = "class '" + cells[0] + "' is not 0..2", false;
-        if (!ParseInt(cells[1], 0, 14, row.index)) return why = "index '" + cells[1] + "' is not 0..14", false;
-        row.name = cells[2];
-        if (!CheckName(row.name, "name", why)) return false;
-        if (!ParseInt(cells[3], 0, 9999, row.profileNumber))
-          return why = "profileNumber '" + cells[3] + "' is not 0..9999", false;
-        row.profileText1 = cells[4];
-        row.profileText2 = cells[5];
-        row.description = cells[6];
-        if (!CheckText(row.profileText1, "profileText1", true, why) ||
-            !CheckText(row.profileText2, "profileText2", true, why) ||
-            !CheckText(row.description, "description", true, why))
-          return false;
-        rows.push_back(row);
-        return true;
-      });
+  return ReadRows(text, source,
+                  {"class", "index", "name", "profileNumber", "profileText1", "profileText2", "description"}, error,
+                  [&](const std::vector<std::string>& cells, std::string& why) {
+                    OpponentRow row{};
+                    if (!ParseInt(cells[0], 0, 2, row.opponentClass))
+                      return why = "class '" + cells[0] + "' is not 0..2", false;
+                    if (!ParseInt(cells[1], 0, 14, row.index))
+                      return why = "index '" + cells[1] + "' is not 0..14", false;
+                    row.name = cells[2];
+                    if (!CheckName(row.name, "name", why)) return false;
+                    if (!ParseInt(cells[3], 0, 9999, row.profileNumber))
+                      return why = "profileNumber '" + cells[3] + "' is not 0..9999", false;
+                    row.profileText1 = cells[4];
+                    row.profileText2 = cells[5];
+                    row.description = cells[6];
+                    if (!CheckText(row.profileText1, "profileText1", true, why) ||
+                        !CheckText(row.profileText2, "profileText2", true, why) ||
+                        !CheckText(row.description, "description", true, why))
+                      return false;
+                    rows.push_back(row);
+                    return true;
+                  });
 }
 
 bool CheckAssetSet(const std::vector<CardRow>& cards, const std::vector<FamilyRow>& families,
@@ -241,8 +243,8 @@ bool CheckAssetSet(const std::vector<CardRow>& cards, const std::vector<FamilyRo
       return false;
     }
     if (c.level != (c.id - 1) / q + 1) {
-      error = "cards.tsv: card " + std::to_string(c.id) + " has level " + std::to_string(c.level) + ", its number needs " +
-              std::to_string((c.id - 1) / q + 1);
+      error = "cards.tsv: card " + std::to_string(c.id) + " has level " + std::to_string(c.level) +
+              ", its number needs " + std::to_string((c.id - 1) / q + 1);
       return false;
     }
     std::string bytes, fault;
@@ -257,8 +259,8 @@ bool CheckAssetSet(const std::vector<CardRow>& cards, const std::vector<FamilyRo
     }
   }
   if (families.size() != static_cast<std::size_t>(q)) {
-    error = "card_families.tsv: " + std::to_string(families.size()) + " families, the card set needs " +
-            std::to_string(q);
+    error =
+        "card_families.tsv: " + std::to_string(families.size()) + " families, the card set needs " + std::to_string(q);
     return false;
   }
   for (std::size_t p = 0; p < families.size(); ++p)

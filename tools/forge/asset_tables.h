@@ -38,8 +38,7 @@ const std::vector<OpponentRow>& OpponentRows();
 // The parsers and checks behind LoadAssetTables, for any table text.
 // `source` names the table in messages.
 bool ParseCardTable(std::string_view text, std::string_view source, std::vector<CardRow>& rows, std::string& error);
-bool ParseFamilyTable(std::string_view text, std::string_view source, std::vector<FamilyRow>& rows,
-                      std::string& error);
+bool ParseFamilyTable(std::string_view text, std::string_view source, std::vector<FamilyRow>& rows, std::string& error);
 bool ParseOpponentTable(std::string_view text, std::string_view source, std::vector<OpponentRow>& rows,
                         std::string& error);
 

@@ -44,7 +44,8 @@ bool BuildCardDataFiles(const std::vector<CardRow>& cards, const std::vector<Fam
 
   // Per opponent: name, profile number, first profile line, description, second profile line.
   for (const OpponentRow& o : opponents) {
-    if (!PutField(files.opponents, o.name, error) || !PutField(files.opponents, std::to_string(o.profileNumber), error) ||
+    if (!PutField(files.opponents, o.name, error) ||
+        !PutField(files.opponents, std::to_string(o.profileNumber), error) ||
         !PutField(files.opponents, o.profileText1, error) || !PutField(files.opponents, o.description, error) ||
         !PutField(files.opponents, o.profileText2, error))
       return false;

@@ -44,7 +44,6 @@ bool ForgeCharacterScreen(ForgeOutput& out) {
 
 }  // namespace
 
-
 bool ForgeShopArt(ForgeOutput& out) {
   const std::string folder = "GFX\\MENU\\UI SHOP\\";
   if (!WritePngPicture(out, folder + "ShopEmpty.QXG", DrawShopScreen(false, -1)) ||

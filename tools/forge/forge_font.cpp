@@ -1,4 +1,5 @@
-// forge_font.cpp -- the font sheet "GFX\GENERAL\NEW FONT.QXB": 85 glyphs drawn with cairo in DejaVu Sans, banded on magenta.
+// forge_font.cpp -- the font sheet "GFX\GENERAL\NEW FONT.QXB": 85 glyphs drawn with cairo in DejaVu Sans, banded on
+// magenta.
 #include <cairo.h>
 
 #include <algorithm>
@@ -13,11 +14,11 @@
 namespace {
 
 // The characters in the order the game cuts them from the sheet.
-constexpr unsigned SheetCodes[] = {
-    65,  66,  67,  68,  69,  70,  71,  72,  73,  74,  75,  76,  77,  78,  79,  80,  81,  82,  83,  84,  85, 86,
-    87,  88,  89,  90,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113, 114,
-    115, 116, 117, 118, 119, 120, 121, 122, 49,  50,  51,  52,  53,  54,  55,  56,  57,  48,  231, 226, 224, 233,
-    234, 232, 244, 249, 251, 32,  33,  34,  45,  39,  63,  59,  44,  46,  58,  40,  41,  64};
+constexpr unsigned SheetCodes[] = {65,  66,  67,  68,  69,  70,  71,  72,  73,  74,  75,  76,  77,  78,  79,  80,  81,
+                                   82,  83,  84,  85,  86,  87,  88,  89,  90,  97,  98,  99,  100, 101, 102, 103, 104,
+                                   105, 106, 107, 108, 109, 110, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121,
+                                   122, 49,  50,  51,  52,  53,  54,  55,  56,  57,  48,  231, 226, 224, 233, 234, 232,
+                                   244, 249, 251, 32,  33,  34,  45,  39,  63,  59,  44,  46,  58,  40,  41,  64};
 
 static_assert(sizeof(SheetCodes) / sizeof(SheetCodes[0]) == 84, "the sheet's fixed order");
 

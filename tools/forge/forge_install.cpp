@@ -6,8 +6,7 @@
 #include "tools/forge/forge.h"
 
 bool RecordInstallDir(const std::string& dir) {
-  if (!platform::CreateStoreKey(GameSettingsKey) ||
-      !platform::WriteStoreString(GameSettingsKey, "Install_Dir", dir)) {
+  if (!platform::CreateStoreKey(GameSettingsKey) || !platform::WriteStoreString(GameSettingsKey, "Install_Dir", dir)) {
     std::fprintf(stderr, "duskhaven-forge: cannot write the settings in %s\n", platform::ConfigFolder().c_str());
     return false;
   }

@@ -29,8 +29,7 @@ bool ForgeOutput::Write(std::string_view gamePath, const std::vector<std::uint8_
     if (c == '\\') c = '/';
   std::string path = root_ + "/" + rel;
   auto slash = path.find_last_of('/');
-  if (!platform::MakeDirectories(path.substr(0, slash)) ||
-      !platform::WriteFileAtomically(path, bytes)) {
+  if (!platform::MakeDirectories(path.substr(0, slash)) || !platform::WriteFileAtomically(path, bytes)) {
     std::fprintf(stderr, "duskhaven-forge: cannot write %s\n", path.c_str());
     return false;
   }
@@ -88,8 +87,8 @@ int main(int argc, char** argv) {
   if (!platform::MakeDirectories(root)) return Fail("cannot create " + root);
 
   ForgeOutput tree(root);
-  if (!ForgeCardData(tree) || !ForgeFont(tree) || !ForgeShellArt(tree) || !ForgeMatchArt(tree) ||
-      !ForgeClubArt(tree) || !ForgeFinalArt(tree) || !ForgeSounds(tree))
+  if (!ForgeCardData(tree) || !ForgeFont(tree) || !ForgeShellArt(tree) || !ForgeMatchArt(tree) || !ForgeClubArt(tree) ||
+      !ForgeFinalArt(tree) || !ForgeSounds(tree))
     return 1;
   if (!install.empty() && !RecordInstallDir(root)) return Fail("cannot record the install directory");
   std::printf("duskhaven-forge: %d files written to %s\n", tree.FilesWritten(), root.c_str());

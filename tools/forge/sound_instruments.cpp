@@ -78,9 +78,7 @@ SongInstrument PluckBass(int volume, std::uint32_t seed) {
   Signal s = Pluck(128, 12000, 0.998f, seed);
   return OneShot("plucked bass", s, 36, volume, 0.95f);
 }
-SongInstrument SquareBass(int volume) {
-  return Looped("square bass", SquareCycle(128, 12, 0.5f), 4, 36, volume, 0.8f);
-}
+SongInstrument SquareBass(int volume) { return Looped("square bass", SquareCycle(128, 12, 0.5f), 4, 36, volume, 0.8f); }
 SongInstrument SawBass(int volume) { return Looped("saw bass", SawCycle(128, 14), 4, 36, volume, 0.8f); }
 SongInstrument DeepBass(int volume) { return Looped("deep bass", SawCycle(256, 16), 2, 24, volume, 0.8f); }
 

@@ -7,13 +7,11 @@
 namespace {
 
 // Amiga periods of C-1 .. B-3 at finetune 0.
-constexpr int kPeriods[36] = {856, 808, 762, 720, 678, 640, 604, 570, 538, 508, 480, 453,
-                              428, 404, 381, 360, 340, 320, 302, 285, 269, 254, 240, 226,
-                              214, 202, 190, 180, 170, 160, 151, 143, 135, 127, 120, 113};
+constexpr int kPeriods[36] = {856, 808, 762, 720, 678, 640, 604, 570, 538, 508, 480, 453, 428, 404, 381, 360, 340, 320,
+                              302, 285, 269, 254, 240, 226, 214, 202, 190, 180, 170, 160, 151, 143, 135, 127, 120, 113};
 
 void Text(std::vector<std::uint8_t>& out, const std::string& text, std::size_t size) {
-  for (std::size_t i = 0; i < size; ++i)
-    out.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
+  for (std::size_t i = 0; i < size; ++i) out.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
 }
 
 void Word(std::vector<std::uint8_t>& out, int value) {  // big-endian

@@ -13,11 +13,11 @@ bool ComposeJingle(Song& song) {
   const int bass = AddInstrument(song, SquareBass(44));
   const DrumKit kit = AddDrums(song, 52, 11u, 180.0f);
   const int p = song.AddPattern();
-  bool ok = song.Line(p, 0, lead, 2,
-                      "G4 C5 E5 G5 . . E5 . | F5 A5 . G5 . F5 E5 D5 | E5 G5 C6 . . . B5 . | C6 . . . . . - .");
+  bool ok =
+      song.Line(p, 0, lead, 2, "G4 C5 E5 G5 . . E5 . | F5 A5 . G5 . F5 E5 D5 | E5 G5 C6 . . . B5 . | C6 . . . . . - .");
   ok = ok && song.Line(p, 1, brass, 4, "C4^47 . . . | F4^47 . G4^47 . | C4^47 . G3^47 . | C4^47 . . -");
-  ok = ok && song.Line(p, 2, bass, 2,
-                       "C2 . C3 . C2 . G2 . | F2 . F3 . G2 . G3 . | C2 . C3 . G2 . B2 . | C2 . . . . . - .");
+  ok = ok &&
+       song.Line(p, 2, bass, 2, "C2 . C3 . C2 . G2 . | F2 . F3 . G2 . G3 . | C2 . C3 . G2 . B2 . | C2 . . . . . - .");
   ok = ok && song.Drums(p, 3, 2, "K.h.S.h. K.h.S.tt K.h.S.h. K...T...", kit.Letters(), DrumPitch);
   song.SetTempo(p, 6, 150);
   song.order = {p};
@@ -79,8 +79,10 @@ bool ComposeCredits(Song& song) {
 
   const char* const padA = "F3^47 . . . | C4^47 . . . | D4^37 . . . | A#3^47 . . .";
   const char* const padB = "A#3^47 . . . | C4^47 . . . | A3^37 . D4^37 . | G3^37 . C4^47 .";
-  const char* const arpA = "F4 A4 C5 A4 F4 A4 C5 A4 | E4 G4 C5 G4 E4 G4 C5 G4 | D4 F4 A4 F4 D4 F4 A4 F4 | D4 F4 A#4 F4 D4 F4 A#4 F4";
-  const char* const arpB = "D4 F4 A#4 F4 D4 F4 A#4 F4 | E4 G4 C5 G4 E4 G4 C5 G4 | E4 A4 C5 A4 F4 A4 D5 A4 | D4 G4 A#4 G4 E4 G4 C5 G4";
+  const char* const arpA =
+      "F4 A4 C5 A4 F4 A4 C5 A4 | E4 G4 C5 G4 E4 G4 C5 G4 | D4 F4 A4 F4 D4 F4 A4 F4 | D4 F4 A#4 F4 D4 F4 A#4 F4";
+  const char* const arpB =
+      "D4 F4 A#4 F4 D4 F4 A#4 F4 | E4 G4 C5 G4 E4 G4 C5 G4 | E4 A4 C5 A4 F4 A4 D5 A4 | D4 G4 A#4 G4 E4 G4 C5 G4";
   const char* const bassA = "F2 . . C2 F2 . . . | C2 . . G1 C2 . . . | D2 . . A1 D2 . . . | A#1 . . F2 A#1 . . .";
   const char* const bassB = "A#1 . . F2 A#1 . . . | C2 . . G2 C2 . . . | A1 . . . D2 . . . | G1 . . . C2 . . .";
   const char* const tunes[4] = {

@@ -37,8 +37,7 @@ bool Arrange(Song& song, const DuelScore& score, int lead, int chords, int bass,
 const DuelScore kDuel1 = {
     "Duel I",
     138,
-    {"A3^37 . . . | F3^47 . . . | C4^47 . . . | G3^47 . . .",
-     "A3^37 . . . | F3^47 . . . | C4^47 . . . | G3^47 . . .",
+    {"A3^37 . . . | F3^47 . . . | C4^47 . . . | G3^47 . . .", "A3^37 . . . | F3^47 . . . | C4^47 . . . | G3^47 . . .",
      "F3^47 . . . | G3^47 . . . | A3^37 . . . | A3^37 . . -"},
     {"A1 A2 A1 A2 A1 A2 A1 A2 | F1 F2 F1 F2 F1 F2 F1 F2 | C2 C3 C2 C3 C2 C3 C2 C3 | G1 G2 G1 G2 G1 G2 G1 G2",
      "A1 A2 A1 A2 A1 A2 A1 A2 | F1 F2 F1 F2 F1 F2 F1 F2 | C2 C3 C2 C3 C2 C3 C2 C3 | G1 G2 G1 G2 G1 G2 B1 G2",
@@ -71,8 +70,7 @@ const DuelScore kDuel2 = {
 const DuelScore kDuel3 = {
     "Duel III",
     150,
-    {"E3^37 . . . | F3^47 . . . | E3^37 . . . | D3^37 . . .",
-     "E3^37 . . . | F3^47 . . . | G3^47 . . . | F3^47 . . .",
+    {"E3^37 . . . | F3^47 . . . | E3^37 . . . | D3^37 . . .", "E3^37 . . . | F3^47 . . . | G3^47 . . . | F3^47 . . .",
      "C4^47 . . . | B3^36 . . . | E3^37 . . . | E3^37 . . -"},
     {nullptr, nullptr, nullptr},  // a pulsing bass, filled in by ComposeDuel
     {"E5 . F5 . E5 . B4 . | C5 . . . A4 . F4 . | E5 . F5 . G5 . F5 . | E5 . D5 . . . . .",
@@ -86,8 +84,7 @@ const DuelScore kDuel3 = {
 const DuelScore kDuel4 = {
     "Duel IV",
     120,
-    {"G3^47 . . . | C4^47 . . . | D4^47 . . . | E3^37 . . .",
-     "C4^47 . . . | D4^47 . . . | G3^47 . . . | D4^47 . . .",
+    {"G3^47 . . . | C4^47 . . . | D4^47 . . . | E3^37 . . .", "C4^47 . . . | D4^47 . . . | G3^47 . . . | D4^47 . . .",
      "E3^37 . . . | C4^47 . . . | A3^37 . D4^47 . | G3^47 . . -"},
     {"G1 . G1 D2 G1 . G1 D2 | C2 . C2 G2 C2 . C2 G2 | D2 . D2 A2 D2 . D2 A2 | E2 . E2 B2 E2 . E2 B2",
      "C2 . C2 G2 C2 . C2 G2 | D2 . D2 A2 D2 . D2 A2 | G1 . G1 D2 G1 . G1 D2 | D2 . D2 A2 D2 . F#2 A2",
@@ -95,8 +92,11 @@ const DuelScore kDuel4 = {
     {"D5 . . G5 . . B5 . | C6 . . . B5 . A5 . | A5 . . F#5 . . D5 . | E5 . . . . . B4 .",
      "C5 . E5 . G5 . C6 . | D6 . . . C6 . A5 . | B5 . . . G5 . D5 . | A5 . . . . . D5 .",
      "E5 . G5 . B5 . . . | C6 . . . G5 . E5 . | A5 . . . F#5 . A5 . | G5 . . . . . - ."},
-    {"K.S.K.S. K.S.KSSS K.S.K.S. K.S.KSSS", "K.S.K.S. K.S.KSSS K.S.K.S. KSSSSSSS",
-     "K.S.K.S. K.S.K.S. K.SSK.SS K.......",},
+    {
+        "K.S.K.S. K.S.KSSS K.S.K.S. K.S.KSSS",
+        "K.S.K.S. K.S.KSSS K.S.K.S. KSSSSSSS",
+        "K.S.K.S. K.S.K.S. K.SSK.SS K.......",
+    },
 };
 
 bool DuelFour(Song& song, const DuelScore& score, int leadKind, unsigned seed) {
@@ -142,9 +142,12 @@ bool ComposeDuel(int number, Song& song) {
       return DuelFour(song, kDuel2, 2, 43u);
     case 3: {
       DuelScore score = kDuel3;
-      const std::string pulse = Times("E1", 8) + " | " + Times("F1", 8) + " | " + Times("E1", 8) + " | " + Times("D1", 8);
-      const std::string pulse2 = Times("E1", 8) + " | " + Times("F1", 8) + " | " + Times("G1", 8) + " | " + Times("F1", 8);
-      const std::string pulse3 = Times("C2", 8) + " | " + Times("B1", 8) + " | " + Times("E1", 8) + " | E1 . B1 . E1 . - .";
+      const std::string pulse =
+          Times("E1", 8) + " | " + Times("F1", 8) + " | " + Times("E1", 8) + " | " + Times("D1", 8);
+      const std::string pulse2 =
+          Times("E1", 8) + " | " + Times("F1", 8) + " | " + Times("G1", 8) + " | " + Times("F1", 8);
+      const std::string pulse3 =
+          Times("C2", 8) + " | " + Times("B1", 8) + " | " + Times("E1", 8) + " | E1 . B1 . E1 . - .";
       score.bass[0] = pulse.c_str();
       score.bass[1] = pulse2.c_str();
       score.bass[2] = pulse3.c_str();

@@ -27,8 +27,10 @@ bool ComposeDuel5(Song& song) {
       "A#3^37 . . . | C#4^47 . . . | C4^47 . . . | F3^37 . . -",
   };
   const char* const arps[3] = {
-      "F4 G#4 C5 G#4 F4 G#4 C5 F5 | C#4 F4 G#4 F4 C#4 F4 G#4 C#5 | D#4 G4 A#4 G4 D#4 G4 A#4 D#5 | G#3 C4 D#4 C4 G#3 C4 D#4 G#4",
-      "C#4 F4 G#4 F4 C#4 F4 G#4 C#5 | A#3 C#4 F4 C#4 A#3 C#4 F4 A#4 | D#4 G4 A#4 G4 D#4 G4 A#4 D#5 | C4 E4 G4 E4 C4 E4 G4 C5",
+      "F4 G#4 C5 G#4 F4 G#4 C5 F5 | C#4 F4 G#4 F4 C#4 F4 G#4 C#5 | D#4 G4 A#4 G4 D#4 G4 A#4 D#5 | G#3 C4 D#4 C4 G#3 C4 "
+      "D#4 G#4",
+      "C#4 F4 G#4 F4 C#4 F4 G#4 C#5 | A#3 C#4 F4 C#4 A#3 C#4 F4 A#4 | D#4 G4 A#4 G4 D#4 G4 A#4 D#5 | C4 E4 G4 E4 C4 E4 "
+      "G4 C5",
       "A#3 C#4 F4 C#4 A#3 C#4 F4 A#4 | C#4 F4 G#4 F4 C#4 F4 G#4 C#5 | C4 E4 G4 E4 C4 E4 G4 C5 | F4 G#4 C5 G#4 F4 . - .",
   };
   const char* const basses[3] = {
@@ -89,7 +91,8 @@ bool ComposeBoss(Song& song) {
   const char* const basses[4] = {
       "C1 C1 C1 C2 C1 C1 F#1 C1 | C#1 C#1 C#1 C#2 C#1 C#1 G1 C#1 | C1 C1 C1 C2 C1 C1 F#1 C1 | B0 B0 B0 B1 B0 B0 F1 B0",
       "C1 C1 C1 C2 C1 C1 F#1 C1 | C#1 C#1 C#1 C#2 C#1 C#1 G1 C#1 | F1 F1 F1 F2 F1 F1 B1 F1 | G1 G1 G1 G2 G1 G1 C#2 G1",
-      "G#0 G#0 G#0 G#1 G#0 G#0 D1 G#0 | G0 G0 G0 G1 G0 G0 C#1 G0 | F#0 F#0 F#0 F#1 F#0 F#0 C1 F#0 | G0 G0 G0 G1 G0 G0 C#1 G0",
+      "G#0 G#0 G#0 G#1 G#0 G#0 D1 G#0 | G0 G0 G0 G1 G0 G0 C#1 G0 | F#0 F#0 F#0 F#1 F#0 F#0 C1 F#0 | G0 G0 G0 G1 G0 G0 "
+      "C#1 G0",
       "C1 C1 C1 C2 C1 C1 F#1 C1 | C#1 C#1 C#1 C#2 C#1 C#1 G1 C#1 | B0 B0 B0 B1 B0 B0 F1 B0 | C1 . . . C1 . - .",
   };
   const char* const bells[4] = {

@@ -44,8 +44,8 @@ bool Song::Line(int pattern, int channel, int instrument, int step, std::string_
   int arpeggio = 0;  // carried through the held rows of a chord note
   std::size_t at = 0;
   auto bad = [&](std::string_view token) {
-    std::fprintf(stderr, "duskhaven-forge: bad note \"%.*s\" in \"%s\"\n", static_cast<int>(token.size()),
-                 token.data(), title.c_str());
+    std::fprintf(stderr, "duskhaven-forge: bad note \"%.*s\" in \"%s\"\n", static_cast<int>(token.size()), token.data(),
+                 title.c_str());
     return false;
   };
   while (at < notes.size()) {

@@ -13,10 +13,10 @@
 struct SongInstrument {
   std::string name;
   std::vector<std::int8_t> data;
-  int loopStart = 0;   // in samples; loopLength 0: no loop
+  int loopStart = 0;  // in samples; loopLength 0: no loop
   int loopLength = 0;
-  int volume = 64;     // 0..64
-  int baseMidi = 60;   // the pitch heard at 8363 samples per second
+  int volume = 64;    // 0..64
+  int baseMidi = 60;  // the pitch heard at 8363 samples per second
 };
 
 // Effect numbers shared by both formats.
@@ -30,18 +30,16 @@ enum SongEffect : int {
 };
 
 struct SongCell {
-  int midi = -1;        // -1: no note
-  int instrument = 0;   // 1-based; 0: none
+  int midi = -1;       // -1: no note
+  int instrument = 0;  // 1-based; 0: none
   int effect = 0;
-  int param = 0;        // effect 0 with param 0 is no effect
+  int param = 0;  // effect 0 with param 0 is no effect
 };
 
 struct SongPattern {
   int rows = 64;
   std::vector<SongCell> cells;  // rows * channels, row by row
-  SongCell& At(int row, int channel, int channels) {
-    return cells[static_cast<std::size_t>(row * channels + channel)];
-  }
+  SongCell& At(int row, int channel, int channels) { return cells[static_cast<std::size_t>(row * channels + channel)]; }
 };
 
 struct Song {
@@ -67,8 +65,8 @@ struct Song {
   // Drum hits, one character every `step` rows: a letter is looked up in
   // `kit` (pairs of letter and instrument; each drum plays at `pitch`), an
   // upper-case letter is accented, "." is a rest.
-  bool Drums(int pattern, int channel, int step, std::string_view hits,
-             const std::vector<std::pair<char, int>>& kit, int pitch, int row = 0);
+  bool Drums(int pattern, int channel, int step, std::string_view hits, const std::vector<std::pair<char, int>>& kit,
+             int pitch, int row = 0);
   // The speed and tempo at the first row of the pattern (channels 0 and 1).
   void SetTempo(int pattern, int ticksPerRow, int beatsPerMinute);
   // Seconds the order takes to play once.

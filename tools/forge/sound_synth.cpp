@@ -20,8 +20,8 @@ Signal Harmonics(int period, const std::vector<float>& weights) {
   for (int i = 0; i < period; ++i) {
     float v = 0.0f;
     for (std::size_t k = 0; k < weights.size(); ++k)
-      v += weights[k] * std::sin(kTwoPi * static_cast<float>(k + 1) * static_cast<float>(i) /
-                                 static_cast<float>(period));
+      v += weights[k] *
+           std::sin(kTwoPi * static_cast<float>(k + 1) * static_cast<float>(i) / static_cast<float>(period));
     s[static_cast<std::size_t>(i)] = v;
   }
   Normalise(s, 1.0f);
@@ -96,8 +96,7 @@ Signal Bell(int period, int length) {
     const float a = std::exp(-static_cast<float>(i) / (static_cast<float>(length) * 0.25f));
     const float b = std::exp(-static_cast<float>(i) / (static_cast<float>(length) * 0.08f));
     s[static_cast<std::size_t>(i)] =
-        a * std::sin(kTwoPi * t) + 0.5f * b * std::sin(kTwoPi * 2.76f * t) +
-        0.25f * b * std::sin(kTwoPi * 5.4f * t);
+        a * std::sin(kTwoPi * t) + 0.5f * b * std::sin(kTwoPi * 2.76f * t) + 0.25f * b * std::sin(kTwoPi * 5.4f * t);
   }
   FadeIn(s, 8);
   FadeOut(s, 64);
@@ -181,8 +180,7 @@ void FadeOut(Signal& s, int samples) {
 }
 
 void Decay(Signal& s, float halfLifeSamples) {
-  for (std::size_t i = 0; i < s.size(); ++i)
-    s[i] *= std::exp2(-static_cast<float>(i) / halfLifeSamples);
+  for (std::size_t i = 0; i < s.size(); ++i) s[i] *= std::exp2(-static_cast<float>(i) / halfLifeSamples);
 }
 
 void Scale(Signal& s, float gain) {
@@ -202,14 +200,12 @@ void MixInto(Signal& a, const Signal& b, std::size_t offset, float gain) {
 
 std::vector<std::int8_t> ToSigned8(const Signal& s) {
   std::vector<std::int8_t> out(s.size());
-  for (std::size_t i = 0; i < s.size(); ++i)
-    out[i] = static_cast<std::int8_t>(std::lround(Clamp1(s[i]) * 127.0f));
+  for (std::size_t i = 0; i < s.size(); ++i) out[i] = static_cast<std::int8_t>(std::lround(Clamp1(s[i]) * 127.0f));
   return out;
 }
 
 std::vector<std::int16_t> ToSigned16(const Signal& s) {
   std::vector<std::int16_t> out(s.size());
-  for (std::size_t i = 0; i < s.size(); ++i)
-    out[i] = static_cast<std::int16_t>(std::lround(Clamp1(s[i]) * 32767.0f));
+  for (std::size_t i = 0; i < s.size(); ++i) out[i] = static_cast<std::int16_t>(std::lround(Clamp1(s[i]) * 32767.0f));
   return out;
 }

@@ -7,8 +7,7 @@
 namespace {
 
 void Text(std::vector<std::uint8_t>& out, const std::string& text, std::size_t size, char pad) {
-  for (std::size_t i = 0; i < size; ++i)
-    out.push_back(static_cast<std::uint8_t>(i < text.size() ? text[i] : pad));
+  for (std::size_t i = 0; i < size; ++i) out.push_back(static_cast<std::uint8_t>(i < text.size() ? text[i] : pad));
 }
 void U8(std::vector<std::uint8_t>& out, int v) { out.push_back(static_cast<std::uint8_t>(v & 0xFF)); }
 void U16(std::vector<std::uint8_t>& out, int v) {  // little-endian
@@ -24,8 +23,8 @@ void Zeros(std::vector<std::uint8_t>& out, std::size_t n) { out.insert(out.end()
 }  // namespace
 
 bool WriteXm(const Song& song, std::vector<std::uint8_t>& bytes) {
-  if (song.instruments.empty() || song.instruments.size() > 128 || song.order.empty() ||
-      song.order.size() > 256 || song.channels < 2 || song.channels > 32 || (song.channels & 1)) {
+  if (song.instruments.empty() || song.instruments.size() > 128 || song.order.empty() || song.order.size() > 256 ||
+      song.channels < 2 || song.channels > 32 || (song.channels & 1)) {
     std::fprintf(stderr, "duskhaven-forge: \"%s\" does not fit an extended module\n", song.title.c_str());
     return false;
   }
@@ -84,13 +83,13 @@ bool WriteXm(const Song& song, std::vector<std::uint8_t>& bytes) {
     U32(bytes, 263);
     Text(bytes, in.name, 22, '\0');
     U8(bytes, 0);
-    U16(bytes, 1);   // one sample
-    U32(bytes, 40);  // its header's size
+    U16(bytes, 1);          // one sample
+    U32(bytes, 40);         // its header's size
     Zeros(bytes, 96);       // every note plays sample 0
     Zeros(bytes, 48 + 48);  // no envelopes
     Zeros(bytes, 10);
-    Zeros(bytes, 4);        // no auto-vibrato
-    U16(bytes, 0);          // fade-out
+    Zeros(bytes, 4);  // no auto-vibrato
+    U16(bytes, 0);    // fade-out
     Zeros(bytes, 22);
     // The sample header, then its data as differences.
     U32(bytes, static_cast<std::uint32_t>(in.data.size()));
@@ -99,7 +98,7 @@ bool WriteXm(const Song& song, std::vector<std::uint8_t>& bytes) {
     U8(bytes, std::clamp(in.volume, 0, 64));
     U8(bytes, 0);  // finetune
     U8(bytes, in.loopLength > 0 ? 1 : 0);
-    U8(bytes, 128);  // panning: centre
+    U8(bytes, 128);               // panning: centre
     U8(bytes, 60 - in.baseMidi);  // relative note
     U8(bytes, 0);
     Text(bytes, in.name, 22, '\0');

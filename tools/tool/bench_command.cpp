@@ -28,8 +28,8 @@ int RunBenchCommand(Arguments& args) {
 
   std::printf("%lld duels per class, both sides of that class at tier 3, seeds 1..%lld\n", count, count);
   std::printf("decision times are processor time; duels/s includes dealing and deck generation\n\n");
-  std::printf("%-7s %10s %12s %10s %13s %12s %10s\n", "class", "decisions", "decisions/s", "mean (us)",
-              "slowest (us)", "duels/s cpu", "duels/s");
+  std::printf("%-7s %10s %12s %10s %13s %12s %10s\n", "class", "decisions", "decisions/s", "mean (us)", "slowest (us)",
+              "duels/s cpu", "duels/s");
   for (int c = 0; c < 3; ++c) {
     DecisionTimes times;
     DuelPlan plan;

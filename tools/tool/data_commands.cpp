@@ -80,8 +80,8 @@ int RunInfoCommand(Arguments& args) {
   const int count = CardCount();
   if (!ParseNumber(args.Value("id"), 1, count, id)) {
     CloseCardDatabase();
-    return ToolFailure("info: --id wants a card number 1.." + std::to_string(count) + ", not '" +
-                       args.Value("id") + "'");
+    return ToolFailure("info: --id wants a card number 1.." + std::to_string(count) + ", not '" + args.Value("id") +
+                       "'");
   }
   if (!platform::FileExists(CardInfoPath)) {
     CloseCardDatabase();

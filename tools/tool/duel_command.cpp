@@ -42,9 +42,10 @@ int RunDuelCommand(Arguments& args) {
 
   DuelTally tally;
   std::string error;
-  bool ok = PlayDuels(static_cast<std::uint32_t>(seed), static_cast<std::uint64_t>(count), plan,
-                      [](const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); },
-                      tally, error, static_cast<int>(jobs));
+  bool ok = PlayDuels(
+      static_cast<std::uint32_t>(seed), static_cast<std::uint64_t>(count), plan,
+      [](const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }, tally, error,
+      static_cast<int>(jobs));
   CloseCardDatabase();
   std::fflush(stdout);
   if (!ok) return ToolFailure("duel: " + error);

@@ -180,4 +180,3 @@ bool PlayDealtDuel(std::uint32_t seed, const Deck decks[2], int blocks, int card
   }
   return true;
 }
-

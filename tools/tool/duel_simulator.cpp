@@ -45,8 +45,8 @@ bool PlayDuel(std::uint32_t seed, const DuelPlan& plan, std::string& transcript,
     if (!BuildOpponentDeck(decks[s], plan.sides[s].opponentClass, plan.sides[s].tier, random) ||
         !DeckIsSound(decks[s], cardCount)) {
       error = "the card database (" + std::to_string(cardCount) + " cards) is damaged: no full deck for class " +
-              std::to_string(plan.sides[s].opponentClass) + " tier " + std::to_string(plan.sides[s].tier) +
-              " (duel " + std::to_string(seed) + ")";
+              std::to_string(plan.sides[s].opponentClass) + " tier " + std::to_string(plan.sides[s].tier) + " (duel " +
+              std::to_string(seed) + ")";
       return false;
     }
   }
@@ -64,8 +64,10 @@ struct PlayedDuel {
 
 void Count(DuelTally& tally, const DuelOutcome& outcome) {
   ++tally.duels;
-  if (outcome.result == 2) ++tally.ties;
-  else ++tally.wins[outcome.result];
+  if (outcome.result == 2)
+    ++tally.ties;
+  else
+    ++tally.wins[outcome.result];
 }
 
 void AddTimes(DecisionTimes& into, const DecisionTimes& from) {
@@ -88,7 +90,8 @@ bool PlayDuelsOnThreads(std::uint32_t first, std::uint64_t count, const DuelPlan
   // Each thread times its own decisions; the sums are added up afterwards.
   std::vector<DecisionTimes> times(static_cast<std::size_t>(jobs));
   std::vector<DuelPlan> plans(static_cast<std::size_t>(jobs), plan);
-  for (int j = 0; j < jobs; ++j) plans[static_cast<std::size_t>(j)].times = plan.times ? &times[static_cast<std::size_t>(j)] : nullptr;
+  for (int j = 0; j < jobs; ++j)
+    plans[static_cast<std::size_t>(j)].times = plan.times ? &times[static_cast<std::size_t>(j)] : nullptr;
 
   bool ok = true;
   for (std::uint64_t done = 0; done < count && ok; done += batch.size()) {
@@ -126,8 +129,7 @@ bool PlayDuelsOnThreads(std::uint32_t first, std::uint64_t count, const DuelPlan
 }  // namespace
 
 bool PlayDuels(std::uint32_t first, std::uint64_t count, const DuelPlan& plan,
-               const std::function<void(const std::string&)>& sink, DuelTally& tally, std::string& error,
-               int jobs) {
+               const std::function<void(const std::string&)>& sink, DuelTally& tally, std::string& error, int jobs) {
   jobs = std::clamp(jobs, 1, MaxDuelJobs);
   if (jobs > 1 && count > 1) {
     if (!PlayDuelsOnThreads(first, count, plan, jobs, sink, tally, error)) return false;

@@ -29,8 +29,7 @@ constexpr int MaxDuelJobs = 64;
 // same order and with the same text as with one job. A failing duel ends the
 // run after the transcripts of the seeds before it, as with one job.
 bool PlayDuels(std::uint32_t first, std::uint64_t count, const DuelPlan& plan,
-               const std::function<void(const std::string&)>& sink, DuelTally& tally, std::string& error,
-               int jobs = 1);
+               const std::function<void(const std::string&)>& sink, DuelTally& tally, std::string& error, int jobs = 1);
 
 // "summary duels N red R blue B ties T"
 std::string SummaryLine(const DuelTally& tally);

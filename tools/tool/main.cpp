@@ -29,7 +29,8 @@ const char* const Usage =
     "                                     prize CREDITS roundsWon R\n"
     "                                   --balance COUNT: seeds N..N+COUNT-1 for every computer\n"
     "                                   (or only --player's): tournaments won, second places, rounds won\n"
-    "  character [--data DIR] --out FILE [--name NAME] [--slot 1..3] [--credits N] [--gate] [--deck strong|weak] [--copies N]\n"
+    "  character [--data DIR] --out FILE [--name NAME] [--slot 1..3] [--credits N] [--gate] [--deck strong|weak] "
+    "[--copies N]\n"
     "                                   write a character save file; --gate: every card, a deck, every\n"
     "                                   opponent beaten, every tournament won and 50000 credits\n";
 

@@ -12,9 +12,12 @@ std::string Number(int n) { return std::to_string(n); }
 
 const char* ResultWord(int result) {
   switch (result) {
-    case 0: return "won";
-    case 1: return "lost";
-    default: return "tie";
+    case 0:
+      return "won";
+    case 1:
+      return "lost";
+    default:
+      return "tie";
   }
 }
 

@@ -13,11 +13,11 @@ struct TourneyPlan {
 };
 
 struct TourneyResult {
-  int roundsWon = 0;         // 0..4
-  std::int32_t prize = 0;    // what the closing message pays
-  int duels = 0;             // the character's duels, replayed ties included
+  int roundsWon = 0;       // 0..4
+  std::int32_t prize = 0;  // what the closing message pays
+  int duels = 0;           // the character's duels, replayed ties included
   int ties = 0;
-  std::uint8_t winner = 0;   // participant: roster index, 16 the character
+  std::uint8_t winner = 0;  // participant: roster index, 16 the character
 };
 
 // Seeds the generator with `seed` and plays the tournament as the room does:

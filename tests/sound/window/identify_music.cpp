@@ -67,8 +67,7 @@ int main(int argc, char** argv) {
     }
     const auto first = render.begin() + static_cast<std::ptrdiff_t>(kSkip);
     const auto at = std::search(recording.begin(), recording.end(), first, first + kSignature);
-    if (at != recording.end())
-      found.emplace_back(static_cast<double>(at - recording.begin()) / 44100.0, argv[i]);
+    if (at != recording.end()) found.emplace_back(static_cast<double>(at - recording.begin()) / 44100.0, argv[i]);
   }
   platform::RemoveFile(scratch);
   std::sort(found.begin(), found.end());
