@@ -173,7 +173,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SetAutoplay(AutoplayPlayer{1, 2});
   else
     ClearAutoplay();
-  ChangeMatchState(s.wait == 0 ? MatchState::AwaitRemoteMove
+  ChangeMatchState(s.wait == 0   ? MatchState::AwaitRemoteMove
                    : s.wait == 1 ? MatchState::AwaitRemoteAttack
                                  : MatchState::AwaitRemoteMultiHit);
 
