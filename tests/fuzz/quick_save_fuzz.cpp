@@ -22,7 +22,9 @@
 
 namespace {
 
-const MatchRecord freshMatch = TheMatch;
+// The duel record as the program starts, taken once every global is made (a copy made while this file's own
+// globals are made could read the duel before its constructor ran).
+MatchRecord freshMatch;
 
 // A room that shows a box on resume is answered with its right (or only)
 // button, as nobody is there; with DUSKHAVEN_FUZZ_VERBOSE the box is named.
@@ -44,6 +46,7 @@ void CheckLoadedDuel() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  freshMatch = TheMatch;
   // The forged data set (pictures included: a resumed duel is drawn) with a save folder of this process's own.
   const std::string root = FuzzInstallDir("quicksave");
   if (!SetUpDuelTable(DUSKHAVEN_FORGED_DATA, root)) BrokenProperty("no duel table");
