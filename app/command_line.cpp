@@ -53,7 +53,8 @@ const char* const UsageText =
     "  await T FILE\n"
     "  (at T close: the window's close button; the game saves and ends at once, in any\n"
     "  screen, wait or box, as it does on SIGTERM and SIGINT; await T FILE: the game's\n"
-    "  clock stops at T until FILE exists, at most 60 s, to line up two games on a link)\n"
+    "  clock stops at T until FILE exists, at most 60 s, to line up two games on a link;\n"
+    "  a close or a signal during that wait ends the game at once)\n"
     "a scripted run that waits for input past its script stops with exit code 3\n";
 
 namespace {
