@@ -27,8 +27,8 @@ bool KeyCode(const std::string& name, std::int32_t& code) {
   static const struct {
     const char* name;
     std::int16_t code;
-  } keys[] = {{"Up", VkUp},  {"Down", VkDown}, {"Left", VkLeft}, {"Right", VkRight},
-              {"A", VkAppA}, {"B", VkAppB},    {"C", VkAppC},    {"Start", VkStart}};
+  } keys[] = {{"Up", VkUp},  {"Down", VkDown}, {"Left", VkLeft},   {"Right", VkRight}, {"A", VkAppA},
+              {"B", VkAppB}, {"C", VkAppC},    {"Start", VkStart}, {"Menu", VkMenu}};
   for (const auto& k : keys)
     if (name == k.name) {
       code = k.code;
@@ -132,7 +132,8 @@ bool Script::Parse(const std::string& text, const std::string& name, std::string
       std::size_t nameAt = isPress ? 3 : 4;
       if (w.size() != nameAt + 1 || (!isPress && w[3] != "down" && w[3] != "up"))
         return fail(isPress ? "expected: at T press KEY" : "expected: at T key down|up KEY");
-      if (!KeyCode(w[nameAt], code)) return fail("unknown key '" + w[nameAt] + "' (Up Down Left Right A B C Start)");
+      if (!KeyCode(w[nameAt], code))
+        return fail("unknown key '" + w[nameAt] + "' (Up Down Left Right A B C Start Menu)");
       Message m;
       m.key = code;
       m.kind = (isPress || w[3] == "down") ? MessageKind::KeyDown : MessageKind::KeyUp;
