@@ -16,6 +16,8 @@
 #include "engine/duel_flow.h"
 #include "link/link.h"
 #include "link/link_duel.h"
+#include "link/link_framer.h"
+#include "link/link_message.h"
 #include "match/match.h"
 #include "match/match_autoplay.h"
 #include "match/match_boxes.h"
@@ -110,6 +112,17 @@ bool SameCollection(const PlayerRecord& a, const PlayerRecord& b) {
   return a.credits == b.credits && a.cardTotal == b.cardTotal;
 }
 
+// What this device sent, as the partner received it (to follow a run by hand).
+void PrintWhatWasSent(int partner) {
+  LinkFramer framer(CardCount());
+  std::uint8_t buffer[512];
+  std::size_t count = 0;
+  while (platform::ReadAvailable(partner, buffer, sizeof buffer, count) == platform::ReadResult::Data)
+    if (!framer.Feed(buffer, count)) break;
+  LinkMessage sent;
+  while (framer.Next(sent)) std::printf("sent %s\n", DescribeMessage(sent).c_str());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -173,7 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SetAutoplay(AutoplayPlayer{1, 2});
   else
     ClearAutoplay();
-  ChangeMatchState(s.wait == 0 ? MatchState::AwaitRemoteMove
+  ChangeMatchState(s.wait == 0   ? MatchState::AwaitRemoteMove
                    : s.wait == 1 ? MatchState::AwaitRemoteAttack
                                  : MatchState::AwaitRemoteMultiHit);
 
@@ -196,9 +209,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (idle > 3) break;
   }
   if (!ended) FUZZ_CHECK(SameCollection(local, savedLocal));
-  if (std::getenv("DUSKHAVEN_FUZZ_VERBOSE"))
+  if (std::getenv("DUSKHAVEN_FUZZ_VERBOSE")) {
     std::printf("after %d frames: state %d, %d cards down, %d boxes, link %s\n", frame, static_cast<int>(m.state),
                 Occupied(m.board), boxes, LinkFailureName(link.failure));
+    PrintWhatWasSent(partner);
+  }
 
   ClearAutoplay();
   platform::Message left;
