@@ -194,8 +194,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int occupied = Occupied(m.board);
   int frame = 0, idle = 0;
   for (; frame < FrameLimit && InClub == 0; ++frame) {
-    if (m.state == MatchState::MatchOver) ended = true;
     MatchFrame();
+    // The board is full: the result is set and the card that changes hands may change the collection.
+    if (MatchResult <= 2) ended = true;
     if (!ended && InClub == 0) {
       CheckDuel(occupied);
       occupied = Occupied(m.board);
