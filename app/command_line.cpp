@@ -46,7 +46,7 @@ const char* const UsageText =
     "  in the club: Left / Right walk the corridor, action enters a room; in a room\n"
     "                    the arrows move a frame between its buttons and fields and\n"
     "                    action presses the framed one (Left / Right move a slider;\n"
-    "                    held on the trade's - or +, the offer runs on until it is let go)\n"
+    "                    held on the trade's - or +, it repeats until let go)\n"
     "  in the quick menu: Up / Down move its frame, action goes there, Tab or\n"
     "                    Escape closes it\n"
     "  in a box: Left / Right pick a button, action presses it\n"
