@@ -3,9 +3,13 @@
 // message of the WM_PROTOCOLS it announced.
 // usage: close_button NAME   (0 = sent, 1 = no such window, or it does not take WM_DELETE_WINDOW,
 //                             2 = wrong arguments or no X display)
+// Once the X server has the message, prints that moment in nanoseconds since the epoch (as `date +%s%N`
+// gives it): a close is timed from there, not from this program's own start-up.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+
+#include <time.h>
 
 #include <cstdio>
 #include <cstring>
@@ -105,10 +109,13 @@ int main(int argc, char** argv) {
   event.xclient.data.l[1] = CurrentTime;
   const Status sent = XSendEvent(display, closable[0], False, NoEventMask, &event);
   XSync(display, False);
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
   XCloseDisplay(display);
   if (sent == 0) {
     std::fprintf(stderr, "close_button: the X server refused the close message\n");
     return 1;
   }
+  std::printf("%lld%09ld\n", static_cast<long long>(now.tv_sec), static_cast<long>(now.tv_nsec));
   return 0;
 }
