@@ -1,6 +1,8 @@
 // panel.cpp -- the emulated panel memory, its upright reading and its colours.
 #include "platform/panel.h"
 
+#include <cstring>
+
 namespace platform {
 
 void Panel::Configure(const DeviceProfile& profile) {
@@ -15,6 +17,13 @@ void Panel::Upright(std::vector<std::uint16_t>& out) const {
   out.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
   if (shown_.empty()) return;
   const std::int64_t size = static_cast<std::int64_t>(shown_.size());
+  // A panel laid out as the screen (rows of the screen's width, left to right)
+  // is read row by row; a rotated or mirrored one pixel by pixel.
+  const std::int64_t last = profile_.panelOrigin + static_cast<std::int64_t>(h - 1) * w + (w - 1);
+  if (profile_.panelStepX == 1 && profile_.panelStepY == w && profile_.panelOrigin >= 0 && last < size && h > 0) {
+    std::memcpy(out.data(), shown_.data() + profile_.panelOrigin, out.size() * sizeof(std::uint16_t));
+    return;
+  }
   for (std::int32_t y = 0; y < h; ++y)
     for (std::int32_t x = 0; x < w; ++x) {
       std::int64_t at = profile_.panelOrigin + static_cast<std::int64_t>(x) * profile_.panelStepX +

@@ -131,7 +131,14 @@ class SdlBackend : public Backend {
       SDL_DestroyRenderer(renderer_);
       renderer_ = nullptr;
     }
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_) {
+      // The software renderer draws into the window's surface, which SDL would
+      // otherwise show through an OpenGL texture: drawn by the processor
+      // again, at several times the cost of the window system's own shared
+      // memory picture. (SDL_FRAMEBUFFER_ACCELERATION set by the player wins.)
+      if (choose) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+      renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    }
     if (!renderer_) {
       CloseDisplay();
       return false;
