@@ -16,6 +16,8 @@
 #include "engine/duel_flow.h"
 #include "link/link.h"
 #include "link/link_duel.h"
+#include "link/link_framer.h"
+#include "link/link_message.h"
 #include "match/match.h"
 #include "match/match_autoplay.h"
 #include "match/match_boxes.h"
@@ -110,6 +112,17 @@ bool SameCollection(const PlayerRecord& a, const PlayerRecord& b) {
   return a.credits == b.credits && a.cardTotal == b.cardTotal;
 }
 
+// What this device sent, as the partner received it (to follow a run by hand).
+void PrintWhatWasSent(int partner) {
+  LinkFramer framer(CardCount());
+  std::uint8_t buffer[512];
+  std::size_t count = 0;
+  while (platform::ReadAvailable(partner, buffer, sizeof buffer, count) == platform::ReadResult::Data)
+    if (!framer.Feed(buffer, count)) break;
+  LinkMessage sent;
+  while (framer.Next(sent)) std::printf("sent %s\n", DescribeMessage(sent).c_str());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -181,8 +194,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int occupied = Occupied(m.board);
   int frame = 0, idle = 0;
   for (; frame < FrameLimit && InClub == 0; ++frame) {
-    if (m.state == MatchState::MatchOver) ended = true;
     MatchFrame();
+    // The board is full: the result is set and the card that changes hands may change the collection.
+    if (MatchResult <= 2) ended = true;
     if (!ended && InClub == 0) {
       CheckDuel(occupied);
       occupied = Occupied(m.board);
@@ -196,9 +210,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (idle > 3) break;
   }
   if (!ended) FUZZ_CHECK(SameCollection(local, savedLocal));
-  if (std::getenv("DUSKHAVEN_FUZZ_VERBOSE"))
+  if (std::getenv("DUSKHAVEN_FUZZ_VERBOSE")) {
     std::printf("after %d frames: state %d, %d cards down, %d boxes, link %s\n", frame, static_cast<int>(m.state),
                 Occupied(m.board), boxes, LinkFailureName(link.failure));
+    PrintWhatWasSent(partner);
+  }
 
   ClearAutoplay();
   platform::Message left;
