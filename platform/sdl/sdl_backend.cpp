@@ -149,6 +149,9 @@ class SdlBackend : public Backend {
       CloseDisplay();
       return false;
     }
+    SDL_RendererInfo info{};
+    keepsPicture_ = SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+    upright_.clear();  // the texture holds nothing yet: the first frame is sent whole
     nextSlot_ = SDL_GetPerformanceCounter();
     changedAt_ = TickCount();
     Render();
@@ -162,6 +165,7 @@ class SdlBackend : public Backend {
     texture_ = nullptr;
     renderer_ = nullptr;
     window_ = nullptr;
+    pictureWhole_ = false;
   }
 
   bool HasScreen() const override { return window_ != nullptr; }
@@ -172,9 +176,10 @@ class SdlBackend : public Backend {
     // slot. (Loading steps and animations present without waiting for
     // input: they are never slowed by the longer sleep of a still screen.)
     if (ThePanel().Show() && window_) {
-      ThePanel().Upright(upright_);
-      SDL_UpdateTexture(texture_, nullptr, upright_.data(), FrameWidth * 2);
-      Render();
+      ThePanel().Upright(next_);
+      const FrameArea area = ChangedArea(upright_, next_, FrameWidth, FrameHeight);
+      upright_.swap(next_);
+      if (area.w > 0 && area.h > 0) ShowArea(area);
       changedAt_ = TickCount();
     }
     if (window_) Pace();
@@ -254,6 +259,26 @@ class SdlBackend : public Backend {
   void Render() {
     if (!renderer_) return;
     Draw();
+    SDL_RenderPresent(renderer_);
+    pictureWhole_ = true;
+  }
+
+  // Brings the changed area of the frame to the window. The software renderer
+  // draws into the window's own surface, which keeps its picture from one
+  // present to the next: only the area is drawn again (a spinning coin or a
+  // scrolling status line is a small part of the screen). Other renderers do
+  // not keep their picture and draw the whole frame.
+  void ShowArea(const FrameArea& area) {
+    const SDL_Rect rect{area.x, area.y, area.w, area.h};
+    SDL_UpdateTexture(texture_, &rect, upright_.data() + area.y * FrameWidth + area.x, FrameWidth * 2);
+    if (!keepsPicture_ || !pictureWhole_) {
+      Render();
+      return;
+    }
+    const SDL_Rect frame = FrameRect();
+    const int scale = frame.w / FrameWidth;
+    const SDL_Rect target{frame.x + area.x * scale, frame.y + area.y * scale, area.w * scale, area.h * scale};
+    SDL_RenderCopy(renderer_, texture_, &rect, &target);
     SDL_RenderPresent(renderer_);
   }
 
@@ -538,7 +563,10 @@ class SdlBackend : public Backend {
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   std::vector<SDL_GameController*> pads_;
-  std::vector<std::uint16_t> upright_;
+  std::vector<std::uint16_t> upright_;  // the frame last sent to the texture
+  std::vector<std::uint16_t> next_;
+  bool keepsPicture_ = false;  // the renderer's picture stays from one present to the next
+  bool pictureWhole_ = false;  // the window shows the whole frame (drawn since it was made or resized)
 };
 
 }  // namespace
