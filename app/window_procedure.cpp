@@ -4,6 +4,7 @@
 #include "app/shell.h"
 #include "match/duel_cursor.h"
 #include "platform/clock.h"
+#include "platform/display.h"
 #include "platform/game_state.h"
 
 platform::DefaultKeyList GameKeys = {};
@@ -23,6 +24,11 @@ int GameKeyOf(std::int32_t code) {
 }
 
 void KeyDownMessage(std::int32_t code) {
+  // The menu key is none of the eight: it never feeds the hidden sequences.
+  if (static_cast<std::int16_t>(code & 0xFFFF) == platform::VkMenu) {
+    if (ClubActive()) ClubMenuKey();
+    return;
+  }
   const int key = GameKeyOf(code);
   if (key < 0) return;
   if (key <= KeyRight) {

@@ -271,6 +271,19 @@ void ClubStylusDown(int x, int y) {
   }
 }
 
+void ClubMenuKey() {
+  FreeRetiredScreens();
+  Club& c = GameClub;
+  if (!c.ready) return;
+  if (c.tutorialActive) {
+    TutorialMenuKey();
+    return;
+  }
+  if (c.currentScreen != ScreenCorridor) return;
+  if (c.typing) FinishDescription(0);
+  RunQuickMenu(true);
+}
+
 void ClubStylusMove(int x, int y) {
   Club& c = GameClub;
   if (c.ready && c.currentScreen == ScreenCardManager && c.cardManagerScreen) c.cardManagerScreen->StylusMove(x, y);

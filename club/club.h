@@ -154,7 +154,12 @@ void DrawQuickMenuTab(int buffer);
 void BeginEnterRoom(bool enter);
 void DarkenStep();
 void BrightenStep();
-void RunQuickMenu();
+// Opened by a tap on the corner tab, or by the menu key (`byKeys`: the key
+// frame starts on the first item). Up / Down move the frame, the action key
+// chooses its item, the menu key or Start closes the menu.
+void RunQuickMenu(bool byKeys = false);
+// The menu key: in the corridor, opens the quick menu as a tap on its tab would.
+void ClubMenuKey();
 
 // The club's block of the quick save. ReadClubState reads into a pending
 // club; CommitClubState makes it the club once the whole file has read, and

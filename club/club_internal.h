@@ -32,6 +32,7 @@ void CorridorAnimationStep();
 // The first-play tutorial's handlers while it runs.
 void TutorialFrame();
 void TutorialStylusDown(int x, int y);
+void TutorialMenuKey();
 void TutorialStylusUp(int x, int y);
 
 // The corridor exactly as the record left it (a resumed quick save).

@@ -291,6 +291,11 @@ void TutorialStylusDown(int x, int y) {
   }
 }
 
+// Where a tap on the quick menu's corner opens the menu (which refuses), the menu key does too.
+void TutorialMenuKey() {
+  if (C().tutorialStep == StepWalkToShop && C().currentScreen == ScreenCorridor) RunQuickMenu(true);
+}
+
 void TutorialStylusUp(int x, int y) {
   Club& c = C();
   switch (c.tutorialStep) {

@@ -12,24 +12,25 @@ const char* const QuickSavePath = "SAVE\\QuickSave.QXP";
 QuickSaveBlock ClubStateBlock;
 QuickSaveBlock MatchSnapshotBlock;
 
-bool QuickSave() {
-  if (CurrentPlayer.slot == 255) return true;
+std::vector<std::uint8_t> QuickSaveBytes() {
   std::vector<std::uint8_t> bytes;
   ByteWriter out(bytes);
   out.U8(CurrentPlayer.slot);
   if (ClubStateBlock.write) ClubStateBlock.write(out);
   out.U8(InClub);
   if (InClub == 0 && MatchSnapshotBlock.write) MatchSnapshotBlock.write(out);
-  return platform::WriteFileAtomically(QuickSavePath, bytes);
+  return bytes;
 }
 
-bool QuickLoad() {
-  if (!platform::FileExists(QuickSavePath)) return false;
-  std::vector<std::uint8_t> bytes;
-  bool ok = platform::ReadWholeFile(QuickSavePath, bytes, 16u << 20);
+bool QuickSave() {
+  if (CurrentPlayer.slot == 255) return true;
+  return platform::WriteFileAtomically(QuickSavePath, QuickSaveBytes());
+}
+
+bool QuickLoadBytes(const std::vector<std::uint8_t>& bytes) {
   ByteReader in(bytes);
   std::uint8_t slot = in.U8();
-  ok = ok && in.Ok() && LoadCharacter(slot);
+  bool ok = in.Ok() && LoadCharacter(slot);
   if (ok && ClubStateBlock.read) ok = ClubStateBlock.read(in) && in.Ok();
   std::uint8_t inClub = in.U8();
   ok = ok && in.Ok() && inClub <= 1;
@@ -39,6 +40,13 @@ bool QuickLoad() {
     // A duel that cannot be resumed leaves the player in the club.
     if (!ok) InClub = 1;
   }
+  return ok;
+}
+
+bool QuickLoad() {
+  if (!platform::FileExists(QuickSavePath)) return false;
+  std::vector<std::uint8_t> bytes;
+  const bool ok = platform::ReadWholeFile(QuickSavePath, bytes, 16u << 20) && QuickLoadBytes(bytes);
   platform::RemoveFile(QuickSavePath);
   return ok;
 }

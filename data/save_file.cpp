@@ -155,9 +155,13 @@ std::vector<std::uint8_t> EncodeCharacterFile(const PlayerRecord& record, const 
 }
 
 bool ReadSlotIdentity(int slot, PlayerRecord& identity) {
-  PlayerRecord read;
   std::vector<std::uint8_t> bytes;
-  bool ok = platform::ReadWholeFile(CharacterSavePath(slot), bytes, 1u << 20);
+  if (!platform::ReadWholeFile(CharacterSavePath(slot), bytes, 1u << 20)) bytes.clear();
+  return ReadSlotIdentityBytes(slot, bytes, identity);
+}
+
+bool ReadSlotIdentityBytes(int slot, const std::vector<std::uint8_t>& bytes, PlayerRecord& identity) {
+  PlayerRecord read;
   ByteReader in(bytes);
   in.I16();  // version stamp
   read.name = in.MaskedText(SaveTextMask);
@@ -166,7 +170,7 @@ bool ReadSlotIdentity(int slot, PlayerRecord& identity) {
   read.profileText2 = in.MaskedText(SaveTextMask);
   read.credits = in.I32() ^ SaveMask;
   read.kind = in.U8();
-  ok = ok && in.Ok();
+  const bool ok = in.Ok();
   if (!ok) {
     read = PlayerRecord{};
     read.credits = NewCharacterCredits;

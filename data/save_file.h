@@ -55,6 +55,8 @@ bool ReadPlayerRecord(PlayerRecord& record, ByteReader& in);
 // fields) gives an empty slot: empty name, profileNumber -1, empty lines, 700
 // credits, kind 2; the result says whether the file was read.
 bool ReadSlotIdentity(int slot, PlayerRecord& identity);
+// The same from the file's bytes (none: a file that cannot be read).
+bool ReadSlotIdentityBytes(int slot, const std::vector<std::uint8_t>& bytes, PlayerRecord& identity);
 
 // Stores the slot as the last character used; registered by the settings layer.
 extern std::function<void(std::uint8_t slot)> RememberLastCharacter;

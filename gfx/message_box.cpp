@@ -21,16 +21,6 @@ void DrawLabels(std::wstring_view left, std::wstring_view right, const MessageBo
   DrawTextTinted(right, g.rightLabelX, g.labelRow, GameFont, rightTint, 0);
 }
 
-// The game key of a virtual-key code, or -1.
-int GameKeyOfCode(std::int32_t key) {
-  const auto code = static_cast<std::int16_t>(key & 0xFFFF);
-  const std::int16_t codes[GameKeyCount] = {platform::VkUp,    platform::VkDown, platform::VkLeft, platform::VkRight,
-                                            platform::VkStart, platform::VkAppA, platform::VkAppB, platform::VkAppC};
-  for (int k = 0; k < GameKeyCount; ++k)
-    if (codes[k] == code) return k;
-  return -1;
-}
-
 }  // namespace
 
 bool MessageBoxGeometry::InLeft(int sx, int sy) const {

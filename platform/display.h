@@ -31,6 +31,8 @@ constexpr std::int16_t VkAppA = 0xC1;
 constexpr std::int16_t VkAppB = 0xC2;
 constexpr std::int16_t VkAppC = 0xC3;
 constexpr std::int16_t VkStart = 0x86;
+// Not one of the eight game keys: opens the club's quick menu (Tab, the menu key, a controller's Back).
+constexpr std::int16_t VkMenu = 0x5D;
 
 // One entry of the default key list: the key's code and a screen position nobody uses.
 struct KeyListEntry {

@@ -41,6 +41,8 @@ const char* KeyName(std::int32_t code) {
       return "C";
     case VkStart:
       return "Start";
+    case VkMenu:
+      return "Menu";
     default:
       return nullptr;
   }

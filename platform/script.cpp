@@ -10,6 +10,8 @@
 #include <thread>
 
 #include "platform/backend.h"
+#include "platform/clock.h"
+#include "platform/close_request.h"
 #include "platform/display.h"
 #include "platform/file_system.h"
 
@@ -25,8 +27,8 @@ bool KeyCode(const std::string& name, std::int32_t& code) {
   static const struct {
     const char* name;
     std::int16_t code;
-  } keys[] = {{"Up", VkUp},  {"Down", VkDown}, {"Left", VkLeft}, {"Right", VkRight},
-              {"A", VkAppA}, {"B", VkAppB},    {"C", VkAppC},    {"Start", VkStart}};
+  } keys[] = {{"Up", VkUp},  {"Down", VkDown}, {"Left", VkLeft},   {"Right", VkRight}, {"A", VkAppA},
+              {"B", VkAppB}, {"C", VkAppC},    {"Start", VkStart}, {"Menu", VkMenu}};
   for (const auto& k : keys)
     if (name == k.name) {
       code = k.code;
@@ -130,7 +132,8 @@ bool Script::Parse(const std::string& text, const std::string& name, std::string
       std::size_t nameAt = isPress ? 3 : 4;
       if (w.size() != nameAt + 1 || (!isPress && w[3] != "down" && w[3] != "up"))
         return fail(isPress ? "expected: at T press KEY" : "expected: at T key down|up KEY");
-      if (!KeyCode(w[nameAt], code)) return fail("unknown key '" + w[nameAt] + "' (Up Down Left Right A B C Start)");
+      if (!KeyCode(w[nameAt], code))
+        return fail("unknown key '" + w[nameAt] + "' (Up Down Left Right A B C Start Menu)");
       Message m;
       m.key = code;
       m.kind = (isPress || w[3] == "down") ? MessageKind::KeyDown : MessageKind::KeyUp;
@@ -159,8 +162,12 @@ void Script::PostDue(std::uint32_t now) {
 // The game's clock stands still while it waits; after AwaitLimitMs of real time it goes on regardless.
 constexpr int AwaitLimitMs = 60000;
 
+// A close request (the window's close, SIGTERM, SIGINT) ends the wait at once and, where the game has
+// its way out set, the game with it: the saves are written there and then, not after the file appears.
 static void AwaitFile(const std::string& path) {
   for (int waited = 0; ::access(path.c_str(), F_OK) != 0; waited += 10) {
+    NoticeCloseDuringWork();
+    if (CloseRequested()) return;
     if (waited >= AwaitLimitMs) {
       std::fprintf(stderr, "duskhaven: %s did not appear within %d s; going on\n", path.c_str(), AwaitLimitMs / 1000);
       return;
@@ -181,14 +188,18 @@ static void TakeShot(bool dump, bool await, const std::string& path) {
 }
 
 void Script::TakeDue(std::uint32_t now) {
+  // The due shots leave the list before any is taken: an await may end the game, whose way out
+  // takes the script's last shots from this same list.
+  std::vector<Shot> due;
   for (auto it = shots_.begin(); it != shots_.end();) {
     if (!it->atEnd && it->time < now) {
-      TakeShot(it->dump, it->await, it->path);
+      due.push_back(std::move(*it));
       it = shots_.erase(it);
     } else {
       ++it;
     }
   }
+  for (const Shot& s : due) TakeShot(s.dump, s.await, s.path);
 }
 
 bool Script::NextInputTime(std::uint32_t& time) const {

@@ -419,6 +419,10 @@ class SdlBackend : public Backend {
         return VkAppC;
       case SDLK_ESCAPE:
         return VkStart;
+      case SDLK_TAB:
+      case SDLK_APPLICATION:
+      case SDLK_MENU:
+        return VkMenu;
       default:
         return 0;
     }
@@ -440,6 +444,8 @@ class SdlBackend : public Backend {
         return VkAppB;  // the duel's zoom, as F2
       case SDL_CONTROLLER_BUTTON_START:
         return VkStart;
+      case SDL_CONTROLLER_BUTTON_BACK:
+        return VkMenu;
       default:
         return 0;
     }

@@ -1,11 +1,14 @@
 // resume_run_test.cpp -- the game quick-saves the club and a new process resumes it: same record, same frame.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <thread>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -147,6 +150,44 @@ TEST_F(ResumeRun, AQuickSaveTakenInTheCorridorResumesTheSameClubAndFrame) {
     // The next case starts from A's place again.
     std::ofstream(QuickSavePath(), std::ios::binary) << before;
   }
+}
+
+// A close that comes while the script holds the clock for a file (as two linked games do) ends the
+// game there and then, through its own way out: the quick save of the club is written at once.
+TEST_F(ResumeRun, ASignalDuringAnAwaitEndsTheGameAtOnceWithTheQuickSaveWritten) {
+  const std::uint32_t t = LoadingTap();
+  ASSERT_GT(t, 0u);
+  const std::string here = folder_ + "/here.txt", never = folder_ + "/never";
+  std::ofstream(folder_ + "/s.txt") << "at " << t + 100 << " tap 120 160\ndump " << t + 1000 << " " << here
+                                    << "\nawait " << t + 1001 << " " << never << "\n";
+  const std::string command = "cd '" + folder_ + "' && exec '" + DUSKHAVEN_GAME_PATH +
+                              "' --headless --script s.txt --config cfg > log.txt 2>&1";
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    std::_Exit(127);
+  }
+  ASSERT_GT(pid, 0);
+  // The dump just before the await says the game has reached it (the resume took the quick save away).
+  for (int waited = 0; !fs::exists(here) && waited < 30000; waited += 10)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ASSERT_TRUE(fs::exists(here)) << ReadFile(folder_ + "/log.txt");
+  EXPECT_FALSE(fs::exists(QuickSavePath()));
+  ::kill(pid, SIGTERM);
+  // Well inside the await's own limit of a minute; a game still waiting is stopped by force.
+  int status = 0;
+  pid_t got = 0;
+  for (int waited = 0; (got = ::waitpid(pid, &status, WNOHANG)) == 0 && waited < 20000; waited += 10)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  if (got == 0) {
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &status, 0);
+  }
+  const std::string log = ReadFile(folder_ + "/log.txt");
+  ASSERT_EQ(got, pid) << "the game was still waiting for " << never << "\n" << log;
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << log;
+  EXPECT_EQ(log.find("did not appear"), std::string::npos) << log;
+  EXPECT_FALSE(ReadFile(QuickSavePath()).empty()) << "the close wrote no quick save\n" << log;
 }
 
 }  // namespace

@@ -89,6 +89,29 @@ TEST_F(QuickSaveTest, ADuelInProgressKeepsItsBoard) {
   EXPECT_EQ(board.At(5, 3).card.id, -1);
 }
 
+TEST_F(QuickSaveTest, TheBytesResumeAsTheFileDoesAndLeaveTheFileAlone) {
+  PlaceCard(board, LoadCard(4), 3, 0, 1);
+  InClub = 0;
+  ASSERT_TRUE(QuickSave());
+  const std::vector<std::uint8_t> bytes = QuickSaveBytes();
+  EXPECT_EQ(bytes, ReadGameFile(QuickSavePath));
+  // A file on disk is neither read nor removed by the bytes entry.
+  ASSERT_TRUE(WriteGameFile(QuickSavePath, {2, 0xC1, 0, 0, 1}));
+  board = Board{};
+  CurrentPlayer = PlayerRecord{};
+  InClub = 1;
+  ASSERT_TRUE(QuickLoadBytes(bytes));
+  EXPECT_EQ(CurrentPlayer.name, L"QUINN");
+  EXPECT_EQ(InClub, 0);
+  EXPECT_EQ(board.At(3, 0).card.id, 4);
+  EXPECT_EQ(ReadGameFile(QuickSavePath), (std::vector<std::uint8_t>{2, 0xC1, 0, 0, 1}));
+  // A damaged duel block leaves the player in the club, as from the file.
+  InClub = 1;
+  EXPECT_FALSE(QuickLoadBytes(std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1)));
+  EXPECT_EQ(InClub, 1);
+  EXPECT_FALSE(QuickLoadBytes({}));
+}
+
 TEST_F(QuickSaveTest, QuickGameCharacterWritesNothing) {
   CurrentPlayer.slot = 255;
   EXPECT_TRUE(QuickSave());

@@ -17,7 +17,6 @@
 #include "data/save_file.h"
 #include "match/match.h"
 #include "match/match_snapshot.h"
-#include "platform/file_system.h"
 #include "tests/fuzz/duel_table.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -58,9 +57,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static_cast<MatchRecord&>(TheMatch) = freshMatch;
   InClub = 1;
-  PutGameFile(QuickSavePath, data, size);
-  const bool loaded = QuickLoad();
-  FUZZ_CHECK(!platform::FileExists(QuickSavePath));
+  const bool loaded = QuickLoadBytes(std::vector<std::uint8_t>(data, data + size));
   FUZZ_CHECK(InClub <= 1);
   if (!loaded) {
     DropClubState();
@@ -72,9 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (InClub == 0) CheckLoadedDuel();
   // What was resumed is saved on the way out, and that file resumes again.
   const std::uint8_t inClub = InClub;
-  FUZZ_CHECK(QuickSave());
+  const std::vector<std::uint8_t> again = QuickSaveBytes();
   static_cast<MatchRecord&>(TheMatch) = freshMatch;
-  FUZZ_CHECK(QuickLoad());
+  FUZZ_CHECK(QuickLoadBytes(again));
   CommitClubState();
   FUZZ_CHECK(InClub == inClub);
   return 0;

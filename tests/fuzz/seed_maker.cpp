@@ -8,17 +8,20 @@
 
 #include "club/club.h"
 #include "core/random.h"
+#include "data/card_database.h"
 #include "data/duel_stats.h"
 #include "data/game_state.h"
 #include "data/quick_save.h"
 #include "data/roster.h"
 #include "data/save_file.h"
+#include "link/link_message.h"
 #include "match/match.h"
 #include "platform/file_system.h"
 #include "platform/settings_store.h"
 #include "settings/settings.h"
 #include "tests/fuzz/duel_table.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "tests/fuzz/link_duel_input.h"
 
 namespace {
 
@@ -88,6 +91,65 @@ void Keep(const std::string& gamePath, const std::string& target, const std::str
   if (error) std::fprintf(stderr, "cannot keep %s: %s\n", gamePath.c_str(), error.message().c_str());
 }
 
+// A link duel's input: the board and the wait, then the partner's messages in their byte form.
+void KeepLinkDuel(const LinkDuelSetUp& setUp, const std::vector<LinkMessage>& partner, const std::string& name) {
+  std::vector<std::uint8_t> bytes = LinkDuelHeader(setUp);
+  for (const LinkMessage& m : partner) EncodeMessage(m, bytes);
+  KeepBytes(bytes, "link_duel", name);
+}
+
+void KeepLinkDuels() {
+  const LinkMessage confirm = FreshMessage(LinkMessageType::Confirm);
+  // The partner to move on a board with two blocked cells.
+  LinkDuelSetUp move;
+  move.cells[5] = move.cells[18] = LinkDuelBlocked;
+  KeepLinkDuel(move, {PlayCardMessage(17, 0, 0), confirm}, "move-card");
+  KeepLinkDuel(move, {FreshMessage(LinkMessageType::CardTaken), confirm}, "move-card-taken");
+  KeepLinkDuel(move, {AttackMessage(false, 0, 0, 1, 0), confirm}, "move-out-of-step");
+  KeepLinkDuel(move, {PlayCardMessage(17, 0, 1), PlayCardMessage(21, 2, 2), confirm}, "move-not-confirmed");
+  KeepLinkDuel(move, {PlayCardMessage(17, 0, 1), EchoOf(PlayCardMessage(17, 0, 1))}, "move-echo-for-confirm");
+  KeepLinkDuel(move,
+               {PlayCardMessage(17, 1, 1), FreshMessage(LinkMessageType::Refuse), PlayCardMessage(3, 0, 2), confirm},
+               "move-refused-then-another");
+  LinkDuelSetUp served = move;
+  served.server = true;
+  served.autoplay = true;
+  served.seed = 3;
+  KeepLinkDuel(served, {PlayCardMessage(9, 3, 3), confirm}, "server-then-own-move");
+  LinkDuelSetUp client = served;
+  client.server = false;
+  client.answers = 0xFE;  // Retry once
+  KeepLinkDuel(client, {PlayCardMessage(9, 3, 3), confirm, TradeReadyMessage(true), confirm}, "client-then-crossed");
+  // The partner's card at (1, 1) faces two of ours and points at both: it is to choose its target.
+  int fierce = 1;
+  for (int id = 1; id < 127; ++id) {
+    const Card card = LoadCard(id);
+    if (card.Icon(DirectionBetween(1, 1, 2, 1)) && card.Icon(DirectionBetween(1, 1, 2, 2)) &&
+        card.Icon(DirectionBetween(1, 1, 0, 1))) {
+      fierce = id;
+      break;
+    }
+  }
+  LinkDuelSetUp attack;
+  attack.wait = 1;
+  attack.attackerX = attack.attackerY = 1;
+  attack.cells[1 * BoardRows + 1] = LinkDuelCard(fierce, 1);
+  attack.cells[2 * BoardRows + 1] = LinkDuelCard(2, 0);
+  attack.cells[2 * BoardRows + 2] = LinkDuelCard(3, 0);
+  attack.cells[0 * BoardRows + 1] = LinkDuelCard(60, 0);
+  KeepLinkDuel(attack, {AttackMessage(false, 1, 1, 2, 1), confirm}, "attack");
+  KeepLinkDuel(attack, {AttackMessage(false, 2, 1, 1, 1), confirm}, "attack-from-elsewhere");
+  LinkDuelSetUp multiHit = attack;
+  multiHit.wait = 2;
+  multiHit.autoplay = true;
+  KeepLinkDuel(multiHit, {AttackMessage(true, 1, 1, 2, 2), confirm, AttackMessage(true, 1, 1, 0, 1), confirm},
+               "multi-hit");
+  KeepLinkDuel(multiHit, {AttackMessage(false, 1, 1, 2, 2), confirm}, "multi-hit-out-of-step");
+  std::vector<std::uint8_t> garbage = LinkDuelHeader(multiHit);
+  garbage.insert(garbage.end(), 40, 255);
+  KeepBytes(garbage, "link_duel", "garbage");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -99,6 +161,7 @@ int main(int argc, char** argv) {
   if (!SetUpDuelTable(argv[1], argv[2])) return 1;
   RegisterClubStateBlock();
   KeepDataFiles();
+  KeepLinkDuels();
   SeedRandom(5);
   if (!MakeSavedCharacter(L"SEEDLING")) return 1;
   Keep(CharacterSavePath(1), "character_save", "new-character");

@@ -29,7 +29,7 @@ TEST(ScriptParse, BadLinesNameTheirLine) {
   EXPECT_EQ(ParseError("# fine\n\nat 10 tapp 1 2\n"), "s.txt:3: unknown input 'tapp'");
   EXPECT_EQ(ParseError("at x tap 1 2\n"), "s.txt:1: expected: at T WHAT ...");
   EXPECT_EQ(ParseError("at 5 tap 1\n"), "s.txt:1: expected: at T tap X Y");
-  EXPECT_EQ(ParseError("at 5 key down Q\n"), "s.txt:1: unknown key 'Q' (Up Down Left Right A B C Start)");
+  EXPECT_EQ(ParseError("at 5 key down Q\n"), "s.txt:1: unknown key 'Q' (Up Down Left Right A B C Start Menu)");
   EXPECT_EQ(ParseError("jump 5\n"), "s.txt:1: unknown command 'jump'");
   EXPECT_EQ(ParseError("capture 5\n"), "s.txt:1: expected: capture T FILE");
   EXPECT_EQ(ParseError("at 5 tap 99999 1\n"), "s.txt:1: expected: at T tap X Y");
