@@ -26,6 +26,42 @@ bool Pair(Link& server, Link& client) {
   return true;
 }
 
+// Two devices linked over loopback for one benchmark, the partner's side (the client) served on a thread
+// of its own while the benchmark runs; closed when it ends. A pair that could not be made skips the
+// benchmark.
+class LoopbackPair {
+ public:
+  Link server, client;
+
+  explicit LoopbackPair(benchmark::State& state) : linked_(Pair(server, client)) {
+    if (!linked_) state.SkipWithError("no loopback sockets");
+  }
+  ~LoopbackPair() {
+    done_ = true;
+    if (partner_.joinable()) partner_.join();
+    if (linked_) {
+      CloseLink(server);
+      CloseLink(client);
+    }
+  }
+  LoopbackPair(const LoopbackPair&) = delete;
+  LoopbackPair& operator=(const LoopbackPair&) = delete;
+
+  bool Linked() const { return linked_; }
+  // Runs `step` on the client over and over until the benchmark ends.
+  template <typename Step>
+  void Serve(Step step) {
+    partner_ = std::thread([this, step] {
+      while (!done_) step(client);
+    });
+  }
+
+ private:
+  bool linked_;
+  std::atomic<bool> done_{false};
+  std::thread partner_;
+};
+
 double CpuSeconds() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -35,70 +71,48 @@ double CpuSeconds() {
 
 // One move: PlayCard -> Echo -> Confirm, the partner receiving it as the duel does.
 void BM_MoveRoundTrip(benchmark::State& state) {
-  Link server, client;
-  if (!Pair(server, client)) {
-    state.SkipWithError("no loopback sockets");
-    return;
-  }
-  std::atomic<bool> done{false};
-  std::thread partner([&] {
+  LoopbackPair pair(state);
+  if (!pair.Linked()) return;
+  pair.Serve([](Link& client) {
     LinkMessage m;
-    while (!done) ReceiveConfirmed(client, m, 100);
+    ReceiveConfirmed(client, m, 100);
   });
   for (auto _ : state) {
-    if (!SendConfirmed(server, PlayCardMessage(17, 3, 2))) state.SkipWithError("the exchange failed");
+    if (!SendConfirmed(pair.server, PlayCardMessage(17, 3, 2))) state.SkipWithError("the exchange failed");
   }
-  done = true;
-  partner.join();
-  CloseLink(server);
-  CloseLink(client);
 }
 BENCHMARK(BM_MoveRoundTrip)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // One message there and its echo back, without the confirm: the bare round trip over loopback.
 void BM_MessageRoundTrip(benchmark::State& state) {
-  Link server, client;
-  if (!Pair(server, client)) {
-    state.SkipWithError("no loopback sockets");
-    return;
-  }
-  std::atomic<bool> done{false};
-  std::thread partner([&] {
+  LoopbackPair pair(state);
+  if (!pair.Linked()) return;
+  pair.Serve([](Link& client) {
     LinkMessage m;
-    while (!done)
-      if (ReceiveOne(client, m, 100)) SendMessage(client, EchoOf(m));
+    if (ReceiveOne(client, m, 100)) SendMessage(client, EchoOf(m));
   });
   const LinkMessage move = PlayCardMessage(17, 3, 2);
   LinkMessage echo;
   for (auto _ : state) {
-    if (!SendMessage(server, move) || !ReceiveOne(server, echo, 1000)) state.SkipWithError("no echo came");
+    if (!SendMessage(pair.server, move) || !ReceiveOne(pair.server, echo, 1000)) state.SkipWithError("no echo came");
   }
-  done = true;
-  partner.join();
-  CloseLink(server);
-  CloseLink(client);
 }
 BENCHMARK(BM_MessageRoundTrip)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // A device waiting for its partner's move: the share of one core it uses.
 void BM_WaitingForThePartner(benchmark::State& state) {
-  Link server, client;
-  if (!Pair(server, client)) {
-    state.SkipWithError("no loopback sockets");
-    return;
-  }
+  LoopbackPair pair(state);
+  if (!pair.Linked()) return;
   double cpu = 0, wall = 0;
   for (auto _ : state) {
     const double c0 = CpuSeconds();
     const auto t0 = std::chrono::steady_clock::now();
     LinkMessage m;
-    ReceiveConfirmed(client, m, 1000);
+    ReceiveConfirmed(pair.client, m, 1000);
     cpu += CpuSeconds() - c0;
     wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
   }
   state.counters["core_percent"] = wall > 0 ? 100.0 * cpu / wall : 0;
-  CloseLink(server);
-  CloseLink(client);
 }
 BENCHMARK(BM_WaitingForThePartner)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 

@@ -6,27 +6,15 @@
 #include <sstream>
 
 #include "tests/app/run_game.h"
+#include "tests/support/game_folders.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using testing_app::RunGame;
+using testing_app::RunResult;
 
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-// An install of its own for one run: the forged data shared by links, an empty SAVE folder.
-std::string OwnInstall(const std::string& name) {
-  const fs::path install = fs::path(testing_app::Scratch(name)) / "install";
-  fs::create_directories(install / "SAVE");
-  for (const auto& entry : fs::directory_iterator(testing_app::ForgedInstall()))
-    if (entry.path().filename() != "SAVE") fs::create_symlink(entry.path(), install / entry.path().filename());
-  return install.string();
-}
+using test_support::ReadText;
 
 // Every file of the SAVE folder, name and bytes.
 std::string SaveFolder(const std::string& install) {
@@ -45,11 +33,51 @@ std::string Settings(const std::string& config) {
   return kept;
 }
 
+// An install of its own for one run: the forged data shared by links, an empty SAVE folder.
+std::string OwnInstall(const std::string& name) {
+  const std::string install = (fs::path(testing_app::Scratch(name)) / "install").string();
+  test_support::LinkedInstall(install, testing_app::ForgedInstall());
+  return install;
+}
+
+// One run of the game with an install and a configuration of its own; its scripts, recordings and
+// captures in its folder.
+struct Session {
+  std::string install, config, dir;
+  explicit Session(const std::string& name)
+      : install(OwnInstall(name)),
+        config(testing_app::ConfigWithInstall(name + "-config", install)),
+        dir(fs::path(install).parent_path().string()) {}
+
+  // The game headless with `options`, this session's configuration, the script and, unless empty,
+  // the recording's file.
+  RunResult Play(const std::string& options, const std::string& script, const std::string& record) const {
+    std::string arguments = "--headless ";
+    if (!options.empty()) arguments += options + " ";
+    arguments += "--config '" + config + "' --script " + script;
+    if (!record.empty()) arguments += " --record " + record;
+    return RunGame(arguments, dir);
+  }
+  // A recording played back as this session's script, its last frame captured into second.png.
+  RunResult Replay(const std::string& recorded, const std::string& options, const std::string& record) const {
+    std::ofstream(dir + "/replay.txt") << recorded << "capture end " << dir << "/second.png\n";
+    return Play(options, "replay.txt", record);
+  }
+};
+
+// The replay ended on the played run's last frame (first.png), with the same saves and settings.
+void ExpectTheSameEnd(const Session& played, const Session& replayed) {
+  const std::string firstFrame = ReadText(played.dir + "/first.png");
+  ASSERT_FALSE(firstFrame.empty());
+  EXPECT_TRUE(firstFrame == ReadText(replayed.dir + "/second.png")) << "the last frames differ";
+  EXPECT_TRUE(SaveFolder(played.install) == SaveFolder(replayed.install)) << "the saves differ";
+  EXPECT_EQ(Settings(played.config), Settings(replayed.config));
+}
+
 TEST(RecordedSession, ADuelReplaysToTheSameFrameSaveAndRecording) {
   ASSERT_TRUE(testing_app::DataSetComplete());
-  const std::string first = OwnInstall("record-first");
-  const std::string firstConfig = testing_app::ConfigWithInstall("record-first-config", first);
-  const std::string dir = fs::path(first).parent_path().string();
+  const Session first("record-first");
+  const std::string& dir = first.dir;
   {
     std::ofstream script(dir + "/played.txt");
     script << "seed 77\n";
@@ -66,8 +94,7 @@ TEST(RecordedSession, ADuelReplaysToTheSameFrameSaveAndRecording) {
     script << "at " << t << " press Start\nat " << t + 800 << " press A\nat " << t + 3000 << " close\n";
     script << "capture end " << dir << "/first.png\n";
   }
-  auto played =
-      RunGame("--headless --quick-game --config '" + firstConfig + "' --script played.txt --record rec.txt", dir);
+  auto played = first.Play("--quick-game", "played.txt", "rec.txt");
   ASSERT_EQ(played.exitCode, 0) << played.output;
   const std::string recorded = ReadText(dir + "/rec.txt");
   ASSERT_NE(recorded.find("seed 77\n"), std::string::npos) << recorded;
@@ -75,21 +102,13 @@ TEST(RecordedSession, ADuelReplaysToTheSameFrameSaveAndRecording) {
   ASSERT_NE(recorded.find(" close\n"), std::string::npos) << recorded;
 
   // The replay: another install and configuration, the recording as its only input.
-  const std::string second = OwnInstall("record-second");
-  const std::string secondConfig = testing_app::ConfigWithInstall("record-second-config", second);
-  const std::string replayDir = fs::path(second).parent_path().string();
-  std::ofstream(replayDir + "/replay.txt") << recorded << "capture end " << replayDir << "/second.png\n";
-  auto replayed = RunGame(
-      "--headless --quick-game --config '" + secondConfig + "' --script replay.txt --record again.txt", replayDir);
+  const Session second("record-second");
+  auto replayed = second.Replay(recorded, "--quick-game", "again.txt");
   ASSERT_EQ(replayed.exitCode, 0) << replayed.output;
 
-  const std::string firstFrame = ReadText(dir + "/first.png");
-  ASSERT_FALSE(firstFrame.empty());
-  EXPECT_TRUE(firstFrame == ReadText(replayDir + "/second.png")) << "the last frames differ";
-  EXPECT_TRUE(SaveFolder(first) == SaveFolder(second)) << "the saves differ";
-  EXPECT_EQ(Settings(firstConfig), Settings(secondConfig));
+  ASSERT_NO_FATAL_FAILURE(ExpectTheSameEnd(first, second));
   // Recording the replay gives the same input at the same ticks.
-  EXPECT_EQ(ReadText(replayDir + "/again.txt"), recorded);
+  EXPECT_EQ(ReadText(second.dir + "/again.txt"), recorded);
 }
 
 // The club played by the keys alone once the start-up is tapped through: a
@@ -130,11 +149,10 @@ std::string ClubWalkByKeys(const std::string& dir) {
 
 TEST(RecordedSession, AClubWalkByKeysReplaysToTheSameFrameAndSave) {
   if (!testing_app::DataSetComplete()) GTEST_SKIP() << "no data set forged";
-  const std::string first = OwnInstall("keys-walk-first");
-  const std::string firstConfig = testing_app::ConfigWithInstall("keys-walk-first-config", first);
-  const std::string dir = fs::path(first).parent_path().string();
+  const Session first("keys-walk-first");
+  const std::string& dir = first.dir;
   std::ofstream(dir + "/walk-script.txt") << ClubWalkByKeys(dir) << "capture end " << dir << "/first.png\n";
-  auto played = RunGame("--headless --config '" + firstConfig + "' --script walk-script.txt --record rec.txt", dir);
+  auto played = first.Play("", "walk-script.txt", "rec.txt");
   ASSERT_EQ(played.exitCode, 0) << played.output;
   const std::string state = ReadText(dir + "/walk.txt");
   EXPECT_NE(state.find("character = AB, slot 1, credits 500\n"), std::string::npos) << state;
@@ -144,19 +162,11 @@ TEST(RecordedSession, AClubWalkByKeysReplaysToTheSameFrameAndSave) {
   const std::string recorded = ReadText(dir + "/rec.txt");
   ASSERT_NE(recorded.find(" key down Left\n"), std::string::npos) << recorded;
 
-  const std::string second = OwnInstall("keys-walk-second");
-  const std::string secondConfig = testing_app::ConfigWithInstall("keys-walk-second-config", second);
-  const std::string replayDir = fs::path(second).parent_path().string();
-  std::ofstream(replayDir + "/replay.txt") << recorded << "capture end " << replayDir << "/second.png\n";
-  auto replayed = RunGame("--headless --config '" + secondConfig + "' --script replay.txt", replayDir);
+  const Session second("keys-walk-second");
+  auto replayed = second.Replay(recorded, "", "");
   ASSERT_EQ(replayed.exitCode, 0) << replayed.output;
-  const std::string firstFrame = ReadText(dir + "/first.png");
-  ASSERT_FALSE(firstFrame.empty());
-  EXPECT_TRUE(firstFrame == ReadText(replayDir + "/second.png")) << "the last frames differ";
-  const std::string saves = SaveFolder(first);
-  EXPECT_NE(saves.find("Player1"), std::string::npos) << "no character was saved";
-  EXPECT_TRUE(saves == SaveFolder(second)) << "the saves differ";
-  EXPECT_EQ(Settings(firstConfig), Settings(secondConfig));
+  EXPECT_NE(SaveFolder(first.install).find("Player1"), std::string::npos) << "no character was saved";
+  ASSERT_NO_FATAL_FAILURE(ExpectTheSameEnd(first, second));
 }
 
 TEST(RecordedSession, ARecordingThatCannotBeWrittenIsSaidSo) {
@@ -189,9 +199,8 @@ int StylusLines(const std::string& recording) {
 
 TEST(RecordedSession, AQuickDuelPlayedByKeysAloneReachesItsResultAndReplays) {
   if (!testing_app::DataSetComplete()) GTEST_SKIP() << "no data set forged";
-  const std::string first = OwnInstall("keys-first");
-  const std::string firstConfig = testing_app::ConfigWithInstall("keys-first-config", first);
-  const std::string dir = fs::path(first).parent_path().string();
+  const Session first("keys-first");
+  const std::string& dir = first.dir;
   {
     // The action key past the loading screen, through the coin toss, onto the cards and cells the cursor
     // offers, the attack targets and the box after the result (its first press shows "Ok", the next one
@@ -209,9 +218,7 @@ TEST(RecordedSession, AQuickDuelPlayedByKeysAloneReachesItsResultAndReplays) {
     }
     script << "at " << t + 2000 << " close\ncapture end " << dir << "/first.png\n";
   }
-  auto played = RunGame(
-      "--headless --quick-game --trace-states --config '" + firstConfig + "' --script played.txt --record rec.txt",
-      dir);
+  auto played = first.Play("--quick-game --trace-states", "played.txt", "rec.txt");
   ASSERT_EQ(played.exitCode, 0) << played.output;
   // The player lifted, placed and chose targets by keys; the duel ended and the box's answer began another.
   for (const char* change :
@@ -223,21 +230,12 @@ TEST(RecordedSession, AQuickDuelPlayedByKeysAloneReachesItsResultAndReplays) {
   EXPECT_EQ(StylusLines(recorded), 0) << recorded;
   ASSERT_NE(recorded.find(" key down A\n"), std::string::npos) << recorded;
 
-  const std::string second = OwnInstall("keys-second");
-  const std::string secondConfig = testing_app::ConfigWithInstall("keys-second-config", second);
-  const std::string replayDir = fs::path(second).parent_path().string();
-  std::ofstream(replayDir + "/replay.txt") << recorded << "capture end " << replayDir << "/second.png\n";
-  auto replayed = RunGame(
-      "--headless --quick-game --trace-states --config '" + secondConfig + "' --script replay.txt --record again.txt",
-      replayDir);
+  const Session second("keys-second");
+  auto replayed = second.Replay(recorded, "--quick-game --trace-states", "again.txt");
   ASSERT_EQ(replayed.exitCode, 0) << replayed.output;
   EXPECT_EQ(replayed.output, played.output) << "the duel went another way";
-  const std::string firstFrame = ReadText(dir + "/first.png");
-  ASSERT_FALSE(firstFrame.empty());
-  EXPECT_TRUE(firstFrame == ReadText(replayDir + "/second.png")) << "the last frames differ";
-  EXPECT_TRUE(SaveFolder(first) == SaveFolder(second)) << "the saves differ";
-  EXPECT_EQ(Settings(firstConfig), Settings(secondConfig));
-  EXPECT_EQ(ReadText(replayDir + "/again.txt"), recorded);
+  ASSERT_NO_FATAL_FAILURE(ExpectTheSameEnd(first, second));
+  EXPECT_EQ(ReadText(second.dir + "/again.txt"), recorded);
 }
 
 }  // namespace

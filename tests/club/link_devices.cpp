@@ -1,10 +1,6 @@
 // link_devices.cpp -- the devices of the two-game run tests.
 #include "tests/club/link_devices.h"
 
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -24,13 +20,6 @@
 namespace link_devices {
 
 namespace fs = std::filesystem;
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::map<std::string, std::string> Fields(const std::string& text, const char* separator) {
   std::map<std::string, std::string> fields;
@@ -54,10 +43,8 @@ std::map<int, int> Counts(const std::string& collection) {
 }
 
 void Device::Prepare(const std::string& data) {
-  fs::create_directories(Install() + "/SAVE");
+  test_support::LinkedInstall(Install(), data);
   fs::create_directories(Config());
-  for (const fs::directory_entry& e : fs::directory_iterator(data))
-    if (e.path().filename() != "SAVE") fs::create_symlink(e.path(), Install() + "/" + e.path().filename().string());
   std::ofstream(Config() + "/settings.reg") << "[SOFTWARE\\Duskhaven]\nInstall_Dir = \"" << Install() << "\"\n";
   std::string harness = platform::HostPath("");
   if (!harness.empty() && harness.back() == '/') harness.pop_back();
@@ -94,29 +81,7 @@ std::map<std::string, std::string> Device::Saved() const {
 }
 
 pid_t StartDevice(const Device& d, int port, const std::string& extra) {
-  const std::string command = "exec " + d.Command(port, extra) + " >> '" + d.Log() + "' 2>&1";
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
-    std::_Exit(127);
-  }
-  return pid;
-}
-
-int WaitDevice(pid_t pid, int ms) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  for (;;) {
-    int status = 0;
-    const pid_t got = ::waitpid(pid, &status, WNOHANG);
-    if (got == pid) return status;
-    if (got < 0) return -2;
-    if (std::chrono::steady_clock::now() > end) {
-      ::kill(pid, SIGKILL);
-      ::waitpid(pid, &status, 0);
-      return -1;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
+  return test_support::StartShell("exec " + d.Command(port, extra) + " >> '" + d.Log() + "' 2>&1");
 }
 
 bool WaitForText(const std::string& path, const std::string& text, int ms) {

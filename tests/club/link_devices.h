@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/game_folders.h"
+
 namespace link_devices {
 
-std::string ReadText(const std::string& path);
+using test_support::ReadText;
 // The "key<separator>value" lines of a dump or of duskhaven-tool's save listing.
 std::map<std::string, std::string> Fields(const std::string& text, const char* separator);
 // "3x1 5x2 ..." into counts by id.
@@ -42,7 +44,7 @@ struct Device {
 // Starts the device's game in the background (stdout and stderr into its log); its pid.
 pid_t StartDevice(const Device& d, int port, const std::string& extra = "");
 // Waits up to ms for the game; its exit status as waitpid gives it, or -1 after killing it when it ran over.
-int WaitDevice(pid_t pid, int ms);
+inline int WaitDevice(pid_t pid, int ms) { return test_support::WaitWithin(pid, ms); }
 // Waits up to ms for the file to hold `text`.
 bool WaitForText(const std::string& path, const std::string& text, int ms);
 

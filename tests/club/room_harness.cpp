@@ -9,15 +9,12 @@
 
 #include "club/room_boxes.h"
 #include "data/card_database.h"
-#include "gfx/font.h"
-#include "gfx/pixels.h"
-#include "gfx/screen_buffers.h"
-#include "match/card_pictures.h"
-#include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/game_state.h"
 #include "platform/messages.h"
+#include "tests/support/game_folders.h"
+#include "tests/support/headless_table.h"
 
 std::vector<ShownBox> RoomBoxes;
 std::vector<bool> RoomBoxAnswers;
@@ -38,11 +35,6 @@ bool Answer(const std::wstring& text, const std::wstring& left, const std::wstri
 }
 
 std::string privateDir;
-
-void RemovePrivateDir() {
-  std::error_code ignored;
-  if (!privateDir.empty()) fs::remove_all(privateDir, ignored);
-}
 
 // A plain 24-bit BMP of one colour.
 void WriteSolidBmp(const fs::path& path, int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
@@ -112,10 +104,8 @@ void LinkEntries(const fs::path& from, const fs::path& to, const std::string& ex
 }
 
 std::string PrivateInstallDir() {
-  char folder[] = "/tmp/duskhaven-club-XXXXXX";
-  if (!mkdtemp(folder)) return DUSKHAVEN_CLUB_TEST_DATA;
-  privateDir = folder;
-  std::atexit(RemovePrivateDir);
+  privateDir = test_support::FolderRemovedAtExit("duskhaven-club");
+  if (privateDir.empty()) return DUSKHAVEN_CLUB_TEST_DATA;
   const fs::path data = DUSKHAVEN_CLUB_TEST_DATA, mine = privateDir;
   LinkEntries(data, mine, "GFX");
   std::error_code error;
@@ -139,19 +129,7 @@ void SetUpRoom() {
   static bool ready = false;
   if (!ready) {
     ready = true;
-    platform::BackendOptions options;
-    options.headless = true;
-    std::string error;
-    ASSERT_TRUE(platform::StartBackend(options, error)) << error;
-    const std::string dir = PrivateInstallDir();
-    platform::SetInstallDir(dir);
-    SoundOff = true;
-    SetPixelFormat(Rgb565, 0);
-    AllocateBuffers(240, 320);
-    ASSERT_TRUE(OpenCardDatabase()) << "no card database in " << dir;
-    platform::MakeDirectories("SAVE");
-    LoadFont(GameFont, L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
-    LoadCardArt();
+    ASSERT_NO_FATAL_FAILURE(test_support::StartHeadlessTable(PrivateInstallDir()));
     SetRoomBoxAnswerer(Answer);
   }
   BlockSaving(false);

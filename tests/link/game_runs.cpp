@@ -1,16 +1,13 @@
 // game_runs.cpp -- the game as a child process with its own install, configuration and log.
 #include "tests/link/game_runs.h"
 
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
-#include <thread>
 
 #include "data/duel_stats.h"
 #include "data/player_record.h"
@@ -29,10 +26,8 @@ GameSide MakeSide(const std::string& name, const std::string& character, std::ui
   GameSide side;
   const fs::path base = fs::temp_directory_path() / ("duskhaven-link-" + std::to_string(::getpid())) / name;
   fs::remove_all(base);
-  fs::create_directories(base / "install" / "SAVE");
+  test_support::LinkedInstall((base / "install").string(), DUSKHAVEN_LINK_TEST_DATA);
   fs::create_directories(base / "config");
-  for (const char* folder : {"DATA", "GFX", "SOUNDS"})
-    fs::create_directory_symlink(fs::path(DUSKHAVEN_LINK_TEST_DATA) / folder, base / "install" / folder);
   side.root = (base / "install").string();
   side.config = (base / "config").string();
   side.log = (base / "stderr.txt").string();
@@ -64,35 +59,13 @@ pid_t StartGame(const GameSide& side, const std::string& arguments, const std::s
     command += "--script '" + path + "' ";
   }
   command += arguments + " 2> '" + side.log + "' > /dev/null";
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  return pid;
+  return test_support::StartShell(command);
 }
 
 int WaitGame(pid_t pid, int ms) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  for (;;) {
-    int status = 0;
-    const pid_t got = ::waitpid(pid, &status, WNOHANG);
-    if (got == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    if (got < 0) return -2;
-    if (std::chrono::steady_clock::now() > end) {
-      ::kill(pid, SIGKILL);
-      ::waitpid(pid, &status, 0);
-      return -1;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-}
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
+  const int status = test_support::WaitWithin(pid, ms);
+  if (status < 0) return status;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/game_folders.h"
+
 namespace link_test {
 
 struct GameSide {
@@ -22,7 +24,7 @@ GameSide MakeSide(const std::string& name, const std::string& character, std::ui
 pid_t StartGame(const GameSide& side, const std::string& arguments, const std::string& script = "");
 // Waits up to ms for the game; its exit code, or -1 after killing it when it ran over.
 int WaitGame(pid_t pid, int ms);
-std::string ReadText(const std::string& path);
+using test_support::ReadText;
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
 // Success when the duel tests' forged data set is there (it is forged by the build, so its absence is a fault).
 ::testing::AssertionResult DataAvailable();

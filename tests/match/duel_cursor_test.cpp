@@ -55,16 +55,8 @@ TEST(CursorSteps, UpAndDownSkipEmptyRowsTakeTheNearestColumnAndStopAtTheEdges) {
 class KeyTurn : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetUpMatchTable();
-    MakeCharacter(CurrentPlayer, L"TESTER");
-    for (std::uint32_t seed = 1;; ++seed) {
-      SeedRandom(seed);
-      StartClubDuel(0, 0);
-      ASSERT_TRUE(PlayUntil(MatchState::TapMove, LocalStyle::Strong));
-      if (TheMatch.hands[0].Count() == HandSize) break;
-    }
+    ASSERT_NO_FATAL_FAILURE(StartDuelAtTheLocalFirstMove());
     ResetDuelCursor();
-    Events.clear();
   }
   void TearDown() override { ResetDuelCursor(); }
 

@@ -25,17 +25,7 @@ constexpr int Right = 2, Down = 4, Left = 6;
 // A club duel brought to the local side's first move.
 class LocalTurn : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetUpMatchTable();
-    MakeCharacter(CurrentPlayer, L"TESTER");
-    for (std::uint32_t seed = 1;; ++seed) {
-      SeedRandom(seed);
-      StartClubDuel(0, 0);
-      ASSERT_TRUE(PlayUntil(MatchState::TapMove, LocalStyle::Strong));
-      if (TheMatch.hands[0].Count() == HandSize) break;  // no card placed yet by the local side
-    }
-    Events.clear();
-  }
+  void SetUp() override { ASSERT_NO_FATAL_FAILURE(StartDuelAtTheLocalFirstMove()); }
 
   // A bare board: nothing blocked, nothing placed; the local side to move.
   void ClearBoard() {

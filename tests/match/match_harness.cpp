@@ -7,21 +7,19 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/random.h"
 #include "data/card_database.h"
 #include "data/roster.h"
 #include "engine/computer_opponent.h"
 #include "engine/evaluation.h"
 #include "engine/fight.h"
-#include "gfx/font.h"
-#include "gfx/pixels.h"
-#include "gfx/screen_buffers.h"
-#include "match/card_pictures.h"
 #include "match/match_boxes.h"
-#include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/game_state.h"
 #include "platform/messages.h"
+#include "tests/support/game_folders.h"
+#include "tests/support/headless_table.h"
 
 std::vector<BoxRecord> ShownBoxes;
 std::vector<bool> BoxAnswers;
@@ -42,25 +40,13 @@ bool AnswerBox(const std::wstring& text, const std::wstring& left, const std::ws
 
 void Observe(const MatchEvent& e) { Events.push_back(e); }
 
-std::string privateDir;
-
-void RemovePrivateDir() {
-  std::error_code ignored;
-  if (!privateDir.empty()) std::filesystem::remove_all(privateDir, ignored);
-}
-
 // The forged data set seen through links, with a SAVE folder of this test
 // program's own: tests running side by side never share a save file.
 std::string PrivateInstallDir() {
-  namespace fs = std::filesystem;
-  char folder[] = "/tmp/duskhaven-match-XXXXXX";
-  if (!mkdtemp(folder)) return DUSKHAVEN_MATCH_TEST_DATA;
-  privateDir = folder;
-  std::atexit(RemovePrivateDir);
-  std::error_code error;
-  for (const fs::directory_entry& e : fs::directory_iterator(DUSKHAVEN_MATCH_TEST_DATA, error))
-    if (e.path().filename() != "SAVE") fs::create_symlink(e.path(), fs::path(privateDir) / e.path().filename(), error);
-  return privateDir;
+  const std::string folder = test_support::FolderRemovedAtExit("duskhaven-match");
+  if (folder.empty()) return DUSKHAVEN_MATCH_TEST_DATA;
+  test_support::LinkedInstall(folder, DUSKHAVEN_MATCH_TEST_DATA);
+  return folder;
 }
 
 }  // namespace
@@ -69,20 +55,8 @@ void SetUpMatchTable() {
   static bool ready = false;
   if (!ready) {
     ready = true;
-    platform::BackendOptions options;
-    options.headless = true;
-    std::string error;
-    ASSERT_TRUE(platform::StartBackend(options, error)) << error;
-    const std::string dir = PrivateInstallDir();
-    platform::SetInstallDir(dir);
-    SoundOff = true;
-    SetPixelFormat(Rgb565, 0);
-    AllocateBuffers(240, 320);
-    ASSERT_TRUE(OpenCardDatabase()) << "no card database in " << dir;
-    platform::MakeDirectories("SAVE");
+    ASSERT_NO_FATAL_FAILURE(test_support::StartHeadlessTable(PrivateInstallDir()));
     LoadRoster();
-    LoadFont(GameFont, L"GFX\\GENERAL\\NEW FONT.QXB", true, true);
-    LoadCardArt();
     SetUpMatchScreen();
     SetMatchBoxAnswerer(AnswerBox);
     SetMatchEventObserver(Observe);
@@ -206,6 +180,18 @@ bool PlayUntil(MatchState stopAt, LocalStyle style, int frameLimit) {
 }
 
 bool PlayToEnd(LocalStyle style, int frameLimit) { return PlayUntil(static_cast<MatchState>(255), style, frameLimit); }
+
+void StartDuelAtTheLocalFirstMove() {
+  SetUpMatchTable();
+  MakeCharacter(CurrentPlayer, L"TESTER");
+  for (std::uint32_t seed = 1;; ++seed) {
+    SeedRandom(seed);
+    StartClubDuel(0, 0);
+    ASSERT_TRUE(PlayUntil(MatchState::TapMove, LocalStyle::Strong));
+    if (TheMatch.hands[0].Count() == HandSize) break;  // no card placed yet by the local side
+  }
+  Events.clear();
+}
 
 std::string TranscriptOfEvents() {
   std::string out;

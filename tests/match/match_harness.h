@@ -32,6 +32,11 @@ enum class LocalStyle { Strong, Weak, FirstFree };
 bool PlayUntil(MatchState stopAt, LocalStyle style, int frameLimit = 200000);
 bool PlayToEnd(LocalStyle style, int frameLimit = 200000);
 
+// A club duel against the first guest with TESTER's deck, brought to the local side's first move
+// (the first seed from 1 on where the local side has placed no card yet); the events so far cleared.
+// Failures are the test's: call it inside ASSERT_NO_FATAL_FAILURE.
+void StartDuelAtTheLocalFirstMove();
+
 // One stylus gesture for the local side in TapMove / TapAttack / TapMultiHit.
 void PlayLocalStep(LocalStyle style);
 
