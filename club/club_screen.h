@@ -74,6 +74,9 @@ class ClubScreenBase {
   virtual bool FocusAdjustTap(const FocusPlace& /*place*/, int /*direction*/, int& /*x*/, int& /*y*/) const {
     return false;
   }
+  // True for a place whose press repeats while the stylus is held on it (the
+  // trade's - and +): the action key then holds it down until the key is let go.
+  virtual bool FocusHolds(const FocusPlace& /*place*/) const { return false; }
   // Lines of "name = value" for a scripted run's state dump; none by default.
   virtual std::string Report() const { return {}; }
 };

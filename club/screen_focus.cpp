@@ -24,6 +24,9 @@ struct FocusState {
   bool hasPlace = false;
   FocusPlace place;
   bool shown = false;
+  // The action key holds a place down (a stylus held there) until its release.
+  bool holding = false;
+  int holdX = 0, holdY = 0;
   std::uint16_t colour = 0;
   std::vector<std::pair<int, std::uint16_t>> under;  // buffer-0 pixels the frame covers
 };
@@ -97,10 +100,30 @@ void Tap(int x, int y) {
   if (InClub != 0) ClubStylusUp(x, y);
 }
 
+// Still the same screen after a tap: the frame comes back on the place (or the nearest one left).
+void FrameAfterTap(const ClubScreenBase& screen, const FocusPlace& tapped) {
+  if (InClub != 0 && ScreenFor(GameClub.currentScreen) == &screen && State.screen == &screen) {
+    const FocusLayout after = LayoutOf(screen);
+    if (!after.places.empty()) DrawFrame(after.places[static_cast<std::size_t>(FindFocus(after, tapped))]);
+  } else {
+    ForgetFocus();
+  }
+}
+
 }  // namespace
 
 bool ScreenFocusKeys(ClubScreenBase& screen) {
   FollowScreen(screen);
+  if (State.holding) {
+    // While the action key is down the screen's frame runs as under a held stylus; its release lifts it.
+    if (KeyFlags[KeyA]) return false;
+    State.holding = false;
+    const FocusPlace held = State.place;
+    ClearFrame();
+    ClubStylusUp(State.holdX, State.holdY);
+    FrameAfterTap(screen, held);
+    return true;
+  }
   const bool browse = screen.ArrowsBrowse();
   FocusMove move = FocusMove::Next;
   bool arrow = true;
@@ -138,14 +161,18 @@ bool ScreenFocusKeys(ClubScreenBase& screen) {
   }
   const FocusPlace tapped = focused;
   ClearFrame();
-  Tap(x, y);
-  // Still the same screen: the frame comes back on the place (or the nearest one left).
-  if (InClub != 0 && ScreenFor(GameClub.currentScreen) == &screen && State.screen == &screen) {
-    const FocusLayout after = LayoutOf(screen);
-    if (!after.places.empty()) DrawFrame(after.places[static_cast<std::size_t>(FindFocus(after, tapped))]);
-  } else {
-    ForgetFocus();
+  if (!arrow && screen.FocusHolds(focused)) {
+    ClubStylusDown(x, y);
+    // The key's flag stays set until the key is let go (the window procedure clears it then).
+    KeyFlags[KeyA] = true;
+    State.holding = true;
+    State.holdX = x;
+    State.holdY = y;
+    FrameAfterTap(screen, tapped);
+    return true;
   }
+  Tap(x, y);
+  FrameAfterTap(screen, tapped);
   return true;
 }
 

@@ -426,6 +426,12 @@ void TradeScreen::FocusPlaces(std::vector<FocusPlace>& places) const {
   for (const ScreenButton& b : buttons_) AddButtonPlace(places, b);
 }
 
+bool TradeScreen::FocusHolds(const FocusPlace& place) const {
+  for (const int b : {TradeMinus, TradePlus})
+    if (place.x == buttons_[b].x && place.y == buttons_[b].y) return true;
+  return false;
+}
+
 bool TradeScreen::StylusUp(int x, int y) {
   if (infoOpen_) {
     for (ScreenButton& b : buttons_) b.pressed = 0;

@@ -48,6 +48,8 @@ class TradeScreen : public ClubScreenBase {
   std::string Report() const override;
   // Both boxes' nine cards and the buttons.
   void FocusPlaces(std::vector<FocusPlace>& places) const override;
+  // - and + repeat while held.
+  bool FocusHolds(const FocusPlace& place) const override;
 
   const TradeLedger& Ledger() const { return ledger_; }
   int Trades() const { return trades_; }

@@ -297,9 +297,11 @@ void AgreeRewardCard() {
 }
 
 void LinkCheckHook() {
-  // Only while the local side moves: the remote states look at the link themselves.
+  // Only while the local side moves: the remote states look at the link themselves. Once the board is full the
+  // link is needed only to agree the card that changes hands, and that exchange looks at it itself: a partner who
+  // goes once the card is agreed does not stop this device from handing it over.
   const Match& m = TheMatch;
-  if (m.state == MatchState::Leave || !DuelLink()) return;
+  if (m.state == MatchState::Leave || !DuelLink() || MatchResult <= 2) return;
   CheckLinkOrReconnect();
 }
 

@@ -195,7 +195,84 @@ bool KilledInTrade(const std::string& root, int port, bool last) {
   return true;
 }
 
+// The offer in a dump's trade line, -1 without one.
+int OfferIn(const std::string& dump) {
+  const std::string trade = Fields(ReadText(dump), " = ")["trade"];
+  const std::size_t at = trade.find(", offer ");
+  return at == std::string::npos ? -1 : std::atoi(trade.c_str() + at + 8);
+}
+
+// One run; false when Alice was not in the trade when her keys came (the machine was busy).
+bool OfferByKeys(const std::string& root, int port, bool last) {
+  fs::create_directories(root);
+  Device a{root, "Alice", 1000, {3, 5, 7}, "", false}, b{root, "Bob", 500, {10, 12, 12}, "", false};
+  a.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
+  b.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
+  Line sa, sb;
+  LobbyAndBox(sa, root, true, {3});
+  LobbyAndBox(sb, root, false, {12});
+  const std::string dump = root + "/a-";
+  int t = StartTrade + 4500;
+  const auto press = [&](const char* key) {
+    sa.text << "at " << t << " press " << key << "\n";
+    t += 300;
+  };
+  // The frame shows on the ZOOM button at the top, then goes down the rows to the + below Alice's box.
+  for (const char* key : {"Down", "Down", "Down", "Down", "Down"}) press(key);
+  sa.text << "capture " << t << " " << root << "/a-plus.png\n";
+  sa.Dump(t, dump + "before");
+  // + held by the action key for 1.1 s, as the stylus holds it; then nothing moves after the release.
+  const int plusAt = t + 100;
+  sa.text << "at " << plusAt << " key down A\nat " << plusAt + 1100 << " key up A\n";
+  sa.Dump(plusAt + 1200, dump + "held");
+  sa.Dump(plusAt + 2200, dump + "released");
+  // The stylus on + for as long: the same climb.
+  sa.Hold(plusAt + 2500, 1100, 111, 264);
+  sa.Dump(plusAt + 3800, dump + "stylus");
+  // The stylus took the frame away: the first key shows it on + again, the next moves it left to -. Held for
+  // 3 s, the offer falls to nothing and stops there.
+  t = plusAt + 4000;
+  press("Left");
+  press("Left");
+  sa.text << "capture " << t << " " << root << "/a-minus.png\n";
+  sa.text << "at " << t + 100 << " key down A\nat " << t + 3100 << " key up A\n";
+  sa.Dump(t + 3200, dump + "minus");
+  LookAndClose(sa, a.Dump(), b.Dump(), t + 3500);
+  LookAndClose(sb, b.Dump(), a.Dump(), t + 3500);
+  a.script = sa.text.str();
+  b.script = sb.text.str();
+
+  const std::string aLog = root + "/a.log";
+  const pid_t bob = link_devices::StartDevice(b, port);
+  const int aCode = std::system((a.Command(port) + " > '" + aLog + "' 2>&1").c_str());
+  link_devices::WaitDevice(bob, 20000);
+  EXPECT_EQ(WEXITSTATUS(aCode), 0) << ReadText(aLog);
+
+  const int before = OfferIn(dump + "before"), held = OfferIn(dump + "held"), released = OfferIn(dump + "released"),
+            stylus = OfferIn(dump + "stylus"), minus = OfferIn(dump + "minus");
+  if (!last && (before != 0 || held <= 0)) {
+    std::printf("Alice's keys missed the trade (machine busy: offers %d %d); running it again\n", before, held);
+    return false;
+  }
+  EXPECT_EQ(before, 0) << ReadText(aLog);
+  // Steps of 1 every 200 ms, doubled after every fifth: about 7 in 1.1 s.
+  EXPECT_GE(held, 4) << "the offer repeats while the key is down";
+  EXPECT_LE(held, 12);
+  EXPECT_EQ(released, held) << "the key's release stops the offer";
+  EXPECT_NEAR(stylus - released, held, 2) << "the stylus held as long climbs as far";
+  EXPECT_EQ(minus, 0) << "- held runs the offer down to nothing, never below";
+  const auto fa = a.Saved();
+  EXPECT_EQ(fa.at("credits"), "1000") << "nothing was traded";
+  return true;
+}
+
 }  // namespace
+
+TEST_F(TradeRun, TheOffersMinusAndPlusRepeatWhileTheActionKeyIsHeldOnThem) {
+  for (int attempt = 1;; ++attempt) {
+    if (OfferByKeys(root + "/keys" + std::to_string(attempt), port + 10 + attempt, attempt == RunAttempts)) break;
+  }
+}
 
 TEST_F(TradeRun, TwoDevicesTradeCardsAndCreditsAndTheTotalsStayTheSame) {
   for (int attempt = 1;; ++attempt) {

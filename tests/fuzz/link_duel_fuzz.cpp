@@ -1,7 +1,8 @@
 // link_duel_fuzz.cpp -- fuzzes a link duel's receive side: the duel waits for the partner's move, attack or
 // multi-hit on a board the input lays out, and the partner's bytes (moves, echoes, confirms, anything) come over a
 // real loopback connection. Whatever arrives, the duel never crashes or hangs: it applies only moves that can be
-// made, keeps every card it put down and leaves the player's collection alone before the duel's end.
+// made, keeps every card it put down, leaves the player's collection alone before the duel's end and hands over
+// one card at most at the end.
 #include <sys/socket.h>
 
 #include <cstdint>
@@ -112,15 +113,24 @@ bool SameCollection(const PlayerRecord& a, const PlayerRecord& b) {
   return a.credits == b.credits && a.cardTotal == b.cardTotal;
 }
 
-// What this device sent, as the partner received it (to follow a run by hand).
-void PrintWhatWasSent(int partner) {
+// What this device sent, as the partner received it.
+std::vector<LinkMessage> WhatWasSent(int partner) {
   LinkFramer framer(CardCount());
   std::uint8_t buffer[512];
   std::size_t count = 0;
   while (platform::ReadAvailable(partner, buffer, sizeof buffer, count) == platform::ReadResult::Data)
     if (!framer.Feed(buffer, count)) break;
-  LinkMessage sent;
-  while (framer.Next(sent)) std::printf("sent %s\n", DescribeMessage(sent).c_str());
+  std::vector<LinkMessage> sent;
+  LinkMessage m;
+  while (framer.Next(m)) sent.push_back(m);
+  return sent;
+}
+
+// The server confirmed the partner's echo of its card gift: both devices have agreed on the card.
+bool GiftAgreed(const std::vector<LinkMessage>& sent) {
+  for (std::size_t i = 0; i + 1 < sent.size(); ++i)
+    if (sent[i].Is(LinkMessageType::CardGift) && sent[i + 1].Is(LinkMessageType::Confirm)) return true;
+  return false;
 }
 
 }  // namespace
@@ -210,10 +220,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (idle > 3) break;
   }
   if (!ended) FUZZ_CHECK(SameCollection(local, savedLocal));
+  // At the end one card at most changes hands, whatever the partner sent; credits never do. A card both
+  // devices agreed on changes hands even when the partner goes right after.
+  const std::vector<LinkMessage> sent = WhatWasSent(partner);
+  if (ended) {
+    FUZZ_CHECK(std::abs(local.cardTotal - savedLocal.cardTotal) <= 1 && local.credits == savedLocal.credits);
+    if (s.server && MatchResult <= 1 && GiftAgreed(sent)) FUZZ_CHECK(local.cardTotal != savedLocal.cardTotal);
+  }
   if (std::getenv("DUSKHAVEN_FUZZ_VERBOSE")) {
-    std::printf("after %d frames: state %d, %d cards down, %d boxes, link %s\n", frame, static_cast<int>(m.state),
-                Occupied(m.board), boxes, LinkFailureName(link.failure));
-    PrintWhatWasSent(partner);
+    std::printf("after %d frames: state %d, %d cards down, %d boxes, link %s, result %d, collection %d -> %d\n", frame,
+                static_cast<int>(m.state), Occupied(m.board), boxes, LinkFailureName(link.failure), MatchResult,
+                savedLocal.cardTotal, local.cardTotal);
+    for (const LinkMessage& msg : sent) std::printf("sent %s\n", DescribeMessage(msg).c_str());
   }
 
   ClearAutoplay();
