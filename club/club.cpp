@@ -234,6 +234,7 @@ void ClubFrame() {
       if (c.tournamentScreen) {
         if (c.ready && ScreenFocusKeys(*c.tournamentScreen)) break;
         c.tournamentScreen->Frame();
+        RefreshFocusFrame();
       } else if (c.ready)
         ReopenMissingScreen();
       break;
@@ -242,6 +243,7 @@ void ClubFrame() {
       if (ClubScreenBase* screen = ScreenFor(c.currentScreen)) {
         if (ScreenFocusKeys(*screen)) break;
         screen->Frame();
+        RefreshFocusFrame();
       } else
         ReopenMissingScreen();
       break;

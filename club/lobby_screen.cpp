@@ -16,6 +16,7 @@
 #include "gfx/screen_buffers.h"
 #include "link/link.h"
 #include "link/link_duel.h"
+#include "platform/display.h"
 #include "platform/game_state.h"
 #include "platform/messages.h"
 #include "platform/waits.h"
@@ -130,9 +131,10 @@ void LobbyScreen::PanelMessage(int x, int y, std::wstring_view text, bool clear)
 void LobbyScreen::ShowWaitCancel() {
   DrawImage(WaitCancelX, WaitCancelY, cancel_, 0);
   PresentScreen();
-  // A tap on it ends the wait the link is in.
+  // A tap on it, or the action key (it is the wait's only button), ends the wait the link is in.
   const int w = cancel_.Width(), h = cancel_.Height();
   TheLink.poll = [w, h](const platform::Message& m) {
+    if (m.kind == platform::MessageKind::KeyDown) return static_cast<std::int16_t>(m.key & 0xFFFF) == platform::VkAppA;
     return m.kind == platform::MessageKind::StylusDown && m.x >= WaitCancelX && m.x <= WaitCancelX + w &&
            m.y >= WaitCancelY && m.y <= WaitCancelY + h;
   };

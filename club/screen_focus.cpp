@@ -176,6 +176,22 @@ bool ScreenFocusKeys(ClubScreenBase& screen) {
   return true;
 }
 
+void RefreshFocusFrame() {
+  // Only on the screen it belongs to, while that screen runs (not into a fade that leaves it).
+  if (!State.shown || !GameClub.ready || State.screenId != GameClub.currentScreen ||
+      ScreenFor(GameClub.currentScreen) != State.screen)
+    return;
+  const std::uint16_t* pixels = ScreenBuffer(0);
+  if (pixels == nullptr) return;
+  const bool intact = std::all_of(State.under.begin(), State.under.end(),
+                                  [&](const auto& saved) { return pixels[saved.first] == State.colour; });
+  if (intact) return;
+  // The pixels still in the frame's colour get back what was under them; the rest are the screen's new ones.
+  const FocusPlace place = State.place;
+  ClearFrame();
+  DrawFrame(place);
+}
+
 void HideFocusFrame() { ClearFrame(); }
 
 void ForgetFocus() {

@@ -16,6 +16,9 @@ struct ScreenButton;
 // True when a key was acted on: the screen may be gone, and its frame waits
 // for the next pass.
 bool ScreenFocusKeys(ClubScreenBase& screen);
+// After the screen's own frame: where it drew over the focus frame (a page
+// turned, another class of opponents shown), the frame is drawn again.
+void RefreshFocusFrame();
 // A stylus-down takes the frame away until the next key.
 void HideFocusFrame();
 // The screen closed or the corridor is shown: no frame, no place.

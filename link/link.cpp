@@ -6,6 +6,8 @@
 
 #include "data/card_database.h"
 #include "platform/close_request.h"
+#include "platform/display.h"
+#include "platform/messages.h"
 #include "platform/tcp_socket.h"
 #include "platform/text_utf8.h"
 #include "platform/waits.h"
@@ -61,6 +63,11 @@ bool KeepWaiting(Link& link) {
   platform::Message m;
   bool any = false;
   while (platform::RemoveNextStylusMessage(m)) {
+    any = true;
+    if (link.poll(m)) return Fail(link, LinkFailure::Cancelled);
+  }
+  // The action key too: a wait's only button (its Cancel) is pressed by keys as by the stylus.
+  while (platform::RemoveNextKeyDown(platform::VkAppA, m)) {
     any = true;
     if (link.poll(m)) return Fail(link, LinkFailure::Cancelled);
   }

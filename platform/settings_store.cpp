@@ -98,7 +98,12 @@ StoreImage Load(bool* intact = nullptr) {
 
 bool Save(const StoreImage& image) {
   if (!MakeDirectories(ConfigFolder())) return false;
-  return WriteFileAtomically(StorePath(), image.Bytes());
+  const std::vector<std::uint8_t> bytes = image.Bytes();
+  // A file that already holds these bytes is left alone: the game stores its
+  // settings at every exit, and a rewrite waits for the disk twice.
+  std::vector<std::uint8_t> current;
+  if (ReadWholeFile(StorePath(), current, 1u << 20) && current == bytes) return true;
+  return WriteFileAtomically(StorePath(), bytes);
 }
 
 // Strings never hold a line break: the file keeps one value a line.

@@ -143,12 +143,18 @@ class SdlBackend : public Backend {
       CloseDisplay();
       return false;
     }
-    texture_ = SDL_CreateTexture(renderer_, TextureFormat(ThePanel().Profile().properties.formatFlags),
-                                 SDL_TEXTUREACCESS_STREAMING, FrameWidth, FrameHeight);
+    SDL_RendererInfo info{};
+    keepsPicture_ = SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+    const Uint32 narrow = TextureFormat(ThePanel().Profile().properties.formatFlags);
+    const Uint32 wide = keepsPicture_ ? WideFormat() : static_cast<Uint32>(SDL_PIXELFORMAT_UNKNOWN);
+    wide_ = wide != static_cast<Uint32>(SDL_PIXELFORMAT_UNKNOWN);
+    texture_ =
+        SDL_CreateTexture(renderer_, wide_ ? wide : narrow, SDL_TEXTUREACCESS_STREAMING, FrameWidth, FrameHeight);
     if (!texture_) {
       CloseDisplay();
       return false;
     }
+    upright_.clear();  // the texture holds nothing yet: the first frame is sent whole
     nextSlot_ = SDL_GetPerformanceCounter();
     changedAt_ = TickCount();
     Render();
@@ -162,6 +168,7 @@ class SdlBackend : public Backend {
     texture_ = nullptr;
     renderer_ = nullptr;
     window_ = nullptr;
+    pictureWhole_ = false;
   }
 
   bool HasScreen() const override { return window_ != nullptr; }
@@ -172,9 +179,10 @@ class SdlBackend : public Backend {
     // slot. (Loading steps and animations present without waiting for
     // input: they are never slowed by the longer sleep of a still screen.)
     if (ThePanel().Show() && window_) {
-      ThePanel().Upright(upright_);
-      SDL_UpdateTexture(texture_, nullptr, upright_.data(), FrameWidth * 2);
-      Render();
+      ThePanel().Upright(next_);
+      const FrameArea area = ChangedArea(upright_, next_, FrameWidth, FrameHeight);
+      upright_.swap(next_);
+      if (area.w > 0 && area.h > 0) ShowArea(area);
       changedAt_ = TickCount();
     }
     if (window_) Pace();
@@ -255,6 +263,60 @@ class SdlBackend : public Backend {
     if (!renderer_) return;
     Draw();
     SDL_RenderPresent(renderer_);
+    pictureWhole_ = true;
+  }
+
+  // Brings the changed area of the frame to the window. The software renderer
+  // draws into the window's own surface, which keeps its picture from one
+  // present to the next: only the area is drawn again (a spinning coin or a
+  // scrolling status line is a small part of the screen). Other renderers do
+  // not keep their picture and draw the whole frame.
+  void ShowArea(const FrameArea& area) {
+    const SDL_Rect rect{area.x, area.y, area.w, area.h};
+    if (wide_) {
+      wideArea_.resize(static_cast<std::size_t>(area.w) * static_cast<std::size_t>(area.h));
+      std::uint32_t* out = wideArea_.data();
+      for (int y = area.y; y < area.y + area.h; ++y) {
+        const std::uint16_t* row = upright_.data() + y * FrameWidth + area.x;
+        for (int x = 0; x < area.w; ++x) *out++ = wideOf_[row[x]];
+      }
+      SDL_UpdateTexture(texture_, &rect, wideArea_.data(), area.w * 4);
+    } else {
+      SDL_UpdateTexture(texture_, &rect, upright_.data() + area.y * FrameWidth + area.x, FrameWidth * 2);
+    }
+    if (!keepsPicture_ || !pictureWhole_) {
+      Render();
+      return;
+    }
+    const SDL_Rect frame = FrameRect();
+    const int scale = frame.w / FrameWidth;
+    const SDL_Rect target{frame.x + area.x * scale, frame.y + area.y * scale, area.w * scale, area.h * scale};
+    SDL_RenderCopy(renderer_, texture_, &rect, &target);
+    SDL_RenderPresent(renderer_);
+  }
+
+  // The window surface's format, when the frame is better kept in it: a
+  // texture of another format is converted pixel by pixel on every scaled
+  // copy, one of the same format is only stretched. The 16-bit pixels are
+  // widened through a table of the game's own widening (PixelToRgb, as the
+  // captures and screenshots are), so the window shows exactly their colours.
+  // UNKNOWN: keep the frame's own format.
+  Uint32 WideFormat() {
+    const Uint32 format = SDL_GetWindowPixelFormat(window_);
+    if (format == SDL_PIXELFORMAT_UNKNOWN || SDL_ISPIXELFORMAT_FOURCC(format) || SDL_ISPIXELFORMAT_INDEXED(format) ||
+        SDL_BYTESPERPIXEL(format) != 4)
+      return SDL_PIXELFORMAT_UNKNOWN;
+    SDL_PixelFormat* map = SDL_AllocFormat(format);
+    if (!map) return SDL_PIXELFORMAT_UNKNOWN;
+    const std::uint32_t flags = ThePanel().Profile().properties.formatFlags;
+    wideOf_.resize(65536);
+    for (std::uint32_t p = 0; p < 65536; ++p) {
+      std::uint8_t r = 0, g = 0, b = 0;
+      PixelToRgb(static_cast<std::uint16_t>(p), flags, r, g, b);
+      wideOf_[p] = SDL_MapRGB(map, r, g, b);
+    }
+    SDL_FreeFormat(map);
+    return format;
   }
 
   void Draw() {
@@ -544,7 +606,13 @@ class SdlBackend : public Backend {
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   std::vector<SDL_GameController*> pads_;
-  std::vector<std::uint16_t> upright_;
+  std::vector<std::uint16_t> upright_;  // the frame last sent to the texture
+  std::vector<std::uint16_t> next_;
+  bool wide_ = false;                  // the texture is in the window's 32-bit format
+  std::vector<std::uint32_t> wideOf_;  // each 16-bit pixel in that format
+  std::vector<std::uint32_t> wideArea_;
+  bool keepsPicture_ = false;  // the renderer's picture stays from one present to the next
+  bool pictureWhole_ = false;  // the window shows the whole frame (drawn since it was made or resized)
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "platform/sdl/window_geometry.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace platform {
 namespace {
@@ -32,6 +33,31 @@ bool WindowToFrame(int wx, int wy, int windowWidth, int windowHeight, int output
   fx = static_cast<std::int16_t>((px - p.x) / p.scale);
   fy = static_cast<std::int16_t>((py - p.y) / p.scale);
   return true;
+}
+
+FrameArea ChangedArea(const std::vector<std::uint16_t>& before, const std::vector<std::uint16_t>& after, int width,
+                      int height) {
+  const FrameArea whole{0, 0, width, height};
+  if (width <= 0 || height <= 0) return {};
+  const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  if (before.size() != count || after.size() != count) return whole;
+  const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(std::uint16_t);
+  int top = -1, bottom = -1, left = width, right = -1;
+  for (int y = 0; y < height; ++y) {
+    const std::uint16_t* a = before.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    const std::uint16_t* b = after.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    if (std::memcmp(a, b, rowBytes) == 0) continue;
+    if (top < 0) top = y;
+    bottom = y;
+    int x = 0;
+    while (x < left && a[x] == b[x]) ++x;
+    left = std::min(left, x);
+    x = width - 1;
+    while (x > right && a[x] == b[x]) --x;
+    right = std::max(right, x);
+  }
+  if (top < 0) return {};
+  return {left, top, right - left + 1, bottom - top + 1};
 }
 
 }  // namespace platform

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/club/link_devices.h"
 #include "tests/club/room_harness.h"
@@ -101,6 +103,77 @@ TEST_F(QuickMenuRun, KeysOpenTheMenuAndEnterARoomAndTheHiddenSequencesStillWork)
   EXPECT_EQ(shop["clubRoom"], "3");
   EXPECT_EQ(shop["clubPosition"], "14");
   EXPECT_TRUE(fs::exists(root_ + "/menu.png"));
+}
+
+// Every room by keys alone, each reached through the quick menu and left by its own BACK: options, instant play,
+// a tournament joined and given up, the shop and its card manager, the lobby with its wait for a partner cancelled.
+TEST_F(QuickMenuRun, EveryRoomIsWalkedAndLeftByKeysAlone) {
+  std::vector<int> cards;
+  for (int id = 1; id <= 16; ++id) cards.push_back(id);
+  Device walker{root_, "Walker", 5000, cards, "", true};
+  walker.Prepare(DUSKHAVEN_CLUB_TEST_DATA);
+  Line s;
+  Press p{s, 7500};
+  const auto room = [&](int downs, const char* name) {
+    p.Keys({"Menu"}, 200);
+    for (int k = 0; k < (downs < 0 ? -downs : downs); ++k) p.Keys({downs < 0 ? "Up" : "Down"}, 150);
+    p.Keys({"A"}, 2500);
+    s.Dump(p.t, root_ + "/" + name + ".dump");
+    p.t += 100;
+  };
+  const auto look = [&](const char* name) {
+    s.Dump(p.t, root_ + "/" + name + ".dump");
+    p.t += 100;
+  };
+  p.Keys({"A"}, 1500);  // the loading screen
+  room(1, "options");   // the frame: volume, light, the effects' OFF, BACK
+  p.Keys({"Down", "Down", "Down", "Down", "A"}, 400);
+  p.t += 1500;
+  room(6, "instant");  // the first row, then back round to BACK
+  p.Keys({"Up", "Up", "A"}, 400);
+  p.t += 1500;
+  room(2, "tournament");  // DECK, BACK, START: joined; NEXT, SURRENDER, and "Ok" in its box
+  p.Keys({"Down", "Down", "Left", "A"}, 400);
+  p.t += 1000;
+  look("joined");
+  p.Keys({"Right", "A", "Right", "A"}, 400);
+  p.t += 1500;
+  room(5, "shop");  // five boosters' lines down to CARD MANAGER
+  p.Keys({"Down", "Down", "Down", "Down", "Down", "Down", "A"}, 300);
+  p.t += 2500;
+  look("manager");
+  p.Keys({"Down", "Up", "A"}, 400);  // ADD / DEL, then round to BACK
+  p.t += 2500;
+  look("shop-again");
+  p.Keys({"Down", "Up", "A"}, 400);
+  p.t += 1500;
+  room(-2, "lobby");  // DECK, CREATE; the wait's CANCEL by the action key
+  p.Keys({"Down", "Down", "A"}, 1000);
+  p.Keys({"A"}, 1500);
+  const int cancelledBy = p.t;
+  look("cancelled");
+  p.Keys({"Down", "A"}, 400);
+  p.t += 1500;
+  look("corridor");
+  s.text << "at " << p.t << " close\n";
+  walker.script = s.text.str();
+
+  const std::string log = root_ + "/walker.log";
+  const int code = std::system((walker.Command(7000 + ::getpid() % 20000) + " > '" + log + "' 2>&1").c_str());
+  ASSERT_TRUE(WIFEXITED(code) && WEXITSTATUS(code) == 0) << ReadText(log);
+
+  const std::pair<const char*, const char*> screens[] = {{"options", "7"}, {"instant", "1"},   {"tournament", "4"},
+                                                         {"shop", "3"},    {"manager", "12"},  {"shop-again", "3"},
+                                                         {"lobby", "0"},   {"cancelled", "0"}, {"corridor", "13"}};
+  for (const auto& [name, screen] : screens)
+    EXPECT_EQ(DumpAt(std::string(name) + ".dump")["clubScreen"], screen) << name;
+  auto joined = DumpAt("joined.dump");
+  EXPECT_NE(joined["tournament"].find("joined 1"), std::string::npos) << joined["tournament"];
+  EXPECT_EQ(joined["character"], "Walker, slot 1, credits 4700") << "the fee was paid";
+  auto cancelled = DumpAt("cancelled.dump");
+  EXPECT_NE(cancelled["lobby"].find("Failed to connect."), std::string::npos) << cancelled["lobby"];
+  // The wait ended at the key, not at its own limit (a long real wait moves the game's clock on by as much).
+  EXPECT_LT(std::stoi(cancelled["tick"]), cancelledBy + 1000);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "club/club.h"
 #include "club/options_screen.h"
 #include "club/screen_focus.h"
+#include "gfx/pixels.h"
+#include "gfx/screen_buffers.h"
 #include "platform/game_state.h"
 #include "settings/settings.h"
 #include "sound/sound.h"
@@ -89,6 +91,34 @@ TEST_F(ScreenFocus, TheActionKeyTapsTheFramedPlaceAndArrowsMoveAFramedSlider) {
   Press(KeyA);
   EXPECT_EQ(GameClub.currentScreen, ScreenCorridor);
   EXPECT_FALSE(FocusFrameShown());
+}
+
+// A screen that draws over its own frame (a page turned, another table shown) gets the frame back after its
+// pass; when the frame goes, the screen's new pixels stay, not the ones from before.
+TEST_F(ScreenFocus, AFrameTheScreenDrewOverComesBackAndLeavesTheNewPixelsWhenItGoes) {
+  Press(KeyDown);
+  ASSERT_TRUE(FocusFrameShown());
+  const FocusPlace p = FocusedPlace();
+  const int width = ScreenWidth();
+  std::uint16_t* pixels = ScreenBuffer(0);
+  const int corner = (p.y - 1) * width + (p.x - 1), inside = (p.y + 1) * width + (p.x + 1);
+  const std::uint16_t frame = pixels[corner];
+  // The screen repaints the whole place and its surround in one colour.
+  const std::uint16_t paint = PackRgb(10, 20, 30);
+  for (int y = p.y - 3; y < p.y + p.h + 3; ++y)
+    for (int x = p.x - 3; x < p.x + p.w + 3; ++x) pixels[y * width + x] = paint;
+  ClubFrameOnce();
+  EXPECT_EQ(pixels[corner], frame) << "the frame is drawn again";
+  EXPECT_EQ(pixels[inside], paint);
+  ClubStylusDown(5, 150);
+  ClubStylusUp(5, 150);
+  EXPECT_FALSE(FocusFrameShown());
+  EXPECT_EQ(pixels[corner], paint) << "under the frame now lies what the screen drew";
+
+  // Without a key the screen's drawing is never touched.
+  for (int i = 0; i < 3; ++i) pixels[corner + i] = paint;
+  ClubFrameOnce();
+  EXPECT_EQ(pixels[corner], paint);
 }
 
 }  // namespace

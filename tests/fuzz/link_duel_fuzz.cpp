@@ -3,7 +3,9 @@
 // real loopback connection. Whatever arrives, the duel never crashes or hangs: it applies only moves that can be
 // made, keeps every card it put down, leaves the player's collection alone before the duel's end and hands over
 // one card at most at the end.
+#include <netinet/in.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -113,6 +115,25 @@ bool SameCollection(const PlayerRecord& a, const PlayerRecord& b) {
   return a.credits == b.credits && a.cardTotal == b.cardTotal;
 }
 
+// The partner's end, connected to this process's listener. It sends the first FIN, so it waits a minute in
+// TIME_WAIT on its port after every input; with SO_REUSEADDR that port stays free for anyone's listener (the
+// game's listeners set it too), so hundreds of inputs a second do not block other programs' ports.
+int PartnerSocket(std::uint16_t port) {
+  const int s = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (s < 0) return -1;
+  const int one = 1;
+  ::setsockopt(s, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(port);
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  if (::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    ::close(s);
+    return -1;
+  }
+  return s;
+}
+
 // What this device sent, as the partner received it.
 std::vector<LinkMessage> WhatWasSent(int partner) {
   LinkFramer framer(CardCount());
@@ -157,7 +178,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The partner's end writes the bytes and then closes its sending side: a duel that waits for more sees the
   // partner gone, not a silence.
-  int partner = platform::TcpConnectWithin("127.0.0.1", platform::LocalPort(listener), 1000);
+  int partner = PartnerSocket(platform::LocalPort(listener));
   int own = platform::TcpAcceptWithin(listener, 1000);
   if (partner < 0 || own < 0) BrokenProperty("no loopback connection");
   const std::uint8_t* stream = data + LinkDuelHeaderBytes;
@@ -238,8 +259,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   platform::Message left;
   while (platform::RemoveNextMessage(left)) {
   }
-  CloseLink(link);
+  // The partner's end goes first and, when the duel has not closed its side yet, with a reset: no TIME_WAIT then.
+  const linger reset{1, 0};
+  ::setsockopt(partner, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
   platform::CloseSocket(partner);
+  CloseLink(link);
   m.link = nullptr;
   m.players[0] = m.players[1] = nullptr;
   return 0;

@@ -4,8 +4,10 @@
 
 #include <chrono>
 #include <thread>
+#include <vector>
 
 #include "link/link.h"
+#include "platform/display.h"
 #include "platform/messages.h"
 #include "platform/tcp_socket.h"
 #include "tests/link/loopback.h"
@@ -224,6 +226,36 @@ TEST(LinkExchange, TheCallersPollCancelsAWait) {
   EXPECT_EQ(client.failure, LinkFailure::Cancelled);
   EXPECT_LT(MsSince(start), 1000);
   EXPECT_GE(client.socket, 0) << "a cancelled wait keeps the link";
+}
+
+TEST(LinkExchange, TheActionKeyReachesTheCallersPollOtherKeysStayQueued) {
+  Link server, client;
+  ASSERT_TRUE(LinkPair(server, client));
+  platform::ResetMessageQueue();
+  platform::Message key;
+  key.kind = platform::MessageKind::KeyDown;
+  key.key = platform::VkDown;
+  platform::PostMessage(key);
+  key.key = platform::VkAppA;
+  platform::PostMessage(key);
+  key.kind = platform::MessageKind::KeyUp;
+  platform::PostMessage(key);
+  std::vector<std::int32_t> seen;
+  client.poll = [&](const platform::Message& m) {
+    if (m.kind == platform::MessageKind::KeyDown) seen.push_back(m.key);
+    return m.kind == platform::MessageKind::KeyDown;
+  };
+  LinkMessage m;
+  EXPECT_FALSE(ReceiveConfirmed(client, m, StartWaitMs));
+  EXPECT_EQ(client.failure, LinkFailure::Cancelled);
+  EXPECT_EQ(seen, std::vector<std::int32_t>{platform::VkAppA});
+  // The arrow and the action key's release are still there for the screen.
+  platform::Message left;
+  ASSERT_TRUE(platform::RemoveNextMessage(left));
+  EXPECT_EQ(left.key, platform::VkDown);
+  ASSERT_TRUE(platform::RemoveNextMessage(left));
+  EXPECT_EQ(left.kind, platform::MessageKind::KeyUp);
+  EXPECT_FALSE(platform::RemoveNextMessage(left));
 }
 
 TEST(LinkExchange, ATapMadeWhileASendWaitsForItsEchoStaysQueuedForTheScreen) {

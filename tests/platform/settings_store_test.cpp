@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "platform/settings_store.h"
 #include "tests/platform/test_helpers.h"
 
@@ -67,6 +69,28 @@ TEST(SettingsStore, RewritingAValueKeepsTheOthers) {
   ASSERT_TRUE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Effects", e));
   EXPECT_EQ(g, 2u);
   EXPECT_EQ(e, 0u);
+}
+
+// The game stores its settings at every exit: the same values must not
+// rewrite the file (each rewrite waits for the disk), a changed one must.
+TEST(SettingsStore, TheSameValuesLeaveTheFileAsItIs) {
+  const std::string path = UseFreshFolder("store-same") + "/settings.reg";
+  ASSERT_TRUE(platform::CreateStoreKey("SOFTWARE\\Duskhaven"));
+  ASSERT_TRUE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Gamma", 1));
+  auto inode = [&] {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+  };
+  const auto first = inode();
+  ASSERT_NE(first, 0u);
+  EXPECT_TRUE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Gamma", 1));
+  EXPECT_TRUE(platform::CreateStoreKey("SOFTWARE\\Duskhaven"));
+  EXPECT_EQ(inode(), first);
+  ASSERT_TRUE(platform::WriteStoreNumber("SOFTWARE\\Duskhaven", "Gamma", 2));
+  EXPECT_NE(inode(), first);  // written anew (a new file renamed over the old)
+  std::uint32_t g = 0;
+  ASSERT_TRUE(platform::ReadStoreNumber("SOFTWARE\\Duskhaven", "Gamma", g));
+  EXPECT_EQ(g, 2u);
 }
 
 TEST(SettingsStore, DamagedLinesAreLeftOutAndTheRestIsRead) {
