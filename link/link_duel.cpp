@@ -117,18 +117,6 @@ void SendCardTaken() {
   if (!SendConfirmed(*link, FreshMessage(LinkMessageType::CardTaken))) CheckLinkOrReconnect();
 }
 
-// The remote side's cards are not known here, only how many: its hand and
-// pile hold blank cards, so a side with nothing left passes on both devices alike.
-void DealRemotePlaceholders() {
-  Match& m = TheMatch;
-  m.hands[1].Clear();
-  m.piles[1].Clear();
-  Card blank;
-  blank.id = 0;
-  for (int i = 0; i < HandSize; ++i) m.hands[1].Add(blank);
-  for (int i = 0; i < PileSize; ++i) m.piles[1].Push(blank);
-}
-
 void TakeRemoteHandCard() {
   Hand& hand = TheMatch.hands[1];
   for (int i = 0; i < HandSize; ++i) {
@@ -370,6 +358,16 @@ bool ClientSetUp(PlayerRecord& local, PlayerRecord& remote, Link& link) {
 }
 
 }  // namespace
+
+void DealRemotePlaceholders() {
+  Match& m = TheMatch;
+  m.hands[1].Clear();
+  m.piles[1].Clear();
+  Card blank;
+  blank.id = 0;
+  for (int i = 0; i < HandSize; ++i) m.hands[1].Add(blank);
+  for (int i = 0; i < PileSize; ++i) m.piles[1].Push(blank);
+}
 
 void InstallLinkDuel() {
   MatchLink.remoteState = RemoteState;

@@ -31,6 +31,10 @@ bool StartLinkDuel(Link& link, PlayerRecord& local, PlayerRecord& remote);
 // when the player cancelled.
 bool BeginLinkDuel(PlayerRecord& local, PlayerRecord& remote, int blocks, Link& link);
 
+// The partner's cards are not known here, only how many: side 1's hand and
+// pile hold blank cards, so a side with nothing left passes on both devices alike.
+void DealRemotePlaceholders();
+
 // The duel's link check: nothing while the link is alive, else the lobby's
 // Reconnect (or the duel's own question); leaves the duel when it fails.
 void CheckLinkOrReconnect();

@@ -202,12 +202,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   m.link = &link;
   m.quickGame = m.tutorial = m.finalChallenge = 0;
   DealSide(local.deck, m.hands[0], m.piles[0], *m.duel.random);
-  m.hands[1].Clear();
-  m.piles[1].Clear();
-  Card blank;
-  blank.id = 0;
-  for (int i = 0; i < HandSize; ++i) m.hands[1].Add(blank);
-  for (int i = 0; i < PileSize; ++i) m.piles[1].Push(blank);
+  DealRemotePlaceholders();
   LayOutBoard(s);
   m.attacker = {static_cast<std::int8_t>(s.attackerX), static_cast<std::int8_t>(s.attackerY)};
   m.currentSide = m.chainSide = 1;
