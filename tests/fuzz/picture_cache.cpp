@@ -18,7 +18,8 @@
 #define DUSKHAVEN_LOAD_IMAGE_FILE "_Z13LoadImageFileSt17basic_string_viewIwSt11char_traitsIwEER5Imageb"
 
 bool RealLoadImageFile(std::wstring_view path, Image& image, bool dither) __asm__("__real_" DUSKHAVEN_LOAD_IMAGE_FILE);
-bool CachedLoadImageFile(std::wstring_view path, Image& image, bool dither) __asm__("__wrap_" DUSKHAVEN_LOAD_IMAGE_FILE);
+bool CachedLoadImageFile(std::wstring_view path, Image& image,
+                         bool dither) __asm__("__wrap_" DUSKHAVEN_LOAD_IMAGE_FILE);
 
 namespace {
 
