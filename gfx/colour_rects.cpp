@@ -19,6 +19,19 @@ void ForEachPixel(int x, int y, int w, int h, int buffer, Op op) {
     }
 }
 
+// AdjustColour over a rectangle, with the layout's shifts and channel widths fixed for the whole rectangle (the
+// highlights and blinks go over cards every frame).
+template <int RedShift, int GreenShift, int ChannelBits, int GreenBits>
+void AdjustAll(int x, int y, int w, int h, int dr, int dg, int db, int buffer) {
+  constexpr int max = (1 << ChannelBits) - 1, greenMax = (1 << GreenBits) - 1;
+  ForEachPixel(x, y, w, h, buffer, [&](std::uint16_t p, int) {
+    const int r = std::clamp(((p >> RedShift) & max) + dr, 0, max);
+    const int g = std::clamp(((p >> GreenShift) & greenMax) + dg, 0, greenMax);
+    const int b = std::clamp((p & max) + db, 0, max);
+    return static_cast<std::uint16_t>((r << RedShift) | (g << GreenShift) | b);
+  });
+}
+
 int Lower(int c, int step) { return c > step ? c - step : 0; }
 int Toward(int c, int t, int step) { return t >= c + step ? c + step : t; }
 
@@ -27,16 +40,15 @@ int Toward(int c, int t, int step) { return t >= c + step ? c + step : t; }
 void AdjustRect(int x, int y, int w, int h, int dr, int dg, int db, int buffer) {
   switch (PixelMode) {
     case Rgb555:
-      dr /= 8, dg /= 8, db /= 8;
+      AdjustAll<10, 5, 5, 5>(x, y, w, h, dr / 8, dg / 8, db / 8, buffer);
       break;
     case Rgb444:
-      dr /= 16, dg /= 16, db /= 16;
+      AdjustAll<8, 4, 4, 4>(x, y, w, h, dr / 16, dg / 16, db / 16, buffer);
       break;
     default:
-      dr /= 8, dg /= 4, db /= 8;
+      AdjustAll<11, 5, 5, 6>(x, y, w, h, dr / 8, dg / 4, db / 8, buffer);
       break;
   }
-  ForEachPixel(x, y, w, h, buffer, [&](std::uint16_t p, int) { return AdjustColour(p, dr, dg, db); });
 }
 
 void FillRect(int x, int y, int w, int h, std::uint16_t colour, int buffer) {

@@ -52,17 +52,34 @@ void CopyBufferRect(int x, int y, int w, int h, int from, int to) {
                 static_cast<std::size_t>(w) * 2);
 }
 
+namespace {
+
+// Each pixel becomes the mean of its channels (the wide green counted at half), in every channel. The layout's
+// shifts and masks are fixed for the whole buffer, which is greyed under every box.
+template <int RedShift, int GreenShift, int ChannelBits, bool WideGreen>
+void GreyAll(std::vector<std::uint16_t>& pixels) {
+  constexpr int mask = (1 << ChannelBits) - 1;
+  constexpr int greenMask = WideGreen ? 2 * mask + 1 : mask;
+  for (std::uint16_t& p : pixels) {
+    const int r = (p >> RedShift) & mask, g = (p >> GreenShift) & greenMask, b = p & mask;
+    const int a = WideGreen ? (r + g / 2 + b) / 3 : (r + g + b) / 3;
+    p = static_cast<std::uint16_t>((a << RedShift) | ((WideGreen ? 2 * a : a) << GreenShift) | a);
+  }
+}
+
+}  // namespace
+
 void Greyscale(int buffer) {
-  const bool wide = GreenIsWide();
-  for (std::uint16_t& p : buffers[buffer]) {
-    const Channels c = SplitPixel(p);
-    if (wide) {
-      const int a = (c.r + c.g / 2 + c.b) / 3;
-      p = PackChannels({a, 2 * a, a});
-    } else {
-      const int a = (c.r + c.g + c.b) / 3;
-      p = PackChannels({a, a, a});
-    }
+  switch (PixelMode) {
+    case Rgb555:
+      GreyAll<10, 5, 5, false>(buffers[buffer]);
+      break;
+    case Rgb444:
+      GreyAll<8, 4, 4, false>(buffers[buffer]);
+      break;
+    default:
+      GreyAll<11, 5, 5, true>(buffers[buffer]);
+      break;
   }
 }
 

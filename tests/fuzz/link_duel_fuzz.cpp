@@ -134,6 +134,23 @@ int PartnerSocket(std::uint16_t port) {
   return s;
 }
 
+// A fresh connection to this process's listener: the partner's end and the duel's end. Now and then one attempt
+// fails (the system still holds the port it picked for the partner's end); a few more are made before giving up.
+bool Connect(int& partner, int& own) {
+  constexpr int Attempts = 5;
+  const std::uint16_t port = platform::LocalPort(listener);
+  for (int attempt = 0; attempt < Attempts; ++attempt) {
+    partner = PartnerSocket(port);
+    own = partner >= 0 ? platform::TcpAcceptWithin(listener, 1000) : -1;
+    if (partner >= 0 && own >= 0) return true;
+    if (partner >= 0) platform::CloseSocket(partner);
+    // Whatever is still queued on the listener belongs to the failed attempt, not to the next.
+    for (int stale = platform::TcpAcceptWithin(listener, 0); stale >= 0; stale = platform::TcpAcceptWithin(listener, 0))
+      platform::CloseSocket(stale);
+  }
+  return false;
+}
+
 // What this device sent, as the partner received it.
 std::vector<LinkMessage> WhatWasSent(int partner) {
   LinkFramer framer(CardCount());
@@ -178,9 +195,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The partner's end writes the bytes and then closes its sending side: a duel that waits for more sees the
   // partner gone, not a silence.
-  int partner = PartnerSocket(platform::LocalPort(listener));
-  int own = platform::TcpAcceptWithin(listener, 1000);
-  if (partner < 0 || own < 0) BrokenProperty("no loopback connection");
+  int partner = -1, own = -1;
+  if (!Connect(partner, own)) BrokenProperty("no loopback connection");
   const std::uint8_t* stream = data + LinkDuelHeaderBytes;
   const std::size_t length = size - LinkDuelHeaderBytes;
   if (length > 0 && !platform::SendAllWithin(partner, stream, length, 2000)) BrokenProperty("the bytes were not sent");

@@ -139,6 +139,45 @@ TEST(ColourRects, GreyscaleAveragesWithTheWideGreenHalved) {
   EXPECT_EQ(Pixel(0, 0, 0), PackChannels({20, 20, 20}));
 }
 
+TEST(ColourRects, GreyscaleGivesEveryPixelValueTheMeanOfItsChannels) {
+  // Every 16-bit value in every layout, the unused top bits included, against the channel arithmetic.
+  for (std::uint16_t mode : {Rgb565, Rgb555, Rgb444}) {
+    UseScreen(mode);
+    const int count = ScreenPixelCount();
+    for (int first = 0; first < 65536; first += count) {
+      std::uint16_t* pixels = ScreenBuffer(0);
+      for (int i = 0; i < count; ++i) pixels[i] = static_cast<std::uint16_t>(first + i);
+      Greyscale(0);
+      for (int i = 0; i < count && first + i < 65536; ++i) {
+        const Channels c = SplitPixel(static_cast<std::uint16_t>(first + i));
+        const int a = GreenIsWide() ? (c.r + c.g / 2 + c.b) / 3 : (c.r + c.g + c.b) / 3;
+        ASSERT_EQ(pixels[i], PackChannels({a, GreenIsWide() ? 2 * a : a, a})) << mode << " " << first + i;
+      }
+    }
+  }
+}
+
+TEST(ColourRects, AdjustRectAgreesWithAdjustColourOnEveryPixelValue) {
+  struct Deltas {
+    int r, g, b;
+  };
+  for (std::uint16_t mode : {Rgb565, Rgb555, Rgb444})
+    for (const Deltas d : {Deltas{40, -40, 8}, Deltas{-255, 255, 0}, Deltas{17, 3, -9}}) {
+      UseScreen(mode);
+      const int count = ScreenPixelCount();
+      const int divisor = mode == Rgb444 ? 16 : 8, greenDivisor = mode == Rgb565 ? 4 : divisor;
+      for (int first = 0; first < 65536; first += count) {
+        std::uint16_t* pixels = ScreenBuffer(0);
+        for (int i = 0; i < count; ++i) pixels[i] = static_cast<std::uint16_t>(first + i);
+        AdjustRect(0, 0, ScreenWidth(), ScreenHeight(), d.r, d.g, d.b, 0);
+        for (int i = 0; i < count && first + i < 65536; ++i)
+          ASSERT_EQ(pixels[i], AdjustColour(static_cast<std::uint16_t>(first + i), d.r / divisor, d.g / greenDivisor,
+                                            d.b / divisor))
+              << mode << " " << first + i;
+      }
+    }
+}
+
 TEST(ColourRects, MaskAndRedAreRecognisedAsDecodedWithTheGamma) {
   for (std::uint8_t gamma : {std::uint8_t{0}, std::uint8_t{40}}) {
     SetPixelFormat(Rgb565, gamma);
