@@ -31,7 +31,8 @@ void BM_EliteDuels(benchmark::State& state) {
     std::size_t bytes = 0;
     DuelTally tally;
     std::string error;
-    if (!PlayDuels(1, 1000, plan, [&](const std::string& text) { bytes += text.size(); }, tally, error, jobs)) {
+    if (!PlayDuels(
+            1, 1000, plan, [&](const std::string& text) { bytes += text.size(); }, tally, error, jobs)) {
       state.SkipWithError(error.c_str());
       return;
     }
